@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// C_VYXArchive: the byte encodings of the document file, storing into or loading from a buffer.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <string>
+
+/// Raised when loading meets a short or malformed file, or an archive is used in the wrong direction.
+class C_VYXArchiveError : public std::runtime_error {
+public:
+    explicit C_VYXArchiveError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    const QString& Message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+/// Little-endian encodings of the document file: int/BOOL (4 bytes), double (8 bytes), Unicode
+/// string (0xFF 0xFFFE marker, 8/16/32-bit length, UTF-16LE), element count (16/32-bit), string
+/// maps and string lists. Loading checks every length against the bytes left before allocating.
+class C_VYXArchive {
+public:
+    /// An archive that appends to `out`.
+    static C_VYXArchive ForStoring(QByteArray* out);
+    /// An archive that reads `in` from the start (the bytes must outlive the archive).
+    static C_VYXArchive ForLoading(const QByteArray& in);
+
+    bool IsStoring() const { return m_out != nullptr; }
+    bool IsLoading() const { return m_out == nullptr; }
+    /// Bytes not yet read (loading).
+    qsizetype Remaining() const;
+
+    void WriteInt(qint32 value);
+    void WriteDouble(double value);
+    void WriteString(const QString& value);
+    void WriteCount(quint32 count);
+    void WriteStringMap(const QMap<QString, QString>& map);
+    void WriteStringList(const QStringList& list);
+
+    qint32 ReadInt();
+    double ReadDouble();
+    QString ReadString();
+    quint32 ReadCount();
+    QMap<QString, QString> ReadStringMap();
+    QStringList ReadStringList();
+
+    /// Store or load one field, according to the direction: records use these in Serialize.
+    void Exchange(qint32& value);
+    void Exchange(double& value);
+    void Exchange(QString& value);
+    void Exchange(QMap<QString, QString>& map);
+    void Exchange(QStringList& list);
+
+private:
+    C_VYXArchive(QByteArray* out, const QByteArray* in) : m_out(out), m_in(in) {}
+    void RequireStoring() const;
+    void RequireLoading() const;
+    /// Throws unless `n` more bytes can be read.
+    void Need(qsizetype n, const char* what) const;
+
+    QByteArray* m_out = nullptr;
+    const QByteArray* m_in = nullptr;
+    qsizetype m_pos = 0;
+};
