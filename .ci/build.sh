@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: MIT
+# Shared by run.sh, test.sh and the benchmark: install missing build tools, configure, build.
+# Source it; it defines functions only.
+
+VYX_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VYX_BUILD_DIR="${VYX_BUILD_DIR:-$VYX_REPO/build}"
+
+# Debian packages for the tools we need, installed only when something is absent.
+vyx_install_missing() {
+    local missing=()
+    local pair command package
+    for pair in cmake:cmake ninja:ninja-build g++:g++ bc:bc python3:python3; do
+        command="${pair%%:*}"
+        package="${pair#*:}"
+        command -v "$command" >/dev/null 2>&1 || missing+=("$package")
+    done
+    for package in libgtest-dev qt6-base-dev; do
+        dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}" >&2
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+}
+
+# vyx_build [cmake --build arguments...]: configure once (Ninja, RelWithDebInfo), then build.
+vyx_build() {
+    if [ ! -f "$VYX_BUILD_DIR/build.ninja" ]; then
+        cmake -S "$VYX_REPO" -B "$VYX_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$VYX_BUILD_DIR" "$@"
+}

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+// Parsing of the vyxcalc command line.
+#include "VyxcalcOptions.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr int kMinDecimals = 1;
+constexpr int kMaxDecimals = 10;
+
+struct NamedChoice {
+    std::string_view name;
+    std::string_view value;
+};
+
+constexpr std::array<NamedChoice, 3> kAngleChoices{{
+    {"rad", "ANGLE_RAD"},
+    {"deg", "ANGLE_DEG"},
+    {"gra", "ANGLE_GRA"},
+}};
+
+std::optional<int> ParseDecimals(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, status] = std::from_chars(text.data(), end, value);
+    if (status != std::errc() || stop != end || value < kMinDecimals || value > kMaxDecimals) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<VyxcalcDisplay> ParseDisplay(std::string_view text) {
+    if (text == "both") {
+        return VyxcalcDisplay::Both;
+    }
+    if (text == "rational") {
+        return VyxcalcDisplay::Rational;
+    }
+    if (text == "real") {
+        return VyxcalcDisplay::Real;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseAngle(std::string_view text) {
+    for (const NamedChoice& choice : kAngleChoices) {
+        if (text == choice.name) {
+            return std::string(choice.value);
+        }
+    }
+    return std::nullopt;
+}
+
+/// Walks the arguments once; each option handler reports a refusal by its message.
+class OptionReader {
+public:
+    explicit OptionReader(const std::vector<std::string>& args) : m_args(args) {}
+
+    VyxcalcParseResult Read() {
+        VyxcalcParseResult result;
+        VyxcalcOptions& options = result.options;
+        bool optionsEnded = false;
+        while (m_next < m_args.size() && result.Ok()) {
+            const std::string& arg = m_args[m_next++];
+            if (optionsEnded || !IsOption(arg)) {
+                options.inputs.push_back(arg);
+            } else if (arg == "--") {
+                optionsEnded = true;
+            } else if (arg == "--help" || arg == "-h") {
+                options.showHelp = true;
+                return result; // help wins over whatever follows
+            } else {
+                result.error = ReadOption(arg, options);
+            }
+        }
+        if (result.Ok()) {
+            result.error = CheckModeFits(options);
+        }
+        return result;
+    }
+
+private:
+    // Expressions may begin with a sign ("-2^2"), so only "--word" and "-h" are options.
+    static bool IsOption(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
+
+    std::string ReadOption(const std::string& arg, VyxcalcOptions& options) {
+        std::string name = arg;
+        std::optional<std::string> inlineValue;
+        if (auto equals = arg.find('='); equals != std::string::npos) {
+            name = arg.substr(0, equals);
+            inlineValue = arg.substr(equals + 1);
+        }
+
+        if (name == "--engine" || name == "--argument" || name == "--dump") {
+            if (inlineValue) {
+                return "option " + name + " takes no value";
+            }
+            if (name == "--engine") {
+                options.mode = VyxcalcMode::Engine;
+                return {};
+            }
+            m_documentOnly.push_back(name);
+            if (name == "--argument") {
+                options.showArgument = true;
+            } else {
+                options.dump = true;
+            }
+            return {};
+        }
+
+        if (name != "--decimals" && name != "--angle" && name != "--display" && name != "--file") {
+            return "unknown option " + arg;
+        }
+        std::optional<std::string> value = inlineValue ? inlineValue : TakeValue();
+        if (!value) {
+            return "option " + name + " needs a value";
+        }
+        if (name == "--decimals") {
+            std::optional<int> decimals = ParseDecimals(*value);
+            if (!decimals) {
+                return "--decimals must be an integer from 1 to 10, not '" + *value + "'";
+            }
+            options.decimals = *decimals;
+        } else if (name == "--angle") {
+            std::optional<std::string> key = ParseAngle(*value);
+            if (!key) {
+                return "--angle must be rad, deg or gra, not '" + *value + "'";
+            }
+            options.angleKey = std::move(*key);
+        } else if (name == "--display") {
+            std::optional<VyxcalcDisplay> display = ParseDisplay(*value);
+            if (!display) {
+                return "--display must be both, rational or real, not '" + *value + "'";
+            }
+            options.display = *display;
+            m_documentOnly.push_back(name);
+        } else {
+            if (value->empty()) {
+                return "option --file needs a file name";
+            }
+            options.documentFile = std::move(*value);
+            m_documentOnly.push_back(name);
+        }
+        return {};
+    }
+
+    // The value of "--name VALUE"; a following option is not taken as the value.
+    std::optional<std::string> TakeValue() {
+        if (m_next >= m_args.size() || IsOption(m_args[m_next])) {
+            return std::nullopt;
+        }
+        return m_args[m_next++];
+    }
+
+    std::string CheckModeFits(const VyxcalcOptions& options) const {
+        if (options.mode == VyxcalcMode::Engine && !m_documentOnly.empty()) {
+            return "option " + m_documentOnly.front() + " is not used with --engine";
+        }
+        return {};
+    }
+
+    const std::vector<std::string>& m_args;
+    std::size_t m_next = 0;
+    std::vector<std::string> m_documentOnly;
+};
+
+} // namespace
+
+VyxcalcParseResult ParseVyxcalcOptions(const std::vector<std::string>& args) {
+    return OptionReader(args).Read();
+}
+
+std::string VyxcalcUsage() {
+    return "Usage: vyxcalc --engine [--decimals N] [--angle rad|deg|gra] [EXPR ...]\n"
+           "       vyxcalc [--file DOC.vyx] [--decimals N] [--angle rad|deg|gra]\n"
+           "               [--display both|rational|real] [--argument] [--dump] [LINE ...]\n"
+           "\n"
+           "Engine mode evaluates each EXPR, or else each line of standard input, and prints\n"
+           "the result, or \"//\" followed by the engine's message.\n"
+           "\n"
+           "  --engine          hand the expressions straight to the engine\n"
+           "  --decimals N      significant digits of decimal results, 1 to 10 (default 6)\n"
+           "  --angle UNIT      angle unit of the trigonometric functions (default rad)\n"
+           "  --help, -h        show this text\n"
+           "  --                end of the options (for an expression starting with \"--\")\n"
+           "\n"
+           "Document mode (without --engine) is not available yet.\n";
+}
