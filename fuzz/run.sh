@@ -12,7 +12,7 @@ artifacts="$build/artifacts"
 regressions="$repo/tests/data/fuzz-regressions"
 
 CC=clang CXX=clang++ cmake -S "$repo" -B "$build" -G Ninja \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVYX_FUZZ=ON -DVYX_BUILD_TESTS=OFF -DVYX_BUILD_GUI=OFF >/dev/null
 cmake --build "$build" --target fuzz_parse_string
 
