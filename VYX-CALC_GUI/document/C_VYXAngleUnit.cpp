@@ -2,6 +2,8 @@
 // C_VYXAngleUnit: keys, names and conversion factors of the three angle units.
 #include "C_VYXAngleUnit.h"
 
+#include "C_VYXStringTable.h"
+
 namespace {
 constexpr double Pi = 3.141592653589793;
 }
@@ -11,11 +13,9 @@ namespace C_VYXAngleUnit {
 QString EngineKey(qint32 unitId) {
     switch (unitId) {
     case VYX_ANGLE_RAD:
-        return QStringLiteral("ANGLE_RAD");
     case VYX_ANGLE_DEG:
-        return QStringLiteral("ANGLE_DEG");
     case VYX_ANGLE_GRA:
-        return QStringLiteral("ANGLE_GRA");
+        return C_VYXStringTable::Text(unitId);
     default:
         return QString();
     }

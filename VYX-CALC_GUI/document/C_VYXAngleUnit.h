@@ -3,13 +3,15 @@
 // names.
 #pragma once
 
+#include "C_VYXResourceIds.h"
+
 #include <QString>
 
 /// Angle units are stored as the id of their string resource, which holds the engine's key.
 enum C_VYXAngleUnitId : qint32 {
-    VYX_ANGLE_RAD = 102,
-    VYX_ANGLE_DEG = 213,
-    VYX_ANGLE_GRA = 214,
+    VYX_ANGLE_RAD = C_VYXResourceIds::StrAngleRadians,
+    VYX_ANGLE_DEG = C_VYXResourceIds::StrAngleDegrees,
+    VYX_ANGLE_GRA = C_VYXResourceIds::StrAngleGradians,
 };
 
 namespace C_VYXAngleUnit {

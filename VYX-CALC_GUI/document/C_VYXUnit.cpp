@@ -12,7 +12,7 @@ double C_VYXUnit::ConvertFrom(const C_VYXUnit& from, double value) const {
     if (m_strCategory != from.m_strCategory)
         return -1.0;
     // Temperatures have offsets, so they cannot be expressed by a factor.
-    if (m_strCategory == C_VYXUnitConverter::TemperatureCategory)
+    if (m_strCategory == C_VYXUnitConverter::TemperatureCategory())
         return C_VYXUnitConverter::ConvertTemperature(from.m_strName, m_strName, value);
     return (m_dFactor / from.m_dFactor) * value;
 }

@@ -12,7 +12,8 @@
 /// panel's boxes sort what they show.
 class C_VYXUnitConverter {
 public:
-    static const QString TemperatureCategory;
+    /// The one category converted with offsets instead of factors.
+    static QString TemperatureCategory();
 
     C_VYXUnitConverter();
 
@@ -29,7 +30,6 @@ public:
     static double ConvertTemperature(const QString& fromName, const QString& toName, double value);
 
 private:
-    void AddCategory(const QString& category);
     void AddUnit(const QString& category, const QString& name, double factor);
 
     QStringList m_categories;

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+// C_VYXNumberText: formatting on std::snprintf and reading on std::strtod, in the "C" locale.
+#include "C_VYXNumberText.h"
+
+#include <QByteArray>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace {
+
+/// Switches the calling thread to the "C" numeric conventions while it lives, so a German
+/// desktop locale cannot turn the decimal point into a comma.
+class CNumericLocale {
+public:
+    CNumericLocale() {
+        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+        if (cLocale != static_cast<locale_t>(0))
+            m_previous = uselocale(cLocale);
+    }
+    ~CNumericLocale() {
+        if (m_previous != static_cast<locale_t>(0))
+            uselocale(m_previous);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    locale_t m_previous = static_cast<locale_t>(0);
+};
+
+const char* PrintfPattern(C_VYXNumberText::Format format) {
+    using C_VYXNumberText::Format;
+    switch (format) {
+    case Format::Fixed20:
+        return "%10.20f";
+    case Format::Fixed6:
+        return "%f";
+    case Format::Fixed20WithPoint:
+        return "%#10.20f";
+    case Format::Fixed20Width20:
+        return "%20.20f";
+    case Format::Fixed11:
+        return "%1.11f";
+    case Format::Fixed10:
+        return "%10.10f";
+    case Format::FieldValue:
+        return "%.15g";
+    }
+    return "%f";
+}
+
+/// snprintf into a buffer of the right size (huge values print hundreds of digits).
+QString Print(const char* pattern, int precision, bool withPrecision, double value) {
+    const CNumericLocale cLocale;
+    const int length = withPrecision ? std::snprintf(nullptr, 0, pattern, precision, value)
+                                     : std::snprintf(nullptr, 0, pattern, value);
+    if (length <= 0)
+        return QString();
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    if (withPrecision)
+        std::snprintf(buffer.data(), buffer.size(), pattern, precision, value);
+    else
+        std::snprintf(buffer.data(), buffer.size(), pattern, value);
+    buffer.resize(static_cast<size_t>(length));
+    return QString::fromLatin1(buffer.data(), length);
+}
+
+/// Index of the next sign that starts a new part of a complex number text, or -1. A sign at the
+/// very start belongs to the first part, and one right after an exponent's "e" to its number.
+qsizetype NextPartSign(const QString& text, qsizetype from) {
+    for (qsizetype k = from; k < text.size(); ++k) {
+        const QChar c = text.at(k);
+        if (c != u'+' && c != u'-')
+            continue;
+        const QChar before = text.at(k - 1);
+        if (before == u'e' || before == u'E')
+            continue;
+        return k;
+    }
+    return -1;
+}
+
+QString RoundPart(QString text, int decimals) {
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0)
+        return text;
+
+    bool imaginary = false;
+    const QChar last = text.back().toLower();
+    if (last == u'i' || last == u'j') {
+        text.remove(last, Qt::CaseInsensitive);
+        imaginary = true;
+    }
+    const QString suffix = imaginary ? QStringLiteral("i") : QString();
+
+    const qsizetype decimalsPresent = text.size() - text.indexOf(u'.') - 1;
+    if (decimalsPresent < decimals)
+        return text + suffix;
+
+    const double value = C_VYXNumberText::LeadingDouble(text);
+    QString rounded = C_VYXNumberText::FormatDecimals(value, decimals);
+    if (imaginary) {
+        rounded += suffix;
+        if (value > 0)
+            rounded.prepend(u'+');
+    }
+    return rounded;
+}
+
+} // namespace
+
+namespace C_VYXNumberText {
+
+QString FormatDouble(Format format, double value) {
+    return Print(PrintfPattern(format), 0, false, value);
+}
+
+QString FormatDecimals(double value, int decimals) {
+    if (decimals < 1 || decimals > 10)
+        return QString();
+    return Print("%.*f", decimals, true, value);
+}
+
+QString RoundNumberText(const QString& text, int decimals) {
+    // Each signed part of a complex number (real and imaginary) is rounded on its own.
+    QString result;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype next = NextPartSign(text, start + 1);
+        const qsizetype end = next < 0 ? text.size() : next;
+        result += RoundPart(text.mid(start, end - start), decimals);
+        start = end;
+    }
+    return result;
+}
+
+double LeadingDouble(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    const CNumericLocale cLocale;
+    return std::strtod(bytes.constData(), nullptr);
+}
+
+bool ParseDouble(const QString& text, double& value) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    // Only the characters of a decimal number: no "inf", "nan" or hexadecimal forms.
+    for (const QChar c : trimmed) {
+        if (!c.isDigit() && c != u'.' && c != u'+' && c != u'-' && c != u'e' && c != u'E')
+            return false;
+    }
+    const QByteArray bytes = trimmed.toLatin1();
+    char* end = nullptr;
+    double parsed = 0.0;
+    {
+        const CNumericLocale cLocale;
+        parsed = std::strtod(bytes.constData(), &end);
+    }
+    if (end != bytes.constData() + bytes.size() || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace C_VYXNumberText
