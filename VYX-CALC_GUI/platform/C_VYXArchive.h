@@ -10,7 +10,8 @@
 #include <stdexcept>
 #include <string>
 
-/// Raised when loading meets a short or malformed file, or an archive is used in the wrong direction.
+/// Raised when loading meets a short or malformed file, or an archive is used in the wrong
+/// direction.
 class C_VYXArchiveError : public std::runtime_error {
 public:
     explicit C_VYXArchiveError(const QString& message)
@@ -28,13 +29,15 @@ class C_VYXArchive {
 public:
     /// An archive that appends to `out`.
     static C_VYXArchive ForStoring(QByteArray* out);
-    /// An archive that reads `in` from the start (the bytes must outlive the archive).
+    /// An archive that reads `in` from the start (it keeps its own shared copy of the bytes).
     static C_VYXArchive ForLoading(const QByteArray& in);
 
     bool IsStoring() const { return m_out != nullptr; }
     bool IsLoading() const { return m_out == nullptr; }
-    /// Bytes not yet read (loading).
+    /// Bytes not yet read (loading); 0 when storing.
     qsizetype Remaining() const;
+    /// Offset of the next byte to read (loading) or the number of bytes written (storing).
+    qsizetype Position() const;
 
     void WriteInt(qint32 value);
     void WriteDouble(double value);
@@ -58,13 +61,25 @@ public:
     void Exchange(QStringList& list);
 
 private:
-    C_VYXArchive(QByteArray* out, const QByteArray* in) : m_out(out), m_in(in) {}
+    C_VYXArchive(QByteArray* out, const QByteArray& in) : m_out(out), m_in(in) {}
     void RequireStoring() const;
     void RequireLoading() const;
     /// Throws unless `n` more bytes can be read.
     void Need(qsizetype n, const char* what) const;
+    /// Throws the damaged-file error for the item that starts at byte `at`.
+    [[noreturn]] void Fail(const QString& problem, qsizetype at) const;
+    /// Throws unless `count` items of at least `minBytesEach` bytes fit into what is left;
+    /// `at` is where the collection started.
+    void NeedItems(quint64 count, qsizetype minBytesEach, const char* what, qsizetype at) const;
+    /// The string length forms after the first byte; sets `wide` when the Unicode marker is met.
+    quint64 ReadStringLength(bool& wide);
+    void WriteRaw(const void* data, qsizetype size);
+    void ReadRaw(void* data, qsizetype size, const char* what);
+    quint8 ReadByte(const char* what);
+    quint16 ReadWord(const char* what);
+    quint32 ReadDword(const char* what);
 
     QByteArray* m_out = nullptr;
-    const QByteArray* m_in = nullptr;
+    QByteArray m_in;
     qsizetype m_pos = 0;
 };

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// C_VYXProfile: QSettings-backed toolbar layout and recent-file list.
+#include "C_VYXProfile.h"
+
+#include "C_VYXResourceIds.h"
+#include "C_VYXStringTable.h"
+
+namespace {
+const QString kOrganisation = QStringLiteral("TobrikCalculator");
+const QString kApplication = QStringLiteral("TobrikCalculator");
+const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
+
+QString BarStateKey() {
+    return C_VYXStringTable::Text(C_VYXResourceIds::StrBarStateSection) + QStringLiteral("/Layout");
+}
+} // namespace
+
+C_VYXProfile::C_VYXProfile()
+    : m_settings(std::make_unique<QSettings>(kOrganisation, kApplication)) {}
+
+C_VYXProfile::C_VYXProfile(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+C_VYXProfile::~C_VYXProfile() = default;
+
+QByteArray C_VYXProfile::BarState() const {
+    return m_settings->value(BarStateKey()).toByteArray();
+}
+
+void C_VYXProfile::SetBarState(const QByteArray& state) {
+    m_settings->setValue(BarStateKey(), state);
+}
+
+QStringList C_VYXProfile::RecentFiles() const {
+    QStringList files = m_settings->value(kRecentFilesKey).toStringList();
+    files.removeAll(QString());
+    // A hand-edited profile may hold more entries than the menu shows.
+    if (files.size() > kMaxRecentFiles) {
+        files.resize(kMaxRecentFiles);
+    }
+    return files;
+}
+
+void C_VYXProfile::AddRecentFile(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    WriteRecentFiles(files);
+}
+
+void C_VYXProfile::RemoveRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    WriteRecentFiles(files);
+}
+
+void C_VYXProfile::Sync() {
+    m_settings->sync();
+}
+
+void C_VYXProfile::WriteRecentFiles(const QStringList& files) {
+    QStringList kept = files;
+    if (kept.size() > kMaxRecentFiles) {
+        kept.resize(kMaxRecentFiles);
+    }
+    m_settings->setValue(kRecentFilesKey, kept);
+}
