@@ -62,7 +62,6 @@ private:
     void ResolveRemainingAngles(size_t base);
     void SineRule(size_t base);
     void Store();
-    size_t SolutionCount() const { return m_w.size() / SolutionSize; }
 
     C_VYXTriangleSolver& m_solver;
     std::vector<double> m_w;

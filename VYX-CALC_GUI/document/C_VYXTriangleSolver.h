@@ -45,7 +45,6 @@ public:
 
 private:
     class Run;
-    friend class Run;
 
     std::array<double, ValueCount> m_values{};
     qint32 m_angleUnit = VYX_ANGLE_RAD;
