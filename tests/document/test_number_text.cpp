@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"ComplexMinus", "1.26-2.71i", 1, "1.3-2.7i"},
                       RoundCase{"ComplexPlus", "1.26+2.71i", 1, "1.3+2.7i"},
                       RoundCase{"NegativeRealNegativeImaginary", "-1.26-0.71i", 1, "-1.3-0.7i"},
+                      RoundCase{"ZeroImaginaryGetsNoPlus", "0.000i", 2, "0.00i"},
                       RoundCase{"UpperCaseImaginaryUnit", "0.33333I", 2, "+0.33i"},
                       RoundCase{"ConverterResult", "3.28083989501312345283", 6, "3.280840"},
                       RoundCase{"TenDecimals", "0.12345678901234", 10, "0.1234567890"},
