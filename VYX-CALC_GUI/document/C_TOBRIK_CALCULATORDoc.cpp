@@ -1,0 +1,380 @@
+// SPDX-License-Identifier: MIT
+// C_TOBRIK_CALCULATORDoc: line evaluation and its display forms, lifecycle, saving and loading.
+#include "C_TOBRIK_CALCULATORDoc.h"
+
+#include "C_VYXAngleUnit.h"
+#include "C_VYXArchive.h"
+#include "C_VYXCalcAreaModel.h"
+#include "C_VYXDocumentFrame.h"
+#include "C_VYXExpressionEvaluator.h"
+#include "C_VYXFileStore.h"
+#include "C_VYXMessageBoxes.h"
+#include "C_VYXNumberText.h"
+#include "C_VYXResourceIds.h"
+#include "C_VYXStatusSink.h"
+#include "C_VYXStringTable.h"
+#include "C_VYXTextConversion.h"
+#include "C_VYXVariables.h"
+#include "VYXCalculator.h"
+#include "VYXNumRational.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString ErrorCaption = QStringLiteral("ERROR!!");
+const QString CommentMarker = QStringLiteral("//");
+const QString LineBreak = QStringLiteral("\r\n");
+/// Decimal texts are taken at full precision and rounded for display afterwards.
+constexpr int FullPrecision = 20;
+
+} // namespace
+
+C_TOBRIK_CALCULATORDoc::C_TOBRIK_CALCULATORDoc(C_VYXMessageBoxes& messageBoxes)
+    : m_messageBoxes(messageBoxes), m_variablesPanel(*this) {
+    InitContents();
+}
+
+C_TOBRIK_CALCULATORDoc::~C_TOBRIK_CALCULATORDoc() {
+    if (m_pTextView != nullptr)
+        m_pTextView->DetachDocument();
+}
+
+void C_TOBRIK_CALCULATORDoc::InitContents() {
+    m_pSettings = std::make_unique<C_VYXSettings>();
+    // The engine's one question (overwriting one of its own variables) goes to our boxes.
+    m_pCalculator = std::make_unique<VYXCalculator>(
+        [this](const std::string& caption, const std::string& text) {
+            return m_messageBoxes.AskYesNo(C_VYXTextConversion::FromNarrow(caption),
+                                           C_VYXTextConversion::FromNarrow(text));
+        });
+    m_pTokenTables = std::make_unique<C_VYXTokenTables>();
+    m_nCalculations = 0;
+    m_bSkipPlacement = false;
+    m_strLastResult.clear();
+    LinkContents();
+}
+
+void C_TOBRIK_CALCULATORDoc::LinkContents() {
+    C_VYXVarNFO& variables = m_pSettings->Var();
+    variables.m_pTokenTables = m_pTokenTables.get();
+    m_pTokenTables->Translator().SetVariableMaps(&variables.definitions, &variables.values);
+}
+
+void C_TOBRIK_CALCULATORDoc::AttachTextView(C_VYXCalcAreaModel* view) {
+    m_pTextView = view;
+}
+
+void C_TOBRIK_CALCULATORDoc::DetachTextView(const C_VYXCalcAreaModel* view) {
+    if (m_pTextView == view)
+        m_pTextView = nullptr;
+}
+
+// ---- line evaluation ----
+
+QString C_TOBRIK_CALCULATORDoc::CalculateLine(const QString& line) {
+    if (line.startsWith(CommentMarker))
+        return QString();
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals >= 0) {
+        m_variablesPanel.DefineFromText(line.left(equals), line.mid(equals + 1));
+        return QString();
+    }
+    if (line.isEmpty())
+        return QString();
+
+    C_VYXUnicodeTranslatorContainer& translator = m_pTokenTables->Translator();
+    const QString expression = translator.Translate(line);
+    translator.TakeComment();
+    // The last result belongs to this line: a failing line must not hand Ctrl+Enter an older one.
+    m_strLastResult.clear();
+    const std::unique_ptr<VYXNum> number(
+        m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));
+    if (!number) {
+        const QString message = TakeEngineMessage();
+        return message.isEmpty() ? QString() : CommentMarker + message + LineBreak;
+    }
+    ++m_nCalculations;
+    ShowCalculationCount();
+    return LayoutResult(*number);
+}
+
+QString C_TOBRIK_CALCULATORDoc::LayoutResult(VYXNum& number) {
+    const C_VYXCalcTextNFO& display = m_pSettings->CalcText();
+    const bool showArgument = m_pSettings->CMPLX().m_nAlwaysShowArgument != 0 && number.IsCmplx();
+    const QString suffix =
+        showArgument ? QStringLiteral(" ") + FormatArgument(number) + LineBreak : LineBreak;
+
+    if (dynamic_cast<VYXNumRational*>(&number) == nullptr || display.showRational == 0) {
+        m_strLastResult = RealText(number);
+        return m_strLastResult + suffix;
+    }
+    const QString rational = C_VYXTextConversion::FromNarrow(number.GetValue());
+    m_strLastResult = rational;
+    const bool isInteger = number.GetRealDivisor() == 1.0 && number.GetCMPLXDivisor() == 1.0;
+    if (display.showReal == 0 || isInteger)
+        return rational + suffix;
+    // The approximation is a comment, so the line can be evaluated again as it stands.
+    return rational + QStringLiteral(" //\u2248") + RealText(number) + suffix;
+}
+
+QString C_TOBRIK_CALCULATORDoc::RealText(VYXNum& number) {
+    std::string text;
+    if (dynamic_cast<VYXNumRational*>(&number) != nullptr) {
+        VYXNumUni real(number.GetRealValue(), number.GetCmplxValue());
+        real.SetPrecision(FullPrecision);
+        text = real.GetValue();
+    } else {
+        number.SetPrecision(FullPrecision);
+        text = number.GetValue();
+    }
+    return RoundToDecimals(C_VYXTextConversion::FromNarrow(text));
+}
+
+QString C_TOBRIK_CALCULATORDoc::FormatArgument(const VYXNum& number) const {
+    const qint32 unit = m_pSettings->Trig().m_nAngleUnit;
+    const double angle = number.GetFI() * C_VYXAngleUnit::FromRadiansFactor(unit);
+    const QString angleText =
+        RoundToDecimals(C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed11, angle));
+    return QStringLiteral("ARGUMENT:") + angleText + u' ' + C_VYXAngleUnit::DisplayName(unit);
+}
+
+QString C_TOBRIK_CALCULATORDoc::CalculateLineAsDecimal(const QString& line) {
+    C_VYXCalcTextNFO& display = m_pSettings->CalcText();
+    const qint32 savedReal = display.showReal;
+    const qint32 savedRational = display.showRational;
+    display.showReal = 1;
+    display.showRational = 0;
+    display.displayChanged = 1;
+    const QString result = CalculateLine(line);
+    // Nothing inside a line's evaluation replaces the settings: the record is still the same.
+    display.showReal = savedReal;
+    display.showRational = savedRational;
+    display.displayChanged = 1;
+    return result;
+}
+
+QString C_TOBRIK_CALCULATORDoc::EvaluateExpressionText(const QString& text) {
+    return ::EvaluateExpressionText(
+        [this](const QString& line) { return CalculateLineAsDecimal(line); }, text);
+}
+
+std::unique_ptr<VYXNum> C_TOBRIK_CALCULATORDoc::EvaluateExpression(const QString& text) {
+    C_VYXUnicodeTranslatorContainer& translator = m_pTokenTables->Translator();
+    const QString expression = translator.Translate(text);
+    translator.TakeComment();
+    return std::unique_ptr<VYXNum>(
+        m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));
+}
+
+std::unique_ptr<VYXNum> C_TOBRIK_CALCULATORDoc::EvaluateLiteral(const QString& text) {
+    const QString expression = m_pTokenTables->Translator().ReplaceSymbols(text);
+    return std::unique_ptr<VYXNum>(
+        m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));
+}
+
+QString C_TOBRIK_CALCULATORDoc::TakeEngineMessage() {
+    return C_VYXTextConversion::FromNarrow(m_pCalculator->GetExceptionMessage());
+}
+
+QString C_TOBRIK_CALCULATORDoc::RoundToDecimals(const QString& numberText) const {
+    // A damaged file may hold any count; the numpad's range is what the user can choose.
+    const int decimals = std::clamp(int(m_pSettings->BasicButtons().m_nDecimals),
+                                    int(C_VYXBasicButtonsNFO::kMinDecimals),
+                                    int(C_VYXBasicButtonsNFO::kMaxDecimals));
+    return C_VYXNumberText::RoundNumberText(numberText, decimals);
+}
+
+QString C_TOBRIK_CALCULATORDoc::TakeLastResult() {
+    return std::exchange(m_strLastResult, {});
+}
+
+void C_TOBRIK_CALCULATORDoc::ApplyAngleUnit() {
+    // An unknown unit gives an empty key, which the engine ignores.
+    const QString key = C_VYXAngleUnit::EngineKey(m_pSettings->Trig().m_nAngleUnit);
+    m_pCalculator->SetAngle(C_VYXTextConversion::ToNarrow(key));
+}
+
+// ---- user interface services ----
+
+bool C_TOBRIK_CALCULATORDoc::AskYesNo(const QString& text, const QString& caption) {
+    return m_messageBoxes.AskYesNo(caption, text);
+}
+
+void C_TOBRIK_CALCULATORDoc::ShowErrorBox(const QString& text, const QString& caption) {
+    m_messageBoxes.ShowError(caption, text);
+}
+
+void C_TOBRIK_CALCULATORDoc::ShowStatusText(const QString& text) {
+    if (m_pStatusSink != nullptr)
+        m_pStatusSink->ShowStatusText(text);
+}
+
+void C_TOBRIK_CALCULATORDoc::ShowCalculationCount() {
+    ShowStatusText(C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
+                   QString::number(m_nCalculations));
+}
+
+C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
+    C_VYXPanelContext context;
+    context.evaluate = [this](const QString& line) { return CalculateLineAsDecimal(line); };
+    context.decimals = [this] { return int(m_pSettings->BasicButtons().m_nDecimals); };
+    context.markModified = [this] { SetModifiedFlag(); };
+    context.insertText = [this](const QString& text) {
+        if (m_pTextView != nullptr)
+            m_pTextView->InsertText(text);
+    };
+    context.setEngineAngle = [this](const QString& key) {
+        m_pCalculator->SetAngle(C_VYXTextConversion::ToNarrow(key));
+    };
+    return context;
+}
+
+// ---- lifecycle ----
+
+void C_TOBRIK_CALCULATORDoc::UpdateAllViews() {
+    if (m_pTextView != nullptr)
+        m_pTextView->OnUpdate();
+}
+
+void C_TOBRIK_CALCULATORDoc::RefreshPanels() {
+    m_variablesPanel.RefreshFromSettings();
+    if (m_pFrame != nullptr)
+        m_pFrame->RefreshPanels();
+}
+
+bool C_TOBRIK_CALCULATORDoc::OnNewDocument() {
+    if (m_bFirstNewDocument) {
+        m_bFirstNewDocument = false;
+        m_nCalculations = 0;
+        return true;
+    }
+    m_pTokenTables.reset();
+    m_pCalculator.reset();
+    m_pSettings.reset();
+    InitContents();
+    m_bFirstNewDocument = false;
+    UpdateAllViews();
+    if (m_pTextView != nullptr)
+        m_pTextView->ClearArea();
+    RefreshPanels();
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool C_TOBRIK_CALCULATORDoc::OnOpenDocument(const QString& path, bool fromOpenCommand) {
+    QByteArray bytes;
+    QString error;
+    const bool loaded = C_VYXFileStore::Load(path, &bytes, &error) && LoadFromBytes(bytes, &error);
+    if (!loaded) {
+        ShowErrorBox(QStringLiteral("The document %1 could not be opened.\n%2").arg(path, error),
+                     ErrorCaption);
+        SetModifiedFlag(false);
+        RefreshPanels();
+        UpdateAllViews();
+        ApplyAngleUnit();
+        m_nCalculations = 0;
+        return false;
+    }
+    if (fromOpenCommand)
+        m_bSkipPlacement = true;
+    RefreshPanels();
+    UpdateAllViews();
+    m_bFirstNewDocument = false;
+    m_strPathName = path;
+    if (m_pFrame != nullptr)
+        m_pFrame->AddToRecentFiles(path);
+    ApplyAngleUnit();
+    m_nCalculations = 0;
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool C_TOBRIK_CALCULATORDoc::OnSaveDocument(const QString& path) {
+    QByteArray bytes;
+    QString error;
+    try {
+        bytes = SaveToBytes();
+    } catch (const C_VYXArchiveError& failure) {
+        error = failure.Message();
+    }
+    if (error.isEmpty() && C_VYXFileStore::Save(path, bytes, &error)) {
+        m_strPathName = path;
+        if (m_pFrame != nullptr)
+            m_pFrame->AddToRecentFiles(path);
+        SetModifiedFlag(false);
+        return true;
+    }
+    ShowErrorBox(QStringLiteral("The document could not be saved.\n%1").arg(error), ErrorCaption);
+    return false;
+}
+
+// ---- the file ----
+
+QByteArray C_TOBRIK_CALCULATORDoc::SaveToBytes() {
+    QByteArray bytes;
+    C_VYXArchive archive = C_VYXArchive::ForStoring(&bytes);
+    Serialize(archive);
+    return bytes;
+}
+
+bool C_TOBRIK_CALCULATORDoc::LoadFromBytes(const QByteArray& bytes, QString* error) {
+    try {
+        C_VYXArchive archive = C_VYXArchive::ForLoading(bytes);
+        Serialize(archive);
+        return true;
+    } catch (const C_VYXArchiveError& failure) {
+        if (error != nullptr)
+            *error = failure.Message();
+        return false;
+    }
+}
+
+void C_TOBRIK_CALCULATORDoc::Serialize(C_VYXArchive& ar) {
+    if (ar.IsLoading()) {
+        // A trial run on scratch records first: a damaged file throws before anything of this
+        // document has changed, and the real run below can then no longer fail.
+        C_VYXArchive trial = ar;
+        C_VYXSettings scratch;
+        scratch.Serialize(trial);
+        qint32 count = 0;
+        trial.Exchange(count);
+        qint32 placementPresent = 0;
+        trial.Exchange(placementPresent);
+        if (placementPresent != 0) {
+            C_VYXWindowPlacement placement;
+            placement.Serialize(trial);
+        }
+
+        m_pSettings->Serialize(ar);
+        C_VYXVariables(m_pSettings->Var(), *this).RepairMaps();
+        LoadDocumentRows(ar);
+        return;
+    }
+    m_pSettings->Serialize(ar);
+    ar.Exchange(m_nCalculations);
+    const bool havePlacement = m_pFrame != nullptr && m_pFrame->GetWindowPlacement(m_placement);
+    qint32 placementPresent = havePlacement ? 1 : 0;
+    ar.Exchange(placementPresent);
+    if (havePlacement)
+        m_placement.Serialize(ar);
+}
+
+void C_TOBRIK_CALCULATORDoc::LoadDocumentRows(C_VYXArchive& ar) {
+    ar.Exchange(m_nCalculations);
+    qint32 placementPresent = 0;
+    ar.Exchange(placementPresent);
+    if (placementPresent == 0)
+        return;
+    C_VYXWindowPlacement placement;
+    placement.Serialize(ar);
+    if (m_bSkipPlacement) {
+        m_bSkipPlacement = false;
+        return;
+    }
+    m_placement = placement;
+    if (m_pFrame != nullptr)
+        m_pFrame->ApplyWindowPlacement(m_placement);
+}

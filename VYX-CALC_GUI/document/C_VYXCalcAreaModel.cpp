@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: MIT
+// C_VYXCalcAreaModel: Enter, Ctrl+Enter, Backspace, CLS and Undo on the calculation area's text.
+#include "C_VYXCalcAreaModel.h"
+
+#include "C_TOBRIK_CALCULATORDoc.h"
+
+#include <QStringView>
+
+#include <algorithm>
+
+C_VYXCalcAreaModel::C_VYXCalcAreaModel(C_TOBRIK_CALCULATORDoc& document) : m_pDocument(&document) {
+    RefreshFromSettings();
+}
+
+C_VYXCalcAreaModel::~C_VYXCalcAreaModel() {
+    if (m_pDocument == nullptr)
+        return;
+    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    if (record.m_pEdit == this)
+        record.m_pEdit = nullptr;
+    m_pDocument->DetachTextView(this);
+}
+
+QString C_VYXCalcAreaModel::SelectedText() const {
+    return m_text.mid(m_selStart, m_selEnd - m_selStart);
+}
+
+int C_VYXCalcAreaModel::ClampPosition(int position) const {
+    const int size = int(m_text.size());
+    position = std::clamp(position, 0, size);
+    if (position > 0 && position < size) {
+        const QChar before = m_text.at(position - 1);
+        const QChar after = m_text.at(position);
+        // A line break and a surrogate pair are each one step for the caret.
+        if ((before == u'\r' && after == u'\n') ||
+            (before.isHighSurrogate() && after.isLowSurrogate()))
+            --position;
+    }
+    return position;
+}
+
+void C_VYXCalcAreaModel::SetSelection(int start, int end) {
+    start = ClampPosition(start);
+    end = ClampPosition(end);
+    if (start > end)
+        std::swap(start, end);
+    m_selStart = start;
+    m_selEnd = end;
+    Changed();
+}
+
+void C_VYXCalcAreaModel::SelectAll() {
+    SetSelection(0, int(m_text.size()));
+    MarkModified();
+}
+
+int C_VYXCalcAreaModel::LineCount() const {
+    return int(m_text.count(LineBreak)) + 1;
+}
+
+int C_VYXCalcAreaModel::LineFromPosition(int position) const {
+    position = std::clamp(position, 0, int(m_text.size()));
+    return int(QStringView(m_text).left(position).count(LineBreak));
+}
+
+int C_VYXCalcAreaModel::LineStart(int line) const {
+    if (line <= 0)
+        return 0;
+    qsizetype start = 0;
+    for (int i = 0; i < line; ++i) {
+        const qsizetype lineBreak = m_text.indexOf(LineBreak, start);
+        if (lineBreak < 0)
+            return int(m_text.size());
+        start = lineBreak + LineBreak.size();
+    }
+    return int(start);
+}
+
+int C_VYXCalcAreaModel::LineLength(int line) const {
+    const int start = LineStart(line);
+    const qsizetype lineBreak = m_text.indexOf(LineBreak, start);
+    return int((lineBreak < 0 ? m_text.size() : lineBreak) - start);
+}
+
+QString C_VYXCalcAreaModel::LineText(int line) const {
+    return m_text.mid(LineStart(line), LineLength(line));
+}
+
+QString C_VYXCalcAreaModel::WithLineBreaks(const QString& text) {
+    if (!text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    // Pasted text may break its lines with LF or CR alone; the area only knows CR LF.
+    QString normalized = text;
+    normalized.replace(LineBreak, QStringLiteral("\n"));
+    normalized.replace(u'\r', u'\n');
+    normalized.replace(QStringLiteral("\n"), LineBreak);
+    return normalized;
+}
+
+void C_VYXCalcAreaModel::ReplaceSelection(const QString& insertion) {
+    const QString text = WithLineBreaks(insertion);
+    m_text.replace(m_selStart, m_selEnd - m_selStart, text);
+    m_selStart += int(text.size());
+    m_selEnd = m_selStart;
+    OnTextChanged();
+}
+
+void C_VYXCalcAreaModel::OnTextChanged() {
+    Changed();
+    if (!m_bEnterPressed) {
+        RecordStep();
+        return;
+    }
+    // The line break of an Enter is not a step of its own: the result's insertion records one.
+    m_bEnterPressed = false;
+    CalculateCaretLine();
+}
+
+void C_VYXCalcAreaModel::InsertText(const QString& text) {
+    ReplaceSelection(text);
+    RecordStep();
+    MarkModified();
+}
+
+void C_VYXCalcAreaModel::TypeText(const QString& text) {
+    MarkModified();
+    ReplaceSelection(text);
+}
+
+QString C_VYXCalcAreaModel::CutSelection() {
+    const QString cut = SelectedText();
+    MarkModified();
+    if (!cut.isEmpty())
+        ReplaceSelection(QString());
+    return cut;
+}
+
+void C_VYXCalcAreaModel::PressEnter(bool ctrl) {
+    MarkModified();
+    m_bEnterPressed = true;
+    m_bCtrlEnter = ctrl;
+    // With a selection the break replaces it, so the line to evaluate is where it starts.
+    m_nEnterLine = LineFromPosition(m_selStart);
+    ReplaceSelection(LineBreak);
+}
+
+void C_VYXCalcAreaModel::EnterAtCaret() {
+    m_bEnterPressed = true;
+    m_bCtrlEnter = false;
+    m_nEnterLine = LineFromPosition(m_selStart);
+    InsertText(LineBreak);
+}
+
+void C_VYXCalcAreaModel::CalculateCaretLine() {
+    if (m_pDocument == nullptr)
+        return;
+    const QString line = LineText(m_nEnterLine);
+    if (line.isEmpty())
+        return;
+    if (line.toUpper() == u"CLS") {
+        ClearArea();
+        return;
+    }
+    const QString result = m_pDocument->CalculateLine(line);
+    if (result.isEmpty())
+        return;
+    InsertResult(result);
+    if (m_bCtrlEnter) {
+        m_bCtrlEnter = false;
+        InsertResult(m_pDocument->TakeLastResult());
+    }
+}
+
+void C_VYXCalcAreaModel::InsertResult(const QString& text) {
+    SetSelection(m_selEnd, m_selEnd);
+    ReplaceSelection(text);
+    RecordStep();
+    MarkModified();
+}
+
+void C_VYXCalcAreaModel::DeleteBackward() {
+    MarkModified();
+    if (m_selStart != m_selEnd) {
+        ReplaceSelection(QString());
+        return;
+    }
+    const int caret = m_selEnd;
+    const int line = LineFromPosition(caret);
+    const int lineStart = LineStart(line);
+    if (caret > lineStart) {
+        const QStringView beforeCaret = QStringView(m_text).mid(lineStart, caret - lineStart);
+        int length = m_pDocument != nullptr
+                         ? m_pDocument->TokenTables().TrailingTokenLength(beforeCaret)
+                         : 1;
+        length = std::clamp(length, 1, int(beforeCaret.size()));
+        if (length == 1 && beforeCaret.size() >= 2 && beforeCaret.back().isLowSurrogate() &&
+            beforeCaret.at(beforeCaret.size() - 2).isHighSurrogate())
+            length = 2;
+        m_selStart = caret - length;
+        ReplaceSelection(QString());
+        return;
+    }
+    if (line == 0)
+        return;
+    // Only the line break goes: the line joins the previous one with the caret at the join.
+    m_selStart = lineStart - int(LineBreak.size());
+    ReplaceSelection(QString());
+}
+
+void C_VYXCalcAreaModel::ClearArea() {
+    m_text.clear();
+    m_selStart = 0;
+    m_selEnd = 0;
+    // Setting the whole text reports no change of its own, so the step is recorded here.
+    m_undo.PushClearedArea();
+    MarkModified();
+    Changed();
+}
+
+bool C_VYXCalcAreaModel::Undo() {
+    const C_VYXUndoStep* step = m_undo.Undo();
+    if (step == nullptr)
+        return false;
+    m_text = step->text;
+    SetSelection(step->selStart, step->selEnd);
+    MarkModified();
+    return true;
+}
+
+bool C_VYXCalcAreaModel::Redo() {
+    const C_VYXUndoStep* step = m_undo.Redo();
+    if (step == nullptr)
+        return false;
+    m_text = step->text;
+    SetSelection(step->selStart, step->selEnd);
+    MarkModified();
+    return true;
+}
+
+void C_VYXCalcAreaModel::RecordStep() {
+    m_undo.Push(m_text, m_selStart, m_selEnd);
+}
+
+void C_VYXCalcAreaModel::RefreshFromSettings() {
+    if (m_pDocument == nullptr)
+        return;
+    m_pDocument->AttachTextView(this);
+    m_pDocument->Settings().CalcText().m_pEdit = this;
+}
+
+void C_VYXCalcAreaModel::OnUpdate() {
+    RefreshFromSettings();
+    if (m_pDocument == nullptr)
+        return;
+    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    if (record.textValid != 0) {
+        m_text = record.text;
+        record.textValid = 0;
+    }
+    if (record.selValid != 0) {
+        SetSelection(record.selStart, record.selEnd);
+        record.selValid = 0;
+    } else {
+        SetSelection(m_selStart, m_selEnd);
+    }
+    Changed();
+}
+
+void C_VYXCalcAreaModel::MarkModified() {
+    if (m_pDocument != nullptr)
+        m_pDocument->SetModifiedFlag();
+}
+
+void C_VYXCalcAreaModel::Changed() {
+    if (m_onChange)
+        m_onChange();
+}

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// C_VYXCalcAreaModel: the calculation area as a text with caret, selection and undo history.
+#pragma once
+
+#include "C_VYXCalcTextNFO.h"
+#include "C_VYXUndoMap.h"
+
+#include <QString>
+
+#include <functional>
+
+class C_TOBRIK_CALCULATORDoc;
+
+/// Everything the calculation area does apart from painting. Lines end in CR LF and positions
+/// count every character, the CR included; the caret is the selection's end. Enter evaluates the
+/// line before the caret through the document and inserts the result; Backspace removes
+/// function names and two-character symbols whole; every change is recorded for Undo.
+class C_VYXCalcAreaModel : public C_VYXCalcTextEdit {
+public:
+    static inline const QString LineBreak = QStringLiteral("\r\n");
+
+    /// Attaches itself to the document as its calculation area. The document must outlive it or
+    /// detach it first.
+    explicit C_VYXCalcAreaModel(C_TOBRIK_CALCULATORDoc& document);
+    ~C_VYXCalcAreaModel() override;
+
+    C_VYXCalcAreaModel(const C_VYXCalcAreaModel&) = delete;
+    C_VYXCalcAreaModel& operator=(const C_VYXCalcAreaModel&) = delete;
+
+    /// Called when the widget has to show a new text or selection.
+    void SetChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
+    /// The document is going away: nothing is evaluated any more.
+    void DetachDocument() { m_pDocument = nullptr; }
+
+    // The record asks these when the document is saved.
+    QString LiveText() const override { return m_text; }
+    qint32 LiveSelectionStart() const override { return m_selStart; }
+    qint32 LiveSelectionEnd() const override { return m_selEnd; }
+
+    const QString& Text() const { return m_text; }
+    int SelectionStart() const { return m_selStart; }
+    int SelectionEnd() const { return m_selEnd; }
+    int Caret() const { return m_selEnd; }
+    QString SelectedText() const;
+    /// Positions are kept inside the text and never between CR and LF or inside a surrogate
+    /// pair; a start after the end is swapped.
+    void SetSelection(int start, int end);
+    void SelectAll();
+
+    int LineCount() const;
+    int LineFromPosition(int position) const;
+    int LineStart(int line) const;
+    /// Length of the line without its line break.
+    int LineLength(int line) const;
+    QString LineText(int line) const;
+
+    /// What other parts write: replaces the selection (or inserts at the caret), records an
+    /// undo step and marks the document modified.
+    void InsertText(const QString& text);
+    /// Typing or pasting: replaces the selection as the user's own edit.
+    void TypeText(const QString& text);
+    /// Cut: removes the selection and returns it.
+    QString CutSelection();
+    /// The Enter key, with or without Ctrl: breaks the line at the caret, evaluates the part
+    /// before the caret and writes the result on the new line. Ctrl+Enter then starts the next
+    /// line with the result's value.
+    void PressEnter(bool ctrl);
+    /// Enter at the caret for the panels' "=" buttons: as the Enter key without Ctrl.
+    void EnterAtCaret();
+    /// Backspace: the selection, the token before the caret, or the line break before the line.
+    void DeleteBackward();
+    /// Empties the area; recorded as an undo step, so a mistyped "cls" can be taken back.
+    void ClearArea();
+
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return m_undo.CanUndo(); }
+    bool CanRedo() const { return m_undo.CanRedo(); }
+    const C_VYXUndoMap& History() const { return m_undo; }
+
+    /// Links the area and the document's current settings record both ways.
+    void RefreshFromSettings();
+    /// After a load or File New: shows the record's pending text and selection.
+    void OnUpdate();
+
+private:
+    /// Replaces the selection by `text` as the edit control would, then handles the change.
+    void ReplaceSelection(const QString& insertion);
+    /// The text with every line break as CR LF.
+    static QString WithLineBreaks(const QString& text);
+    /// The change handler: records the change, or evaluates the line an Enter just ended.
+    void OnTextChanged();
+    void CalculateCaretLine();
+    void InsertResult(const QString& text);
+    void RecordStep();
+    void MarkModified();
+    void Changed();
+    int ClampPosition(int position) const;
+
+    C_TOBRIK_CALCULATORDoc* m_pDocument;
+    QString m_text;
+    int m_selStart = 0;
+    int m_selEnd = 0;
+    bool m_bEnterPressed = false;
+    bool m_bCtrlEnter = false;
+    int m_nEnterLine = 0;
+    C_VYXUndoMap m_undo;
+    std::function<void()> m_onChange;
+};

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// C_VYXVariables: the logic of the variables record: add, remove, re-evaluate, list texts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class C_TOBRIK_CALCULATORDoc;
+class C_VYXVarNFO;
+
+/// Works on the document's variables record, which it does not own. A short-lived object: make
+/// one for each operation, since File New and loading replace or refill the record.
+class C_VYXVariables {
+public:
+    /// The value of a variable whose definition cannot be evaluated.
+    static inline const QString ErrorValue = QStringLiteral("ERROR");
+
+    C_VYXVariables(C_VYXVarNFO& record, C_TOBRIK_CALCULATORDoc& document);
+
+    /// Stores a variable with its definition and value. Asks before overwriting an existing one;
+    /// false (maps unchanged) for an illegal name or the answer No.
+    bool AddVariable(const QString& name, const QString& definition, const QString& value);
+    /// Removes a variable from both maps; false with an error box when it does not exist.
+    bool RemoveVariable(const QString& name);
+    /// Evaluates every definition again, each after the variables it uses; variables on a
+    /// dependency cycle get the value "ERROR".
+    void ReevaluateAll();
+    /// Evaluates again what `name` can influence: the variable itself and every dependant, in
+    /// dependency order. Enough after one variable was added, changed or removed.
+    void ReevaluateAffectedBy(const QString& name);
+    /// Empties both maps.
+    void DeleteAll();
+    /// Restores the rule that both maps hold the same names (a damaged file may break it).
+    void RepairMaps();
+
+    /// The panel's list entries in map order: "name = definition", plus " = value" when the
+    /// value differs from the definition.
+    QStringList PanelEntries() const;
+    /// The toolbar's drop-down entries in map order: "name = value".
+    QStringList ToolbarEntries() const;
+    /// The variables for printing: "name=definition[=value]\n" each, in map order.
+    QString ListText() const;
+    /// The variable name of a list or drop-down entry: its text before the first " = ".
+    static QString NameOfEntry(const QString& entry);
+
+private:
+    void EvaluateInOrder(const QStringList& order, const QStringList& circular);
+    QString EvaluateDefinition(const QString& definition);
+
+    C_VYXVarNFO& m_record;
+    C_TOBRIK_CALCULATORDoc& m_document;
+};

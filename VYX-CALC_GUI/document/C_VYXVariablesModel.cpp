@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: MIT
+// C_VYXVariablesModel: validation of new variables, the panel's list and buttons.
+#include "C_VYXVariablesModel.h"
+
+#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCalcAreaModel.h"
+#include "C_VYXTextConversion.h"
+#include "C_VYXVarNFO.h"
+#include "C_VYXVariables.h"
+#include "VYXNum.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString ErrorCaption = QStringLiteral("ERROR!!");
+
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsCSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+/// True when the C library's text-to-double conversion would read the whole text as a decimal
+/// number. Written out, so that neither the locale nor the library's "inf", "nan" and
+/// hexadecimal forms decide which names are numbers.
+bool IsWholeTextNumeric(const QString& text) {
+    qsizetype at = 0;
+    const qsizetype size = text.size();
+    while (at < size && IsCSpace(text.at(at)))
+        ++at;
+    if (at < size && (text.at(at) == u'+' || text.at(at) == u'-'))
+        ++at;
+    qsizetype digits = 0;
+    while (at < size && IsAsciiDigit(text.at(at))) {
+        ++at;
+        ++digits;
+    }
+    if (at < size && text.at(at) == u'.') {
+        ++at;
+        while (at < size && IsAsciiDigit(text.at(at))) {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (at < size && (text.at(at) == u'e' || text.at(at) == u'E')) {
+        qsizetype exponent = at + 1;
+        if (exponent < size && (text.at(exponent) == u'+' || text.at(exponent) == u'-'))
+            ++exponent;
+        qsizetype exponentDigits = 0;
+        while (exponent < size && IsAsciiDigit(text.at(exponent))) {
+            ++exponent;
+            ++exponentDigits;
+        }
+        // A bare "e" is not part of the number; the conversion stops before it.
+        if (exponentDigits > 0)
+            at = exponent;
+    }
+    return at == size;
+}
+
+bool ListOrder(const QString& a, const QString& b) {
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+} // namespace
+
+C_VYXVariablesModel::C_VYXVariablesModel(C_TOBRIK_CALCULATORDoc& document) : m_document(document) {}
+
+C_VYXVarNFO& C_VYXVariablesModel::Record() {
+    return m_document.Settings().Var();
+}
+
+void C_VYXVariablesModel::SetNameField(const QString& name) {
+    m_strName = name;
+    Changed();
+}
+
+void C_VYXVariablesModel::SetValueField(const QString& value) {
+    m_strValue = value;
+    Changed();
+}
+
+bool C_VYXVariablesModel::Reject(const QString& text, const QString& caption) {
+    m_document.ShowErrorBox(text, caption);
+    Changed();
+    return false;
+}
+
+bool C_VYXVariablesModel::AddFromFields() {
+    const QString name = m_strName;
+    const QString definition = m_strValue;
+    if (definition.isEmpty())
+        return Reject(QStringLiteral("No value entered!!"), ErrorCaption);
+    if (name.isEmpty())
+        return Reject(QStringLiteral("No variable name entered!!"), ErrorCaption);
+    if (IsWholeTextNumeric(name))
+        return Reject(QStringLiteral("Variable name is not allowed to be numeric."), ErrorCaption);
+    if (!m_document.TokenTables().Translator().IsValidVariableName(name)) {
+        return Reject(QStringLiteral("The variable name:\n") + name +
+                          QStringLiteral("\nis not allowed!!"),
+                      QStringLiteral("Illegal variable name."));
+    }
+    if (m_bPanelCreated) {
+        const bool isNumber = m_document.EvaluateLiteral(name) != nullptr;
+        // A failed test leaves a message in the engine that belongs to nobody.
+        m_document.TakeEngineMessage();
+        if (isNumber) {
+            m_strName.clear();
+            return Reject(QStringLiteral("Variable name can be evaluated to a nummeric "
+                                         "expression.\r\nThis kind of variable name is not "
+                                         "allowed!!"),
+                          ErrorCaption);
+        }
+    }
+    const std::unique_ptr<VYXNum> number = m_document.EvaluateExpression(definition);
+    if (!number) {
+        QString message = m_document.TakeEngineMessage();
+        // Some engine failures carry no text; an empty error box would say nothing.
+        if (message.isEmpty())
+            message = QStringLiteral("The value cannot be evaluated.");
+        return Reject(message, ErrorCaption);
+    }
+    const QString value = C_VYXTextConversion::FromNarrow(number->GetValue());
+
+    C_VYXVariables variables(Record(), m_document);
+    if (!variables.AddVariable(name, definition, value)) {
+        Changed();
+        return false;
+    }
+    // Only what the new definition can influence changes, in dependency order.
+    variables.ReevaluateAffectedBy(name);
+    m_document.SetModifiedFlag();
+    RefreshList();
+    return true;
+}
+
+void C_VYXVariablesModel::DefineFromText(const QString& name, const QString& definition) {
+    m_strName = name;
+    m_strValue = definition;
+    Changed();
+    if (!AddFromFields())
+        return;
+    if (m_bPanelCreated &&
+        std::none_of(m_listEntries.cbegin(), m_listEntries.cend(), [&name](const QString& entry) {
+            return entry.startsWith(name, Qt::CaseInsensitive);
+        }))
+        return;
+    const QString value = m_document.RoundToDecimals(Record().values.value(name));
+    const QString assignment = QStringLiteral("Variable: ") + name + u'=' + value;
+    m_document.ShowStatusText(assignment);
+    // A comment line, so that Enter on it never defines the variable again.
+    if (C_VYXCalcAreaModel* area = m_document.TextView())
+        area->InsertText(QStringLiteral("//") + assignment + QStringLiteral("\r\n"));
+}
+
+void C_VYXVariablesModel::RefreshList() {
+    C_VYXVariables variables(Record(), m_document);
+    m_listEntries = variables.PanelEntries();
+    std::stable_sort(m_listEntries.begin(), m_listEntries.end(), ListOrder);
+    m_toolbarEntries = variables.ToolbarEntries();
+    // Refilling a list box drops its selection.
+    m_nSelected = -1;
+    Changed();
+}
+
+QString C_VYXVariablesModel::ListText() const {
+    C_VYXVariables variables(m_document.Settings().Var(), m_document);
+    return variables.ListText();
+}
+
+void C_VYXVariablesModel::SelectEntry(int index) {
+    if (index < 0 || index >= m_listEntries.size()) {
+        m_nSelected = -1;
+        Changed();
+        return;
+    }
+    m_nSelected = index;
+    m_strName = C_VYXVariables::NameOfEntry(m_listEntries.at(index));
+    m_strValue = Record().definitions.value(m_strName);
+    Changed();
+}
+
+bool C_VYXVariablesModel::OnAdd() {
+    return AddFromFields();
+}
+
+void C_VYXVariablesModel::RemoveAndReevaluate(const QString& name) {
+    C_VYXVariables variables(Record(), m_document);
+    if (variables.RemoveVariable(name)) {
+        // Dependants of the removed variable can no longer be evaluated: they become "ERROR".
+        variables.ReevaluateAffectedBy(name);
+        m_document.SetModifiedFlag();
+    }
+}
+
+void C_VYXVariablesModel::OnDelete() {
+    if (!IsDeleteEnabled())
+        return;
+    RemoveAndReevaluate(m_strName);
+    m_strName.clear();
+    m_strValue.clear();
+    RefreshList();
+}
+
+void C_VYXVariablesModel::OnDeleteAll() {
+    if (!IsDeleteAllEnabled())
+        return;
+    if (!m_document.AskYesNo(QStringLiteral("Delete all variables?"),
+                             QStringLiteral("Delete all?")))
+        return;
+    C_VYXVariables(Record(), m_document).DeleteAll();
+    m_document.SetModifiedFlag();
+    m_strName.clear();
+    m_strValue.clear();
+    RefreshList();
+}
+
+void C_VYXVariablesModel::OnUseSelected() {
+    if (C_VYXCalcAreaModel* area = m_document.TextView())
+        area->InsertText(m_strName);
+}
+
+void C_VYXVariablesModel::DeleteByName(const QString& name) {
+    if (m_nSelected >= 0 && C_VYXVariables::NameOfEntry(m_listEntries.at(m_nSelected)) == name) {
+        m_strName.clear();
+        m_strValue.clear();
+    }
+    RemoveAndReevaluate(name);
+    RefreshList();
+}
+
+void C_VYXVariablesModel::RefreshFromSettings() {
+    RefreshList();
+}
+
+bool C_VYXVariablesModel::IsAddEnabled() const {
+    return !m_strName.isEmpty() && !m_strValue.isEmpty();
+}
+
+bool C_VYXVariablesModel::IsDeleteEnabled() const {
+    return m_nSelected >= 0;
+}
+
+bool C_VYXVariablesModel::IsDeleteAllEnabled() const {
+    return !m_listEntries.isEmpty();
+}
+
+bool C_VYXVariablesModel::IsUseSelectedEnabled() const {
+    return m_nSelected >= 0;
+}
+
+void C_VYXVariablesModel::Changed() {
+    if (m_onChange)
+        m_onChange();
+}

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// C_VYXVariablesModel: the variables panel and toolbar without their widgets.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class C_TOBRIK_CALCULATORDoc;
+class C_VYXVarNFO;
+
+/// The panel's two fields, its sorted list with the selection, the toolbar's drop-down entries
+/// and the panel's buttons. The widgets show this state and forward the user's actions. The
+/// document owns it, so assignment lines work whether or not the panel was ever shown; the
+/// variables record is looked up afresh for every operation.
+class C_VYXVariablesModel {
+public:
+    explicit C_VYXVariablesModel(C_TOBRIK_CALCULATORDoc& document);
+
+    /// Whether the panel's window exists; it decides two checks of AddFromFields and
+    /// DefineFromText. The panel widget sets it when it is created.
+    void SetPanelCreated(bool created) { m_bPanelCreated = created; }
+    bool IsPanelCreated() const { return m_bPanelCreated; }
+    /// Called after every change of the fields, the list or the selection.
+    void SetChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
+
+    /// The name field (1050) and the value field (1049), as the user edits them.
+    const QString& NameField() const { return m_strName; }
+    const QString& ValueField() const { return m_strValue; }
+    void SetNameField(const QString& name);
+    void SetValueField(const QString& value);
+
+    /// Validates the fields and adds the variable; every failed check shows one error box.
+    bool AddFromFields();
+    /// An assignment line "name=definition" from the calculation area.
+    void DefineFromText(const QString& name, const QString& definition);
+    /// Rebuilds the panel's sorted list and the toolbar's drop-down entries.
+    void RefreshList();
+    /// The variables as printed after "\nVARIABLES:\n".
+    QString ListText() const;
+
+    /// The panel's list, sorted without regard to letter case.
+    const QStringList& ListEntries() const { return m_listEntries; }
+    /// The toolbar's drop-down entries, "name = value".
+    const QStringList& ToolbarEntries() const { return m_toolbarEntries; }
+    /// Index of the selected list entry, -1 for none.
+    int SelectedIndex() const { return m_nSelected; }
+    /// Selecting an entry puts its name and definition into the fields; -1 clears the selection.
+    void SelectEntry(int index);
+
+    /// "Add" (and Enter in either field).
+    bool OnAdd();
+    /// "Del": removes the selected variable.
+    void OnDelete();
+    /// "Delete all.": asks first.
+    void OnDeleteAll();
+    /// "Use selected.": inserts the name field into the calculation area.
+    void OnUseSelected();
+    /// The toolbar's delete button, for the variable `name`.
+    void DeleteByName(const QString& name);
+    /// Refills the list from the current document's record.
+    void RefreshFromSettings();
+
+    /// The button states UpdateButtons gives.
+    bool IsAddEnabled() const;
+    bool IsDeleteEnabled() const;
+    bool IsDeleteAllEnabled() const;
+    bool IsUseSelectedEnabled() const;
+
+private:
+    C_VYXVarNFO& Record();
+    /// Fails the check with an error box.
+    bool Reject(const QString& text, const QString& caption);
+    /// Removes a variable and lets its dependants follow.
+    void RemoveAndReevaluate(const QString& name);
+    void Changed();
+
+    C_TOBRIK_CALCULATORDoc& m_document;
+    bool m_bPanelCreated = false;
+    QString m_strName;
+    QString m_strValue;
+    QStringList m_listEntries;
+    QStringList m_toolbarEntries;
+    int m_nSelected = -1;
+    std::function<void()> m_onChange;
+};

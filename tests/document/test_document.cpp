@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: MIT
+// Tests of the document: line evaluation in every display form, counting, panels' evaluation,
+// File New.
+#include "DocumentTestSupport.h"
+
+#include "C_VYXAngleUnit.h"
+#include "VYXCalculator.h"
+#include "VYXNumRational.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+using DocumentTestSupport::DocumentTest;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Kind { Rational, Double, NoNumber };
+
+struct LineCase {
+    const char* name;
+    const char16_t* line;
+    int showReal;
+    int showRational;
+    int alwaysShowArgument;
+    qint32 angleUnit;
+    int decimals;
+    const char16_t* expected;
+    Kind kind;
+};
+
+void PrintTo(const LineCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+constexpr qint32 Rad = VYX_ANGLE_RAD;
+constexpr qint32 Deg = VYX_ANGLE_DEG;
+constexpr qint32 Gra = VYX_ANGLE_GRA;
+
+const LineCase LineCases[] = {
+    // The four display forms of a fraction.
+    {"FractionBothForms", u"1/3", 1, 1, 0, Rad, 6, u"1/3 //\u22480.333333\r\n", Kind::Rational},
+    {"FractionRationalOnly", u"1/3", 0, 1, 0, Rad, 6, u"1/3\r\n", Kind::Rational},
+    {"FractionRealOnly", u"1/3", 1, 0, 0, Rad, 6, u"0.333333\r\n", Kind::Rational},
+    {"FractionNeitherFlagShowsReal", u"1/3", 0, 0, 0, Rad, 6, u"0.333333\r\n", Kind::Rational},
+    {"FractionThreeDecimals", u"1/3", 1, 1, 0, Rad, 3, u"1/3 //\u22480.333\r\n", Kind::Rational},
+    {"SumOfFractions", u"1/2+1/(2+3+1/7)", 1, 1, 0, Rad, 6, u"25/36 //\u22480.694444\r\n",
+     Kind::Rational},
+    // Divisors of exactly 1 leave the approximate part out.
+    {"IntegerQuotientNoApproximation", u"4/2", 1, 1, 0, Rad, 6, u"2\r\n", Kind::Rational},
+    {"IntegerRealOnly", u"4/2", 1, 0, 0, Rad, 6, u"2\r\n", Kind::Rational},
+    {"CommentAfterExpressionDropped", u"2+3 //note", 1, 1, 0, Rad, 6, u"5\r\n", Kind::Rational},
+    {"ComplexFractionBothForms", u"(1+i)/3", 1, 1, 0, Rad, 6,
+     u"1/3+i/3 //\u22480.333333+0.333333i\r\n", Kind::Rational},
+    // A complex-double result is shown in decimal form whatever the flags.
+    {"DoubleBothFlags", u"sqrt(2)", 1, 1, 0, Rad, 6, u"1.414214\r\n", Kind::Double},
+    {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, Rad, 6, u"1.414214\r\n", Kind::Double},
+    {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, Rad, 2, u"1.41\r\n", Kind::Double},
+    {"DisplaySymbolsTranslated", u"\u221A16+3\u00B2", 1, 1, 0, Rad, 6, u"13\r\n", Kind::Rational},
+    // The argument suffix, in each angle unit, only for complex results.
+    {"ArgumentDegrees", u"1+i", 1, 1, 1, Deg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n",
+     Kind::Rational},
+    {"ArgumentRadians", u"1+i", 1, 1, 1, Rad, 6, u"1+i ARGUMENT:0.785398 Radians\r\n",
+     Kind::Rational},
+    {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, Gra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n",
+     Kind::Rational},
+    {"ArgumentUnknownUnit", u"1+i", 1, 1, 1, 999, 6,
+     u"1+i ARGUMENT:0.785398 UNKNOWN ANGLE UNIT.\r\n", Kind::Rational},
+    {"ArgumentOfFractionAfterApproximation", u"(1+i)/2", 1, 1, 1, Deg, 6,
+     u"1/2+i/2 //\u22480.5+0.5i ARGUMENT:45.000000 Degrees\r\n", Kind::Rational},
+    {"ArgumentOfDoubleComplex", u"sqrt(2)+sqrt(2)*i", 1, 1, 1, Deg, 6,
+     u"1.414214+1.414214i ARGUMENT:45.000000 Degrees\r\n", Kind::Double},
+    {"NoArgumentForRealResult", u"2", 1, 1, 1, Deg, 6, u"2\r\n", Kind::Rational},
+    {"NoArgumentWhenFlagOff", u"1+i", 1, 1, 0, Deg, 6, u"1+i\r\n", Kind::Rational},
+    // Errors are comment lines; comments and empty lines write nothing.
+    {"EngineErrorAsComment", u"1/0", 1, 1, 0, Rad, 6, u"//ERRROR!! DIVISION BY ZERO!!\r\n",
+     Kind::NoNumber},
+    {"CommentLine", u"//2+3", 1, 1, 0, Rad, 6, u"", Kind::NoNumber},
+    {"EmptyLine", u"", 1, 1, 0, Rad, 6, u"", Kind::NoNumber},
+};
+
+class CalculateLineTest : public DocumentTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(CalculateLineTest, LaysOutTheResult) {
+    const LineCase& test = GetParam();
+    doc.Settings().CMPLX().m_nAlwaysShowArgument = test.alwaysShowArgument;
+    doc.Settings().Trig().m_nAngleUnit = test.angleUnit;
+    doc.Settings().BasicButtons().m_nDecimals = test.decimals;
+    const QString line = QString::fromUtf16(test.line);
+
+    EXPECT_EQ(Calculate(line, test.showReal, test.showRational), QString::fromUtf16(test.expected));
+
+    // The kind of number behind the text.
+    const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(line);
+    switch (test.kind) {
+    case Kind::Rational:
+        ASSERT_NE(number, nullptr);
+        EXPECT_NE(dynamic_cast<VYXNumRational*>(number.get()), nullptr);
+        break;
+    case Kind::Double:
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(dynamic_cast<VYXNumRational*>(number.get()), nullptr);
+        EXPECT_NE(dynamic_cast<VYXNumUni*>(number.get()), nullptr);
+        break;
+    case Kind::NoNumber:
+        EXPECT_EQ(number, nullptr);
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayForms, CalculateLineTest, ::testing::ValuesIn(LineCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- counting and the last result ----
+
+TEST_F(DocumentTest, CountsOnlySuccessfulEvaluations) {
+    const char16_t* lines[] = {u"1+1", u"1/0", u"//3", u"", u"A=1", u"2*3", u"A+1"};
+    for (const char16_t* line : lines)
+        doc.CalculateLine(QString::fromUtf16(line));
+    EXPECT_EQ(doc.CalculationCount(), 3);
+    EXPECT_EQ(status.Last(), u"Number of calculations: 3");
+    EXPECT_TRUE(status.texts.contains(u"Number of calculations: 1"));
+}
+
+TEST_F(DocumentTest, LastResultIsTheValueWithoutSuffixAndIsTakenOnce) {
+    doc.Settings().CMPLX().m_nAlwaysShowArgument = 1;
+    Calculate(u"1/3"_s);
+    EXPECT_EQ(doc.TakeLastResult(), u"1/3");
+    EXPECT_EQ(doc.TakeLastResult(), u"");
+    Calculate(u"1/3"_s, 1, 0);
+    EXPECT_EQ(doc.TakeLastResult(), u"0.333333");
+    Calculate(u"1+i"_s);
+    EXPECT_EQ(doc.TakeLastResult(), u"1+i");
+}
+
+TEST_F(DocumentTest, FailingLineLeavesNoEarlierResultForCtrlEnter) {
+    Calculate(u"7"_s);
+    Calculate(u"1/0"_s);
+    EXPECT_EQ(doc.TakeLastResult(), u"");
+}
+
+// ---- assignments hand over to the variables ----
+
+TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariable) {
+    EXPECT_EQ(Calculate(u"x=3"_s), u"");
+    EXPECT_EQ(doc.Settings().Var().definitions.value(u"x"_s), u"3");
+    EXPECT_EQ(doc.Settings().Var().values.value(u"x"_s), u"3");
+    EXPECT_EQ(status.Last(), u"Variable: x=3");
+    EXPECT_EQ(Calculate(u"x*2"_s), u"6\r\n");
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(DocumentTest, AssignmentWithEmptyNameIsRejectedByTheVariables) {
+    EXPECT_EQ(Calculate(u"=5"_s), u"");
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
+    EXPECT_EQ(boxes.LastBox().text, u"No variable name entered!!");
+    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty());
+}
+
+TEST_F(DocumentTest, EvaluateLiteralDoesNotSubstituteVariables) {
+    Calculate(u"k=2"_s);
+    EXPECT_NE(doc.EvaluateExpression(u"k"_s), nullptr);
+    EXPECT_EQ(doc.EvaluateLiteral(u"k"_s), nullptr);
+    EXPECT_NE(doc.EvaluateLiteral(u"2pi"_s), nullptr);
+    EXPECT_EQ(doc.CalculationCount(), 0);
+}
+
+// ---- the panels' evaluation ----
+
+struct PanelCase {
+    const char* name;
+    const char16_t* text;
+    const char16_t* expected;
+};
+
+void PrintTo(const PanelCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+const PanelCase PanelCases[] = {
+    {"DecimalComma", u"1,5*2", u"3"},
+    {"FractionShownAsDecimal", u"1/3", u"0.333333"},
+    {"ErrorTextWithoutLineBreak", u"1/0", u"//ERRROR!! DIVISION BY ZERO!!"},
+    {"Empty", u"", u""},
+};
+
+class EvaluateExpressionTextTest : public DocumentTest,
+                                   public ::testing::WithParamInterface<PanelCase> {};
+
+TEST_P(EvaluateExpressionTextTest, GivesDecimalTextAndRestoresTheDisplay) {
+    C_VYXCalcTextNFO& display = doc.Settings().CalcText();
+    display.showReal = 0;
+    display.showRational = 1;
+    display.displayChanged = 0;
+    EXPECT_EQ(doc.EvaluateExpressionText(QString::fromUtf16(GetParam().text)),
+              QString::fromUtf16(GetParam().expected));
+    EXPECT_EQ(display.showReal, 0);
+    EXPECT_EQ(display.showRational, 1);
+    EXPECT_EQ(display.displayChanged, 1);
+    EXPECT_EQ(doc.PanelContext().EvaluateExpressionText(QString::fromUtf16(GetParam().text)),
+              QString::fromUtf16(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(PanelFields, EvaluateExpressionTextTest, ::testing::ValuesIn(PanelCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DocumentTest, PanelEvaluationsCount) {
+    doc.EvaluateExpressionText(u"2+2"_s);
+    EXPECT_EQ(doc.CalculationCount(), 1);
+}
+
+TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
+    doc.Settings().BasicButtons().m_nDecimals = 2;
+    EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.14");
+    // A damaged file may hold any count; the text must still be a number.
+    doc.Settings().BasicButtons().m_nDecimals = 1000;
+    EXPECT_EQ(doc.RoundToDecimals(u"3.14159265358979"_s), u"3.1415926536");
+    doc.Settings().BasicButtons().m_nDecimals = -5;
+    EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.1");
+}
+
+TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApart) {
+    boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
+    EXPECT_TRUE(doc.AskYesNo(u"the question"_s, u"the caption"_s));
+    doc.ShowErrorBox(u"the text"_s, u"ERROR!!"_s);
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.Boxes().at(0).caption, u"the caption");
+    EXPECT_EQ(boxes.Boxes().at(0).text, u"the question");
+    EXPECT_EQ(boxes.Boxes().at(1).kind, C_VYXScriptedMessageBoxes::Kind::Error);
+    EXPECT_EQ(boxes.Boxes().at(1).text, u"the text");
+}
+
+// ---- angle unit and File New ----
+
+TEST_F(DocumentTest, ApplyAngleUnitPassesTheRecordToTheEngine) {
+    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
+    doc.ApplyAngleUnit();
+    EXPECT_EQ(doc.Calculator().GetAngle(), "DEG");
+    EXPECT_EQ(Calculate(u"sin(90)"_s), u"1\r\n");
+    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_GRA;
+    doc.ApplyAngleUnit();
+    EXPECT_EQ(doc.Calculator().GetAngle(), "GRA");
+    // An unknown unit leaves the engine as it was.
+    doc.Settings().Trig().m_nAngleUnit = 7;
+    doc.ApplyAngleUnit();
+    EXPECT_EQ(doc.Calculator().GetAngle(), "GRA");
+}
+
+TEST_F(DocumentTest, FileNewStartsAgainFromTheDefaults) {
+    Calculate(u"x=3"_s);
+    Calculate(u"1+1"_s);
+    doc.Settings().BasicButtons().m_nDecimals = 3;
+    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
+    doc.ApplyAngleUnit();
+    doc.SetModifiedFlag();
+
+    ASSERT_TRUE(doc.OnNewDocument());
+
+    EXPECT_EQ(doc.CalculationCount(), 0);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Settings().BasicButtons().m_nDecimals, 6);
+    EXPECT_EQ(doc.Settings().Trig().m_nAngleUnit, VYX_ANGLE_RAD);
+    EXPECT_EQ(doc.Settings().CalcText().fontSize, 12);
+    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty());
+    EXPECT_EQ(doc.Calculator().GetAngle(), "RAD");
+    // The new translator no longer knows the old variable.
+    EXPECT_EQ(Calculate(u"x"_s).left(2), u"//");
+    EXPECT_EQ(doc.VariablesPanel().ListEntries().size(), 0);
+}
+
+} // namespace
