@@ -232,6 +232,17 @@ TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApart) {
     EXPECT_EQ(boxes.Boxes().at(1).text, u"the text");
 }
 
+TEST_F(DocumentTest, EngineQuestionGoesToTheMessageBoxes) {
+    doc.Calculator().SetVariable("Q", "1");
+    boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
+    doc.Calculator().SetVariable("Q", "2");
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::YesNo);
+    EXPECT_EQ(boxes.LastBox().caption, u"INFO!!");
+    EXPECT_EQ(boxes.LastBox().text, u"The variable: Q is already defined!!\nOverwrite?");
+    EXPECT_EQ(doc.Calculator().GetDefinedVars(), std::vector<std::string>({"Q=1"}));
+}
+
 // ---- angle unit and File New ----
 
 TEST_F(DocumentTest, ApplyAngleUnitPassesTheRecordToTheEngine) {
