@@ -37,7 +37,8 @@ public:
     virtual double GetREALNumerator() const { return m_dRealNumerator; }
 
     /// Exact arithmetic in place. When the exact result does not fit the exact range these throw
-    /// VYXExceptionNumberFormat; the evaluator avoids that through the Try... routines of the engine.
+    /// VYXExceptionNumberFormat; the evaluator avoids that through the Try... routines of the
+    /// engine.
     void operator+=(const VYXNumRational& rhs);
     void operator-=(const VYXNumRational& rhs);
     void operator*=(const VYXNumRational& rhs);
@@ -57,8 +58,8 @@ public:
     VYXNumUni operator/(const VYXNumUni& rhs) const;
     VYXNumUni operator^(const VYXNumUni& rhs) const;
 
-    /// The value as a complex-double number (precision 6).
-    operator VYXNumUni() const;
+    // The value as a complex-double number is VYXNumUni's copy constructor (value only,
+    // precision 6): C++ never uses a conversion operator to a base class.
 
     double RealNumerator() const { return m_dRealNumerator; }
     double CmplxNumerator() const { return m_dCmplxNumerator; }
@@ -71,6 +72,8 @@ private:
     static void FixNegDiv(double& numerator, double& divisor);
     static void FixBiggestCommonDiv(double& numerator, double& divisor);
     static std::pair<double, double> ParseStrRat(const std::string& text);
+    /// The rational text as currently held, rendered when stale.
+    const std::string& RationalText() const;
     std::string BuildStrVal() const;
 
     double m_dRealDivisor = 1.0;

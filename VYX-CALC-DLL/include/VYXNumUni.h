@@ -35,7 +35,8 @@ public:
     void SetRealValue(double value) override;
     void SetCmplxValue(std::string text) override;
     void SetCmplxValue(double value) override;
-    /// Parses one literal: a real number, or an imaginary one ending in "I" ("i" only in exact forms).
+    /// Parses one literal: a real number, or an imaginary one ending in "I" ("i" only in exact
+    /// forms).
     void SetValue(std::string text) override;
     /// realNum + cmplxNum i; the divisors are ignored.
     void SetValue(double realNum, double realDiv, double cmplxNum, double cmplxDiv) override;
@@ -72,6 +73,9 @@ protected:
 private:
     void CalcABS();
     void CalcFI();
+    /// The decimal text of the current parts with the precision of the last update.
+    std::string RenderText() const;
+    /// The text when both parts are non-zero.
     std::string BuildStrVal() const;
 
     mutable bool m_bTextStale = false;

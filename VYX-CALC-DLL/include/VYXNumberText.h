@@ -6,7 +6,8 @@
 
 #include <string>
 
-/// Whole text to double through strtod; throws VYXExceptionNumberFormat when empty or not entirely a number.
+/// Whole text to double through strtod; throws VYXExceptionNumberFormat when empty or not entirely
+/// a number.
 VYX_API double ParseDoubleText(const std::string& text);
 /// True when the text is non-empty and strtod consumes all of it.
 VYX_API bool IsDoubleText(const std::string& text);
@@ -17,7 +18,8 @@ VYX_API std::string DoubleToStrDefault(double x);
 /// DoubleToStrDefault of an int.
 VYX_API std::string IntToStr(int n);
 /// Integer test of the number model: every integer-valued double up to 2^53 in magnitude counts;
-/// above 2^53 only exact multiples of 2^31 do (the historical 32-bit rule). NaN and infinities never.
+/// above 2^53 only exact multiples of 2^31 do (the historical 32-bit rule). NaN and infinities
+/// never.
 VYX_API bool IsInteger(double x);
 /// Text of an exact integer part of a rational: all digits up to 2^53, the default form above.
 VYX_API std::string RationalPartToStr(double x);
