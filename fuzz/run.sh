@@ -20,19 +20,34 @@ rm -rf "$artifacts"
 mkdir -p "$corpus" "$artifacts" "$regressions"
 # Fork mode goes on after a crash, so one run can report several distinct faults.
 status=0
-"$build/fuzz/fuzz_parse_string" "$corpus" "$repo/fuzz/seeds" \
+fuzzer="$build/fuzz/fuzz_parse_string"
+"$fuzzer" "$corpus" "$repo/fuzz/seeds" \
     -max_total_time="$seconds" -max_len=4096 -timeout=5 -rss_limit_mb=2048 \
     -fork="$jobs" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -artifact_prefix="$artifacts/" -print_final_stats=1 || status=$?
 
+# Fork mode writes one file per crashing input, many of them the same fault: keep the smallest
+# input for each first source location of ours in the report (sanitizer stack or UB line).
+signature() {
+    local report
+    report="$("$fuzzer" "$1" -timeout=5 -rss_limit_mb=2048 2>&1 || true)"
+    grep -m1 -oE "$repo/(VYX-CALC-DLL|fuzz)/[^ :]+:[0-9]+" <<<"$report" || echo "unknown"
+}
+declare -A kept=()
 found=0
-for finding in "$artifacts"/crash-* "$artifacts"/timeout-* "$artifacts"/oom-* "$artifacts"/leak-*; do
-    [ -e "$finding" ] || continue
-    if [ ! -e "$regressions/$(basename "$finding")" ]; then
+while IFS= read -r finding; do
+    kind="$(basename "$finding")"
+    kind="${kind%%-*}"
+    key="$kind $(signature "$finding")"
+    [ -z "${kept[$key]:-}" ] || continue
+    kept[$key]="$finding"
+    name="$(basename "$finding")"
+    echo "$key: $name ($(wc -c <"$finding") bytes)"
+    if [ ! -e "$regressions/$name" ]; then
         cp "$finding" "$regressions/"
-        echo "kept $(basename "$finding") in tests/data/fuzz-regressions/"
         found=$((found + 1))
     fi
-done
-echo "fuzzer exit status $status; $found new finding(s)"
+done < <(find "$artifacts" -type f \( -name 'crash-*' -o -name 'timeout-*' -o -name 'oom-*' \
+    -o -name 'leak-*' \) -printf '%s %p\n' | sort -n | cut -d' ' -f2-)
+echo "fuzzer exit status $status; $found new finding(s) kept in tests/data/fuzz-regressions/"
 [ "$found" -eq 0 ]
