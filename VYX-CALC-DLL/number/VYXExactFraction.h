@@ -12,6 +12,28 @@ namespace vyx_exact {
 __extension__ typedef __int128 Int128;
 __extension__ typedef unsigned __int128 UInt128;
 
+/// Greatest common divisor by the binary method (shifts instead of divisions); gcd(0, y) = y.
+inline std::uint64_t BinaryGcd(std::uint64_t x, std::uint64_t y) {
+    if (x == 0) {
+        return y;
+    }
+    if (y == 0) {
+        return x;
+    }
+    const int sharedTwos = __builtin_ctzll(x | y);
+    x >>= __builtin_ctzll(x);
+    do {
+        y >>= __builtin_ctzll(y);
+        if (x > y) {
+            const std::uint64_t larger = x;
+            x = y;
+            y = larger;
+        }
+        y -= x;
+    } while (y != 0);
+    return x << sharedTwos;
+}
+
 /// Exact integers with overflow checks: every operation reports false instead of wrapping.
 struct Int128Arithmetic {
     using Value = Int128;
@@ -22,11 +44,19 @@ struct Int128Arithmetic {
     static bool Multiply(Value a, Value b, Value& out) {
         return !__builtin_mul_overflow(a, b, &out);
     }
-    static Value Abs(Value a) { return a < 0 ? -a : a; }
+    /// |a| as unsigned, defined even for the most negative value.
+    static UInt128 Magnitude(Value a) {
+        return a < 0 ? UInt128(0) - static_cast<UInt128>(a) : static_cast<UInt128>(a);
+    }
     /// Greatest common divisor of the magnitudes; gcd(0, b) = |b|.
     static Value Gcd(Value a, Value b) {
-        UInt128 x = static_cast<UInt128>(Abs(a));
-        UInt128 y = static_cast<UInt128>(Abs(b));
+        UInt128 x = Magnitude(a);
+        UInt128 y = Magnitude(b);
+        if ((x >> 64) == 0 && (y >> 64) == 0) {
+            // The common case: 64-bit values, without 128-bit divisions.
+            return static_cast<Value>(
+                BinaryGcd(static_cast<std::uint64_t>(x), static_cast<std::uint64_t>(y)));
+        }
         while (y != 0) {
             const UInt128 rest = x % y;
             x = y;
@@ -53,7 +83,6 @@ struct DoubleArithmetic {
         out = a * b;
         return std::isfinite(out);
     }
-    static Value Abs(Value a) { return std::fabs(a); }
     static Value Gcd(Value a, Value b) {
         double x = std::fabs(a);
         double y = std::fabs(b);

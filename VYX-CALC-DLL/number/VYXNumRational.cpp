@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numeric>
 
 namespace {
 
@@ -374,8 +373,9 @@ void VYXNumRational::FixBiggestCommonDiv(double& numerator, double& divisor) {
         return;
     }
     if (IsExactInteger(numerator) && IsExactInteger(divisor)) {
-        const std::int64_t g =
-            std::gcd(static_cast<std::int64_t>(numerator), static_cast<std::int64_t>(divisor));
+        const std::uint64_t g =
+            vyx_exact::BinaryGcd(static_cast<std::uint64_t>(std::fabs(numerator)),
+                                 static_cast<std::uint64_t>(std::fabs(divisor)));
         if (g > 1) {
             numerator /= static_cast<double>(g);
             divisor /= static_cast<double>(g);
