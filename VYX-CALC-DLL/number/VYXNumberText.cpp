@@ -57,7 +57,7 @@ bool IsDoubleText(const std::string& text) {
 }
 
 std::string DoubleToStr(int precision, double x) {
-    // A negative precision means "unspecified" to %g, i.e. six digits.
+    // A negative precision counts as omitted for %g, i.e. six digits.
     if (precision < 0) {
         precision = kDefaultPrintedDigits;
     }

@@ -87,14 +87,14 @@ struct TextCase {
     std::string text;
 };
 
-class NumUniSpecialTextTest : public testing::TestWithParam<TextCase> {};
+class NumUniNonFiniteTextTest : public testing::TestWithParam<TextCase> {};
 
-TEST_P(NumUniSpecialTextTest, PrintsVisibly) {
+TEST_P(NumUniNonFiniteTextTest, PrintsVisibly) {
     VYXNumUni number(GetParam().value.re, GetParam().value.im);
     EXPECT_EQ(number.GetValue(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(NaNAndInfinity, NumUniSpecialTextTest,
+INSTANTIATE_TEST_SUITE_P(NaNAndInfinity, NumUniNonFiniteTextTest,
                          testing::Values(TextCase{"BothNaN", {kNaN, kNaN}, "nan+nani"},
                                          TextCase{"ImaginaryNaN", {1, kNaN}, "1+nani"},
                                          TextCase{"NegativeImaginaryNaN", {1, -kNaN}, "1-nani"},
