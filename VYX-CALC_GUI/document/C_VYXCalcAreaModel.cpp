@@ -218,17 +218,14 @@ void C_VYXCalcAreaModel::ClearArea() {
 }
 
 bool C_VYXCalcAreaModel::Undo() {
-    const C_VYXUndoStep* step = m_undo.Undo();
-    if (step == nullptr)
-        return false;
-    m_text = step->text;
-    SetSelection(step->selStart, step->selEnd);
-    MarkModified();
-    return true;
+    return ShowStep(m_undo.Undo());
 }
 
 bool C_VYXCalcAreaModel::Redo() {
-    const C_VYXUndoStep* step = m_undo.Redo();
+    return ShowStep(m_undo.Redo());
+}
+
+bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step) {
     if (step == nullptr)
         return false;
     m_text = step->text;

@@ -93,6 +93,8 @@ private:
     void CalculateCaretLine();
     void InsertResult(const QString& text);
     void RecordStep();
+    /// Shows an undo or redo step; false when there was none.
+    bool ShowStep(const C_VYXUndoStep* step);
     void MarkModified();
     void Changed();
     int ClampPosition(int position) const;
