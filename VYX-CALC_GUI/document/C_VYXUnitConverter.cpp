@@ -38,9 +38,11 @@ constexpr UnitRow UnitTable[] = {
     {StrCategoryLength, StrUnitFeet, 3.2808398950131235},
     {StrCategoryLength, StrUnitFurlong, 0.004970969537898671},
     {StrCategoryLength, StrUnitInch, 39.37007874015748},
-    {StrCategoryLength, StrUnitMiles, 6.21371192237334e-07},
+    // A mile is 1609.344 m and a yard 0.9144 m (older tables had 6.21371192237334e-07 and
+    // 0.0005905039407870992 here, a thousandfold and more off).
+    {StrCategoryLength, StrUnitMiles, 0.000621371192237334},
     {StrCategoryLength, StrUnitNauticalMiles, 0.0005399568034557236},
-    {StrCategoryLength, StrUnitYard, 0.0005905039407870992},
+    {StrCategoryLength, StrUnitYard, 1.0936132983377078},
     // Energy
     {StrCategoryEnergy, StrUnitJoule, 1},
     {StrCategoryEnergy, StrUnitKilojoule, 0.001},
