@@ -5,6 +5,7 @@
 #include "VYXBraceMap.h"
 #include "VYXExceptions.h"
 #include "VYXListArithmetic.h"
+#include "VYXLiteralText.h"
 #include "VYXNumRational.h"
 #include "VYXNumberText.h"
 
@@ -16,53 +17,22 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A cheap test that lets most texts skip the literal parser (and the exception it would throw):
-// the C library's number forms and the imaginary forms begin with a sign, a digit, a point, blank
-// space, "I", "i", "N" or "n", and hold at most two signs and none of the other operators.
-bool CouldBeNumberLiteral(std::string_view text) {
-    constexpr std::string_view kFirstChars = "+-.0123456789IiNn \t\n\v\f\r";
-    if (text.empty() || kFirstChars.find(text.front()) == std::string_view::npos) {
-        return false;
-    }
-    int signs = 0;
-    for (const char c : text) {
-        if (c == '*' || c == '/' || c == '^' || c == '~' || c == '!' || c == '%') {
-            return false;
-        }
-        if ((c == '+' || c == '-') && ++signs > 2) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A whole text that a complex-double number accepts as its literal: exact when the rational
 // number accepts it as well (7, 3I), decimal otherwise (0.5). Null when it is no literal.
 VYXNumPtr ParseNumberLiteral(std::string_view text) {
-    if (!CouldBeNumberLiteral(text)) {
+    double real = 0.0;
+    double imag = 0.0;
+    if (!TryReadComplexDoubleLiteral(text, real, imag)) {
         return nullptr;
     }
-    const std::string literal(text);
-    try {
-        VYXNumUni probe;
-        probe.SetValue(literal);
-    } catch (const VYXExceptionNumberFormat&) {
-        return nullptr;
+    if (IsExactLiteral(text)) {
+        return std::make_unique<VYXNumRational>(real, 1.0, imag, 1.0);
     }
-    try {
-        auto exact = std::make_unique<VYXNumRational>();
-        exact->SetValue(literal);
-        return exact;
-    } catch (const VYXExceptionNumberFormat&) {
-        // Decimals and the like are no rational literal.
-    }
-    auto decimal = std::make_unique<VYXNumUni>();
-    decimal->SetValue(literal);
-    return decimal;
+    return std::make_unique<VYXNumUni>(real, imag);
 }
 
 // "I", "J", "-I", "-J", or a plain number followed by "I" or "J"; null for any other text.
-VYXNumPtr ImaginaryLiteral(const std::string& text) {
+VYXNumPtr ImaginaryLiteral(std::string_view text) {
     if (text == "I" || text == "J") {
         return VYXParser::MakeNumber(1.0, true);
     }
@@ -72,11 +42,11 @@ VYXNumPtr ImaginaryLiteral(const std::string& text) {
     if (text.empty() || (text.back() != 'I' && text.back() != 'J')) {
         return nullptr;
     }
-    const std::string coefficient = text.substr(0, text.size() - 1);
-    if (!IsDoubleText(coefficient)) {
+    double coefficient = 0.0;
+    if (!TryParseDoubleText(text.substr(0, text.size() - 1), coefficient)) {
         return nullptr;
     }
-    return VYXParser::MakeNumber(ParseDoubleText(coefficient), true);
+    return VYXParser::MakeNumber(coefficient, true);
 }
 
 // A copy of the same kind, so that evaluating never changes a stored variable.
@@ -103,7 +73,8 @@ VYXParser::VYXParser()
 VYXParser::~VYXParser() = default;
 
 VYXNumPtr VYXParser::Calculate(const std::string& text) {
-    const std::string prepared = IsDoubleText(text) ? text : Preprocess(text);
+    double ignored = 0.0;
+    const std::string prepared = TryParseDoubleText(text, ignored) ? text : Preprocess(text);
     const VYXBraceMap braces(prepared);
     return EvaluateText(Source{prepared, braces}, 0, prepared.size(), 0);
 }
@@ -222,10 +193,10 @@ size_t VYXParser::ScientificLiteralStart(std::string_view rest) const {
     return i + 2;
 }
 
-VYXNumPtr VYXParser::OperandToNumber(std::string_view operand) const {
-    const std::string text(operand);
-    if (IsDoubleText(text)) {
-        return MakeNumber(ParseDoubleText(text), false);
+VYXNumPtr VYXParser::OperandToNumber(std::string_view text) const {
+    double value = 0.0;
+    if (TryParseDoubleText(text, value)) {
+        return MakeNumber(value, false);
     }
     if (text == "PI") {
         return MakeNumber(3.141592653589793, false);

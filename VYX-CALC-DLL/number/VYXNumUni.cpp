@@ -3,6 +3,7 @@
 #include "VYXNumUni.h"
 
 #include "VYXExceptions.h"
+#include "VYXLiteralText.h"
 #include "VYXNumberText.h"
 
 #include <cmath>
@@ -127,27 +128,17 @@ void VYXNumUni::SetCmplxValue(double value) {
 }
 
 void VYXNumUni::SetValue(std::string text) {
-    if (text.find_first_of("Ii") == std::string::npos) {
-        VYXNumUni::SetValue(ParseDoubleText(text), 0.0);
-        return;
+    // ParseDoubleText throws its own message for a malformed number part.
+    const auto parseOrThrow = [](std::string_view number, double& value) {
+        value = ParseDoubleText(std::string(number));
+        return true;
+    };
+    double real = 0.0;
+    double imag = 0.0;
+    if (!ReadComplexDoubleLiteral(text, real, imag, parseOrThrow)) {
+        throw VYXExceptionNumberFormat("ERROR! UNABLE TO PARSE THE NUMBER: " + text + "i..");
     }
-    if (text == "i" || text == "+i" || text == "1i") {
-        VYXNumUni::SetValue(0.0, 1.0);
-        return;
-    }
-    if (text == "-i" || text == "-1i") {
-        VYXNumUni::SetValue(0.0, -1.0);
-        return;
-    }
-    if (text == "0i" || text == "-0i") {
-        VYXNumUni::SetValue(0.0, 0.0);
-        return;
-    }
-    if (text.back() == 'I') {
-        VYXNumUni::SetValue(0.0, ParseDoubleText(text.substr(0, text.size() - 1)));
-        return;
-    }
-    throw VYXExceptionNumberFormat("ERROR! UNABLE TO PARSE THE NUMBER: " + text + "i..");
+    VYXNumUni::SetValue(real, imag);
 }
 
 void VYXNumUni::SetValue(double realNum, double /*realDiv*/, double cmplxNum, double /*cmplxDiv*/) {

@@ -3,12 +3,14 @@
 #include "VYXNumberText.h"
 
 #include "VYXExceptions.h"
+#include "VYXLiteralText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace {
@@ -20,15 +22,66 @@ locale_t ClassicLocale() {
     return classic;
 }
 
-// Parses the whole text; false when empty or when strtod stops early.
-bool ParseWhole(const std::string& text, double& value) {
-    if (text.empty()) {
+// Largest count of decimal digits that a 64-bit accumulator holds without overflow.
+constexpr size_t kMaxAccumulatedDigits = 18;
+// Texts up to this length are copied to the stack for strtod, which needs a terminated string.
+constexpr size_t kStackCopyLength = 64;
+
+// [sign]digits with an integer value up to 2^53: every such integer is a double, so the exact
+// value is what strtod would round to. False leaves the text to strtod.
+bool ParseShortInteger(std::string_view text, double& value) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > kMaxAccumulatedDigits) {
         return false;
     }
-    const char* begin = text.c_str();
+    std::uint64_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (static_cast<double>(magnitude) > kVyxExactIntegerLimit) {
+        return false;
+    }
+    value = static_cast<double>(magnitude);
+    if (negative) {
+        value = -value; // "-0" is negative zero, as strtod reads it
+    }
+    return true;
+}
+
+// The blank space that strtod skips in the "C" locale.
+constexpr std::string_view kBlankChars = " \t\n\v\f\r";
+
+// strtod never consumes an operator character, nor a sign other than the leading one (after
+// blank space) or the exponent's: such texts are refused without calling it.
+bool CannotBeNumber(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '*' || c == '/' || c == '^' || c == '~' || c == '!' || c == '%') {
+            return true;
+        }
+        if ((c == '+' || c == '-') && i > 0) {
+            const char previous = text[i - 1];
+            const bool exponentSign =
+                previous == 'e' || previous == 'E' || previous == 'p' || previous == 'P';
+            const bool leadingSign = kBlankChars.find(previous) != std::string_view::npos;
+            if (!exponentSign && !leadingSign) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool StrtodWhole(const char* begin, size_t size, double& value) {
     char* end = nullptr;
     value = strtod_l(begin, &end, ClassicLocale());
-    return end == begin + text.size();
+    return end == begin + size;
 }
 
 // Beyond this many significant digits a double has nothing left to show.
@@ -43,7 +96,7 @@ double ParseDoubleText(const std::string& text) {
         throw VYXExceptionNumberFormat("ERROR! CANNOT CONVERT ' ' TO A NUMBER!!");
     }
     double value = 0.0;
-    if (!ParseWhole(text, value)) {
+    if (!TryParseDoubleText(text, value)) {
         throw VYXExceptionNumberFormat(
             "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: " + text +
             " TO DOUBLE..");
@@ -53,7 +106,36 @@ double ParseDoubleText(const std::string& text) {
 
 bool IsDoubleText(const std::string& text) {
     double ignored = 0.0;
-    return ParseWhole(text, ignored);
+    return TryParseDoubleText(text, ignored);
+}
+
+bool TryParseDoubleText(std::string_view text, double& value) {
+    if (text.empty()) {
+        return false;
+    }
+    if (ParseShortInteger(text, value)) {
+        return true;
+    }
+    if (CannotBeNumber(text)) {
+        return false;
+    }
+    // A zero byte inside the text stops strtod early in the copy as well, so it is refused.
+    if (text.size() < kStackCopyLength) {
+        char buffer[kStackCopyLength];
+        std::memcpy(buffer, text.data(), text.size());
+        buffer[text.size()] = '\0';
+        return StrtodWhole(buffer, text.size(), value);
+    }
+    const std::string copy(text);
+    return StrtodWhole(copy.c_str(), copy.size(), value);
+}
+
+bool IsExactLiteral(std::string_view literal) {
+    if (!literal.empty() && (literal.back() == 'i' || literal.back() == 'I')) {
+        literal.remove_suffix(1);
+    }
+    double value = 0.0;
+    return TryParseDoubleText(literal, value) && IsInteger(value);
 }
 
 std::string DoubleToStr(int precision, double x) {
