@@ -34,6 +34,33 @@ inline std::uint64_t BinaryGcd(std::uint64_t x, std::uint64_t y) {
     return x << sharedTwos;
 }
 
+/// 64-bit exact integers with overflow checks, tried before the 128-bit ones because most
+/// values are small. The most negative value counts as overflow, so every magnitude fits.
+struct Int64Arithmetic {
+    using Value = std::int64_t;
+    static bool Add(Value a, Value b, Value& out) {
+        return !__builtin_add_overflow(a, b, &out) && out != kMostNegative;
+    }
+    static bool Subtract(Value a, Value b, Value& out) {
+        return !__builtin_sub_overflow(a, b, &out) && out != kMostNegative;
+    }
+    static bool Multiply(Value a, Value b, Value& out) {
+        return !__builtin_mul_overflow(a, b, &out) && out != kMostNegative;
+    }
+    /// Greatest common divisor of the magnitudes; gcd(0, b) = |b|.
+    static Value Gcd(Value a, Value b) {
+        return static_cast<Value>(BinaryGcd(Magnitude(a), Magnitude(b)));
+    }
+    static Value ExactQuotient(Value a, Value b) { return a / b; }
+
+private:
+    static constexpr Value kMostNegative = INT64_MIN;
+    static std::uint64_t Magnitude(Value a) {
+        return a < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(a)
+                     : static_cast<std::uint64_t>(a);
+    }
+};
+
 /// Exact integers with overflow checks: every operation reports false instead of wrapping.
 struct Int128Arithmetic {
     using Value = Int128;

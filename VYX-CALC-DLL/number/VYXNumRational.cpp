@@ -372,6 +372,9 @@ void VYXNumRational::FixBiggestCommonDiv(double& numerator, double& divisor) {
         divisor = 1.0;
         return;
     }
+    if (divisor == 1.0) {
+        return; // an integer is always in lowest terms
+    }
     if (IsExactInteger(numerator) && IsExactInteger(divisor)) {
         const std::uint64_t g =
             vyx_exact::BinaryGcd(static_cast<std::uint64_t>(std::fabs(numerator)),

@@ -14,6 +14,7 @@ using vyx_exact::ComplexFraction;
 using vyx_exact::DoubleArithmetic;
 using vyx_exact::FailedPart;
 using vyx_exact::Int128Arithmetic;
+using vyx_exact::Int64Arithmetic;
 
 /// The four integer components of a rational, as stored.
 struct RationalParts {
@@ -58,13 +59,14 @@ template <typename Arith> ComplexFraction<Arith> ToComplexFraction(const Rationa
     return z;
 }
 
-bool FitsExactly(vyx_exact::Int128 value) {
-    constexpr vyx_exact::Int128 limit = vyx_exact::Int128(1) << 53;
+template <typename Int> bool FitsExactly(Int value) {
+    constexpr Int limit = Int(1) << 53;
     return value <= limit && value >= -limit;
 }
 
 // Exact results count only when every reduced component is an exact double integer.
-VYXInexactPart Store(const ComplexFraction<Int128Arithmetic>& z, VYXNumRational& result) {
+template <typename Arith>
+VYXInexactPart Store(const ComplexFraction<Arith>& z, VYXNumRational& result) {
     if (!FitsExactly(z.re.num) || !FitsExactly(z.re.den)) {
         return VYXInexactPart::Real;
     }
@@ -92,9 +94,42 @@ VYXInexactPart Store(const ComplexFraction<DoubleArithmetic>& z, VYXNumRational&
     return Store(RationalParts{z.re.num, z.re.den, z.im.num, z.im.den}, result);
 }
 
+// Real operands need only their real parts: the imaginary part of the result is 0, and the
+// complex formulas would give the same real part and fail at the same step.
+template <typename Arith>
+FailedPart ComputeReal(VYXRationalOperation operation, const ComplexFraction<Arith>& x,
+                       const ComplexFraction<Arith>& y, ComplexFraction<Arith>& out) {
+    bool fits = false;
+    ComplexFraction<Arith> r;
+    switch (operation) {
+    case VYXRationalOperation::Add:
+        fits = vyx_exact::AddSigned(x.re, y.re, false, r.re);
+        break;
+    case VYXRationalOperation::Subtract:
+        fits = vyx_exact::AddSigned(x.re, y.re, true, r.re);
+        break;
+    case VYXRationalOperation::Multiply:
+        fits = vyx_exact::Multiply(x.re, y.re, r.re);
+        break;
+    case VYXRationalOperation::Divide:
+        fits = vyx_exact::Divide(x.re, y.re, r.re);
+        break;
+    case VYXRationalOperation::Power:
+        break;
+    }
+    if (!fits) {
+        return FailedPart::Real;
+    }
+    out = r;
+    return FailedPart::None;
+}
+
 template <typename Arith>
 FailedPart Compute(VYXRationalOperation operation, const ComplexFraction<Arith>& x,
                    const ComplexFraction<Arith>& y, ComplexFraction<Arith>& out) {
+    if (x.im.IsZero() && y.im.IsZero()) {
+        return ComputeReal(operation, x, y, out);
+    }
     switch (operation) {
     case VYXRationalOperation::Add:
         return vyx_exact::AddComplex(x, y, false, out);
@@ -122,21 +157,49 @@ VYXInexactPart ComputeAndStore(VYXRationalOperation operation, const RationalPar
     return Store(z, result);
 }
 
+// Exact operands: 64-bit intermediates suffice for most values. The exact result in lowest terms
+// is unique, so when they overflow the 128-bit ones give the same answer or the failing part.
+VYXInexactPart ComputeExactAndStore(VYXRationalOperation operation, const RationalParts& a,
+                                    const RationalParts& b, VYXNumRational& result) {
+    ComplexFraction<Int64Arithmetic> z;
+    if (Compute(operation, ToComplexFraction<Int64Arithmetic>(a),
+                ToComplexFraction<Int64Arithmetic>(b), z) == FailedPart::None) {
+        return Store(z, result);
+    }
+    return ComputeAndStore<Int128Arithmetic>(operation, a, b, result);
+}
+
 // base^exponent for an integer exponent of any magnitude; a negative one gives the reciprocal.
 template <typename Arith>
-VYXInexactPart PowerAndStore(const RationalParts& base, double exponent, VYXNumRational& result) {
-    ComplexFraction<Arith> power;
+FailedPart ComputePower(const RationalParts& base, double exponent, ComplexFraction<Arith>& out) {
     FailedPart failed =
-        vyx_exact::PowerComplex(ToComplexFraction<Arith>(base), std::fabs(exponent), power);
+        vyx_exact::PowerComplex(ToComplexFraction<Arith>(base), std::fabs(exponent), out);
     if (failed == FailedPart::None && exponent < 0.0) {
         ComplexFraction<Arith> one;
         one.re.num = 1;
-        failed = vyx_exact::DivideComplex(one, power, power);
+        failed = vyx_exact::DivideComplex(one, out, out);
     }
+    return failed;
+}
+
+template <typename Arith>
+VYXInexactPart PowerAndStore(const RationalParts& base, double exponent, VYXNumRational& result) {
+    ComplexFraction<Arith> power;
+    const FailedPart failed = ComputePower(base, exponent, power);
     if (failed != FailedPart::None) {
         return ToInexactPart(failed);
     }
     return Store(power, result);
+}
+
+// As ComputeExactAndStore: 64-bit first, 128-bit when that overflows.
+VYXInexactPart ExactPowerAndStore(const RationalParts& base, double exponent,
+                                  VYXNumRational& result) {
+    ComplexFraction<Int64Arithmetic> power;
+    if (ComputePower(base, exponent, power) == FailedPart::None) {
+        return Store(power, result);
+    }
+    return PowerAndStore<Int128Arithmetic>(base, exponent, result);
 }
 
 VYXInexactPart ApplyPower(const VYXNumRational& base, const VYXNumRational& exponent,
@@ -174,7 +237,7 @@ VYXInexactPart ApplyPower(const VYXNumRational& base, const VYXNumRational& expo
         throw VYXExceptionNumberFormat("ERRROR!! DIVISION BY ZERO!!");
     }
     if (IsExact(parts) && IsExactInteger(p)) {
-        return PowerAndStore<Int128Arithmetic>(parts, p, result);
+        return ExactPowerAndStore(parts, p, result);
     }
     return PowerAndStore<DoubleArithmetic>(parts, p, result);
 }
@@ -192,7 +255,7 @@ VYXInexactPart ApplyRationalOperation(VYXRationalOperation operation, const VYXN
     const RationalParts left = PartsOf(a);
     const RationalParts right = PartsOf(b);
     if (IsExact(left) && IsExact(right)) {
-        return ComputeAndStore<Int128Arithmetic>(operation, left, right, result);
+        return ComputeExactAndStore(operation, left, right, result);
     }
     return ComputeAndStore<DoubleArithmetic>(operation, left, right, result);
 }

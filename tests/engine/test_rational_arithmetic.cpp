@@ -51,6 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         TryCase{"AddFractions", TryRationalAdd, Real(1, 2), Real(1, 3), true, "5/6"},
         TryCase{"AddToTwo53", TryRationalAdd, Real(kTwo53 - 1), Real(1), true, "9007199254740992"},
         TryCase{"AddPastTwo53", TryRationalAdd, Real(kTwo53), Real(1), false, ""},
+        // The cross products pass 2^63 although the reduced sum fits.
+        TryCase{"AddNearlyOppositeFractions", TryRationalAdd, Real(4503599627370501.0, 67108865),
+                Real(-4503599627370497.0, 67108863), true, "-9007198986305542/4503599627370495"},
         TryCase{"SubtractComplex", TryRationalSubtract, {1, 2, 1, 3}, {1, 2, -2, 3}, true, "i"},
         TryCase{"SubtractPastMinusTwo53", TryRationalSubtract, Real(-kTwo53), Real(1), false, ""},
         TryCase{"DivisorsPastTwo53", TryRationalAdd, Real(1, 94906267), Real(1, 94906265), false,
