@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// C_MainFrm: the main window: calculation area, menus, status bar and the File commands.
+#pragma once
+
+#include "C_VYXDocumentFrame.h"
+#include "C_VYXFileCommands.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class C_TOBRIK_CALCULATORDoc;
+class C_VYXCalcTextView;
+class C_VYXFileChooser;
+class C_VYXMessageBoxes;
+class C_VYXProfile;
+class C_VYXSettingsMenu;
+class C_VYXStatusBar;
+class QAction;
+class QMimeData;
+
+/// The program's one window. It owns the document and shows its calculation area; the menus
+/// map onto the area, the File commands and the Settings menu. Message boxes, file dialogs and
+/// the profile come from outside, so tests run it with scripted ones.
+class C_MainFrm : public QMainWindow, public C_VYXDocumentFrame {
+    Q_OBJECT
+
+public:
+    /// Everything passed in must outlive the window.
+    C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes, C_VYXFileChooser& fileChooser,
+              QWidget* parent = nullptr);
+    ~C_MainFrm() override;
+
+    C_TOBRIK_CALCULATORDoc& Document() { return *m_document; }
+    C_VYXCalcTextView& TextView() { return *m_pView; }
+    C_VYXStatusBar& StatusBar() { return *m_pStatusBar; }
+    C_VYXFileCommands& FileCommands() { return *m_fileCommands; }
+
+    /// Opens the document named on the command line; false when it could not be opened.
+    bool OpenFromCommandLine(const QString& path);
+    /// The .vyx file a drop would open; empty when the data holds none.
+    static QString DroppedDocument(const QMimeData* data);
+
+    // What the document asks of the window.
+    bool GetWindowPlacement(C_VYXWindowPlacement& placement) override;
+    void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) override;
+    void AddToRecentFiles(const QString& path) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // C_MainFrmMenus.cpp
+    void CreateMenus();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateViewMenu();
+    void CreateHelpMenu();
+    void UpdateEditActions();
+    void UpdateRecentFileActions();
+    void OpenRecentFile(int index);
+    void ShowAbout();
+
+    /// Brings title, status pane and menus up to date after a File command.
+    void AfterFileCommand(C_VYXFileCommands::Outcome outcome);
+    /// "<name>[*] - TobrikCalculator" with the modified marker.
+    void UpdateTitle();
+    void ShowCalculationCount();
+    /// The settings sync, run once the current event is done (several updates make one sync).
+    void ScheduleSettingsSync();
+
+    C_VYXProfile& m_profile;
+    C_VYXMessageBoxes& m_messageBoxes;
+    std::unique_ptr<C_TOBRIK_CALCULATORDoc> m_document;
+    std::unique_ptr<C_VYXFileCommands> m_fileCommands;
+    C_VYXCalcTextView* m_pView = nullptr;
+    C_VYXStatusBar* m_pStatusBar = nullptr;
+    C_VYXSettingsMenu* m_pSettingsMenu = nullptr;
+
+    QAction* m_pUndoAction = nullptr;
+    QAction* m_pRedoAction = nullptr;
+    QAction* m_pCutAction = nullptr;
+    QAction* m_pCopyAction = nullptr;
+    QAction* m_pPasteAction = nullptr;
+    std::array<QAction*, 4> m_recentFileActions{};
+    QAction* m_pNoRecentFileAction = nullptr;
+    bool m_bSettingsSyncPending = false;
+};

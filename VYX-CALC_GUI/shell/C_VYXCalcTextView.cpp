@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: MIT
+// C_VYXCalcTextView: key, clipboard and undo events mapped onto the calculation-area model.
+#include "C_VYXCalcTextView.h"
+
+#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXLineBreakMapping.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace {
+
+/// Text a key press types: printable characters only, never a control character.
+bool IsTypedText(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.isPrint() || c.isSurrogate(); });
+}
+
+} // namespace
+
+C_VYXCalcTextView::C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* parent)
+    : QPlainTextEdit(parent), m_document(document), m_model(document) {
+    setObjectName(QStringLiteral("calcTextView"));
+    setAccessibleName(QStringLiteral("Calculation area"));
+    // The model keeps the history; the widget's own would undo behind the model's back.
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(true);
+    // Dropped files go to the main window, which opens them.
+    setAcceptDrops(false);
+    viewport()->setAcceptDrops(false);
+
+    m_model.SetChangeListener([this] { OnModelChanged(); });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this,
+            &C_VYXCalcTextView::TakeSelectionFromWidget);
+    connect(this, &QPlainTextEdit::selectionChanged, this,
+            &C_VYXCalcTextView::TakeSelectionFromWidget);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_bUpdatingWidget)
+            ResetFromModel();
+    });
+    OnModelChanged();
+}
+
+C_VYXCalcTextView::~C_VYXCalcTextView() {
+    m_model.SetChangeListener({});
+    // The widget's own destruction still emits signals; the model is gone by then.
+    disconnect(this, nullptr, this, nullptr);
+}
+
+void C_VYXCalcTextView::OnUpdate() {
+    m_model.OnUpdate();
+}
+
+// ---- model to widget ----
+
+void C_VYXCalcTextView::OnModelChanged() {
+    if (!m_bTakingSelection)
+        ShowModel();
+    ApplyPendingFontSize();
+    emit contentsUpdated();
+}
+
+void C_VYXCalcTextView::ShowModel() {
+    QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
+    const QString& areaText = m_model.Text();
+    if (areaText != m_shownAreaText) {
+        // Only the changed middle is replaced, so the view keeps its scroll position.
+        const QString display = C_VYXLineBreakMapping::DisplayText(areaText);
+        const qsizetype oldSize = m_shownDisplayText.size();
+        const qsizetype newSize = display.size();
+        qsizetype prefix = 0;
+        while (prefix < oldSize && prefix < newSize &&
+               m_shownDisplayText[prefix] == display[prefix])
+            ++prefix;
+        if (prefix > 0 && display[prefix - 1].isHighSurrogate())
+            --prefix;
+        qsizetype suffix = 0;
+        while (suffix < oldSize - prefix && suffix < newSize - prefix &&
+               m_shownDisplayText[oldSize - 1 - suffix] == display[newSize - 1 - suffix])
+            ++suffix;
+        if (suffix > 0 && display[newSize - suffix].isLowSurrogate())
+            --suffix;
+        QTextCursor edit(document());
+        edit.setPosition(int(prefix));
+        edit.setPosition(int(oldSize - suffix), QTextCursor::KeepAnchor);
+        edit.insertText(display.mid(prefix, newSize - suffix - prefix));
+        m_shownAreaText = areaText;
+        m_shownDisplayText = display;
+    }
+    const int start = C_VYXLineBreakMapping::ToDisplayPosition(areaText, m_model.SelectionStart());
+    const int end = C_VYXLineBreakMapping::ToDisplayPosition(areaText, m_model.SelectionEnd());
+    QTextCursor cursor = textCursor();
+    // A selection the user drew backwards stays as drawn; the model only knows start <= end.
+    if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
+    ensureCursorVisible();
+}
+
+void C_VYXCalcTextView::ResetFromModel() {
+    {
+        QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
+        m_shownAreaText = m_model.Text();
+        m_shownDisplayText = C_VYXLineBreakMapping::DisplayText(m_shownAreaText);
+        setPlainText(m_shownDisplayText);
+    }
+    ShowModel();
+}
+
+void C_VYXCalcTextView::TakeSelectionFromWidget() {
+    if (m_bUpdatingWidget)
+        return;
+    const QTextCursor cursor = textCursor();
+    const QString& areaText = m_model.Text();
+    QScopedValueRollback<bool> taking(m_bTakingSelection, true);
+    m_model.SetSelection(C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionStart()),
+                         C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionEnd()));
+}
+
+void C_VYXCalcTextView::ApplyPendingFontSize() {
+    C_VYXCalcTextNFO& record = m_document.Settings().CalcText();
+    if (record.fontChanged == 0)
+        return;
+    record.fontChanged = 0;
+    const int size = std::clamp(int(record.fontSize), kMinFontSize, kMaxFontSize);
+    if (size == m_appliedFontSize)
+        return;
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(size);
+    QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
+    setFont(font);
+    m_appliedFontSize = size;
+}
+
+// ---- edit commands ----
+
+void C_VYXCalcTextView::Undo() {
+    m_model.Undo();
+    m_document.SetModifiedFlag();
+}
+
+void C_VYXCalcTextView::Redo() {
+    m_model.Redo();
+    m_document.SetModifiedFlag();
+}
+
+void C_VYXCalcTextView::Cut() {
+    const QString cut = m_model.CutSelection();
+    if (!cut.isEmpty())
+        QApplication::clipboard()->setText(C_VYXLineBreakMapping::DisplayText(cut));
+}
+
+void C_VYXCalcTextView::Copy() {
+    if (HasSelection())
+        QApplication::clipboard()->setText(
+            C_VYXLineBreakMapping::DisplayText(m_model.SelectedText()));
+    m_document.SetModifiedFlag();
+}
+
+void C_VYXCalcTextView::Paste() {
+    insertFromMimeData(QApplication::clipboard()->mimeData());
+}
+
+void C_VYXCalcTextView::SelectAllText() {
+    m_model.SelectAll();
+}
+
+bool C_VYXCalcTextView::ClipboardHasText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText() && !data->text().isEmpty();
+}
+
+bool C_VYXCalcTextView::canInsertFromMimeData(const QMimeData* source) const {
+    return source != nullptr && source->hasText();
+}
+
+void C_VYXCalcTextView::insertFromMimeData(const QMimeData* source) {
+    m_document.SetModifiedFlag();
+    if (source == nullptr || !source->hasText() || source->text().isEmpty())
+        return;
+    m_model.TypeText(source->text());
+}
+
+void C_VYXCalcTextView::DeleteTo(QTextCursor::MoveOperation operation) {
+    if (!HasSelection()) {
+        QTextCursor cursor = textCursor();
+        cursor.clearSelection();
+        cursor.movePosition(operation, QTextCursor::KeepAnchor);
+        const QString& areaText = m_model.Text();
+        m_model.SetSelection(
+            C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionStart()),
+            C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionEnd()));
+    }
+    if (HasSelection())
+        m_model.TypeText(QString());
+    else
+        m_document.SetModifiedFlag();
+}
+
+// ---- keys ----
+
+bool C_VYXCalcTextView::HandleEditShortcut(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo))
+        Undo();
+    else if (event->matches(QKeySequence::Redo))
+        Redo();
+    else if (event->matches(QKeySequence::Cut))
+        Cut();
+    else if (event->matches(QKeySequence::Copy))
+        Copy();
+    else if (event->matches(QKeySequence::Paste))
+        Paste();
+    else if (event->matches(QKeySequence::SelectAll))
+        SelectAllText();
+    else if (event->matches(QKeySequence::Delete))
+        DeleteTo(QTextCursor::NextCharacter);
+    else if (event->matches(QKeySequence::DeleteEndOfWord))
+        DeleteTo(QTextCursor::NextWord);
+    else if (event->matches(QKeySequence::DeleteStartOfWord))
+        DeleteTo(QTextCursor::PreviousWord);
+    else if (event->matches(QKeySequence::DeleteEndOfLine))
+        DeleteTo(QTextCursor::EndOfBlock);
+    else
+        return false;
+    return true;
+}
+
+void C_VYXCalcTextView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_model.PressEnter(modifiers.testFlag(Qt::ControlModifier));
+        event->accept();
+        return;
+    case Qt::Key_Backspace:
+        if (!modifiers.testFlag(Qt::ControlModifier)) {
+            m_model.DeleteBackward();
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (HandleEditShortcut(event)) {
+        event->accept();
+        return;
+    }
+    if (!modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::MetaModifier) &&
+        IsTypedText(event->text())) {
+        m_model.TypeText(event->text());
+        event->accept();
+        return;
+    }
+    // Caret movement and the rest: the widget moves, the model follows its selection.
+    m_document.SetModifiedFlag();
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void C_VYXCalcTextView::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed characters arrive here; the preedit text is not part of the area yet.
+    if (!event->commitString().isEmpty())
+        m_model.TypeText(event->commitString());
+    event->accept();
+}
+
+void C_VYXCalcTextView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Undo"), this, &C_VYXCalcTextView::Undo)
+        ->setEnabled(m_model.CanUndo());
+    menu.addAction(QStringLiteral("&Redo"), this, &C_VYXCalcTextView::Redo)
+        ->setEnabled(m_model.CanRedo());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Cu&t"), this, &C_VYXCalcTextView::Cut)
+        ->setEnabled(HasSelection());
+    menu.addAction(QStringLiteral("&Copy"), this, &C_VYXCalcTextView::Copy)
+        ->setEnabled(HasSelection());
+    menu.addAction(QStringLiteral("&Paste"), this, &C_VYXCalcTextView::Paste)
+        ->setEnabled(ClipboardHasText());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Select &All"), this, &C_VYXCalcTextView::SelectAllText);
+    menu.exec(event->globalPos());
+}

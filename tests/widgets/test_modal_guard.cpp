@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Tests of the widget tests' own guard: a modal dialog is caught instead of hanging the run.
+#include "WidgetTestSupport.h"
+
+#include <QMessageBox>
+#include <QTest>
+
+class ModalGuardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modalDialogIsRecordedAndClosed() {
+        ModalDialogGuard guard;
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Stray box"),
+                        QStringLiteral("nobody answers this"), QMessageBox::Ok);
+        // Would block forever without the guard.
+        box.exec();
+        QCOMPARE(guard.Dialogs(), QStringList{QStringLiteral("Stray box")});
+    }
+
+    void scriptedChooserCountsUnexpectedDialogs() {
+        ScriptedFileChooser chooser;
+        chooser.openPaths.enqueue(QStringLiteral("/tmp/a.vyx"));
+        QCOMPARE(chooser.ChooseOpenPath(nullptr), QStringLiteral("/tmp/a.vyx"));
+        QCOMPARE(chooser.unexpectedDialogs, 0);
+        QCOMPARE(chooser.ChooseOpenPath(nullptr), QString());
+        QCOMPARE(chooser.ChooseSavePath(nullptr, QStringLiteral("Untitled.vyx")), QString());
+        QCOMPARE(chooser.unexpectedDialogs, 2);
+        QCOMPARE(chooser.suggestedSavePaths, QStringList{QStringLiteral("Untitled.vyx")});
+    }
+};
+
+std::unique_ptr<QObject> MakeModalGuardTest() {
+    return std::make_unique<ModalGuardTest>();
+}
+
+#include "test_modal_guard.moc"
