@@ -13,7 +13,7 @@ namespace {
 
 const QString UntitledName = QStringLiteral("Untitled");
 
-/// Part 4 of the document type line: ".vyx".
+/// Field 4 of the document type line: ".vyx".
 QString DocumentExtension() {
     return C_VYXStringTable::DocumentTypePart(4);
 }

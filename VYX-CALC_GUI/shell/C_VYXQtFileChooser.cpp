@@ -8,7 +8,7 @@
 
 namespace {
 
-/// Part 3 of the document type line: "TobrikCalculator_Files (*.vyx)".
+/// Field 3 of the document type line: "TobrikCalculator_Files (*.vyx)".
 QString DocumentFilter() {
     return C_VYXStringTable::DocumentTypePart(3);
 }
