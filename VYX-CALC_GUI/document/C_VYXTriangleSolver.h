@@ -37,6 +37,8 @@ public:
     void SetDecimals(qint32 decimals) { m_decimals = decimals; }
 
     bool HasSecondSolution() const { return m_hasSecondSolution != 0; }
+    /// The second-solution flag as stored, which a file may hold as any integer.
+    qint32 SecondSolutionFlag() const { return m_hasSecondSolution; }
     bool HasError() const { return m_error != 0; }
     bool ThreeAnglesGiven() const { return m_threeAnglesGiven != 0; }
 

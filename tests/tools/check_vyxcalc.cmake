@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Runs the vyxcalc binary on small command lines and compares exit code, stdout and stderr.
-# Usage: cmake -DVYXCALC=<path to vyxcalc> -P check_vyxcalc.cmake
+# Usage: cmake -DVYXCALC=<path to vyxcalc> [-DVYX_TEST_DATA_DIR=<tests/data>] -P check_vyxcalc.cmake
+# Without VYX_TEST_DATA_DIR the document mode is not checked (a build without Qt has none).
 if(NOT VYXCALC)
   message(FATAL_ERROR "pass -DVYXCALC=<path to the vyxcalc binary>")
 endif()
@@ -10,7 +11,7 @@ set(scratch "${CMAKE_CURRENT_BINARY_DIR}/vyxcalc_check_input.txt")
 
 # run_case(NAME ARGS a b .. [STDIN text] [EXIT code] [STDOUT text | STDOUT_PART text | NO_STDOUT]
 #          [STDERR_PART text])
-# Without STDERR_PART, stderr must be empty.
+# Without STDERR_PART, stderr must be empty. The output is left in last_stdout for further checks.
 function(run_case name)
   cmake_parse_arguments(C "NO_STDOUT" "STDIN;EXIT;STDOUT;STDOUT_PART;STDERR_PART" "ARGS" ${ARGN})
   if(NOT DEFINED C_EXIT)
@@ -22,6 +23,7 @@ function(run_case name)
     INPUT_FILE "${scratch}"
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code
     TIMEOUT 60)
+  set(last_stdout "${out}" PARENT_SCOPE)
   set(problems "")
   if(NOT code STREQUAL C_EXIT)
     string(APPEND problems "  exit code ${code}, expected ${C_EXIT}\n")
@@ -68,7 +70,7 @@ run_case(arguments_with_settings
 
 run_case(empty_input ARGS --engine NO_STDOUT)
 
-run_case(help ARGS --help EXIT 0 STDOUT_PART "Usage: vyxcalc --engine")
+run_case(help ARGS --help EXIT 0 STDOUT_PART "Usage: vyxcalc [--file DOC.vyx]")
 
 run_case(decimals_out_of_range ARGS --engine --decimals 11 1+1
   EXIT 2 NO_STDOUT STDERR_PART "--decimals must be an integer from 1 to 10")
@@ -79,11 +81,12 @@ run_case(angle_without_value ARGS --engine --angle
 run_case(unknown_option ARGS --engine --verbose 1+1
   EXIT 2 NO_STDOUT STDERR_PART "Usage: vyxcalc")
 
-run_case(document_mode_not_yet ARGS 1+1
-  EXIT 2 NO_STDOUT STDERR_PART "document mode is not available yet")
-
 run_case(document_option_in_engine_mode ARGS --engine --display real 1+1
   EXIT 2 NO_STDOUT STDERR_PART "--display is not used with --engine")
+
+if(VYX_TEST_DATA_DIR)
+  include("${CMAKE_CURRENT_LIST_DIR}/check_vyxcalc_document.cmake")
+endif()
 
 file(REMOVE "${scratch}")
 if(failures GREATER 0)

@@ -126,18 +126,21 @@ private:
                 return "--decimals must be an integer from 1 to 10, not '" + *value + "'";
             }
             options.decimals = *decimals;
+            options.decimalsGiven = true;
         } else if (name == "--angle") {
             std::optional<std::string> key = ParseAngle(*value);
             if (!key) {
                 return "--angle must be rad, deg or gra, not '" + *value + "'";
             }
             options.angleKey = std::move(*key);
+            options.angleGiven = true;
         } else if (name == "--display") {
             std::optional<VyxcalcDisplay> display = ParseDisplay(*value);
             if (!display) {
                 return "--display must be both, rational or real, not '" + *value + "'";
             }
             options.display = *display;
+            options.displayGiven = true;
             m_documentOnly.push_back(name);
         } else {
             if (value->empty()) {
@@ -176,18 +179,30 @@ VyxcalcParseResult ParseVyxcalcOptions(const std::vector<std::string>& args) {
 }
 
 std::string VyxcalcUsage() {
-    return "Usage: vyxcalc --engine [--decimals N] [--angle rad|deg|gra] [EXPR ...]\n"
-           "       vyxcalc [--file DOC.vyx] [--decimals N] [--angle rad|deg|gra]\n"
+    return "Usage: vyxcalc [--file DOC.vyx] [--decimals N] [--angle rad|deg|gra]\n"
            "               [--display both|rational|real] [--argument] [--dump] [LINE ...]\n"
+           "       vyxcalc --engine [--decimals N] [--angle rad|deg|gra] [EXPR ...]\n"
+           "\n"
+           "Document mode types each LINE, or else each line of standard input, at the end of a\n"
+           "calculator document and presses Enter: assignments define variables, comment lines\n"
+           "are kept, \"cls\" clears the text. It prints what Enter wrote below each line (an\n"
+           "empty line when nothing); message boxes become \"caption: text\" lines on standard\n"
+           "error, and their questions are answered Yes.\n"
+           "\n"
+           "  --file DOC.vyx    load the document first (a missing file starts a new one) and\n"
+           "                    save it back afterwards with the lines and their results\n"
+           "  --decimals N      decimals of decimal results, 1 to 10 (default 6)\n"
+           "  --angle UNIT      angle unit of the trigonometric functions (default rad)\n"
+           "  --display FORM    results as both forms, the fraction only or the decimal only\n"
+           "  --argument        complex results also show their argument\n"
+           "  --dump            print the whole document afterwards as one JSON object\n"
+           "\n"
+           "With --file, only the settings named on the command line replace the loaded ones.\n"
            "\n"
            "Engine mode evaluates each EXPR, or else each line of standard input, and prints\n"
            "the result, or \"//\" followed by the engine's message.\n"
            "\n"
            "  --engine          hand the expressions straight to the engine\n"
-           "  --decimals N      significant digits of decimal results, 1 to 10 (default 6)\n"
-           "  --angle UNIT      angle unit of the trigonometric functions (default rad)\n"
            "  --help, -h        show this text\n"
-           "  --                end of the options (for an expression starting with \"--\")\n"
-           "\n"
-           "Document mode (without --engine) is not available yet.\n";
+           "  --                end of the options (for a line starting with \"--\")\n";
 }

@@ -24,6 +24,10 @@ struct VyxcalcOptions {
     VyxcalcDisplay display = VyxcalcDisplay::Both;
     bool showArgument = false;
     bool dump = false;
+    /// Which settings the command line named: with --file only these replace the loaded ones.
+    bool decimalsGiven = false;
+    bool angleGiven = false;
+    bool displayGiven = false;
     std::string documentFile;
     /// Expressions (engine mode) or document lines; empty means read standard input.
     std::vector<std::string> inputs;

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: MIT
-// vyxcalc: the command-line calculator on the engine library.
+// vyxcalc: the command-line calculator on the engine library and the calculator document.
 #include "EngineModeRunner.h"
 #include "VyxcalcOptions.h"
+
+#if VYXCALC_DOCUMENT_MODE
+#include "C_VYXStreamMessageBoxes.h"
+#include "DocumentModeRunner.h"
+
+#include <cstdio>
+#endif
 
 #include <exception>
 #include <iostream>
@@ -33,6 +40,37 @@ int RunEngineMode(const VyxcalcOptions& options) {
     return kExitOk;
 }
 
+#if VYXCALC_DOCUMENT_MODE
+int RunDocumentMode(const VyxcalcOptions& options) {
+    const bool interactive = isatty(STDOUT_FILENO) == 1;
+    C_VYXStreamMessageBoxes messageBoxes(stderr);
+    DocumentModeRunner runner(options, messageBoxes, std::cout, interactive);
+    if (!runner.Open()) {
+        return kExitFailure;
+    }
+    if (options.inputs.empty()) {
+        runner.EnterStream(std::cin);
+    } else {
+        runner.EnterAll(options.inputs);
+    }
+    const bool saved = runner.Finish();
+    if (options.dump) {
+        std::cout << runner.DumpJson() << '\n';
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vyxcalc: cannot write the results\n";
+        return kExitFailure;
+    }
+    return saved ? kExitOk : kExitFailure;
+}
+#else
+int RunDocumentMode(const VyxcalcOptions&) {
+    std::cerr << "vyxcalc: this build has no document mode (it needs Qt 6); use --engine\n";
+    return kExitUsage;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,14 +87,11 @@ int main(int argc, char** argv) {
         std::cout << VyxcalcUsage();
         return kExitOk;
     }
-    if (parsed.options.mode != VyxcalcMode::Engine) {
-        std::cerr << "vyxcalc: the document mode is not available yet; use --engine\n\n"
-                  << VyxcalcUsage();
-        return kExitUsage;
-    }
-
     try {
-        return RunEngineMode(parsed.options);
+        if (parsed.options.mode == VyxcalcMode::Engine) {
+            return RunEngineMode(parsed.options);
+        }
+        return RunDocumentMode(parsed.options);
     } catch (const std::exception& error) {
         // The engine reports its own errors as results; this is only for the unforeseen.
         std::cout.flush();
