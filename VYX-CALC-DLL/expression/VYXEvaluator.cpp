@@ -12,6 +12,7 @@
 #include "VYXListArithmetic.h"
 #include "VYXNumUni.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -63,6 +64,17 @@ VYXTokenList StartFrom(VYXTokenList& in) {
     return out;
 }
 
+// A level with no operator of its own would copy the lists unchanged; these tests let it return
+// them as they are.
+template <typename Predicate> bool AnyOperator(const VYXTokenList& list, Predicate predicate) {
+    return std::any_of(list.operators.begin(), list.operators.end(), predicate);
+}
+
+bool HasPlaceholder(const VYXTokenList& list) {
+    return std::any_of(list.numbers.begin(), list.numbers.end(),
+                       [](const VYXNumPtr& number) { return !number; });
+}
+
 int IsComplexDouble(const VYXNum* number) {
     return number != nullptr && !IsExactlyRational(number) ? 1 : 0;
 }
@@ -108,6 +120,9 @@ VYXNumPtr VYXEvaluator::EvaluateTokens(VYXTokenList tokens) const {
 }
 
 VYXTokenList VYXEvaluator::ReduceOperatorFunctions(VYXTokenList in) const {
+    if (!AnyOperator(in, [](const VYXOperatorToken& op) { return op.IsOperatorFunction(); })) {
+        return in;
+    }
     // A power whose exponent begins with a sign or a function (2^-3, 2^SIN30): the exponent's
     // tokens are collected up to its first number and evaluated as a run of their own.
     struct PendingPower {
@@ -208,6 +223,11 @@ void VYXEvaluator::ClosePendingPower(VYXTokenList& out, size_t powerIndex) const
 }
 
 VYXTokenList VYXEvaluator::ReduceNamedFunctions(VYXTokenList in) const {
+    if (!AnyOperator(in, [](const VYXOperatorToken& op) {
+            return op.kind == VYXOperatorKind::NamedFunction;
+        })) {
+        return in;
+    }
     std::vector<VYXNumPtr>& nums = in.numbers;
     const std::vector<VYXOperatorToken>& ops = in.operators;
     VYXTokenList out = StartFrom(in);
@@ -261,6 +281,10 @@ VYXTokenList VYXEvaluator::ReduceNamedFunctions(VYXTokenList in) const {
 }
 
 VYXTokenList VYXEvaluator::ApplySigns(VYXTokenList in) {
+    // A sign is an operator whose left number is a placeholder.
+    if (!HasPlaceholder(in)) {
+        return in;
+    }
     VYXTokenList out = StartFrom(in);
     for (size_t r = 0; r < in.operators.size(); ++r) {
         out.operators.push_back(in.operators[r]);
@@ -283,11 +307,17 @@ VYXTokenList VYXEvaluator::ApplySigns(VYXTokenList in) {
 
 VYXTokenList VYXEvaluator::ReduceArithmetic(VYXTokenList in, char first, char second,
                                             int& complexDoubleCount) {
+    const auto ofThisLevel = [first, second](const VYXOperatorToken& op) {
+        return op.kind == VYXOperatorKind::Arithmetic && op.name.size() == 1 &&
+               (op.name.front() == first || op.name.front() == second);
+    };
+    if (!AnyOperator(in, ofThisLevel)) {
+        return in;
+    }
     VYXTokenList out = StartFrom(in);
     for (size_t r = 0; r < in.operators.size(); ++r) {
         const VYXOperatorToken& op = in.operators[r];
-        const char symbol = op.name.size() == 1 ? op.name.front() : '\0';
-        if (op.kind != VYXOperatorKind::Arithmetic || (symbol != first && symbol != second)) {
+        if (!ofThisLevel(op)) {
             PassThrough(in, r, out);
             continue;
         }
@@ -299,10 +329,10 @@ VYXTokenList VYXEvaluator::ReduceArithmetic(VYXTokenList in, char first, char se
         if (!left || !right) {
             ThrowMissingOperand(op.name);
         }
-        VYXNumPtr result = CombineNumbers(symbol, *left, *right, complexDoubleCount == 0);
-        complexDoubleCount += IsComplexDouble(result.get()) - IsComplexDouble(left.get()) -
-                              IsComplexDouble(right.get());
-        left = std::move(result);
+        const char symbol = op.name.front();
+        const int complexBefore = IsComplexDouble(left.get()) + IsComplexDouble(right.get());
+        CombineInto(symbol, left, *right, complexDoubleCount == 0);
+        complexDoubleCount += IsComplexDouble(left.get()) - complexBefore;
     }
     AppendLeftoverNumbers(in, out);
     return out;

@@ -35,6 +35,7 @@ VYXFunctionNameTable::VYXFunctionNameTable(const VYXFunctCalc& functCalc)
     for (const std::string& name : m_names) {
         if (!name.empty()) {
             m_firstChars.set(CharIndex(name.front()));
+            m_lastChars.set(CharIndex(name.back()));
         }
     }
 }
@@ -55,6 +56,9 @@ const std::string* VYXFunctionNameTable::MatchAt(std::string_view text, size_t p
 
 bool VYXFunctionNameTable::AnyEndsAt(std::string_view text, size_t pos) const {
     const std::string_view before = text.substr(0, std::min(pos, text.size()));
+    if (before.empty() || !m_lastChars.test(CharIndex(before.back()))) {
+        return false;
+    }
     return std::any_of(m_names.begin(), m_names.end(), [&](const std::string& name) {
         return !name.empty() && before.ends_with(name);
     });

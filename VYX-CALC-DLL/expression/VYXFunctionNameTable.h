@@ -32,4 +32,5 @@ private:
     const std::vector<std::string>& m_names;
     const std::vector<std::string>& m_operatorNames;
     std::bitset<256> m_firstChars;
+    std::bitset<256> m_lastChars;
 };

@@ -9,6 +9,7 @@
 #include "VYXRationalArithmetic.h"
 
 #include <string>
+#include <typeinfo>
 
 namespace {
 bool TryExact(char op, const VYXNumRational& a, const VYXNumRational& b, VYXNumRational& result) {
@@ -46,25 +47,31 @@ VYXNumPtr ToComplexDouble(const VYXNum& number) {
     return std::make_unique<VYXNumUni>(ToUniValue(number));
 }
 
-VYXNumPtr CombineNumbers(char op, const VYXNum& left, const VYXNum& right, bool allRational) {
-    if (allRational && IsExactlyRational(&left) && IsExactlyRational(&right)) {
-        VYXNumRational exact;
-        if (TryExact(op, static_cast<const VYXNumRational&>(left),
-                     static_cast<const VYXNumRational&>(right), exact)) {
-            return std::make_unique<VYXNumRational>(exact);
+void CombineInto(char op, VYXNumPtr& left, const VYXNum& right, bool allRational) {
+    if (allRational && IsExactlyRational(left.get()) && IsExactlyRational(&right)) {
+        auto& exact = static_cast<VYXNumRational&>(*left);
+        // The Try routines leave the number untouched when the exact result does not fit.
+        if (TryExact(op, exact, static_cast<const VYXNumRational&>(right), exact)) {
+            return;
         }
         // The exact result does not fit: the same two operands continue in complex-double.
     }
-    VYXNumUni result = ToUniValue(left);
+    if (typeid(*left) == typeid(VYXNumUni)) {
+        CombineInPlace(op, static_cast<VYXNumUni&>(*left), ToUniValue(right));
+        return;
+    }
+    VYXNumUni result = ToUniValue(*left);
     CombineInPlace(op, result, ToUniValue(right));
-    return std::make_unique<VYXNumUni>(result);
+    left = std::make_unique<VYXNumUni>(result);
 }
 
 VYXNumPtr ApplySign(std::string_view sign, VYXNumPtr number) {
     // The sign is read as the number text sign + "1", so "*" or "/" fail with its format message.
     const double coefficient = ParseDoubleText(std::string(sign) + "1");
     if (IsExactlyRational(number.get())) {
-        return CombineNumbers('*', *number, VYXNumRational(coefficient, 1, 0, 1), true);
+        CombineInto('*', number, VYXNumRational(coefficient, 1, 0, 1), true);
+    } else {
+        CombineInto('*', number, VYXNumUni(coefficient, 0), false);
     }
-    return CombineNumbers('*', *number, VYXNumUni(coefficient, 0), false);
+    return number;
 }
