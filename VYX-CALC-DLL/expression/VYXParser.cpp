@@ -9,10 +9,14 @@
 #include "VYXNumRational.h"
 #include "VYXNumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <typeinfo>
 
 namespace {
+// Largest number of token slots reserved in advance for one group.
+constexpr size_t kTokenReserveCap = 32;
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -112,6 +116,11 @@ VYXNumPtr VYXParser::EvaluateText(const Source& source, size_t begin, size_t end
 VYXTokenList VYXParser::TokenizeRange(const Source& source, size_t begin, size_t end, int depth) {
     const std::string_view text = source.text.substr(0, end);
     VYXTokenList tokens;
+    // Every token takes at least one character; the cap keeps deeply nested groups of a huge
+    // line from reserving much more than they use.
+    const size_t expectedTokens = std::min<size_t>((end - begin) / 2 + 2, kTokenReserveCap);
+    tokens.numbers.reserve(expectedTokens);
+    tokens.operators.reserve(expectedTokens);
     int consecutiveOperators = 0;
     // Two operators in a row always have a placeholder number between them.
     const auto addOperator = [&](const VYXOperatorToken& op) {
