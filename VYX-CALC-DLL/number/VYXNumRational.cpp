@@ -19,6 +19,11 @@ bool IsExactInteger(double x) {
     return std::fabs(x) <= kVyxExactIntegerLimit && x == std::trunc(x);
 }
 
+// IsInteger with the common case inline: every exact integer passes its test as well.
+bool PassesIntegerTest(double x) {
+    return IsExactInteger(x) || IsInteger(x);
+}
+
 UInt128 IntegerSquareRoot(UInt128 n) {
     // The long double estimate is within a few units; the loops make it exact.
     UInt128 root = static_cast<UInt128>(std::sqrt(static_cast<long double>(n)));
@@ -72,7 +77,7 @@ void ApplyOrThrow(VYXRationalOperation operation, VYXNumRational& self, const VY
 }
 
 void RequireIntegerPart(double value, const char* letter) {
-    if (!IsInteger(value)) {
+    if (!PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat(std::string("CANT MAKE A ") + letter +
                                        " RATIONAL NUMBER OF A DOUBLE.. " +
                                        DoubleToStrDefault(value));
@@ -80,14 +85,14 @@ void RequireIntegerPart(double value, const char* letter) {
 }
 
 void RequireIntegerValue(double value) {
-    if (value != 0.0 && !IsInteger(value)) {
+    if (value != 0.0 && !PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat("CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. " +
                                        DoubleToStrDefault(value));
     }
 }
 
 void RequireConstructorPart(double value, const char* role) {
-    if (!IsInteger(value)) {
+    if (!PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat(std::string(role) +
                                        " NOT AN INTEGER: " + DoubleToStrDefault(value) +
                                        "...CANT MAKE A RATIONAL NUMBER!!");
