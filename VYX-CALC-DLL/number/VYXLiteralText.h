@@ -8,6 +8,11 @@
 /// strtod would stop early. Short decimal integers take an exact path without strtod.
 bool TryParseDoubleText(std::string_view text, double& value);
 
+/// True when strtod could never consume the whole text, nor the number part of a literal form:
+/// it holds an operator character, or a sign other than a leading one (after blank space) or an
+/// exponent's. A quick test that spares the full reading for most texts.
+bool CannotBeNumberText(std::string_view text);
+
 /// Reads one complex-double literal: a real number, one of "i", "+i", "1i", "-i", "-1i", "0i",
 /// "-0i", or a real number followed by "I". `parseNumber(text, value)` reads a plain number and
 /// either returns false or throws, so the checked setter and the unchecked probe share this one
@@ -39,6 +44,10 @@ bool ReadComplexDoubleLiteral(std::string_view text, double& real, double& imag,
 
 /// The unchecked form: false for any text that is no complex-double literal.
 inline bool TryReadComplexDoubleLiteral(std::string_view text, double& real, double& imag) {
+    // The literal forms put a sign only in front, so the number test holds for them as well.
+    if (CannotBeNumberText(text)) {
+        return false;
+    }
     return ReadComplexDoubleLiteral(text, real, imag, TryParseDoubleText);
 }
 

@@ -57,9 +57,20 @@ bool ParseShortInteger(std::string_view text, double& value) {
 // The blank space that strtod skips in the "C" locale.
 constexpr std::string_view kBlankChars = " \t\n\v\f\r";
 
-// strtod never consumes an operator character, nor a sign other than the leading one (after
-// blank space) or the exponent's: such texts are refused without calling it.
-bool CannotBeNumber(std::string_view text) {
+bool StrtodWhole(const char* begin, size_t size, double& value) {
+    char* end = nullptr;
+    value = strtod_l(begin, &end, ClassicLocale());
+    return end == begin + size;
+}
+
+// Beyond this many significant digits a double has nothing left to show.
+constexpr int kMaxPrintedDigits = 1000;
+constexpr int kDefaultPrintedDigits = 6;
+constexpr double kTwoPow31 = 2147483648.0;
+
+} // namespace
+
+bool CannotBeNumberText(std::string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '*' || c == '/' || c == '^' || c == '~' || c == '!' || c == '%') {
@@ -77,19 +88,6 @@ bool CannotBeNumber(std::string_view text) {
     }
     return false;
 }
-
-bool StrtodWhole(const char* begin, size_t size, double& value) {
-    char* end = nullptr;
-    value = strtod_l(begin, &end, ClassicLocale());
-    return end == begin + size;
-}
-
-// Beyond this many significant digits a double has nothing left to show.
-constexpr int kMaxPrintedDigits = 1000;
-constexpr int kDefaultPrintedDigits = 6;
-constexpr double kTwoPow31 = 2147483648.0;
-
-} // namespace
 
 double ParseDoubleText(const std::string& text) {
     if (text.empty()) {
@@ -116,7 +114,7 @@ bool TryParseDoubleText(std::string_view text, double& value) {
     if (ParseShortInteger(text, value)) {
         return true;
     }
-    if (CannotBeNumber(text)) {
+    if (CannotBeNumberText(text)) {
         return false;
     }
     // A zero byte inside the text stops strtod early in the copy as well, so it is refused.
