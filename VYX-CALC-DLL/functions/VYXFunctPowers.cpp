@@ -59,8 +59,9 @@ VYXNum* VYXFunctPow::Apply(VYXNum* x, VYXNum* y, std::string angleUnit) {
     if (!IsExactlyRational(x) || !IsExactlyRational(y)) {
         return DecimalPower(*x, *y);
     }
-    const VYXNumRational base = ToRationalCopy(*x);
-    const VYXNumRational exponent = ToRationalCopy(*y);
+    // Both are exactly rational (checked above), so they are read in place rather than copied.
+    const auto& base = static_cast<const VYXNumRational&>(*x);
+    const auto& exponent = static_cast<const VYXNumRational&>(*y);
     if (exponent.GetRealDivisor() == 1.0) {
         return IntegerPower(base, exponent);
     }
