@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Fractions and complex fractions over two kinds of integers: exact 128-bit and integer-valued
+// Fractions and complex fractions over exact 64-bit and 128-bit integers and integer-valued
 // doubles.
 #pragma once
+
+#include "VYXNumberText.h"
 
 #include <cmath>
 #include <cstdint>
@@ -11,6 +13,13 @@ namespace vyx_exact {
 // 128-bit integers are a GCC/Clang extension; naming them once keeps the pedantic warning local.
 __extension__ typedef __int128 Int128;
 __extension__ typedef unsigned __int128 UInt128;
+
+/// An integer-valued double of magnitude up to 2^53. The range test comes first, so the cast is
+/// always defined, and it truncates like std::trunc without a library call.
+inline bool IsExactInteger(double x) {
+    return std::fabs(x) <= kVyxExactIntegerLimit &&
+           x == static_cast<double>(static_cast<std::int64_t>(x));
+}
 
 /// Greatest common divisor by the binary method (shifts instead of divisions); gcd(0, y) = y.
 inline std::uint64_t BinaryGcd(std::uint64_t x, std::uint64_t y) {

@@ -15,9 +15,7 @@ namespace {
 using vyx_exact::Int128;
 using vyx_exact::UInt128;
 
-bool IsExactInteger(double x) {
-    return std::fabs(x) <= kVyxExactIntegerLimit && x == std::trunc(x);
-}
+using vyx_exact::IsExactInteger;
 
 // IsInteger with the common case inline: every exact integer passes its test as well.
 bool PassesIntegerTest(double x) {

@@ -2,6 +2,7 @@
 // Number-text routines: parsing and printing of doubles, and the integer test of the number model.
 #include "VYXNumberText.h"
 
+#include "VYXExactFraction.h"
 #include "VYXExceptions.h"
 #include "VYXLiteralText.h"
 
@@ -168,7 +169,7 @@ bool IsInteger(double x) {
     }
     const double magnitude = std::fabs(x);
     if (magnitude <= kVyxExactIntegerLimit) {
-        return magnitude == std::trunc(magnitude);
+        return vyx_exact::IsExactInteger(magnitude);
     }
     // Historical rule for huge values: the 32-bit truncation yields the most negative int, so the
     // old remainder test only accepted exact multiples of 2^31. Emulated without the overflowing
@@ -177,7 +178,7 @@ bool IsInteger(double x) {
 }
 
 std::string RationalPartToStr(double x) {
-    if (std::fabs(x) <= kVyxExactIntegerLimit && x == std::trunc(x)) {
+    if (vyx_exact::IsExactInteger(x)) {
         return std::to_string(static_cast<std::int64_t>(x));
     }
     return DoubleToStrDefault(x);

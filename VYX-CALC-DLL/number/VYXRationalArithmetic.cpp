@@ -28,9 +28,7 @@ RationalParts PartsOf(const VYXNumRational& x) {
     return {x.RealNumerator(), x.GetRealDivisor(), x.CmplxNumerator(), x.GetCMPLXDivisor()};
 }
 
-bool IsExactInteger(double x) {
-    return std::fabs(x) <= kVyxExactIntegerLimit && x == std::trunc(x);
-}
+using vyx_exact::IsExactInteger;
 
 bool IsExact(const RationalParts& p) {
     return IsExactInteger(p.realNum) && IsExactInteger(p.realDiv) && IsExactInteger(p.cmplxNum) &&
