@@ -12,18 +12,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// ")(" becomes ")*(" everywhere; one pass suffices because the replacement creates no new ")(".
-std::string SeparateAdjacentGroups(const std::string& text) {
-    std::string result;
-    result.reserve(text.size() + text.size() / 8);
-    for (size_t i = 0; i < text.size(); ++i) {
-        result += text[i];
-        if (text[i] == ')' && i + 1 < text.size() && text[i + 1] == '(') {
-            result += '*';
-        }
-    }
-    return result;
-}
 } // namespace
 
 std::string VYXPreprocessor::Preprocess(std::string text) const {
@@ -36,10 +24,10 @@ std::string VYXPreprocessor::Preprocess(std::string text) const {
             "ERROR!! NOT EQUAL NUMBER OF BRACES!!\nNUMBER OF LEFTBRACES=" + std::to_string(left) +
             "\nNUMBER OF RIGHTBRACES=" + std::to_string(right) + "\n");
     }
-    text = SeparateAdjacentGroups(text);
     if (text.find("()") != std::string::npos) {
         throw VYXExceptionFunction("ERROR!! SYNTAX ERROR '()'..");
     }
+    // Adjacent groups ")(" need no pass of their own: rule (b) below puts the "*" between them.
     return InsertImplicitProducts(text);
 }
 
