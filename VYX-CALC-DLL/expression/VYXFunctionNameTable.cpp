@@ -40,11 +40,7 @@ VYXFunctionNameTable::VYXFunctionNameTable(const VYXFunctCalc& functCalc)
     }
 }
 
-const std::string* VYXFunctionNameTable::MatchAt(std::string_view text, size_t pos) const {
-    // Most positions start no name at all; the first-character test keeps long texts cheap.
-    if (pos >= text.size() || !m_firstChars.test(CharIndex(text[pos]))) {
-        return nullptr;
-    }
+const std::string* VYXFunctionNameTable::SearchAt(std::string_view text, size_t pos) const {
     const std::string_view rest = text.substr(pos);
     for (const std::string& name : m_names) {
         if (!name.empty() && rest.starts_with(name)) {

@@ -18,7 +18,13 @@ public:
     explicit VYXFunctionNameTable(const VYXFunctCalc& functCalc);
 
     /// The first name in table order that begins at `pos` of `text`, or null.
-    const std::string* MatchAt(std::string_view text, size_t pos) const;
+    const std::string* MatchAt(std::string_view text, size_t pos) const {
+        // Most positions start no name at all; this inline test keeps long texts cheap.
+        if (pos >= text.size() || !m_firstChars.test(static_cast<unsigned char>(text[pos]))) {
+            return nullptr;
+        }
+        return SearchAt(text, pos);
+    }
     /// True when some name occupies the characters just before `pos`.
     bool AnyEndsAt(std::string_view text, size_t pos) const;
     /// True when `text` contains some name anywhere.
@@ -29,6 +35,9 @@ public:
     VYXOperatorToken TokenFor(const std::string& name) const;
 
 private:
+    /// MatchAt for a position whose character begins some name.
+    const std::string* SearchAt(std::string_view text, size_t pos) const;
+
     const std::vector<std::string>& m_names;
     const std::vector<std::string>& m_operatorNames;
     std::bitset<256> m_firstChars;
