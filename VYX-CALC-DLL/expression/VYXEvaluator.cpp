@@ -314,18 +314,33 @@ VYXTokenList VYXEvaluator::ReduceArithmetic(VYXTokenList in, char first, char se
     if (!AnyOperator(in, ofThisLevel)) {
         return in;
     }
-    VYXTokenList out = StartFrom(in);
-    for (size_t r = 0; r < in.operators.size(); ++r) {
-        const VYXOperatorToken& op = in.operators[r];
+    // Reduced in place: the lists are compacted as they are read, and the write positions never
+    // pass the read positions (`numbers[keptNumbers - 1]` is the last number kept).
+    std::vector<VYXNumPtr>& numbers = in.numbers;
+    std::vector<VYXOperatorToken>& operators = in.operators;
+    const size_t operatorCount = operators.size();
+    size_t keptNumbers = 1;
+    size_t keptOperators = 0;
+    const auto keepNumber = [&](size_t k) {
+        if (keptNumbers != k) {
+            numbers[keptNumbers] = std::move(numbers[k]);
+        }
+        ++keptNumbers;
+    };
+    for (size_t r = 0; r < operatorCount; ++r) {
+        const VYXOperatorToken op = operators[r];
         if (!ofThisLevel(op)) {
-            PassThrough(in, r, out);
+            operators[keptOperators++] = op;
+            if (r + 1 < numbers.size()) {
+                keepNumber(r + 1);
+            }
             continue;
         }
-        if (r + 1 >= in.numbers.size()) {
+        if (r + 1 >= numbers.size()) {
             ThrowSyntaxError();
         }
-        VYXNumPtr& left = out.numbers.back();
-        const VYXNumPtr right = std::move(in.numbers[r + 1]);
+        VYXNumPtr& left = numbers[keptNumbers - 1];
+        const VYXNumPtr right = std::move(numbers[r + 1]);
         if (!left || !right) {
             ThrowMissingOperand(op.name);
         }
@@ -334,8 +349,13 @@ VYXTokenList VYXEvaluator::ReduceArithmetic(VYXTokenList in, char first, char se
         CombineInto(symbol, left, *right, complexDoubleCount == 0);
         complexDoubleCount += IsComplexDouble(left.get()) - complexBefore;
     }
-    AppendLeftoverNumbers(in, out);
-    return out;
+    // Numbers beyond the last operator's right slot stay where they are.
+    for (size_t k = operatorCount + 1; k < numbers.size(); ++k) {
+        keepNumber(k);
+    }
+    numbers.resize(keptNumbers);
+    operators.resize(keptOperators);
+    return in;
 }
 
 VYXNumPtr VYXEvaluator::EvaluateRun(VYXTokenList run) const {
