@@ -6,6 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 source .ci/build.sh
 
 vyx_install_missing
+vyx_install_test_locale
 vyx_build
 # A per-test limit keeps a hanging case from eating the whole CI budget.
 ctest --test-dir "$VYX_BUILD_DIR" --output-on-failure -j2 --timeout 300

@@ -37,3 +37,21 @@ vyx_build() {
     fi
     cmake --build "$VYX_BUILD_DIR" "$@"
 }
+
+# A decimal-comma locale, so the tests that guard number text against the user's locale run.
+vyx_install_test_locale() {
+    if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        return 0
+    fi
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "No de_DE.UTF-8 locale and not root: the locale tests will be skipped." >&2
+        return 0
+    fi
+    if ! dpkg -s locales >/dev/null 2>&1; then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends locales
+    fi
+    sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
+}
