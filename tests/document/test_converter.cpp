@@ -97,6 +97,7 @@ TEST_P(ConvertFlowTest, ShowsRoundedResultAndKeepsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConvertFlowTest,
+    // clang-format off
     ::testing::Values(
         ConvertCase{"MeterToFeet", "Length", "meter", "feet", "1", 6, "3.280840"},
         ConvertCase{"FeetToMeter", "Length", "feet", "meter", "1", 6, "0.304800"},
@@ -111,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertCase{"NegativeResult", "Temperature", "Kelvin", "Celcius", "0", 3, "-273.150"},
         ConvertCase{"CommaDecimalPoint", "Mass", "Kilogram", "gram", "1,5", 1, "1500.0"},
         ConvertCase{"TenDecimals", "Volume", "liters", "gallons (UK)", "1", 10, "0.2199692483"}),
+    // clang-format on
     [](const ::testing::TestParamInfo<ConvertCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ConverterFixture, ExpressionInValueFieldIsReplacedByItsResult) {
@@ -214,6 +216,15 @@ TEST_F(ConverterFixture, OutOfRangeSelectionIsIgnored) {
     EXPECT_EQ(model.FromName(), QStringLiteral("acres"));
     EXPECT_EQ(model.ToName(), QStringLiteral("cm²"));
     EXPECT_EQ(modifiedCount, 0);
+    // Damaged indices in a loaded record fall back to the first entries too.
+    C_VYXConvertNFO damaged;
+    damaged.m_nCategoryIndex = 77;
+    damaged.m_nFromIndex = -4;
+    damaged.m_nToIndex = 1000;
+    model.RefreshFromSettings(damaged);
+    EXPECT_EQ(model.CategoryName(), QStringLiteral("Area"));
+    EXPECT_EQ(model.FromName(), QStringLiteral("acres"));
+    EXPECT_EQ(model.ToName(), QStringLiteral("cm²"));
 }
 
 TEST_F(ConverterFixture, RefreshRestoresSelectionsValueResultAndList) {
@@ -235,18 +246,10 @@ TEST_F(ConverterFixture, RefreshRestoresSelectionsValueResultAndList) {
     EXPECT_EQ(modifiedCount, 0);
 }
 
-TEST_F(ConverterFixture, DamagedIndicesFallBackToTheFirstEntries) {
-    record.m_nCategoryIndex = 77;
-    record.m_nFromIndex = -4;
-    record.m_nToIndex = 1000;
-    C_VYXConverterModel model(record, Context(), boxes);
-    EXPECT_EQ(model.CategoryName(), QStringLiteral("Area"));
-    EXPECT_EQ(model.FromName(), QStringLiteral("acres"));
-    EXPECT_EQ(model.ToName(), QStringLiteral("cm²"));
-}
-
 TEST_F(ConverterFixture, AddSavesValueUnitsAndResult) {
     C_VYXConverterModel model(record, Context(), boxes);
+    model.Add(); // without a result nothing is saved
+    EXPECT_TRUE(record.m_savedConversions.isEmpty());
     Choose(model, "Length", "meter", "feet");
     model.Convert();
     model.Add();
@@ -255,21 +258,9 @@ TEST_F(ConverterFixture, AddSavesValueUnitsAndResult) {
     EXPECT_TRUE(model.IsDeleteAllEnabled());
     EXPECT_FALSE(model.IsDeleteEnabled());
     EXPECT_EQ(model.MarkedEntry(), -1);
-}
-
-TEST_F(ConverterFixture, AddUsesTheTypedFromBoxText) {
-    C_VYXConverterModel model(record, Context(), boxes);
-    Choose(model, "Length", "meter", "feet");
-    model.Convert();
-    model.EditFromBoxText(QStringLiteral("metres"));
+    model.EditFromBoxText(QStringLiteral("metres")); // the typed text of the box is used
     model.Add();
-    EXPECT_EQ(record.m_savedConversions, QStringList({"1 metres = 3.280840 feet"}));
-}
-
-TEST_F(ConverterFixture, AddWithoutResultDoesNothing) {
-    C_VYXConverterModel model(record, Context(), boxes);
-    model.Add();
-    EXPECT_TRUE(record.m_savedConversions.isEmpty());
+    EXPECT_EQ(record.m_savedConversions.last(), QStringLiteral("1 metres = 3.280840 feet"));
 }
 
 TEST_F(ConverterFixture, ListIsSortedAndDelRemovesTheMarkedEntry) {
@@ -305,7 +296,7 @@ TEST_F(ConverterFixture, DelAllOnEmptyListAsksNothing) {
     EXPECT_EQ(boxes.UnexpectedQuestions(), 0);
 }
 
-TEST_F(ConverterFixture, DelAllAnsweredNoKeepsTheList) {
+TEST_F(ConverterFixture, DelAllAsksAndEmptiesTheListOnlyOnYes) {
     record.m_savedConversions = {QStringLiteral("1 a"), QStringLiteral("2 b")};
     C_VYXConverterModel model(record, Context(), boxes);
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
@@ -316,11 +307,6 @@ TEST_F(ConverterFixture, DelAllAnsweredNoKeepsTheList) {
     EXPECT_EQ(boxes.LastBox().text, QStringLiteral("Delete all convertions?"));
     EXPECT_EQ(record.m_savedConversions.size(), 2);
     EXPECT_EQ(model.SavedEntries().size(), 2);
-}
-
-TEST_F(ConverterFixture, DelAllAnsweredYesEmptiesTheList) {
-    record.m_savedConversions = {QStringLiteral("1 a"), QStringLiteral("2 b")};
-    C_VYXConverterModel model(record, Context(), boxes);
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     model.DeleteAll();
     EXPECT_TRUE(record.m_savedConversions.isEmpty());
@@ -362,9 +348,7 @@ TEST(EvaluateExpressionText, CommaBecomesPointAndLineBreaksGo) {
     };
     EXPECT_EQ(EvaluateExpressionText(evaluator, QStringLiteral("1,5*2")), QStringLiteral("3"));
     EXPECT_EQ(seen, QStringLiteral("1.5*2"));
-}
-
-TEST(EvaluateExpressionText, WithoutEvaluatorGivesEmptyText) {
+    // Without an evaluator the text is empty.
     EXPECT_TRUE(
         EvaluateExpressionText(C_VYXExpressionEvaluator(), QStringLiteral("1+1")).isEmpty());
 }

@@ -127,7 +127,17 @@ protected:
         EXPECT_FALSE(document.SaveToBytes().isEmpty());
     }
 
+    /// Writes bytes to a new file in the temporary directory and gives its path.
+    QString WriteFile(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
     FakeFrame frame;
+    QTemporaryDir dir;
 };
 
 // ---- exact bytes ----
@@ -186,13 +196,7 @@ TEST_F(FileFormatTest, LoadThenSaveGivesTheSameBytes) {
 }
 
 TEST_F(FileFormatTest, OpeningRestoresTheWholeState) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(u"work.vyx"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(RichDocumentBytes());
-    file.close();
+    const QString path = WriteFile(u"work.vyx"_s, RichDocumentBytes());
 
     C_VYXCalcAreaModel area(doc);
     doc.CalculateLine(u"1+1"_s);
@@ -229,12 +233,7 @@ TEST_F(FileFormatTest, PlacementAbsentLeavesTheWindowAlone) {
 }
 
 TEST_F(FileFormatTest, FileOpenCommandSkipsThePlacementOfTheNextLoad) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"placed.vyx"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(RichDocumentBytes());
-    file.close();
+    const QString path = WriteFile(u"placed.vyx"_s, RichDocumentBytes());
 
     ASSERT_TRUE(doc.OnOpenDocument(path, true));
     EXPECT_EQ(frame.applied, 1);
@@ -293,12 +292,7 @@ TEST_F(FileFormatTest, RandomByteFlipsNeverBreakTheDocument) {
 }
 
 TEST_F(FileFormatTest, OpeningADamagedFileReportsItAndKeepsTheDocument) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"short.vyx"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(RichDocumentBytes().left(40));
-    file.close();
+    const QString path = WriteFile(u"short.vyx"_s, RichDocumentBytes().left(40));
     doc.CalculateLine(u"keep=9"_s);
     doc.CalculateLine(u"1+1"_s);
     doc.SetModifiedFlag();
@@ -316,7 +310,6 @@ TEST_F(FileFormatTest, OpeningADamagedFileReportsItAndKeepsTheDocument) {
 }
 
 TEST_F(FileFormatTest, OpeningAMissingFileReportsIt) {
-    QTemporaryDir dir;
     const QString path = dir.filePath(u"nothing-here.vyx"_s);
     EXPECT_FALSE(doc.OnOpenDocument(path));
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -327,7 +320,6 @@ TEST_F(FileFormatTest, OpeningAMissingFileReportsIt) {
 // ---- saving ----
 
 TEST_F(FileFormatTest, SaveWritesTheBytesAndClearsModified) {
-    QTemporaryDir dir;
     const QString path = dir.filePath(u"saved.vyx"_s);
     doc.CalculateLine(u"v=5"_s);
     doc.SetModifiedFlag();
@@ -340,7 +332,6 @@ TEST_F(FileFormatTest, SaveWritesTheBytesAndClearsModified) {
 }
 
 TEST_F(FileFormatTest, FailedSaveReportsAndLeavesTheOldFileIntact) {
-    QTemporaryDir dir;
     const QString good = dir.filePath(u"good.vyx"_s);
     ASSERT_TRUE(doc.OnSaveDocument(good));
     QFile goodFile(good);

@@ -69,10 +69,6 @@ struct FontHeightCase {
     int expected;
 };
 
-void PrintTo(const FontHeightCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 class FontHeightTest : public ::testing::TestWithParam<FontHeightCase> {};
 
 TEST_P(FontHeightTest, RoundsToNearest) {
@@ -97,10 +93,6 @@ struct BandsCase {
     int footer;
     int margin;
 };
-
-void PrintTo(const BandsCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 class PrintBandsTest : public ::testing::TestWithParam<BandsCase> {};
 
@@ -142,10 +134,6 @@ struct WrapCase {
     QStringList lines;
 };
 
-void PrintTo(const WrapCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 class PrintWrapTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(PrintWrapTest, BreaksAtTheLastCharacterThatFits) {
@@ -185,10 +173,6 @@ struct PagesCase {
     int linesPerPage;
     int pageCount;
 };
-
-void PrintTo(const PagesCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 class PrintPagesTest : public ::testing::TestWithParam<PagesCase> {};
 

@@ -14,10 +14,6 @@ struct TrailingCase {
     int expected;
 };
 
-void PrintTo(const TrailingCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 class TrailingTokenLengthTest : public ::testing::TestWithParam<TrailingCase> {};
 
 TEST_P(TrailingTokenLengthTest, RemovesWholeTokens) {

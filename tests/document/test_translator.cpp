@@ -26,10 +26,6 @@ struct TranslateCase {
     const char16_t* comment;
 };
 
-void PrintTo(const TranslateCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 class TranslateTest : public ::testing::TestWithParam<TranslateCase> {};
 
 TEST_P(TranslateTest, GivesEngineTextAndKeepsTheComment) {
@@ -133,10 +129,6 @@ struct ContainsCase {
     bool expected;
 };
 
-void PrintTo(const ContainsCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 class ContainsFunctionNameTest : public ::testing::TestWithParam<ContainsCase> {};
 
 TEST_P(ContainsFunctionNameTest, FindsNamesInAnyCase) {
@@ -160,10 +152,6 @@ struct NameCase {
     const char16_t* variable;
     bool valid;
 };
-
-void PrintTo(const NameCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 class VariableNameTest : public ::testing::TestWithParam<NameCase> {};
 

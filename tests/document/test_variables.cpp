@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 using namespace Qt::StringLiterals;
 using Answer = C_VYXMessageBoxes::Answer;
 
@@ -57,10 +55,6 @@ struct ChainCase {
     const char* name;
     QStringList names; ///< names[0] is the root; names[k] = names[k-1]+1
 };
-
-void PrintTo(const ChainCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 const ChainCase ChainCases[] = {
     {"DependantsLaterInNameOrder", {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"g"_s, u"h"_s}},
@@ -165,10 +159,6 @@ struct ReferenceCase {
     QStringList expected;
 };
 
-void PrintTo(const ReferenceCase& test, std::ostream* out) {
-    *out << test.name;
-}
-
 const ReferenceCase ReferenceCases[] = {
     {"LongerNameFirst", {u"AB"_s, u"A"_s}, u"AB+A", {u"A"_s, u"AB"_s}},
     {"InsideLongerNameOnly", {u"AB"_s, u"A"_s}, u"AB*2", {u"AB"_s}},
@@ -212,10 +202,6 @@ struct RejectCase {
     const char16_t* caption;
     const char16_t* text;
 };
-
-void PrintTo(const RejectCase& test, std::ostream* out) {
-    *out << test.name;
-}
 
 const RejectCase RejectCases[] = {
     {"NoValue", u"x", u"", false, u"ERROR!!", u"No value entered!!"},

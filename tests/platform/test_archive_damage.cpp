@@ -41,15 +41,11 @@ void ReadAll(C_VYXArchive& ar) {
     placement.Serialize(ar);
 }
 
-TEST(ArchiveDamage, SampleBufferReadsCompletely) {
-    const QByteArray bytes = SampleBuffer();
-    C_VYXArchive ar = C_VYXArchive::ForLoading(bytes);
-    ReadAll(ar);
-    EXPECT_EQ(ar.Remaining(), 0);
-}
-
-TEST(ArchiveDamage, EveryTruncationThrowsArchiveError) {
+TEST(ArchiveDamage, WholeBufferReadsCompletelyEveryTruncationThrows) {
     const QByteArray full = SampleBuffer();
+    C_VYXArchive whole = C_VYXArchive::ForLoading(full);
+    ReadAll(whole);
+    EXPECT_EQ(whole.Remaining(), 0);
     for (qsizetype cut = 0; cut < full.size(); ++cut) {
         const QByteArray part = full.left(cut);
         C_VYXArchive ar = C_VYXArchive::ForLoading(part);
@@ -82,21 +78,22 @@ TEST_P(ArchiveHugeLength, ThrowsBeforeAllocating) {
     }
 }
 
+const auto ReadString = [](C_VYXArchive& ar) { ar.ReadString(); };
+const auto ReadMap = [](C_VYXArchive& ar) { ar.ReadStringMap(); };
+const auto ReadList = [](C_VYXArchive& ar) { ar.ReadStringList(); };
+
 INSTANTIATE_TEST_SUITE_P(
     Fields, ArchiveHugeLength,
-    ::testing::Values(
-        HugeCase{"UnicodeDwordLength", "fffeff ff ffff 00286bee",
-                 [](C_VYXArchive& ar) { ar.ReadString(); }},
-        HugeCase{"UnicodeQwordLength", "fffeff ff ffff ffffffff ffffffffffffffff",
-                 [](C_VYXArchive& ar) { ar.ReadString(); }},
-        HugeCase{"UnicodeWordLength", "fffeff ff fdff", [](C_VYXArchive& ar) { ar.ReadString(); }},
-        HugeCase{"NarrowDwordLength", "ff ffff 00286bee",
-                 [](C_VYXArchive& ar) { ar.ReadString(); }},
-        HugeCase{"WideJustOverHalf", "fffeff 18", [](C_VYXArchive& ar) { ar.ReadString(); }},
-        HugeCase{"MapCount", "ffff 00286bee", [](C_VYXArchive& ar) { ar.ReadStringMap(); }},
-        HugeCase{"MapCountOneTooMany", "1900", [](C_VYXArchive& ar) { ar.ReadStringMap(); }},
-        HugeCase{"ListCount", "ffff ffffffff", [](C_VYXArchive& ar) { ar.ReadStringList(); }},
-        HugeCase{"ListCountOneTooMany", "3100", [](C_VYXArchive& ar) { ar.ReadStringList(); }}),
+    ::testing::Values(HugeCase{"UnicodeDwordLength", "fffeff ff ffff 00286bee", ReadString},
+                      HugeCase{"UnicodeQwordLength", "fffeff ff ffff ffffffff ffffffffffffffff",
+                               ReadString},
+                      HugeCase{"UnicodeWordLength", "fffeff ff fdff", ReadString},
+                      HugeCase{"NarrowDwordLength", "ff ffff 00286bee", ReadString},
+                      HugeCase{"WideJustOverHalf", "fffeff 18", ReadString},
+                      HugeCase{"MapCount", "ffff 00286bee", ReadMap},
+                      HugeCase{"MapCountOneTooMany", "1900", ReadMap},
+                      HugeCase{"ListCount", "ffff ffffffff", ReadList},
+                      HugeCase{"ListCountOneTooMany", "3100", ReadList}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveDamage, ErrorNamesTheByteWhereTheBadFieldStarts) {
@@ -144,7 +141,7 @@ TEST(ArchiveDamage, RandomByteFlipsNeverCrash) {
     EXPECT_GT(failures, 0);
 }
 
-TEST(ArchiveDamage, WrongDirectionThrows) {
+TEST(ArchiveDamage, WrongDirectionAndMissingBufferThrow) {
     QByteArray bytes;
     C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
     EXPECT_THROW(out.ReadInt(), C_VYXArchiveError);
@@ -157,23 +154,16 @@ TEST(ArchiveDamage, WrongDirectionThrows) {
     EXPECT_THROW(in.WriteString(QStringLiteral("x")), C_VYXArchiveError);
     EXPECT_THROW(in.WriteStringList({}), C_VYXArchiveError);
     EXPECT_EQ(in.ReadInt(), 1);
-}
-
-TEST(ArchiveDamage, StoringWithoutBufferIsRefused) {
     EXPECT_THROW(C_VYXArchive::ForStoring(nullptr), C_VYXArchiveError);
 }
 
-TEST(ArchiveDamage, LoadingKeepsItsOwnCopyOfTheBytes) {
+TEST(ArchiveDamage, LoadingKeepsItsOwnCopyAndAnEmptyBufferFailsAtFirstRead) {
     QByteArray bytes = Int32(42);
     C_VYXArchive ar = C_VYXArchive::ForLoading(bytes);
     bytes = Int32(7);
     EXPECT_EQ(ar.ReadInt(), 42);
-}
-
-TEST(ArchiveDamage, EmptyBufferFailsAtFirstRead) {
-    C_VYXArchive ar = C_VYXArchive::ForLoading(QByteArray());
-    EXPECT_EQ(ar.Remaining(), 0);
-    EXPECT_THROW(ar.ReadCount(), C_VYXArchiveError);
+    C_VYXArchive empty = C_VYXArchive::ForLoading(QByteArray());
+    EXPECT_THROW(empty.ReadCount(), C_VYXArchiveError);
 }
 
 } // namespace

@@ -73,9 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ArchiveDoubleEncoding,
                                            DoubleCase{"NegativeZero", -0.0, "0000000000000080"},
                                            DoubleCase{"One", 1.0, "000000000000f03f"},
                                            DoubleCase{"MinusTwoAndHalf", -2.5, "00000000000004c0"},
-                                           DoubleCase{"Infinity",
-                                                      std::numeric_limits<double>::infinity(),
-                                                      "000000000000f07f"}),
+                                           DoubleCase{"Infinity", HUGE_VAL, "000000000000f07f"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArchiveDoubleEncoding, NanSurvivesAsNan) {
@@ -122,19 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
                       StringCase{"BeyondWord", 70000, "fffeffffffff 70110100"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ArchiveStringEncoding, NonLatinCharactersAreUtf16LittleEndian) {
+TEST(ArchiveStringEncoding, NonLatinCharactersAndSurrogatesAreUtf16LittleEndian) {
     const QString text = QStringLiteral("√π²≈") + QString(QChar(0xD83D)) + QChar(0xDE00);
     const QByteArray bytes = Stored([&](C_VYXArchive& ar) { ar.WriteString(text); });
     EXPECT_EQ(bytes.toHex(), Hex("fffeff06 1a22 c003 b200 4822 3dd8 00de").toHex());
     C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
     EXPECT_EQ(in.ReadString(), text);
-}
-
-TEST(ArchiveStringEncoding, LonelySurrogateRoundTripsUnchanged) {
-    const QString text = QString(QChar(0xDC00)) + QLatin1Char('x');
-    const QByteArray bytes = Stored([&](C_VYXArchive& ar) { ar.WriteString(text); });
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    EXPECT_EQ(in.ReadString(), text);
+    // A lonely surrogate round-trips unchanged.
+    const QString lonely = QString(QChar(0xDC00)) + QLatin1Char('x');
+    C_VYXArchive lonelyIn =
+        C_VYXArchive::ForLoading(Stored([&](C_VYXArchive& ar) { ar.WriteString(lonely); }));
+    EXPECT_EQ(lonelyIn.ReadString(), lonely);
 }
 
 // Strings written without the Unicode marker hold one Latin-1 byte per character.
@@ -186,16 +182,12 @@ INSTANTIATE_TEST_SUITE_P(Values, ArchiveCountEncoding,
                                            CountCase{"Two", 2, "0200"},
                                            CountCase{"LargestShort", 0xFFFE, "feff"},
                                            CountCase{"FirstEscaped", 0xFFFF, "ffff ffff0000"},
-                                           CountCase{"Seventy Thousand", 70000, "ffff 70110100"}),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             std::erase(name, ' ');
-                             return name;
-                         });
+                                           CountCase{"SeventyThousand", 70000, "ffff 70110100"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- maps and lists ----
 
-TEST(ArchiveCollections, MapWritesCountThenKeyAndValuePerEntry) {
+TEST(ArchiveCollections, MapWritesCountThenKeyAndValuePerEntryEvenWhenEmpty) {
     const QMap<QString, QString> map{{QStringLiteral("A"), QStringLiteral("1")},
                                      {QStringLiteral("B"), QStringLiteral("A+1")}};
     const QByteArray bytes = Stored([&](C_VYXArchive& ar) { ar.WriteStringMap(map); });
@@ -205,14 +197,12 @@ TEST(ArchiveCollections, MapWritesCountThenKeyAndValuePerEntry) {
     EXPECT_EQ(bytes.toHex(), expected.toHex());
     C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
     EXPECT_EQ(in.ReadStringMap(), map);
-}
-
-TEST(ArchiveCollections, EmptyMapAndListAreTwoZeroBytes) {
-    const QByteArray bytes = Stored([](C_VYXArchive& ar) {
+    // An empty map and an empty list are two zero bytes each.
+    const QByteArray empty = Stored([](C_VYXArchive& ar) {
         ar.WriteStringMap({});
         ar.WriteStringList({});
     });
-    EXPECT_EQ(bytes.toHex(), QByteArray("00000000"));
+    EXPECT_EQ(empty.toHex(), QByteArray("00000000"));
 }
 
 TEST(ArchiveCollections, ListKeepsOrderAndDuplicates) {
@@ -225,20 +215,6 @@ TEST(ArchiveCollections, ListKeepsOrderAndDuplicates) {
     EXPECT_EQ(bytes.toHex(), expected.toHex());
     C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
     EXPECT_EQ(in.ReadStringList(), list);
-}
-
-TEST(ArchiveCollections, ExchangeLoadingReplacesOldContent) {
-    const QByteArray bytes = Stored([](C_VYXArchive& ar) {
-        ar.WriteStringMap({{QStringLiteral("x"), QStringLiteral("3")}});
-        ar.WriteStringList({QStringLiteral("new")});
-    });
-    QMap<QString, QString> map{{QStringLiteral("old"), QStringLiteral("1")}};
-    QStringList list{QStringLiteral("old1"), QStringLiteral("old2")};
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    in.Exchange(map);
-    in.Exchange(list);
-    EXPECT_EQ(map, (QMap<QString, QString>{{QStringLiteral("x"), QStringLiteral("3")}}));
-    EXPECT_EQ(list, QStringList{QStringLiteral("new")});
 }
 
 TEST(ArchiveCollections, ExchangeStoresAndLoadsEveryKindSymmetrically) {
@@ -258,8 +234,9 @@ TEST(ArchiveCollections, ExchangeStoresAndLoadsEveryKindSymmetrically) {
     qint32 number2 = 0;
     double real2 = 0;
     QString text2;
-    QMap<QString, QString> map2;
-    QStringList list2;
+    // Loading replaces what the collections held before.
+    QMap<QString, QString> map2{{QStringLiteral("old"), QStringLiteral("1")}};
+    QStringList list2{QStringLiteral("old1"), QStringLiteral("old2")};
     C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
     in.Exchange(number2);
     in.Exchange(real2);

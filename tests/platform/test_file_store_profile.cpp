@@ -94,6 +94,7 @@ TEST_F(ProfileTest, StateSurvivesANewProfileObject) {
     const QByteArray layout("\x01\x02\x00\x03", 4);
     {
         C_VYXProfile profile(IniPath());
+        EXPECT_TRUE(profile.BarState().isEmpty()); // no saved layout yet
         profile.SetBarState(layout);
         profile.AddRecentFile(QStringLiteral("/home/u/π.vyx"));
         profile.Sync();
@@ -104,11 +105,6 @@ TEST_F(ProfileTest, StateSurvivesANewProfileObject) {
     QFile ini(IniPath());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("[MAINFRMBARSTATE]"));
-}
-
-TEST_F(ProfileTest, NoSavedLayoutIsEmpty) {
-    C_VYXProfile profile(IniPath());
-    EXPECT_TRUE(profile.BarState().isEmpty());
 }
 
 } // namespace

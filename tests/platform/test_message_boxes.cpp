@@ -42,18 +42,15 @@ struct AnswerCase {
 
 class ScriptedAnswers : public ::testing::TestWithParam<AnswerCase> {};
 
-TEST_P(ScriptedAnswers, YesNoFollowsTheQueue) {
+TEST_P(ScriptedAnswers, YesNoAndYesNoCancelFollowTheQueue) {
     C_VYXScriptedMessageBoxes boxes;
+    boxes.QueueAnswer(GetParam().queued);
     boxes.QueueAnswer(GetParam().queued);
     EXPECT_EQ(boxes.AskYesNo(QStringLiteral("Delete all?"), QStringLiteral("Delete all?")),
               GetParam().yesNoResult);
-    EXPECT_EQ(boxes.UnusedAnswers(), 0);
-}
-
-TEST_P(ScriptedAnswers, YesNoCancelReturnsTheQueuedAnswer) {
-    C_VYXScriptedMessageBoxes boxes;
-    boxes.QueueAnswer(GetParam().queued);
+    EXPECT_EQ(boxes.UnusedAnswers(), 1);
     EXPECT_EQ(boxes.AskYesNoCancel(QStringLiteral("c"), QStringLiteral("t")), GetParam().queued);
+    EXPECT_EQ(boxes.UnusedAnswers(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, ScriptedAnswers,
@@ -62,16 +59,13 @@ INSTANTIATE_TEST_SUITE_P(Answers, ScriptedAnswers,
                                            AnswerCase{"Cancel", Answer::Cancel, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScriptedMessageBoxes, AnswersAreUsedInQueueOrder) {
+TEST(ScriptedMessageBoxes, AnswersInQueueOrderThenSafeAnswersCounted) {
     C_VYXScriptedMessageBoxes boxes;
     boxes.QueueAnswer(Answer::No);
     boxes.QueueAnswer(Answer::Yes);
     EXPECT_FALSE(boxes.AskYesNo(QString(), QString()));
     EXPECT_TRUE(boxes.AskYesNo(QString(), QString()));
-}
-
-TEST(ScriptedMessageBoxes, QuestionWithEmptyQueueIsCountedAndAnsweredSafely) {
-    C_VYXScriptedMessageBoxes boxes;
+    boxes.Reset();
     EXPECT_FALSE(boxes.AskYesNo(QStringLiteral("OVERWRITE?"), QString()));
     EXPECT_EQ(boxes.AskYesNoCancel(QStringLiteral("Save?"), QString()), Answer::Cancel);
     EXPECT_EQ(boxes.UnexpectedQuestions(), 2);

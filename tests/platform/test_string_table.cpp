@@ -12,12 +12,13 @@ namespace {
 using namespace C_VYXResourceIds;
 
 enum class Table { String, ToolTip, Prompt, Menu, Caption };
+using enum Table;
 
 struct TextCase {
     const char* name;
     Table table;
     int id;
-    QString expected;
+    const char* expected; // UTF-8
 };
 
 QString Look(Table table, int id) {
@@ -39,55 +40,48 @@ QString Look(Table table, int id) {
 class StringTableText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(StringTableText, IsExactlyTheProgramsWording) {
-    EXPECT_EQ(Look(GetParam().table, GetParam().id), GetParam().expected);
+    EXPECT_EQ(Look(GetParam().table, GetParam().id), QString::fromUtf8(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, StringTableText,
     ::testing::Values(
-        TextCase{"AngleRadiansKey", Table::String, 102, QStringLiteral("ANGLE_RAD")},
-        TextCase{"AngleDegreesKey", Table::String, 213, QStringLiteral("ANGLE_DEG")},
-        TextCase{"AngleGradiansKey", Table::String, 214, QStringLiteral("ANGLE_GRA")},
-        TextCase{"CounterPrefixKeepsTrailingBlank", Table::String, 244,
-                 QStringLiteral("Number of calculations: ")},
-        TextCase{"BarStateSection", Table::String, 355, QStringLiteral("MAINFRMBARSTATE")},
-        TextCase{"OleMessageWithDoubleBlank", Table::String, 100,
-                 QStringLiteral("OLE initialization failed.  Make sure that the OLE libraries "
-                                "are the correct version.")},
-        TextCase{"CubeRootSymbol", Table::String, 248, QStringLiteral("(3)~")},
-        TextCase{"InverseSymbol", Table::String, 251, QStringLiteral("^-1")},
-        TextCase{"PressureTypo", Table::String, 257, QStringLiteral("Presure")},
-        TextCase{"CelsiusTypo", Table::String, 262, QStringLiteral("Celcius")},
-        TextCase{"FahrenheitTypo", Table::String, 263, QStringLiteral("Farenheit")},
-        TextCase{"KelvinLowId", Table::String, 107, QStringLiteral("Kelvin")},
-        TextCase{"SquareMeterSuperscript", Table::String, 298, QStringLiteral("m²")},
-        TextCase{"PsiSuperscript", Table::String, 315, QStringLiteral("pounds-force/inch²")},
-        TextCase{"CubicCentimeter", Table::String, 327, QStringLiteral("cm³")},
-        TextCase{"PintsLiquidNoBlank", Table::String, 340, QStringLiteral("pints, liquid(US)")},
-        TextCase{"LastUnit", Table::String, 343, QStringLiteral("quarts, liquid (US)")},
-        TextCase{"UnknownString", Table::String, 12345, QString()},
-        TextCase{"HelpIsNotAString", Table::String, 211, QString()},
-        TextCase{"ComplexTooltipWithoutPeriod", Table::ToolTip, 104,
-                 QStringLiteral("Show complex-functions dialog")},
-        TextCase{"CubeRootTooltip", Table::ToolTip, 32850, QStringLiteral("Third root out of x.")},
-        TextCase{"ClearTooltip", Table::ToolTip, 32863, QStringLiteral("Clears the text area.")},
-        TextCase{"UseVariableTooltip", Table::ToolTip, 32868,
-                 QStringLiteral("Use selected variable.")},
-        TextCase{"UnknownTooltip", Table::ToolTip, 32770, QString()},
-        TextCase{"UseVariablePrompt", Table::Prompt, 32868,
-                 QStringLiteral("Insert marked variable in textview.")},
-        TextCase{"DeleteVariablePrompt", Table::Prompt, 32869,
-                 QStringLiteral("Delete marked variable.")},
-        TextCase{"PromptFallsBackToTooltip", Table::Prompt, 32860, QStringLiteral("Enter.")},
-        TextCase{"DialogsToolbarTypo", Table::Menu, 174, QStringLiteral("Dialogs Toolabar")},
-        TextCase{"AlwaysOnTopTypo", Table::Menu, 32810, QStringLiteral("Allways on top")},
-        TextCase{"FontTwelve", Table::Menu, 32774, QStringLiteral("12")},
-        TextCase{"RationalOnly", Table::Menu, 32779,
-                 QStringLiteral("Show only rational solution.")},
-        TextCase{"UndoWithAccelerator", Table::Menu, 57643, QStringLiteral("&Undo\tCtrl+Z")},
-        TextCase{"ComplexCaption", Table::Caption, 104, QStringLiteral("CMPLX Functions")},
-        TextCase{"AboutCaption", Table::Caption, 176, QStringLiteral("About TobrikCalculator")},
-        TextCase{"UnknownCaption", Table::Caption, 111, QString()}),
+        TextCase{"AngleRadiansKey", String, 102, "ANGLE_RAD"},
+        TextCase{"AngleDegreesKey", String, 213, "ANGLE_DEG"},
+        TextCase{"AngleGradiansKey", String, 214, "ANGLE_GRA"},
+        TextCase{"CounterPrefixKeepsTrailingBlank", String, 244, "Number of calculations: "},
+        TextCase{"BarStateSection", String, 355, "MAINFRMBARSTATE"},
+        TextCase{"OleMessageWithDoubleBlank", String, 100,
+                 "OLE initialization failed.  Make sure that the OLE libraries are the correct "
+                 "version."},
+        TextCase{"CubeRootSymbol", String, 248, "(3)~"},
+        TextCase{"InverseSymbol", String, 251, "^-1"},
+        TextCase{"PressureTypo", String, 257, "Presure"},
+        TextCase{"CelsiusTypo", String, 262, "Celcius"},
+        TextCase{"FahrenheitTypo", String, 263, "Farenheit"},
+        TextCase{"KelvinLowId", String, 107, "Kelvin"},
+        TextCase{"SquareMeterSuperscript", String, 298, "m²"},
+        TextCase{"PsiSuperscript", String, 315, "pounds-force/inch²"},
+        TextCase{"CubicCentimeter", String, 327, "cm³"},
+        TextCase{"PintsLiquidNoBlank", String, 340, "pints, liquid(US)"},
+        TextCase{"LastUnit", String, 343, "quarts, liquid (US)"},
+        TextCase{"UnknownString", String, 12345, ""}, TextCase{"HelpIsNotAString", String, 211, ""},
+        TextCase{"ComplexTooltipWithoutPeriod", ToolTip, 104, "Show complex-functions dialog"},
+        TextCase{"CubeRootTooltip", ToolTip, 32850, "Third root out of x."},
+        TextCase{"ClearTooltip", ToolTip, 32863, "Clears the text area."},
+        TextCase{"UseVariableTooltip", ToolTip, 32868, "Use selected variable."},
+        TextCase{"UnknownTooltip", ToolTip, 32770, ""},
+        TextCase{"UseVariablePrompt", Prompt, 32868, "Insert marked variable in textview."},
+        TextCase{"DeleteVariablePrompt", Prompt, 32869, "Delete marked variable."},
+        TextCase{"PromptFallsBackToTooltip", Prompt, 32860, "Enter."},
+        TextCase{"DialogsToolbarTypo", Menu, 174, "Dialogs Toolabar"},
+        TextCase{"AlwaysOnTopTypo", Menu, 32810, "Allways on top"},
+        TextCase{"FontTwelve", Menu, 32774, "12"},
+        TextCase{"RationalOnly", Menu, 32779, "Show only rational solution."},
+        TextCase{"UndoWithAccelerator", Menu, 57643, "&Undo\tCtrl+Z"},
+        TextCase{"ComplexCaption", Caption, 104, "CMPLX Functions"},
+        TextCase{"AboutCaption", Caption, 176, "About TobrikCalculator"},
+        TextCase{"UnknownCaption", Caption, 111, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StringTable, DocumentTypeLineSplitsIntoItsParts) {
