@@ -154,16 +154,7 @@ TEST_F(ConverterFixture, EngineErrorInValueFieldIsReportedAndNothingConverted) {
     EXPECT_FALSE(model.IsAddEnabled());
 }
 
-TEST_F(ConverterFixture, EmptyValueDisablesConvert) {
-    C_VYXConverterModel model(record, Context(), boxes);
-    model.EditValueText(QString());
-    EXPECT_FALSE(model.IsConvertEnabled());
-    model.Convert();
-    EXPECT_TRUE(evaluatedLines.isEmpty());
-    EXPECT_TRUE(model.ResultText().isEmpty());
-}
-
-TEST_F(ConverterFixture, EditingTheValueClearsTheResult) {
+TEST_F(ConverterFixture, EditingTheValueClearsTheResultAndEmptyValueDisablesConvert) {
     C_VYXConverterModel model(record, Context(), boxes);
     Choose(model, "Length", "meter", "feet");
     model.Convert();
@@ -174,6 +165,12 @@ TEST_F(ConverterFixture, EditingTheValueClearsTheResult) {
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
     EXPECT_FALSE(model.IsAddEnabled());
     EXPECT_GT(modifiedCount, before);
+    evaluatedLines.clear();
+    model.EditValueText(QString());
+    EXPECT_FALSE(model.IsConvertEnabled());
+    model.Convert();
+    EXPECT_TRUE(evaluatedLines.isEmpty());
+    EXPECT_TRUE(model.ResultText().isEmpty());
 }
 
 TEST_F(ConverterFixture, CategoryChangeSelectsFirstTwoUnitsAndClearsResult) {
@@ -280,20 +277,17 @@ TEST_F(ConverterFixture, ListIsSortedAndDelRemovesTheMarkedEntry) {
     EXPECT_EQ(record.m_savedConversions, QStringList({"3 c", "1 a"}));
 }
 
-TEST_F(ConverterFixture, DelWithoutMarkDoesNothing) {
-    record.m_savedConversions = {QStringLiteral("1 a")};
-    C_VYXConverterModel model(record, Context(), boxes);
-    model.MarkEntry(5);
-    EXPECT_EQ(model.MarkedEntry(), -1);
-    model.Delete();
-    EXPECT_EQ(record.m_savedConversions.size(), 1);
-}
-
-TEST_F(ConverterFixture, DelAllOnEmptyListAsksNothing) {
+TEST_F(ConverterFixture, DelWithoutMarkAndDelAllOnEmptyListDoNothing) {
     C_VYXConverterModel model(record, Context(), boxes);
     model.DeleteAll();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(boxes.UnexpectedQuestions(), 0);
+    record.m_savedConversions = {QStringLiteral("1 a")};
+    model.RefreshFromSettings(record);
+    model.MarkEntry(5);
+    EXPECT_EQ(model.MarkedEntry(), -1);
+    model.Delete();
+    EXPECT_EQ(record.m_savedConversions.size(), 1);
 }
 
 TEST_F(ConverterFixture, DelAllAsksAndEmptiesTheListOnlyOnYes) {

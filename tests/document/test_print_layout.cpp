@@ -238,35 +238,32 @@ TEST(PrintLayout, PageRectangleOffsetMovesEverything) {
     EXPECT_EQ(items[2].y, 200 + 20);
 }
 
-TEST(PrintLayout, UnsavedDocumentHasNoHeaderButKeepsItsBand) {
-    C_VYXPrintLayout layout;
-    layout.Layout(u"x"_s, kMeasurer, 600, 1000);
-    const QList<C_VYXPrintItem> items =
-        layout.PageItems(1, QRect(0, 0, 600, 1000), QString(), kMeasurer);
-    ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].text, u"page 1(1)"_s);
-    EXPECT_EQ(items[1].text, u"x"_s);
-    EXPECT_EQ(items[1].y, 20);
-}
-
-TEST(PrintLayout, HeaderWiderThanThePageIsLeftOutWithItsBand) {
-    C_VYXPrintLayout layout;
-    layout.Layout(u"x"_s, kMeasurer, 60, 1000);
-    const QString longPath(11, u'p'); // 66 wide on a page 60 wide
-    const QList<C_VYXPrintItem> items =
-        layout.PageItems(1, QRect(0, 0, 60, 1000), longPath, kMeasurer);
-    ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].text, u"page 1(1)"_s);
-    EXPECT_EQ(items[1].y, 0) << "the body starts at the top";
-}
-
-TEST(PrintLayout, FooterWiderThanThePageIsLeftOut) {
-    C_VYXPrintLayout layout;
-    layout.Layout(u"x"_s, kMeasurer, 40, 1000); // "page 1(1)" is 54 wide
-    const QList<C_VYXPrintItem> items =
-        layout.PageItems(1, QRect(0, 0, 40, 1000), QString(), kMeasurer);
-    ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0].font, Font::Body);
+TEST(PrintLayout, HeaderAndFooterAreLeftOutWhenAbsentOrTooWide) {
+    struct {
+        int width;
+        QString path;
+        QStringList texts; // in print order
+        int bodyY;         // -1: not checked
+    } const cases[] = {
+        {600, QString(), {u"page 1(1)"_s, u"x"_s}, 20}, // unsaved: no header, but its band stays
+        {60, QString(11, u'p'), {u"page 1(1)"_s, u"x"_s}, 0}, // 66 wide: header and band go
+        {40, QString(), {u"x"_s}, -1},                        // "page 1(1)" is 54 wide
+    };
+    for (const auto& c : cases) {
+        C_VYXPrintLayout layout;
+        layout.Layout(u"x"_s, kMeasurer, c.width, 1000);
+        const QList<C_VYXPrintItem> items =
+            layout.PageItems(1, QRect(0, 0, c.width, 1000), c.path, kMeasurer);
+        QStringList texts;
+        for (const C_VYXPrintItem& item : items)
+            texts.append(item.text);
+        EXPECT_EQ(texts, c.texts) << "width " << c.width;
+        ASSERT_FALSE(items.isEmpty());
+        EXPECT_EQ(items.last().font, Font::Body) << "width " << c.width;
+        if (c.bodyY >= 0) {
+            EXPECT_EQ(items.last().y, c.bodyY) << "width " << c.width;
+        }
+    }
 }
 
 TEST(PrintLayout, PageOutsideTheJobHasNoBody) {

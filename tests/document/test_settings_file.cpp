@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace VyxTestBytes;
 
 namespace {
@@ -142,59 +140,6 @@ TEST(SettingsFile, ChangedSettingsSurviveSaveAndLoad) {
     EXPECT_EQ(loaded.CalcText().showRational, 0);
     EXPECT_EQ(loaded.BasicButtons().m_nDecimals, 3);
     EXPECT_EQ(Save(loaded), bytes);
-}
-
-TEST(SettingsFile, TextOfThreeHundredCharactersUsesTheLongLengthForm) {
-    C_VYXSettings settings;
-    settings.CalcText().text = QString(300, QLatin1Char('7'));
-    const QByteArray bytes = Save(settings);
-    // Rows 1 to 14 of a new document take 2+2+4+4+4+112+4+4+2+8+4+4+4+4 = 162 bytes.
-    const QByteArray row15 = Hex("fffeffff2c01") + Utf16(settings.CalcText().text);
-    EXPECT_EQ(bytes.mid(162, row15.size()).toHex(), row15.toHex());
-}
-
-TEST(SettingsFile, TwoVariablesWriteCountTwoAndFourStrings) {
-    C_VYXSettings settings;
-    settings.Var().definitions = {{QStringLiteral("x"), QStringLiteral("3")},
-                                  {QStringLiteral("y"), QStringLiteral("x*2")}};
-    settings.Var().values = {{QStringLiteral("x"), QStringLiteral("3")},
-                             {QStringLiteral("y"), QStringLiteral("6")}};
-    const QByteArray expected =
-        Word(2) + ShortString(QStringLiteral("x")) + ShortString(QStringLiteral("3")) +
-        ShortString(QStringLiteral("y")) + ShortString(QStringLiteral("x*2"));
-    EXPECT_EQ(Save(settings).left(expected.size()).toHex(), expected.toHex());
-}
-
-TEST(SettingsFile, EveryTruncationFailsWithArchiveError) {
-    const QByteArray full = DistinctRows();
-    for (qsizetype cut = 0; cut < full.size(); ++cut) {
-        C_VYXSettings settings;
-        C_VYXArchive ar = C_VYXArchive::ForLoading(full.left(cut));
-        EXPECT_THROW(settings.Serialize(ar), C_VYXArchiveError) << "cut at " << cut;
-    }
-}
-
-TEST(SettingsFile, RandomByteFlipsNeverCrash) {
-    const QByteArray full = DistinctRows();
-    std::mt19937 random(4242u);
-    std::uniform_int_distribution<qsizetype> position(0, full.size() - 1);
-    std::uniform_int_distribution<int> value(0, 255);
-    int loaded = 0;
-    for (int round = 0; round < 2000; ++round) {
-        QByteArray damaged = full;
-        for (int i = 0; i <= round % 3; ++i) {
-            damaged[position(random)] = static_cast<char>(value(random));
-        }
-        C_VYXSettings settings;
-        C_VYXArchive ar = C_VYXArchive::ForLoading(damaged);
-        try {
-            settings.Serialize(ar);
-            ++loaded;
-        } catch (const C_VYXArchiveError&) {
-        }
-    }
-    EXPECT_GT(loaded, 0);
-    EXPECT_LT(loaded, 2000);
 }
 
 } // namespace

@@ -96,31 +96,19 @@ INSTANTIATE_TEST_SUITE_P(
                       u""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Translator, CommentIsReplacedByTheNextTranslate) {
+TEST(Translator, EdgesOfCommentsMapsAndSymbolReplacement) {
     C_VYXTokenTables tables;
     C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
+    EXPECT_EQ(translator.Translate(u"a+b"_s), u"A+B"_s) << "works without variable maps";
     translator.Translate(u"1 // one"_s);
     translator.Translate(u"2"_s);
-    EXPECT_EQ(translator.TakeComment(), QString());
-}
-
-TEST(Translator, WorksWithoutVariableMaps) {
-    C_VYXTokenTables tables;
-    EXPECT_EQ(tables.Translator().Translate(u"a+b"_s), u"A+B"_s);
-}
-
-TEST(Translator, EmptyNameFromADamagedFileIsIgnored) {
-    C_VYXTokenTables tables;
-    const Variables values = {{QString(), u"9"_s}, {u"y"_s, u"1"_s}};
-    tables.Translator().SetVariableMaps(&values, &values);
-    EXPECT_EQ(tables.Translator().Translate(u"y+2"_s), u"(1)+2"_s);
-}
-
-TEST(Translator, ReplaceSymbolsKeepsSpacesAndComments) {
-    C_VYXTokenTables tables;
-    const Variables values = {{u"x"_s, u"2"_s}};
-    tables.Translator().SetVariableMaps(&values, &values);
-    EXPECT_EQ(tables.Translator().ReplaceSymbols(u"x \u00B2 //pi"_s), u"X ^2 //(PI)"_s);
+    EXPECT_EQ(translator.TakeComment(), QString()) << "the next line replaces the comment";
+    // An empty name from a damaged file is ignored.
+    const Variables values = {{QString(), u"9"_s}, {u"y"_s, u"1"_s}, {u"x"_s, u"2"_s}};
+    translator.SetVariableMaps(&values, &values);
+    EXPECT_EQ(translator.Translate(u"y+2"_s), u"(1)+2"_s);
+    // Replacing symbols alone keeps spaces and comments.
+    EXPECT_EQ(translator.ReplaceSymbols(u"x \u00B2 //pi"_s), u"X ^2 //(PI)"_s);
 }
 
 struct ContainsCase {
@@ -137,15 +125,14 @@ TEST_P(ContainsFunctionNameTest, FindsNamesInAnyCase) {
               GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Translator, ContainsFunctionNameTest,
-                         ::testing::Values(ContainsCase{"MixedCaseLog", u"2+LoG(3)", true},
-                                           ContainsCase{"Ln", u"ln", true},
-                                           ContainsCase{"LowerSqr", u"sqr(4)", true},
-                                           ContainsCase{"ImpAtEnd", u"1+iMp", true},
-                                           ContainsCase{"Digits", u"2+3", false},
-                                           ContainsCase{"AlmostSin", u"s1n+sn", false},
-                                           ContainsCase{"Empty", u"", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(ContainsCase{"MixedCaseLog", u"2+LoG(3)", true},
+        ContainsCase{"Ln", u"ln", true}, ContainsCase{"LowerSqr", u"sqr(4)", true},
+        ContainsCase{"ImpAtEnd", u"1+iMp", true}, ContainsCase{"Digits", u"2+3", false},
+        ContainsCase{"AlmostSin", u"s1n+sn", false}, ContainsCase{"Empty", u"", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct NameCase {
     const char* name;
@@ -184,16 +171,6 @@ TEST(Translator, ReservedWordsInTheirOrder) {
     EXPECT_EQ(words[C_VYXTranslatorSymbols::FunctionNameCount], u"^"_s);
     EXPECT_EQ(words.last(), u"//"_s);
     EXPECT_EQ(words.count(u"EXP"_s), 2) << "EXP is both a function name and a symbol";
-}
-
-TEST(Translator, SymbolMapHoldsTheEngineTexts) {
-    C_VYXTokenTables tables;
-    const QMap<QString, QString> expected = {
-        {u"\u00B2"_s, u"^2"_s},         {u"\u221A"_s, u"SQRT"_s},
-        {u"\u207F\u221A"_s, u"~"_s},    {u"\u00B3"_s, u"^3"_s},
-        {u"\u00B3\u221A"_s, u"(3)~"_s}, {u"\u02C9\u00B9"_s, u"^-1"_s},
-        {u"\u00D7"_s, u"*"_s},          {u"EXP"_s, u"E"_s}};
-    EXPECT_EQ(tables.Translator().SymbolMap(), expected);
 }
 
 TEST(Translator, SymbolMapSurvivesSerialization) {

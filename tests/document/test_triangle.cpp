@@ -143,12 +143,7 @@ TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangle) {
     EXPECT_FALSE(solver.HasError());
     EXPECT_FALSE(solver.HasSecondSolution());
     EXPECT_EQ(solver.Value(13), 0.0);
-}
-
-TEST(TriangleSolver, ThreeAnglesGivenIsRecorded) {
-    C_VYXTriangleSolver solver;
-    solver.SetAngleUnit(VYX_ANGLE_DEG);
-    C_VYXScriptedMessageBoxes boxes;
+    EXPECT_FALSE(solver.ThreeAnglesGiven());
     solver.Solve({60, 60, 60, 2, 0, 0}, boxes);
     EXPECT_TRUE(solver.ThreeAnglesGiven());
     solver.Solve({60, 60, 0, 2, 0, 0}, boxes);
@@ -193,6 +188,11 @@ protected:
             model.EditField(static_cast<C_VYXTriangleModel::Field>(i), QString::fromUtf8(texts[i]));
     }
 
+    void UseDegrees() {
+        record.m_nAngleUnit = VYX_ANGLE_DEG;
+        record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    }
+
     QStringList Fields(const C_VYXTriangleModel& model) const {
         QStringList texts;
         for (int i = 0; i < C_VYXTriangleModel::FieldCount; ++i)
@@ -219,11 +219,13 @@ TEST_F(TriangleModelFixture, NewDocumentShowsZerosRadiansAndTellsTheEngine) {
     EXPECT_FALSE(model.IsSecondEnabled());
     EXPECT_FALSE(model.IsUseEnabled());
     EXPECT_EQ(modifiedCount, 0);
+    model.Execute(); // all zero: nothing to solve, nothing to report
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_FALSE(record.m_solver.HasError());
 }
 
 TEST_F(TriangleModelFixture, ExeFillsTheRightTriangleAndUseNamesDegrees) {
-    record.m_nAngleUnit = VYX_ANGLE_DEG;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    UseDegrees();
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "60", "", "", "", "10"});
     EXPECT_TRUE(model.IsExecuteEnabled());
@@ -253,8 +255,7 @@ TEST_F(TriangleModelFixture, FieldsMayHoldExpressions) {
 }
 
 TEST_F(TriangleModelFixture, SecondSolutionToggles) {
-    record.m_nAngleUnit = VYX_ANGLE_DEG;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    UseDegrees();
     decimals = 3;
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "", "", "5", "8", ""});
@@ -312,8 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<EnableCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TriangleModelFixture, EnterSolvesTwoAnglesEvenWithExeDisabled) {
-    record.m_nAngleUnit = VYX_ANGLE_DEG;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    UseDegrees();
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "60", "", "", "", ""});
     ASSERT_FALSE(model.IsExecuteEnabled());
@@ -337,13 +337,6 @@ TEST_F(TriangleModelFixture, SolverErrorKeepsInputAndDisablesUse) {
     EXPECT_TRUE(inserted.isEmpty());
 }
 
-TEST_F(TriangleModelFixture, AllZeroDoesNothing) {
-    C_VYXTriangleModel model(record, Context(), boxes);
-    model.Execute();
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-    EXPECT_FALSE(record.m_solver.HasError());
-}
-
 TEST_F(TriangleModelFixture, FieldThatIsNoNumberIsReported) {
     results.insert(QStringLiteral("1/0"), QStringLiteral("//ERRROR!! DIVISION BY ZERO!!\r\n"));
     C_VYXTriangleModel model(record, Context(), boxes);
@@ -356,8 +349,7 @@ TEST_F(TriangleModelFixture, FieldThatIsNoNumberIsReported) {
 }
 
 TEST_F(TriangleModelFixture, ClearResetsFieldsSolverAndButtons) {
-    record.m_nAngleUnit = VYX_ANGLE_DEG;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    UseDegrees();
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "", "", "5", "8", ""});
     model.Execute();
@@ -373,8 +365,7 @@ TEST_F(TriangleModelFixture, ClearResetsFieldsSolverAndButtons) {
 }
 
 TEST_F(TriangleModelFixture, AngleButtonsSetRecordSolverAndEngine) {
-    record.m_nAngleUnit = VYX_ANGLE_DEG;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    UseDegrees();
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "60", "", "", "", "10"});
     model.Execute();

@@ -166,14 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
     // clang-format on
     [](const ::testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.name); });
 
-TEST(ConvertNFO, NewRecordStoresTheDefaults) {
-    C_VYXConvertNFO record;
-    QByteArray bytes;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
-    record.Serialize(out);
-    EXPECT_EQ(bytes, Word(0) + Double(1.0) + ShortString("") + Int32(0) + Int32(0) + Int32(1));
-}
-
 TEST(ConvertNFO, LoadingReplacesTheSavedConversions) {
     C_VYXConvertNFO source;
     source.m_savedConversions = {QStringLiteral("1 meter = 3.280840 feet"),
@@ -200,18 +192,6 @@ TEST(ConvertNFO, LoadingReplacesTheSavedConversions) {
     EXPECT_EQ(in.Remaining(), 0);
     // The table is built, not loaded.
     EXPECT_EQ(loaded.m_units.UnitCount(), 70);
-}
-
-TEST(TrigNFO, NewRecordStoresFourteenZerosFlagAndRadians) {
-    C_VYXTrigNFO record;
-    QByteArray bytes;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
-    record.Serialize(out);
-    QByteArray expected;
-    for (int i = 0; i < 14; ++i)
-        expected += Double(0.0);
-    expected += Int32(0) + Int32(102);
-    EXPECT_EQ(bytes, expected);
 }
 
 TEST(TrigNFO, LoadingCopiesTheAngleUnitIntoTheSolverAndNeedsEveryRow) {
