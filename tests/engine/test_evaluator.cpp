@@ -27,26 +27,26 @@ TEST_P(EvaluationOrderTest, MatchesTheBracketedForm) {
     EXPECT_EQ(written, Evaluate(GetParam().bracketed));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Levels, EvaluationOrderTest,
-    testing::Values(
-        EquivalenceCase{"ArithmeticLeftToRight", "1+2*3-4/5*6", "(1+(2*3))-((4/5)*6)"},
-        EquivalenceCase{"SignAfterPower", "2*-3^2", "2*(-(3^2))"},
-        EquivalenceCase{"PowersLeftAssociative", "2^3^2^2", "((2^3)^2)^2"},
-        EquivalenceCase{"FactorialBeforePower", "5!^2", "(5!)^2"},
-        EquivalenceCase{"FunctionTakesThePower", "SIN30^2", "SIN(30^2)"},
-        EquivalenceCase{"FunctionChainInnermostFirst", "SINCOSTAN1", "SIN(COS(TAN(1)))"},
-        EquivalenceCase{"SignRunsInsideFunctions", "-SIN-SIN-SIN-1", "-SIN(-SIN(-SIN(-1)))"},
-        EquivalenceCase{"SignThenFunctionChain", "SIN-COSTAN-1", "SIN(-COS(TAN(-1)))"},
-        EquivalenceCase{"SignedExponent", "2^-3^2", "(2^(-3))^2"},
-        EquivalenceCase{"DoubleSignedExponent", "2^--2", "2^2"},
-        EquivalenceCase{"ExponentWithFunctions", "2^-SIN-COS1", "2^(-SIN(-COS(1)))"},
-        EquivalenceCase{"FunctionInExponentTakesPowerChain", "2^SIN3^2^2", "2^SIN((3^2)^2)"},
-        EquivalenceCase{"NestedFunctionExponents", "2^SIN2^SIN2^2", "2^SIN(2^SIN(2^2))"},
-        EquivalenceCase{"FactorialAfterFunctionExponent", "2^ABS-2!", "(2^ABS(-2))!"},
-        EquivalenceCase{"FunctionOfSignedOperand", "ABS-3+1", "ABS(-3)+1"},
-        EquivalenceCase{"RootOperator", "3~8*2", "(3~8)*2"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Levels, EvaluationOrderTest, testing::Values(
+    EquivalenceCase{"ArithmeticLeftToRight", "1+2*3-4/5*6", "(1+(2*3))-((4/5)*6)"},
+    EquivalenceCase{"SignAfterPower", "2*-3^2", "2*(-(3^2))"},
+    EquivalenceCase{"PowersLeftAssociative", "2^3^2^2", "((2^3)^2)^2"},
+    EquivalenceCase{"FactorialBeforePower", "5!^2", "(5!)^2"},
+    EquivalenceCase{"FunctionTakesThePower", "SIN30^2", "SIN(30^2)"},
+    EquivalenceCase{"FunctionChainInnermostFirst", "SINCOSTAN1", "SIN(COS(TAN(1)))"},
+    EquivalenceCase{"SignRunsInsideFunctions", "-SIN-SIN-SIN-1", "-SIN(-SIN(-SIN(-1)))"},
+    EquivalenceCase{"SignThenFunctionChain", "SIN-COSTAN-1", "SIN(-COS(TAN(-1)))"},
+    EquivalenceCase{"SignedExponent", "2^-3^2", "(2^(-3))^2"},
+    EquivalenceCase{"DoubleSignedExponent", "2^--2", "2^2"},
+    EquivalenceCase{"ExponentWithFunctions", "2^-SIN-COS1", "2^(-SIN(-COS(1)))"},
+    EquivalenceCase{"FunctionInExponentTakesPowerChain", "2^SIN3^2^2", "2^SIN((3^2)^2)"},
+    EquivalenceCase{"NestedFunctionExponents", "2^SIN2^SIN2^2", "2^SIN(2^SIN(2^2))"},
+    EquivalenceCase{"FactorialAfterFunctionExponent", "2^ABS-2!", "(2^ABS(-2))!"},
+    EquivalenceCase{"FunctionOfSignedOperand", "ABS-3+1", "ABS(-3)+1"},
+    EquivalenceCase{"RootOperator", "3~8*2", "(3~8)*2"}),
     [](const testing::TestParamInfo<EquivalenceCase>& info) { return info.param.name; });
+// clang-format on
 
 struct ExactnessCase {
     const char* name;

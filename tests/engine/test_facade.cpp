@@ -59,16 +59,14 @@ TEST_P(SetAngleTest, AcceptsOnlyTheAngleKeys) {
     EXPECT_EQ(calculator.GetAngle(), GetParam().unit);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, SetAngleTest,
-                         testing::Values(AngleCase{"Radians", "ANGLE_RAD", "RAD"},
-                                         AngleCase{"Degrees", "ANGLE_DEG", "DEG"},
-                                         AngleCase{"Gradians", "ANGLE_GRA", "GRA"},
-                                         AngleCase{"BareUnitIgnored", "DEG", "GRA"},
-                                         AngleCase{"LowerCaseIgnored", "angle_deg", "GRA"},
-                                         AngleCase{"EmptyIgnored", "", "GRA"}),
-                         [](const testing::TestParamInfo<AngleCase>& info) {
-                             return info.param.name;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, SetAngleTest, testing::Values(
+    AngleCase{"Radians", "ANGLE_RAD", "RAD"}, AngleCase{"Degrees", "ANGLE_DEG", "DEG"},
+    AngleCase{"Gradians", "ANGLE_GRA", "GRA"}, AngleCase{"BareUnitIgnored", "DEG", "GRA"},
+    AngleCase{"LowerCaseIgnored", "angle_deg", "GRA"},
+    AngleCase{"EmptyIgnored", "", "GRA"}),
+    [](const testing::TestParamInfo<AngleCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(FacadeTest, AngleUnitReachesTheFunctionsButNotPowers) {
     VYXCalculator calculator;
@@ -134,14 +132,14 @@ TEST_P(RefusedVariableNameTest, ThrowsAndStoresNothing) {
     EXPECT_TRUE(calculator.GetDefinedVars().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RefusedVariableNameTest,
-    testing::Values(RefusedNameCase{"ContainsAbs", "ABSX"}, RefusedNameCase{"ContainsLn", "XLN"},
-                    RefusedNameCase{"ContainsSin", "SINX"}, RefusedNameCase{"ContainsPower", "A^B"},
-                    RefusedNameCase{"ContainsPercent", "P%"}, RefusedNameCase{"Euler", "E"},
-                    RefusedNameCase{"Pi", "PI"}, RefusedNameCase{"UnitI", "I"},
-                    RefusedNameCase{"UnitJ", "J"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Names, RefusedVariableNameTest, testing::Values(
+    RefusedNameCase{"ContainsAbs", "ABSX"}, RefusedNameCase{"ContainsLn", "XLN"},
+    RefusedNameCase{"ContainsSin", "SINX"}, RefusedNameCase{"ContainsPower", "A^B"},
+    RefusedNameCase{"ContainsPercent", "P%"}, RefusedNameCase{"Euler", "E"},
+    RefusedNameCase{"Pi", "PI"}, RefusedNameCase{"UnitI", "I"}, RefusedNameCase{"UnitJ", "J"}),
     [](const testing::TestParamInfo<RefusedNameCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(VariableTest, FailingValueExpressionPropagatesAndStoresNothing) {
     VYXCalculator calculator;

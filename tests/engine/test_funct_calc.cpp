@@ -76,44 +76,23 @@ TEST_P(ApplyFunctionTest, GivesTextAndKind) {
                   GetParam().expectedOutcome);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dispatch, ApplyFunctionTest,
-    testing::Values(
-        FunctionCase{"SinhNotSin", "SINH", "RAD", Rat(0), {}, "0", Outcome::Rational},
-        FunctionCase{"NamedFunctionGetsDegrees", "SIN", "DEG", Rat(90), {}, "1", Outcome::Rational},
-        FunctionCase{"UnknownAngleKeepsRadians",
-                     "SIN",
-                     "ANGLE_DEG",
-                     Rat(90),
-                     {},
-                     "0.893997",
-                     Outcome::Decimal},
-        FunctionCase{"PowerIgnoresDegrees", "^", "DEG", Rat(2), Rat(3), "8", Outcome::Rational},
-        FunctionCase{"RootIgnoresGradians", "~", "GRA", Rat(3), Rat(8), "2", Outcome::Decimal},
-        FunctionCase{"PostfixIgnoresSecondOperand", "!", "RAD", Rat(3), Rat(5), "6",
-                     Outcome::Rational},
-        FunctionCase{"UnknownName",
-                     "FOO",
-                     "RAD",
-                     Rat(1),
-                     {},
-                     "ERROR!! THE FUNCTION: FOO IS NOT DEFINED!!",
-                     Outcome::FunctionError},
-        FunctionCase{"NamesAreCaseSensitive",
-                     "sin",
-                     "RAD",
-                     Rat(1),
-                     {},
-                     "ERROR!! THE FUNCTION: sin IS NOT DEFINED!!",
-                     Outcome::FunctionError},
-        FunctionCase{"PowerWithoutRightOperand",
-                     "^",
-                     "RAD",
-                     Rat(2),
-                     {},
-                     "ERROR! ^??",
-                     Outcome::FunctionError}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Dispatch, ApplyFunctionTest, testing::Values(
+    FunctionCase{"SinhNotSin", "SINH", "RAD", Rat(0), {}, "0", Outcome::Rational},
+    FunctionCase{"NamedFunctionGetsDegrees", "SIN", "DEG", Rat(90), {}, "1", Outcome::Rational},
+    FunctionCase{"UnknownAngleKeepsRadians", "SIN", "ANGLE_DEG", Rat(90), {}, "0.893997",
+                 Outcome::Decimal},
+    FunctionCase{"PowerIgnoresDegrees", "^", "DEG", Rat(2), Rat(3), "8", Outcome::Rational},
+    FunctionCase{"RootIgnoresGradians", "~", "GRA", Rat(3), Rat(8), "2", Outcome::Decimal},
+    FunctionCase{"PostfixIgnoresSecondOperand", "!", "RAD", Rat(3), Rat(5), "6", Outcome::Rational},
+    FunctionCase{"UnknownName", "FOO", "RAD", Rat(1), {},
+                 "ERROR!! THE FUNCTION: FOO IS NOT DEFINED!!", Outcome::FunctionError},
+    FunctionCase{"NamesAreCaseSensitive", "sin", "RAD", Rat(1), {},
+                 "ERROR!! THE FUNCTION: sin IS NOT DEFINED!!", Outcome::FunctionError},
+    FunctionCase{"PowerWithoutRightOperand", "^", "RAD", Rat(2), {}, "ERROR! ^??",
+                 Outcome::FunctionError}),
     CaseName);
+// clang-format on
 
 TEST(FunctionTableTest, AngleUnitAcceptsOnlyTheThreeUnits) {
     VYXFunctCalc calc;

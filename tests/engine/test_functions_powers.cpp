@@ -25,70 +25,63 @@ TEST_P(PowerTest, GivesTextAndKind) {
                   GetParam().expectedOutcome);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ExactIntegerExponent, PowerTest,
-    testing::Values(FunctionCase{"TwoTo10", "^", "RAD", Rat(2), Rat(10), "1024", R},
-                    FunctionCase{"TwoToMinus2", "^", "RAD", Rat(2), Rat(-2), "1/4", R},
-                    FunctionCase{"ThirdCubed", "^", "RAD", Rat(-1, 3), Rat(3), "-1/27", R},
-                    FunctionCase{"OnePlusICubed", "^", "RAD", Rat(1, 1, 1, 1), Rat(3), "-2+2i", R},
-                    FunctionCase{"OnePlusISquared", "^", "RAD", Rat(1, 1, 1, 1), Rat(2), "2i", R},
-                    FunctionCase{"TwoToZero", "^", "RAD", Rat(2), Rat(0), "1", R},
-                    FunctionCase{"MinusTwoToZero", "^", "RAD", Rat(-2), Rat(0), "1", R},
-                    FunctionCase{"UnitIgnored", "^", "DEG", Rat(2), Rat(3), "8", R},
-                    FunctionCase{"ZeroToZero", "^", "RAD", Rat(0), Rat(0),
-                                 "ERROR!! CANNOT POWER ZERO WITH ZERO!!", N},
-                    FunctionCase{"ComplexToZero", "^", "RAD", Rat(1, 1, 1, 1), Rat(0),
-                                 "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!.. ATLEAST "
-                                 "NOT HERE..",
-                                 N},
-                    FunctionCase{"IntegerComplexExponent", "^", "RAD", Rat(2), Rat(1, 1, 1, 1),
-                                 kComplexExponent, N}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ExactIntegerExponent, PowerTest, testing::Values(
+    FunctionCase{"TwoTo10", "^", "RAD", Rat(2), Rat(10), "1024", R},
+    FunctionCase{"TwoToMinus2", "^", "RAD", Rat(2), Rat(-2), "1/4", R},
+    FunctionCase{"ThirdCubed", "^", "RAD", Rat(-1, 3), Rat(3), "-1/27", R},
+    FunctionCase{"OnePlusICubed", "^", "RAD", Rat(1, 1, 1, 1), Rat(3), "-2+2i", R},
+    FunctionCase{"OnePlusISquared", "^", "RAD", Rat(1, 1, 1, 1), Rat(2), "2i", R},
+    FunctionCase{"TwoToZero", "^", "RAD", Rat(2), Rat(0), "1", R},
+    FunctionCase{"MinusTwoToZero", "^", "RAD", Rat(-2), Rat(0), "1", R},
+    FunctionCase{"UnitIgnored", "^", "DEG", Rat(2), Rat(3), "8", R},
+    FunctionCase{"ZeroToZero", "^", "RAD", Rat(0), Rat(0), "ERROR!! CANNOT POWER ZERO WITH ZERO!!",
+                 N},
+    FunctionCase{"ComplexToZero", "^", "RAD", Rat(1, 1, 1, 1), Rat(0),
+                 "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!.. ATLEAST NOT HERE..", N},
+    FunctionCase{"IntegerComplexExponent", "^", "RAD", Rat(2), Rat(1, 1, 1, 1), kComplexExponent,
+                 N}),
     CaseName);
+// clang-format on
 
 // Results beyond the exact range continue as decimals instead of failing.
-INSTANTIATE_TEST_SUITE_P(
-    ExactRangeFallback, PowerTest,
-    testing::Values(FunctionCase{"ThreeTo40", "^", "RAD", Rat(3), Rat(40), "1.21577e+19", D},
-                    FunctionCase{"TwoTo1E300", "^", "RAD", Rat(2), Rat(1e300), "inf", D},
-                    FunctionCase{"FourNinthsToThousandThirds", "^", "RAD", Rat(4, 9), Rat(1000, 3),
-                                 "4.03485e-118", D},
-                    FunctionCase{"ThirdToMinusTenThousandThirds", "^", "RAD", Rat(1, 3),
-                                 Rat(-10000, 3), "inf", D}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ExactRangeFallback, PowerTest, testing::Values(
+    FunctionCase{"ThreeTo40", "^", "RAD", Rat(3), Rat(40), "1.21577e+19", D},
+    FunctionCase{"TwoTo1E300", "^", "RAD", Rat(2), Rat(1e300), "inf", D},
+    FunctionCase{"FourNinthsToThousandThirds", "^", "RAD", Rat(4, 9), Rat(1000, 3), "4.03485e-118",
+                 D},
+    FunctionCase{"ThirdToMinusTenThousandThirds", "^", "RAD", Rat(1, 3), Rat(-10000, 3), "inf", D}),
     CaseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    FractionalExponent, PowerTest,
-    testing::Values(
-        FunctionCase{"TwoToDecimalHalf", "^", "RAD", Rat(2), Dec(0.5), "1.41421", D},
-        FunctionCase{"TwoToRationalHalf", "^", "RAD", Rat(2), Rat(1, 2), "1.41421", D},
-        FunctionCase{"FourToRationalHalf", "^", "RAD", Rat(4), Rat(1, 2), "2", D},
-        FunctionCase{"EightTwentySevenths", "^", "RAD", Rat(8, 27), Rat(2, 3), "0.444444", D},
-        FunctionCase{"FourToMinusHalf", "^", "RAD", Rat(4), Rat(-1, 2), "0.5", D},
-        FunctionCase{"DecimalBaseIntegerExponent", "^", "RAD", Dec(1.5), Rat(2), "2.25", D},
-        FunctionCase{"ComplexBaseRationalHalf", "^", "RAD", Rat(1, 1, 1, 1), Rat(1, 2),
-                     kComplexBaseFraction, N},
-        FunctionCase{"RationalComplexExponent", "^", "RAD", Rat(2), Rat(1, 2, 1, 1),
-                     kComplexExponent, N},
-        FunctionCase{"DecimalComplexExponent", "^", "RAD", Dec(2), Dec(1, 1), kComplexExponent, N},
-        FunctionCase{"DecimalComplexBase", "^", "RAD", Dec(1, 1), Dec(0.5), kComplexBaseFraction,
-                     N}),
+INSTANTIATE_TEST_SUITE_P(FractionalExponent, PowerTest, testing::Values(
+    FunctionCase{"TwoToDecimalHalf", "^", "RAD", Rat(2), Dec(0.5), "1.41421", D},
+    FunctionCase{"TwoToRationalHalf", "^", "RAD", Rat(2), Rat(1, 2), "1.41421", D},
+    FunctionCase{"FourToRationalHalf", "^", "RAD", Rat(4), Rat(1, 2), "2", D},
+    FunctionCase{"EightTwentySevenths", "^", "RAD", Rat(8, 27), Rat(2, 3), "0.444444", D},
+    FunctionCase{"FourToMinusHalf", "^", "RAD", Rat(4), Rat(-1, 2), "0.5", D},
+    FunctionCase{"DecimalBaseIntegerExponent", "^", "RAD", Dec(1.5), Rat(2), "2.25", D},
+    FunctionCase{"ComplexBaseRationalHalf", "^", "RAD", Rat(1, 1, 1, 1), Rat(1, 2),
+                 kComplexBaseFraction, N},
+    FunctionCase{"RationalComplexExponent", "^", "RAD", Rat(2), Rat(1, 2, 1, 1), kComplexExponent,
+                 N},
+    FunctionCase{"DecimalComplexExponent", "^", "RAD", Dec(2), Dec(1, 1), kComplexExponent, N},
+    FunctionCase{"DecimalComplexBase", "^", "RAD", Dec(1, 1), Dec(0.5), kComplexBaseFraction, N}),
     CaseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    Root, PowerTest,
-    testing::Values(FunctionCase{"CubeRootOf8", "~", "RAD", Rat(3), Rat(8), "2", D},
-                    FunctionCase{"SquareRootOf9", "~", "DEG", Rat(2), Rat(9), "3", D},
-                    FunctionCase{"FirstRootOf5", "~", "RAD", Rat(1), Rat(5), "5", R},
-                    FunctionCase{"MinusSecondRootOf4", "~", "RAD", Rat(-2), Rat(4), "0.5", D},
-                    FunctionCase{"CubeRootOf1000", "~", "RAD", Rat(3), Rat(1000), "10", D},
-                    FunctionCase{"DecimalIndex", "~", "RAD", Dec(2), Rat(16), "4", D},
-                    FunctionCase{"ZeroIndexRational", "~", "RAD", Rat(0), Rat(5),
-                                 "ERRROR!! DIVISION BY ZERO!!", N},
-                    FunctionCase{"ZeroIndexDecimal", "~", "RAD", Dec(0), Dec(5),
-                                 "ERRROR!! DIVISION BY ZERO!!1/0", N},
-                    FunctionCase{"ComplexIndex", "~", "RAD", Rat(1, 1, 1, 1), Rat(4),
-                                 kComplexExponent, N}),
+INSTANTIATE_TEST_SUITE_P(Root, PowerTest, testing::Values(
+    FunctionCase{"CubeRootOf8", "~", "RAD", Rat(3), Rat(8), "2", D},
+    FunctionCase{"SquareRootOf9", "~", "DEG", Rat(2), Rat(9), "3", D},
+    FunctionCase{"FirstRootOf5", "~", "RAD", Rat(1), Rat(5), "5", R},
+    FunctionCase{"MinusSecondRootOf4", "~", "RAD", Rat(-2), Rat(4), "0.5", D},
+    FunctionCase{"CubeRootOf1000", "~", "RAD", Rat(3), Rat(1000), "10", D},
+    FunctionCase{"DecimalIndex", "~", "RAD", Dec(2), Rat(16), "4", D},
+    FunctionCase{"ZeroIndexRational", "~", "RAD", Rat(0), Rat(5), "ERRROR!! DIVISION BY ZERO!!", N},
+    FunctionCase{"ZeroIndexDecimal", "~", "RAD", Dec(0), Dec(5), "ERRROR!! DIVISION BY ZERO!!1/0",
+                 N},
+    FunctionCase{"ComplexIndex", "~", "RAD", Rat(1, 1, 1, 1), Rat(4), kComplexExponent, N}),
     CaseName);
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     SquareRoot, PowerTest,

@@ -101,19 +101,16 @@ TEST_P(FuzzLineDecoding, SplitsSettingsFromTheLine) {
     EXPECT_EQ(line.expression, c.expression);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fuzz, FuzzLineDecoding,
-    testing::Values(DecodeCase{"Empty", "", "ANGLE_RAD", 6, ""},
-                    DecodeCase{"PlainTextKeepsDefaults", "SIN30", "ANGLE_RAD", 6, "SIN30"},
-                    DecodeCase{"ZeroByteIsRadiansOneDecimal",
-                               std::string("\0"
-                                           "5",
-                                           2),
-                               "ANGLE_RAD", 1, "5"},
-                    DecodeCase{"DegreesOneDecimal", "\x01SIN90", "ANGLE_DEG", 1, "SIN90"},
-                    DecodeCase{"GradiansTenDecimals", "\x1dPI", "ANGLE_GRA", 10, "PI"},
-                    DecodeCase{"HighestControlByteWraps", "\x1f", "ANGLE_DEG", 1, ""},
-                    DecodeCase{"SpaceIsText", " 1", "ANGLE_RAD", 6, " 1"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fuzz, FuzzLineDecoding, testing::Values(
+    DecodeCase{"Empty", "", "ANGLE_RAD", 6, ""},
+    DecodeCase{"PlainTextKeepsDefaults", "SIN30", "ANGLE_RAD", 6, "SIN30"},
+    DecodeCase{"ZeroByteIsRadiansOneDecimal", std::string("\0" "5", 2), "ANGLE_RAD", 1, "5"},
+    DecodeCase{"DegreesOneDecimal", "\x01SIN90", "ANGLE_DEG", 1, "SIN90"},
+    DecodeCase{"GradiansTenDecimals", "\x1dPI", "ANGLE_GRA", 10, "PI"},
+    DecodeCase{"HighestControlByteWraps", "\x1f", "ANGLE_DEG", 1, ""},
+    DecodeCase{"SpaceIsText", " 1", "ANGLE_RAD", 6, " 1"}),
     [](const testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

@@ -86,31 +86,29 @@ INSTANTIATE_TEST_SUITE_P(
         TryCase{"HugeOperandOverflows", TryRationalMultiply, Real(1e300), Real(1e10), false, ""}),
     [](const testing::TestParamInfo<TryCase>& info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Powers, TryRoutineTest,
-    testing::Values(
-        TryCase{"ThreeTo33", TryRationalPower, Real(3), Real(33), true, "5559060566555523"},
-        TryCase{"ThreeTo34", TryRationalPower, Real(3), Real(34), false, ""},
-        TryCase{"ThreeTo40", TryRationalPower, Real(3), Real(40), false, ""},
-        TryCase{"TwoTo53", TryRationalPower, Real(2), Real(53), true, "9007199254740992"},
-        TryCase{"MinusTwoTo53", TryRationalPower, Real(-2), Real(53), true, "-9007199254740992"},
-        TryCase{"TwoTo54", TryRationalPower, Real(2), Real(54), false, ""},
-        TryCase{"HalfTo53", TryRationalPower, Real(1, 2), Real(53), true, "1/9007199254740992"},
-        TryCase{"TwoToMinus53", TryRationalPower, Real(2), Real(-53), true, "1/9007199254740992"},
-        TryCase{"TwoThirdsToMinus3", TryRationalPower, Real(2, 3), Real(-3), true, "27/8"},
-        TryCase{"MinusTwoToZero", TryRationalPower, Real(-2), Real(0), true, "1"},
-        TryCase{"OnePlusIToMinusFour", TryRationalPower, {1, 1, 1, 1}, Real(-4), true, "-1/4"},
-        TryCase{"HalfPlusHalfISquared", TryRationalPower, {1, 2, 1, 2}, Real(2), true, "i/2"},
-        TryCase{"ITo2To53", TryRationalPower, {0, 1, 1, 1}, Real(kTwo53), true, "1"},
-        TryCase{"OnePlusIToIntMax", TryRationalPower, {1, 1, 1, 1}, Real(2147483647), false, ""},
-        TryCase{
-            "OnePlusIToMinusIntMax", TryRationalPower, {1, 1, 1, 1}, Real(-2147483647), false, ""},
-        TryCase{"TwoToHuge", TryRationalPower, Real(2), Real(1e300), false, ""},
-        TryCase{"HalfToHuge", TryRationalPower, Real(1, 2), Real(1e300), false, ""},
-        TryCase{"MinusOneToHuge", TryRationalPower, Real(-1), Real(1e300), true, "1"},
-        TryCase{"FractionalExponentIsNotExactHere", TryRationalPower, Real(4), Real(1, 2), false,
-                ""}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Powers, TryRoutineTest, testing::Values(
+    TryCase{"ThreeTo33", TryRationalPower, Real(3), Real(33), true, "5559060566555523"},
+    TryCase{"ThreeTo34", TryRationalPower, Real(3), Real(34), false, ""},
+    TryCase{"ThreeTo40", TryRationalPower, Real(3), Real(40), false, ""},
+    TryCase{"TwoTo53", TryRationalPower, Real(2), Real(53), true, "9007199254740992"},
+    TryCase{"MinusTwoTo53", TryRationalPower, Real(-2), Real(53), true, "-9007199254740992"},
+    TryCase{"TwoTo54", TryRationalPower, Real(2), Real(54), false, ""},
+    TryCase{"HalfTo53", TryRationalPower, Real(1, 2), Real(53), true, "1/9007199254740992"},
+    TryCase{"TwoToMinus53", TryRationalPower, Real(2), Real(-53), true, "1/9007199254740992"},
+    TryCase{"TwoThirdsToMinus3", TryRationalPower, Real(2, 3), Real(-3), true, "27/8"},
+    TryCase{"MinusTwoToZero", TryRationalPower, Real(-2), Real(0), true, "1"},
+    TryCase{"OnePlusIToMinusFour", TryRationalPower, {1, 1, 1, 1}, Real(-4), true, "-1/4"},
+    TryCase{"HalfPlusHalfISquared", TryRationalPower, {1, 2, 1, 2}, Real(2), true, "i/2"},
+    TryCase{"ITo2To53", TryRationalPower, {0, 1, 1, 1}, Real(kTwo53), true, "1"},
+    TryCase{"OnePlusIToIntMax", TryRationalPower, {1, 1, 1, 1}, Real(2147483647), false, ""},
+    TryCase{"OnePlusIToMinusIntMax", TryRationalPower, {1, 1, 1, 1}, Real(-2147483647), false, ""},
+    TryCase{"TwoToHuge", TryRationalPower, Real(2), Real(1e300), false, ""},
+    TryCase{"HalfToHuge", TryRationalPower, Real(1, 2), Real(1e300), false, ""},
+    TryCase{"MinusOneToHuge", TryRationalPower, Real(-1), Real(1e300), true, "1"},
+    TryCase{"FractionalExponentIsNotExactHere", TryRationalPower, Real(4), Real(1, 2), false, ""}),
     [](const testing::TestParamInfo<TryCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TryRoutines, ResultMayBeAnOperand) {
     VYXNumRational x(1, 2, 1, 3);
@@ -154,31 +152,21 @@ TEST_P(TryRoutineRefusalTest, ThrowsAndLeavesResultUntouched) {
     EXPECT_EQ(result.GetValue(), "42/5");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, TryRoutineRefusalTest,
-    testing::Values(RefusalCase{"DivideByZero", TryRationalDivide, Real(1), Real(0),
-                                "ERRROR!! DIVISION BY ZERO!!"},
-                    RefusalCase{"ZeroToMinusOne", TryRationalPower, Real(0), Real(-1),
-                                "ERRROR!! DIVISION BY ZERO!!"},
-                    RefusalCase{"ComplexExponent",
-                                TryRationalPower,
-                                Real(2),
-                                {0, 1, 1, 1},
-                                "ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!"},
-                    RefusalCase{"ComplexBaseFractionalExponent",
-                                TryRationalPower,
-                                {1, 1, 1, 1},
-                                Real(1, 2),
-                                "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!"},
-                    RefusalCase{
-                        "ComplexBaseToZero",
-                        TryRationalPower,
-                        {1, 1, 1, 1},
-                        Real(0),
-                        "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!.. ATLEAST NOT HERE.."},
-                    RefusalCase{"ZeroToZero", TryRationalPower, Real(0), Real(0),
-                                "ERROR!! CANNOT POWER ZERO WITH ZERO!!"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Refusals, TryRoutineRefusalTest, testing::Values(
+    RefusalCase{"DivideByZero", TryRationalDivide, Real(1), Real(0), "ERRROR!! DIVISION BY ZERO!!"},
+    RefusalCase{"ZeroToMinusOne", TryRationalPower, Real(0), Real(-1),
+                "ERRROR!! DIVISION BY ZERO!!"},
+    RefusalCase{"ComplexExponent", TryRationalPower, Real(2), {0, 1, 1, 1},
+                "ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!"},
+    RefusalCase{"ComplexBaseFractionalExponent", TryRationalPower, {1, 1, 1, 1}, Real(1, 2),
+                "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!"},
+    RefusalCase{"ComplexBaseToZero", TryRationalPower, {1, 1, 1, 1}, Real(0),
+                "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!.. ATLEAST NOT HERE.."},
+    RefusalCase{"ZeroToZero", TryRationalPower, Real(0), Real(0),
+                "ERROR!! CANNOT POWER ZERO WITH ZERO!!"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RationalOperationCore, NamesThePartThatLeftTheRange) {
     VYXNumRational result;

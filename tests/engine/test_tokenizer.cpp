@@ -45,32 +45,33 @@ TEST_P(TokenizeTest, SplitsIntoNumbersAndOperators) {
     EXPECT_EQ(Describe(tokens), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TokenizeTest,
-    testing::Values(TokenCase{"ProductOfTwo", "2*3", "2:R * 3:R"},
-                    TokenCase{"LeadingSignGetsPlaceholder", "-3", "_ - 3:R"},
-                    TokenCase{"PlaceholderBetweenOperators", "2*-3", "2:R * _ - 3:R"},
-                    TokenCase{"TwoSigns", "--3", "_ - _ - 3:R"},
-                    TokenCase{"LeadingFunction", "SIN30", "_ SIN 30:R"},
-                    TokenCase{"SignThenFunction", "-SIN30", "_ - _ SIN 30:R"},
-                    TokenCase{"OperatorThenFunction", "2*SIN30", "2:R * _ SIN 30:R"},
-                    TokenCase{"LongestNameWins", "ASIN1", "_ ASIN 1:R"},
-                    TokenCase{"HyperbolicBeforeSine", "SINH1", "_ SINH 1:R"},
-                    TokenCase{"ExponentialIsAFunction", "E^2", "_ E^ 2:R"},
-                    TokenCase{"PostfixAtEnd", "5!", "5:R !"},
-                    TokenCase{"PostfixThenOperator", "3!+1", "3:R ! _ + 1:R"},
-                    TokenCase{"PowerChain", "2^3^2", "2:R ^ 3:R ^ 2:R"},
-                    TokenCase{"GroupBecomesOneNumber", "2+(3*4)", "2:R + 12:R"},
-                    TokenCase{"NestedGroups", "((1+1)*(2+2))-1", "8:R - 1:R"},
-                    TokenCase{"VariableBeforeFunction", "XSIN3", "4:R SIN 3:R"},
-                    TokenCase{"DecimalOperand", "0.5+1", "0.5:U + 1:R"},
-                    TokenCase{"ImaginaryOperands", "3I+2.5J", "3i:R + 2.5i:U"},
-                    TokenCase{"ConstantsAreDecimal", "PI-E", "3.14159:U - 2.71828:U"},
-                    TokenCase{"ScientificWithNegativeExponent", "2*1E-5+1", "2:R * 1e-05:U + 1:R"},
-                    TokenCase{"ScientificWithPositiveExponent", "1.5E+3/2", "1500:R / 2:R"},
-                    TokenCase{"ScientificImaginary", "1E-5I*2", "1e-05i:U * 2:R"},
-                    TokenCase{"EulerMinusNumberStaysDifference", "E-5", "2.71828:U - 5:R"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, TokenizeTest, testing::Values(
+    TokenCase{"ProductOfTwo", "2*3", "2:R * 3:R"},
+    TokenCase{"LeadingSignGetsPlaceholder", "-3", "_ - 3:R"},
+    TokenCase{"PlaceholderBetweenOperators", "2*-3", "2:R * _ - 3:R"},
+    TokenCase{"TwoSigns", "--3", "_ - _ - 3:R"},
+    TokenCase{"LeadingFunction", "SIN30", "_ SIN 30:R"},
+    TokenCase{"SignThenFunction", "-SIN30", "_ - _ SIN 30:R"},
+    TokenCase{"OperatorThenFunction", "2*SIN30", "2:R * _ SIN 30:R"},
+    TokenCase{"LongestNameWins", "ASIN1", "_ ASIN 1:R"},
+    TokenCase{"HyperbolicBeforeSine", "SINH1", "_ SINH 1:R"},
+    TokenCase{"ExponentialIsAFunction", "E^2", "_ E^ 2:R"},
+    TokenCase{"PostfixAtEnd", "5!", "5:R !"},
+    TokenCase{"PostfixThenOperator", "3!+1", "3:R ! _ + 1:R"},
+    TokenCase{"PowerChain", "2^3^2", "2:R ^ 3:R ^ 2:R"},
+    TokenCase{"GroupBecomesOneNumber", "2+(3*4)", "2:R + 12:R"},
+    TokenCase{"NestedGroups", "((1+1)*(2+2))-1", "8:R - 1:R"},
+    TokenCase{"VariableBeforeFunction", "XSIN3", "4:R SIN 3:R"},
+    TokenCase{"DecimalOperand", "0.5+1", "0.5:U + 1:R"},
+    TokenCase{"ImaginaryOperands", "3I+2.5J", "3i:R + 2.5i:U"},
+    TokenCase{"ConstantsAreDecimal", "PI-E", "3.14159:U - 2.71828:U"},
+    TokenCase{"ScientificWithNegativeExponent", "2*1E-5+1", "2:R * 1e-05:U + 1:R"},
+    TokenCase{"ScientificWithPositiveExponent", "1.5E+3/2", "1500:R / 2:R"},
+    TokenCase{"ScientificImaginary", "1E-5I*2", "1e-05i:U * 2:R"},
+    TokenCase{"EulerMinusNumberStaysDifference", "E-5", "2.71828:U - 5:R"}),
     [](const testing::TestParamInfo<TokenCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(TokenizeScientificTest, VariableNamedLikeMantissaKeepsTheDifference) {
     VYXParser parser;
@@ -142,24 +143,21 @@ TEST_P(OperandToNumberTest, ConvertsOrRefuses) {
     EXPECT_EQ(actual, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operands, OperandToNumberTest,
-    testing::Values(OperandCase{"Integer", "7", "7:R"}, OperandCase{"Decimal", "0.5", "0.5:U"},
-                    OperandCase{"IntegralDecimal", "2.0", "2:R"},
-                    OperandCase{"Pi", "PI", "3.14159:U"}, OperandCase{"Euler", "E", "2.71828:U"},
-                    OperandCase{"UnitI", "I", "i:R"}, OperandCase{"UnitJ", "J", "i:R"},
-                    OperandCase{"MinusUnitI", "-I", "-i:R"},
-                    OperandCase{"MinusUnitJ", "-J", "-i:R"},
-                    OperandCase{"ExactImaginary", "4J", "4i:R"},
-                    OperandCase{"DecimalImaginary", "2.5I", "2.5i:U"},
-                    OperandCase{"RationalVariable", "THIRD", "1/3:R"},
-                    OperandCase{"DecimalVariable", "HALF", "0.5:U"},
-                    OperandCase{"Empty", "", "NOTHING TO CALCULATE!!"},
-                    OperandCase{"NumberBeforeConstant", "2PI",
-                                "ERROR!! THE VARIABLE NAME: 2PI IS NOT DEFINED!!"},
-                    OperandCase{"LowerCaseIsNotImaginary", "2i",
-                                "ERROR!! THE VARIABLE NAME: 2i IS NOT DEFINED!!"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Operands, OperandToNumberTest, testing::Values(
+    OperandCase{"Integer", "7", "7:R"}, OperandCase{"Decimal", "0.5", "0.5:U"},
+    OperandCase{"IntegralDecimal", "2.0", "2:R"}, OperandCase{"Pi", "PI", "3.14159:U"},
+    OperandCase{"Euler", "E", "2.71828:U"}, OperandCase{"UnitI", "I", "i:R"},
+    OperandCase{"UnitJ", "J", "i:R"}, OperandCase{"MinusUnitI", "-I", "-i:R"},
+    OperandCase{"MinusUnitJ", "-J", "-i:R"}, OperandCase{"ExactImaginary", "4J", "4i:R"},
+    OperandCase{"DecimalImaginary", "2.5I", "2.5i:U"},
+    OperandCase{"RationalVariable", "THIRD", "1/3:R"},
+    OperandCase{"DecimalVariable", "HALF", "0.5:U"},
+    OperandCase{"Empty", "", "NOTHING TO CALCULATE!!"},
+    OperandCase{"NumberBeforeConstant", "2PI", "ERROR!! THE VARIABLE NAME: 2PI IS NOT DEFINED!!"},
+    OperandCase{"LowerCaseIsNotImaginary", "2i", "ERROR!! THE VARIABLE NAME: 2i IS NOT DEFINED!!"}),
     [](const testing::TestParamInfo<OperandCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST(OperandToNumberTest, VariableOperandIsACopy) {
     VYXParser parser;
