@@ -14,7 +14,9 @@ vyx_install_missing() {
         package="${pair#*:}"
         command -v "$command" >/dev/null 2>&1 || missing+=("$package")
     done
-    for package in libgtest-dev qt6-base-dev; do
+    # qt6-svg-dev: the icons are SVG; libedit-dev: line editing in vyxcalc; poppler-utils: the
+    # printing tests read the exported PDF back with pdftotext.
+    for package in libgtest-dev qt6-base-dev qt6-svg-dev libedit-dev poppler-utils; do
         dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
     done
     if [ "${#missing[@]}" -eq 0 ]; then
