@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Fixture of the widget tests and the program that runs the test classes by name.
+// Fixture of the widget tests: scripted dialogs, the modal-dialog guard, the main-window base.
 #include "WidgetTestSupport.h"
+
+#include "C_MainFrm.h"
+#include "C_VYXCalcTextView.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QStandardPaths>
 #include <QTest>
 
-#include <cstdio>
-#include <cstring>
 
 QString ScriptedFileChooser::ChooseOpenPath(QWidget*) {
     if (openPaths.isEmpty()) {
@@ -61,46 +62,36 @@ QString WidgetTestEnvironment::TempPath(const QString& name) const {
     return tempDir.filePath(name);
 }
 
-namespace {
+QAction* MainFrameFixture::Action(const char* name) const {
+    QAction* action = m_frame->findChild<QAction*>(QString::fromLatin1(name));
+    if (action == nullptr)
+        qFatal("no action %s", name);
+    return action;
+}
 
-struct TestClass {
-    const char* name;
-    std::unique_ptr<QObject> (*make)();
-};
+void MainFrameFixture::Trigger(const char* name) const {
+    Action(name)->trigger();
+}
 
-constexpr TestClass kTestClasses[] = {
-    {"ModalGuardTest", MakeModalGuardTest},
-    {"CalcTextViewTest", MakeCalcTextViewTest},
-    {"MainFrameTest", MakeMainFrameTest},
-    {"FileCommandsTest", MakeFileCommandsTest},
-};
+void MainFrameFixture::init() {
+    m_env = std::make_unique<WidgetTestEnvironment>();
+    m_frame = std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    m_frame->TextView().setFocus();
+}
 
-} // namespace
+void MainFrameFixture::cleanup() {
+    m_frame.reset();
+    m_env->VerifyNoStrayDialogs();
+    m_env.reset();
+}
 
-/// widgets_tests [CLASS] [Qt Test options]: runs one test class, or all of them.
-int main(int argc, char* argv[]) {
+int RunWidgetTest(int argc, char* argv[], QObject& test) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TobrikCalculatorTests"));
-
-    const char* selected = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
-    QStringList testArguments = application.arguments();
-    if (selected != nullptr)
-        testArguments.removeAt(1);
-    int failures = 0;
-    bool found = false;
-    for (const TestClass& testClass : kTestClasses) {
-        if (selected != nullptr && std::strcmp(selected, testClass.name) != 0)
-            continue;
-        found = true;
-        const std::unique_ptr<QObject> test = testClass.make();
-        failures += QTest::qExec(test.get(), testArguments);
-    }
-    if (!found) {
-        std::fprintf(stderr, "No test class named %s\n", selected);
-        return 2;
-    }
-    return failures == 0 ? 0 : 1;
+    return QTest::qExec(&test, argc, argv);
 }

@@ -3,6 +3,7 @@
 // and a guard that fails a test when a real modal dialog opens.
 #pragma once
 
+#include "C_MainFrm.h"
 #include "C_VYXFileChooser.h"
 #include "C_VYXProfile.h"
 #include "C_VYXScriptedMessageBoxes.h"
@@ -58,8 +59,32 @@ public:
     ModalDialogGuard guard;
 };
 
-/// Registry of the test classes, run by name from the test program's main.
-std::unique_ptr<QObject> MakeModalGuardTest();
-std::unique_ptr<QObject> MakeCalcTextViewTest();
-std::unique_ptr<QObject> MakeMainFrameTest();
-std::unique_ptr<QObject> MakeFileCommandsTest();
+class QAction;
+
+/// Base of the test classes that drive a whole main window: a fresh environment and a shown
+/// window for each test function, and the stray-dialog check after it.
+class MainFrameFixture : public QObject {
+    Q_OBJECT
+
+protected:
+    /// The window's action with this object name; the test stops when there is none.
+    QAction* Action(const char* name) const;
+    void Trigger(const char* name) const;
+
+    std::unique_ptr<WidgetTestEnvironment> m_env;
+    std::unique_ptr<C_MainFrm> m_frame;
+
+protected slots:
+    // Qt Test runs these around every test function of the derived class.
+    void init();
+    void cleanup();
+};
+
+/// Runs one test class the way QTEST_MAIN does, on the offscreen platform unless another is
+/// chosen, with the standard paths in test mode.
+int RunWidgetTest(int argc, char* argv[], QObject& test);
+
+#define VYX_WIDGET_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char* argv[]) {                                                           \
+        return RunWidgetTest(argc, argv, *std::make_unique<TestClass>());                        \
+    }

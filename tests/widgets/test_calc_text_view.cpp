@@ -290,8 +290,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeCalcTextViewTest() {
-    return std::make_unique<CalcTextViewTest>();
-}
+VYX_WIDGET_TEST_MAIN(CalcTextViewTest)
 
 #include "test_calc_text_view.moc"

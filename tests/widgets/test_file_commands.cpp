@@ -22,18 +22,10 @@ using Kind = C_VYXScriptedMessageBoxes::Kind;
 
 } // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WidgetTestEnvironment> m_env;
-    std::unique_ptr<C_MainFrm> m_frame;
-
-    void Trigger(const char* name) {
-        QAction* action = m_frame->findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(action != nullptr, name);
-        action->trigger();
-    }
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     C_VYXCalcAreaModel& Area() { return View()->Model(); }
     void TypeLine(const QString& line) {
@@ -48,21 +40,6 @@ private:
     }
 
 private slots:
-    void init() {
-        m_env = std::make_unique<WidgetTestEnvironment>();
-        m_frame =
-            std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        View()->setFocus();
-    }
-
-    void cleanup() {
-        m_frame.reset();
-        m_env->VerifyNoStrayDialogs();
-        m_env.reset();
-    }
-
     void saveThenReopenRestoresTheWork() {
         TypeLine(QStringLiteral("1/2+1/(2+3+1/7)"));
         Trigger("actionFontSize16");
@@ -238,8 +215,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeFileCommandsTest() {
-    return std::make_unique<FileCommandsTest>();
-}
+VYX_WIDGET_TEST_MAIN(FileCommandsTest)
 
 #include "test_file_commands.moc"

@@ -17,19 +17,10 @@
 
 #include <climits>
 
-class MainFrameTest : public QObject {
+class MainFrameTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WidgetTestEnvironment> m_env;
-    std::unique_ptr<C_MainFrm> m_frame;
-
-    QAction* Action(const char* name) {
-        QAction* action = m_frame->findChild<QAction*>(QString::fromLatin1(name));
-        if (action == nullptr)
-            qFatal("no action %s", name);
-        return action;
-    }
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     C_VYXCalcTextNFO& Record() { return m_frame->Document().Settings().CalcText(); }
     QStringList CheckedDisplayItems() {
@@ -42,21 +33,6 @@ private:
     }
 
 private slots:
-    void init() {
-        m_env = std::make_unique<WidgetTestEnvironment>();
-        m_frame =
-            std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        View()->setFocus();
-    }
-
-    void cleanup() {
-        m_frame.reset();
-        m_env->VerifyNoStrayDialogs();
-        m_env.reset();
-    }
-
     void titleShowsNameAndModifiedMarker() {
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Untitled[*] - TobrikCalculator"));
         QVERIFY(!m_frame->isWindowModified());
@@ -269,8 +245,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeMainFrameTest() {
-    return std::make_unique<MainFrameTest>();
-}
+VYX_WIDGET_TEST_MAIN(MainFrameTest)
 
 #include "test_main_frame.moc"

@@ -30,8 +30,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> MakeModalGuardTest() {
-    return std::make_unique<ModalGuardTest>();
-}
+VYX_WIDGET_TEST_MAIN(ModalGuardTest)
 
 #include "test_modal_guard.moc"
