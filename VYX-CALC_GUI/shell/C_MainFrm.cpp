@@ -38,6 +38,7 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     m_document->SetStatusSink(m_pStatusBar);
     m_document->SetFrame(this);
 
+    InstallPanels();
     m_pSettingsMenu = new C_VYXSettingsMenu(*m_document, *m_pView, *this, this);
     CreateMenus();
     connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, this, &C_MainFrm::UpdateTitle);

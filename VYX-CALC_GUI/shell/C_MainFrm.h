@@ -4,6 +4,8 @@
 
 #include "C_VYXDocumentFrame.h"
 #include "C_VYXFileCommands.h"
+#include "C_VYXPanelOwner.h"
+#include "C_VYXPanelSet.h"
 
 #include <QMainWindow>
 
@@ -23,7 +25,7 @@ class QMimeData;
 /// The program's one window. It owns the document and shows its calculation area; the menus
 /// map onto the area, the File commands and the Settings menu. Message boxes, file dialogs and
 /// the profile come from outside, so tests run it with scripted ones.
-class C_MainFrm : public QMainWindow, public C_VYXDocumentFrame {
+class C_MainFrm : public QMainWindow, public C_VYXDocumentFrame, public C_VYXPanelOwner {
     Q_OBJECT
 
 public:
@@ -36,6 +38,7 @@ public:
     C_VYXCalcTextView& TextView() { return *m_pView; }
     C_VYXStatusBar& StatusBar() { return *m_pStatusBar; }
     C_VYXFileCommands& FileCommands() { return *m_fileCommands; }
+    C_VYXPanelSet& Panels() { return m_panels; }
 
     /// Opens the document named on the command line; false when it could not be opened.
     bool OpenFromCommandLine(const QString& path);
@@ -46,6 +49,13 @@ public:
     bool GetWindowPlacement(C_VYXWindowPlacement& placement) override;
     void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) override;
     void AddToRecentFiles(const QString& path) override;
+    void RefreshPanels() override;
+
+    // What the panels ask of the window.
+    QWidget* OwnerWindow() override { return this; }
+    C_TOBRIK_CALCULATORDoc& ActiveDocument() override { return *m_document; }
+    C_VYXCalcAreaModel& CalcArea() override;
+    void FocusCalcArea() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +63,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // C_MainFrmPanels.cpp
+    /// Makes the eight panel objects; their windows are built when first shown.
+    void InstallPanels();
+
     // C_MainFrmMenus.cpp
     void CreateMenus();
     void CreateFileMenu();
@@ -88,4 +102,6 @@ private:
     std::array<QAction*, 4> m_recentFileActions{};
     QAction* m_pNoRecentFileAction = nullptr;
     bool m_bSettingsSyncPending = false;
+    // Declared after the document: the panels go first, they point into it.
+    C_VYXPanelSet m_panels;
 };

@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-
 QString ScriptedFileChooser::ChooseOpenPath(QWidget*) {
     if (openPaths.isEmpty()) {
         ++unexpectedDialogs;

@@ -84,7 +84,7 @@ protected slots:
 /// chosen, with the standard paths in test mode.
 int RunWidgetTest(int argc, char* argv[], QObject& test);
 
-#define VYX_WIDGET_TEST_MAIN(TestClass)                                                           \
-    int main(int argc, char* argv[]) {                                                           \
-        return RunWidgetTest(argc, argv, *std::make_unique<TestClass>());                        \
+#define VYX_WIDGET_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char* argv[]) {                                                             \
+        return RunWidgetTest(argc, argv, *std::make_unique<TestClass>());                          \
     }
