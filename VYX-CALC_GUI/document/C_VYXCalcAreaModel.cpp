@@ -151,6 +151,34 @@ void C_VYXCalcAreaModel::EnterAtCaret() {
     InsertText(LineBreak);
 }
 
+void C_VYXCalcAreaModel::EnterApproximate() {
+    if (m_pDocument == nullptr) {
+        EnterAtCaret();
+        return;
+    }
+    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    const qint32 showReal = record.showReal;
+    const qint32 showRational = record.showRational;
+    record.showReal = 1;
+    record.showRational = 0;
+    record.displayChanged = 1;
+    EnterAtCaret();
+    record.showReal = showReal;
+    record.showRational = showRational;
+    record.displayChanged = 1;
+}
+
+bool C_VYXCalcAreaModel::HasCharacterBeforeCaretOnLine() const {
+    if (m_selStart == 0)
+        return false;
+    // The character before the selection start must not be the end of a line break, and the
+    // caret's line must be the line that character is on.
+    const QChar before = m_text.at(m_selStart - 1);
+    if (before == u'\n' || before == u'\r')
+        return false;
+    return LineFromPosition(m_selStart - 1) == LineFromPosition(Caret());
+}
+
 void C_VYXCalcAreaModel::CalculateCaretLine() {
     if (m_pDocument == nullptr)
         return;

@@ -67,6 +67,12 @@ public:
     void PressEnter(bool ctrl);
     /// Enter at the caret for the panels' "=" buttons: as the Enter key without Ctrl.
     void EnterAtCaret();
+    /// Enter at the caret writing only the decimal result, whatever the display setting; the
+    /// setting is the same afterwards (the "≈" buttons).
+    void EnterApproximate();
+    /// Whether a character stands before the selection start on the caret's line: the insert
+    /// and Enter commands that need an operand before the caret are enabled only then.
+    bool HasCharacterBeforeCaretOnLine() const;
     /// Backspace: the selection, the token before the caret, or the line break before the line.
     void DeleteBackward();
     /// Empties the area; recorded as an undo step, so a mistyped "cls" can be taken back.

@@ -100,6 +100,30 @@ TEST_F(CalcAreaTest, EnterAtCaretWorksAsTheEnterKey) {
     EXPECT_EQ(doc.CalculationCount(), 1);
 }
 
+TEST_F(CalcAreaTest, ApproximateEnterWritesOnlyTheDecimalAndKeepsTheSetting) {
+    Type(u"1/3"_s);
+    area.EnterApproximate();
+    EXPECT_EQ(area.Text(), u"1/3\r\n0.333333\r\n");
+    const C_VYXCalcTextNFO& record = doc.Settings().CalcText();
+    EXPECT_EQ(record.showReal, 1);
+    EXPECT_EQ(record.showRational, 1);
+    Type(u"1/4"_s);
+    area.EnterAtCaret();
+    EXPECT_EQ(area.Text(), u"1/3\r\n0.333333\r\n1/4\r\n1/4 //≈0.25\r\n");
+}
+
+TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
+    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
+    Type(u"12\r\n"_s);
+    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
+    area.SetSelection(1, 1);
+    EXPECT_TRUE(area.HasCharacterBeforeCaretOnLine());
+    area.SetSelection(0, 2);
+    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // selection from the text's start
+    area.SetSelection(1, 5);
+    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // caret on another line
+}
+
 TEST_F(CalcAreaTest, ClearAreaEmptiesEverything) {
     Type(u"1\r\n2\r\n3"_s);
     area.ClearArea();
