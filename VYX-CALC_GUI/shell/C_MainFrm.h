@@ -20,7 +20,9 @@ class C_VYXProfile;
 class C_VYXSettingsMenu;
 class C_VYXStatusBar;
 class QAction;
+class QMenu;
 class QMimeData;
+class QToolBar;
 
 /// The program's one window. It owns the document and shows its calculation area; the menus
 /// map onto the area, the File commands and the Settings menu. Message boxes, file dialogs and
@@ -66,17 +68,24 @@ private:
     // C_MainFrmPanels.cpp
     /// Makes the eight panel objects; their windows are built when first shown.
     void InstallPanels();
+    /// The variables toolbar, with its list of the defined variables.
+    QToolBar* MakeVariablesToolbar();
 
     // C_MainFrmMenus.cpp
     void CreateMenus();
     void CreateFileMenu();
     void CreateEditMenu();
     void CreateViewMenu();
+
+    // C_MainFrmHelp.cpp
     void CreateHelpMenu();
     void UpdateEditActions();
     void UpdateRecentFileActions();
     void OpenRecentFile(int index);
     void ShowAbout();
+
+    // C_MainFrmPrint.cpp
+    void CreatePrintCommands(QMenu* fileMenu);
 
     /// Brings title, status pane and menus up to date after a File command.
     void AfterFileCommand(C_VYXFileCommands::Outcome outcome);

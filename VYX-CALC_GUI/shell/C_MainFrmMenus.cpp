@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// C_MainFrm: the File, Edit, View and Help menus, their enabling and the recent files.
+// C_MainFrm: the File, Edit and View menus, their enabling and the recent files.
 #include "C_MainFrm.h"
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
+#include "C_VYXMenuCommand.h"
 #include "C_VYXMessageBoxes.h"
 #include "C_VYXProfile.h"
 #include "C_VYXResourceIds.h"
@@ -18,20 +19,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-
-namespace {
-
-/// A menu item with its object name, the text (accelerator after a tab), shortcuts and prompt.
-QAction* AddCommand(QMenu* menu, const QString& objectName, const QString& text,
-                    const QList<QKeySequence>& shortcuts, const QString& prompt) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(objectName);
-    action->setShortcuts(shortcuts);
-    action->setStatusTip(prompt);
-    return action;
-}
-
-} // namespace
 
 void C_MainFrm::CreateMenus() {
     CreateFileMenu();
@@ -51,21 +38,23 @@ void C_MainFrm::CreateFileMenu() {
     auto run = [this](C_VYXFileCommands::Outcome (C_VYXFileCommands::*command)()) {
         return [this, command] { AfterFileCommand(((*m_fileCommands).*command)()); };
     };
-    connect(AddCommand(menu, QStringLiteral("actionFileNew"), QStringLiteral("&New\tCtrl+N"),
-                       {QKeySequence(Qt::CTRL | Qt::Key_N)},
-                       QStringLiteral("Create a new document")),
+    connect(AddMenuCommand(menu, QStringLiteral("actionFileNew"), QStringLiteral("&New\tCtrl+N"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_N)},
+                           QStringLiteral("Create a new document")),
             &QAction::triggered, this, run(&C_VYXFileCommands::New));
-    connect(AddCommand(menu, QStringLiteral("actionFileOpen"), QStringLiteral("&Open...\tCtrl+O"),
-                       {QKeySequence(Qt::CTRL | Qt::Key_O)},
-                       QStringLiteral("Open an existing document")),
+    connect(AddMenuCommand(menu, QStringLiteral("actionFileOpen"),
+                           QStringLiteral("&Open...\tCtrl+O"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+                           QStringLiteral("Open an existing document")),
             &QAction::triggered, this, run(&C_VYXFileCommands::Open));
-    connect(AddCommand(menu, QStringLiteral("actionFileSave"), QStringLiteral("&Save\tCtrl+S"),
-                       {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                       QStringLiteral("Save the active document")),
+    connect(AddMenuCommand(menu, QStringLiteral("actionFileSave"), QStringLiteral("&Save\tCtrl+S"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                           QStringLiteral("Save the active document")),
             &QAction::triggered, this, run(&C_VYXFileCommands::Save));
-    connect(AddCommand(menu, QStringLiteral("actionFileSaveAs"), QStringLiteral("Save &As..."), {},
-                       QStringLiteral("Save the active document with a new name")),
+    connect(AddMenuCommand(menu, QStringLiteral("actionFileSaveAs"), QStringLiteral("Save &As..."),
+                           {}, QStringLiteral("Save the active document with a new name")),
             &QAction::triggered, this, run(&C_VYXFileCommands::SaveAs));
+    menu->addSeparator();
+    CreatePrintCommands(menu);
     menu->addSeparator();
 
     m_pNoRecentFileAction = menu->addAction(QStringLiteral("Recent File"));
@@ -79,8 +68,8 @@ void C_MainFrm::CreateFileMenu() {
         m_recentFileActions[std::size_t(i)] = action;
     }
     menu->addSeparator();
-    connect(AddCommand(menu, QStringLiteral("actionFileExit"), QStringLiteral("E&xit"), {},
-                       QStringLiteral("Quit the application; prompts to save documents")),
+    connect(AddMenuCommand(menu, QStringLiteral("actionFileExit"), QStringLiteral("E&xit"), {},
+                           QStringLiteral("Quit the application; prompts to save documents")),
             &QAction::triggered, this, &QWidget::close);
 }
 
@@ -95,35 +84,35 @@ void C_MainFrm::CreateEditMenu() {
             UpdateEditActions();
         };
     };
-    m_pUndoAction =
-        AddCommand(menu, QStringLiteral("actionEditUndo"),
-                   C_VYXStringTable::MenuText(C_VYXResourceIds::CmdEditUndo),
-                   {QKeySequence(Qt::CTRL | Qt::Key_Z)}, QStringLiteral("Undo the last action"));
+    m_pUndoAction = AddMenuCommand(menu, QStringLiteral("actionEditUndo"),
+                                   C_VYXStringTable::MenuText(C_VYXResourceIds::CmdEditUndo),
+                                   {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                                   QStringLiteral("Undo the last action"));
     connect(m_pUndoAction, &QAction::triggered, this, edit(&C_VYXCalcTextView::Undo));
-    m_pRedoAction = AddCommand(
+    m_pRedoAction = AddMenuCommand(
         menu, QStringLiteral("actionEditRedo"), QStringLiteral("&Redo\tCtrl+Y"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y)}, QStringLiteral("Redo the previously undone action"));
     connect(m_pRedoAction, &QAction::triggered, this, edit(&C_VYXCalcTextView::Redo));
     menu->addSeparator();
-    m_pCutAction =
-        AddCommand(menu, QStringLiteral("actionEditCut"), QStringLiteral("Cu&t\tCtrl+X"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
-                   QStringLiteral("Cut the selection and put it on the Clipboard"));
+    m_pCutAction = AddMenuCommand(
+        menu, QStringLiteral("actionEditCut"), QStringLiteral("Cu&t\tCtrl+X"),
+        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        QStringLiteral("Cut the selection and put it on the Clipboard"));
     connect(m_pCutAction, &QAction::triggered, this, edit(&C_VYXCalcTextView::Cut));
-    m_pCopyAction =
-        AddCommand(menu, QStringLiteral("actionEditCopy"), QStringLiteral("&Copy\tCtrl+C"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                   QStringLiteral("Copy the selection and put it on the Clipboard"));
+    m_pCopyAction = AddMenuCommand(
+        menu, QStringLiteral("actionEditCopy"), QStringLiteral("&Copy\tCtrl+C"),
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+        QStringLiteral("Copy the selection and put it on the Clipboard"));
     connect(m_pCopyAction, &QAction::triggered, this, edit(&C_VYXCalcTextView::Copy));
-    m_pPasteAction =
-        AddCommand(menu, QStringLiteral("actionEditPaste"), QStringLiteral("&Paste\tCtrl+V"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-                   QStringLiteral("Insert Clipboard contents"));
+    m_pPasteAction = AddMenuCommand(
+        menu, QStringLiteral("actionEditPaste"), QStringLiteral("&Paste\tCtrl+V"),
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+        QStringLiteral("Insert Clipboard contents"));
     connect(m_pPasteAction, &QAction::triggered, this, edit(&C_VYXCalcTextView::Paste));
     menu->addSeparator();
-    connect(AddCommand(menu, QStringLiteral("actionEditSelectAll"),
-                       QStringLiteral("Select &All\tCtrl+A"), {QKeySequence(Qt::CTRL | Qt::Key_A)},
-                       QStringLiteral("Select the entire document")),
+    connect(AddMenuCommand(
+                menu, QStringLiteral("actionEditSelectAll"), QStringLiteral("Select &All\tCtrl+A"),
+                {QKeySequence(Qt::CTRL | Qt::Key_A)}, QStringLiteral("Select the entire document")),
             &QAction::triggered, this, edit(&C_VYXCalcTextView::SelectAllText));
     connect(menu, &QMenu::aboutToShow, this, &C_MainFrm::UpdateEditActions);
 }
@@ -132,20 +121,11 @@ void C_MainFrm::CreateViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
     menu->setObjectName(QStringLiteral("menuView"));
     QAction* statusBarToggle =
-        AddCommand(menu, QStringLiteral("actionViewStatusBar"), QStringLiteral("&Status Bar"), {},
-                   QStringLiteral("Show or hide the status bar"));
+        AddMenuCommand(menu, QStringLiteral("actionViewStatusBar"), QStringLiteral("&Status Bar"),
+                       {}, QStringLiteral("Show or hide the status bar"));
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, m_pStatusBar, &QWidget::setVisible);
-}
-
-void C_MainFrm::CreateHelpMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
-    menu->setObjectName(QStringLiteral("menuHelp"));
-    connect(AddCommand(menu, QStringLiteral("actionHelpAbout"),
-                       C_VYXStringTable::MenuText(C_VYXResourceIds::CmdAbout), {},
-                       QStringLiteral("Display program information, version number and copyright")),
-            &QAction::triggered, this, &C_MainFrm::ShowAbout);
 }
 
 void C_MainFrm::UpdateEditActions() {
@@ -184,10 +164,4 @@ void C_MainFrm::OpenRecentFile(int index) {
         UpdateRecentFileActions();
     }
     AfterFileCommand(outcome);
-}
-
-void C_MainFrm::ShowAbout() {
-    m_messageBoxes.ShowInformation(
-        C_VYXStringTable::DialogCaption(C_VYXResourceIds::DlgAbout),
-        QStringLiteral("TobrikCalculator\nVersion %1").arg(QStringLiteral(VYX_VERSION)));
 }

@@ -4,6 +4,8 @@
 
 #include "C_VYXCalcTextView.h"
 
+#include <QToolBar>
+
 void C_MainFrm::InstallPanels() {
     // Each panel is installed here, in the order of C_VYXPanelSet::Panel.
 }
@@ -18,4 +20,10 @@ C_VYXCalcAreaModel& C_MainFrm::CalcArea() {
 
 void C_MainFrm::FocusCalcArea() {
     m_pView->setFocus();
+}
+
+QToolBar* C_MainFrm::MakeVariablesToolbar() {
+    auto* toolbar = new QToolBar(QStringLiteral("Variables Toolbar"), this);
+    toolbar->setObjectName(QStringLiteral("toolbarVariables"));
+    return toolbar;
 }
