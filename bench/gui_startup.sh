@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Start-up to the first shown window, TobrikCalculator beside SpeedCrunch (a Qt desktop
+# calculator) in the same run, on a private Xvfb display: median of N launches each, and the
+# ratio ours/peer. Target: under 0.5 s.
+# Usage: bench/gui_startup.sh [RUNS]
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../.ci/build.sh"
+runs="${1:-15}"
+
+# The display server, the window probe and the peer are the benchmark's own needs.
+need=()
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v xdotool >/dev/null || need+=(xdotool)
+command -v speedcrunch >/dev/null || need+=(speedcrunch)
+if [ "${#need[@]}" -gt 0 ]; then
+    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
+fi
+vyx_install_missing
+vyx_build --target TobrikCalculator
+program="$VYX_BUILD_DIR/VYX-CALC_GUI/TobrikCalculator"
+
+display=":$((90 + RANDOM % 9))"
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+profile_home="$(mktemp -d)"
+trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$profile_home"' EXIT
+export DISPLAY="$display"
+export HOME="$profile_home" XDG_CONFIG_HOME="$profile_home/.config"
+sleep 1
+
+# One launch: milliseconds from exec to the first visible window whose title matches.
+time_to_window() {
+    local title="$1"
+    shift
+    local start end pid
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    # Polled every 10 ms: xdotool's own --sync waits half a second between looks.
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        sleep 0.01
+    done
+    end=$(date +%s%N)
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+    echo $(((end - start) / 1000000))
+}
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
+
+# A warm-up launch of each, so both start from the same file cache.
+time_to_window "TobrikCalculator" "$program" >/dev/null
+time_to_window "SpeedCrunch" speedcrunch >/dev/null
+ours=()
+peer=()
+for _ in $(seq "$runs"); do
+    ours+=("$(time_to_window "TobrikCalculator" "$program")")
+    peer+=("$(time_to_window "SpeedCrunch" speedcrunch)")
+done
+ours_median=$(printf '%s\n' "${ours[@]}" | median)
+peer_median=$(printf '%s\n' "${peer[@]}" | median)
+echo "start-up to first window, median of $runs:"
+echo "  TobrikCalculator  ${ours_median} ms   (target < 500 ms)"
+echo "  SpeedCrunch       ${peer_median} ms"
+awk -v a="$ours_median" -v b="$peer_median" 'BEGIN { printf "  ratio ours/peer  %.2f (below 1: we start faster)\n", a / b }'
