@@ -20,7 +20,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <iostream>
 #include <vector>
 
 namespace {
@@ -72,7 +71,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTemporaryDir profileDir;
     C_VYXProfile profile(profileDir.filePath(QStringLiteral("profile.ini")));
-    C_VYXStreamMessageBoxes messageBoxes(std::cerr);
+    C_VYXStreamMessageBoxes messageBoxes(stderr);
     C_VYXQtFileChooser fileChooser;
     const QString session = LongSession();
 

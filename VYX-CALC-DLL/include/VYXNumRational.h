@@ -69,6 +69,8 @@ protected:
     void UpdateNumber();
 
 private:
+    /// Takes four checked parts and normalises them.
+    void StoreParts(double realNum, double realDiv, double cmplxNum, double cmplxDiv);
     static void FixNegDiv(double& numerator, double& divisor);
     static void FixBiggestCommonDiv(double& numerator, double& divisor);
     static std::pair<double, double> ParseStrRat(const std::string& text);

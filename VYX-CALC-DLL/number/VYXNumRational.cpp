@@ -140,6 +140,10 @@ VYXNumRational::VYXNumRational(double realNum, double realDiv, double cmplxNum, 
     RequireConstructorPart(realDiv, "DIVISOR");
     RequireConstructorPart(cmplxNum, "NUMERATOR");
     RequireConstructorPart(cmplxDiv, "DIVISOR");
+    StoreParts(realNum, realDiv, cmplxNum, cmplxDiv);
+}
+
+void VYXNumRational::StoreParts(double realNum, double realDiv, double cmplxNum, double cmplxDiv) {
     m_dRealNumerator = realNum;
     m_dRealDivisor = realDiv;
     m_dCmplxNumerator = cmplxNum;
@@ -266,11 +270,7 @@ void VYXNumRational::SetValue(double a, double b, double c, double d) {
     RequireIntegerPart(b, "b");
     RequireIntegerPart(c, "c");
     RequireIntegerPart(d, "d");
-    m_dRealNumerator = a;
-    m_dRealDivisor = b;
-    m_dCmplxNumerator = c;
-    m_dCmplxDivisor = d;
-    UpdateNumber();
+    StoreParts(a, b, c, d);
 }
 
 void VYXNumRational::SetValue(double a, double b) {
