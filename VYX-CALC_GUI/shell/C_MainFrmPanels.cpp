@@ -2,12 +2,15 @@
 // C_MainFrm: the tool panels: made with the window, refreshed when the document is replaced.
 #include "C_MainFrm.h"
 
+#include "C_VYXCalcConvertView.h"
 #include "C_VYXCalcTextView.h"
 
 #include <QToolBar>
 
 void C_MainFrm::InstallPanels() {
-    // Each panel is installed here, in the order of C_VYXPanelSet::Panel.
+    using Panel = C_VYXPanelSet::Panel;
+    // In the order of C_VYXPanelSet::Panel.
+    m_panels.Install(Panel::Conversion, std::make_unique<C_VYXCalcConvertView>(*this));
 }
 
 void C_MainFrm::RefreshPanels() {
