@@ -1,14 +1,58 @@
 // SPDX-License-Identifier: MIT
-// TobrikCalculator: starts the desktop calculator, optionally with a document to open.
+// TobrikCalculator: starts the desktop calculator, optionally with a document to open, or
+// writes a document's printout to a PDF file without any window.
 #include "C_MainFrm.h"
+#include "C_VYXPrintCommands.h"
 #include "C_VYXProfile.h"
 #include "C_VYXQtFileChooser.h"
 #include "C_VYXQtMessageBoxes.h"
+#include "C_VYXStreamMessageBoxes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <string_view>
+
+namespace {
+
+const char* const ExportPdfOption = "export-pdf";
+
+/// Whether the command line asks for the PDF export or the help text, which show no window;
+/// looked at before the application object exists, since that is when the window system is
+/// chosen.
+bool NeedsNoWindow(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--export-pdf" || argument.starts_with("--export-pdf=") ||
+            argument == "--help" || argument == "-h" || argument == "--help-all")
+            return true;
+    }
+    return false;
+}
+
+/// The batch export: 0 when written, 1 when the document or the PDF failed, 2 for misuse.
+int ExportPdf(const QString& pdfPath, const QStringList& documents) {
+    if (documents.size() != 1) {
+        qCritical("--export-pdf needs exactly one document: TobrikCalculator --export-pdf "
+                  "OUT.pdf FILE.vyx");
+        return 2;
+    }
+    // Whatever the document would say in a message box goes to the error output.
+    C_VYXStreamMessageBoxes messageBoxes(stderr);
+    QString error;
+    if (C_VYXPrintCommands::ExportDocument(documents.first(), pdfPath, messageBoxes, &error))
+        return 0;
+    if (!error.isEmpty())
+        qCritical("%s", qUtf8Printable(error));
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Without a window, no display is needed, and an unusable one must not stop the program.
+    if (NeedsNoWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TobrikCalculator"));
     QApplication::setApplicationName(QStringLiteral("TobrikCalculator"));
@@ -16,10 +60,18 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A scientific calculator."));
     parser.addHelpOption();
+    const QCommandLineOption exportOption(
+        QString::fromLatin1(ExportPdfOption),
+        QStringLiteral("Write the printout of FILE.vyx (its text and variables) to OUT.pdf "
+                       "and quit, without showing a window."),
+        QStringLiteral("OUT.pdf"));
+    parser.addOption(exportOption);
     parser.addPositionalArgument(QStringLiteral("FILE.vyx"),
                                  QStringLiteral("A calculator document to open."), "[FILE.vyx]");
     parser.process(application);
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(exportOption))
+        return ExportPdf(parser.value(exportOption), files);
     if (files.size() > 1) {
         qCritical("Only one document can be opened at a time.");
         return 2;

@@ -6,6 +6,7 @@
 #include "C_VYXFileCommands.h"
 #include "C_VYXPanelOwner.h"
 #include "C_VYXPanelSet.h"
+#include "C_VYXPrintCommands.h"
 
 #include <QMainWindow>
 
@@ -113,4 +114,7 @@ private:
     bool m_bSettingsSyncPending = false;
     // Declared after the document: the panels go first, they point into it.
     C_VYXPanelSet m_panels;
+
+    // Printing (C_MainFrmPrint.cpp): Print, Print Preview and Export as PDF.
+    std::unique_ptr<C_VYXPrintCommands> m_printCommands;
 };

@@ -31,6 +31,8 @@ public:
     /// The save-changes question for a modified document; false when the user cancelled.
     bool SaveModified();
 
+    /// The file dialogs, shared with the other commands that ask for a path.
+    C_VYXFileChooser& FileChooser() const { return m_fileChooser; }
     /// "Untitled" or the document's file name, as the title and the question show it.
     QString DocumentName() const;
     /// A chosen path without an extension gets ".vyx".

@@ -24,3 +24,8 @@ QString C_VYXQtFileChooser::ChooseSavePath(QWidget* parent, const QString& sugge
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggestedPath,
                                         DocumentFilter());
 }
+
+QString C_VYXQtFileChooser::ChooseExportPdfPath(QWidget* parent, const QString& suggestedPath) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Export as PDF"), suggestedPath,
+                                        QStringLiteral("PDF Files (*.pdf)"));
+}

@@ -27,6 +27,15 @@ QString ScriptedFileChooser::ChooseSavePath(QWidget*, const QString& suggestedPa
     return savePaths.dequeue();
 }
 
+QString ScriptedFileChooser::ChooseExportPdfPath(QWidget*, const QString& suggestedPath) {
+    suggestedPdfPaths.append(suggestedPath);
+    if (pdfPaths.isEmpty()) {
+        ++unexpectedDialogs;
+        return QString();
+    }
+    return pdfPaths.dequeue();
+}
+
 ModalDialogGuard::ModalDialogGuard() {
     m_timer.setInterval(20);
     connect(&m_timer, &QTimer::timeout, this, &ModalDialogGuard::CloseModalDialog);
@@ -53,6 +62,7 @@ void WidgetTestEnvironment::VerifyNoStrayDialogs() {
     QCOMPARE(fileChooser.unexpectedDialogs, 0);
     QCOMPARE(fileChooser.openPaths.size(), 0);
     QCOMPARE(fileChooser.savePaths.size(), 0);
+    QCOMPARE(fileChooser.pdfPaths.size(), 0);
     QCOMPARE(messageBoxes.UnexpectedQuestions(), 0);
     QCOMPARE(messageBoxes.UnusedAnswers(), 0);
 }

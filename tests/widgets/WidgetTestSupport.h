@@ -21,10 +21,13 @@ class ScriptedFileChooser : public C_VYXFileChooser {
 public:
     QString ChooseOpenPath(QWidget* parent) override;
     QString ChooseSavePath(QWidget* parent, const QString& suggestedPath) override;
+    QString ChooseExportPdfPath(QWidget* parent, const QString& suggestedPath) override;
 
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
     QStringList suggestedSavePaths;
+    QQueue<QString> pdfPaths;
+    QStringList suggestedPdfPaths;
     int unexpectedDialogs = 0;
 };
 
