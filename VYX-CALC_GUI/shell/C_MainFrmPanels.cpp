@@ -4,6 +4,7 @@
 
 #include "C_VYXCalcConvertView.h"
 #include "C_VYXCalcTextView.h"
+#include "C_VYXCalcTrigView.h"
 
 #include <QToolBar>
 
@@ -11,6 +12,7 @@ void C_MainFrm::InstallPanels() {
     using Panel = C_VYXPanelSet::Panel;
     // In the order of C_VYXPanelSet::Panel.
     m_panels.Install(Panel::Conversion, std::make_unique<C_VYXCalcConvertView>(*this));
+    m_panels.Install(Panel::Trigonometry, std::make_unique<C_VYXCalcTrigView>(*this));
 }
 
 void C_MainFrm::RefreshPanels() {
