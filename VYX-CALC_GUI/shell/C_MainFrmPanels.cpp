@@ -2,7 +2,11 @@
 // C_MainFrm: the tool panels: made with the window, refreshed when the document is replaced.
 #include "C_MainFrm.h"
 
+#include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCalcConvertView.h"
+#include "C_VYXCalcGreekCharsView.h"
+#include "C_VYXCalcLatinCharsView.h"
+#include "C_VYXCalcMathView.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXCalcTrigView.h"
 
@@ -11,8 +15,12 @@
 void C_MainFrm::InstallPanels() {
     using Panel = C_VYXPanelSet::Panel;
     // In the order of C_VYXPanelSet::Panel.
+    m_panels.Install(Panel::Latin, std::make_unique<C_VYXCalcLatinCharsView>(*this));
+    m_panels.Install(Panel::Complex, std::make_unique<C_VYXCalcCMPLXView>(*this));
     m_panels.Install(Panel::Conversion, std::make_unique<C_VYXCalcConvertView>(*this));
     m_panels.Install(Panel::Trigonometry, std::make_unique<C_VYXCalcTrigView>(*this));
+    m_panels.Install(Panel::Math, std::make_unique<C_VYXCalcMathView>(*this));
+    m_panels.Install(Panel::Greek, std::make_unique<C_VYXCalcGreekCharsView>(*this));
 }
 
 void C_MainFrm::RefreshPanels() {
