@@ -84,6 +84,11 @@ private:
     void UpdateRecentFileActions();
     void OpenRecentFile(int index);
     void ShowAbout();
+    /// Opens the help window (or raises the open one) and hides this window until it closes.
+    void ShowHelp();
+    void HelpWindowClosed();
+    /// The open help window, at most one; its concrete class stays out of this header.
+    std::unique_ptr<QWidget> m_pHelpWindow;
 
     // C_MainFrmPrint.cpp
     void CreatePrintCommands(QMenu* fileMenu);

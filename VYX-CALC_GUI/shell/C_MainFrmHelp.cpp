@@ -2,8 +2,9 @@
 // C_MainFrm: the Help menu, the help window and the about box.
 #include "C_MainFrm.h"
 
+#include "C_VYXAboutBox.h"
+#include "C_VYXHelpWindow.h"
 #include "C_VYXMenuCommand.h"
-#include "C_VYXMessageBoxes.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStringTable.h"
 
@@ -12,6 +13,10 @@
 void C_MainFrm::CreateHelpMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("menuHelp"));
+    connect(AddMenuCommand(menu, QStringLiteral("actionHelpHelp"),
+                           C_VYXStringTable::MenuText(C_VYXResourceIds::CmdDisplayHelp), {},
+                           QStringLiteral("Display the user guide")),
+            &QAction::triggered, this, &C_MainFrm::ShowHelp);
     connect(
         AddMenuCommand(menu, QStringLiteral("actionHelpAbout"),
                        C_VYXStringTable::MenuText(C_VYXResourceIds::CmdAbout), {},
@@ -20,7 +25,30 @@ void C_MainFrm::CreateHelpMenu() {
 }
 
 void C_MainFrm::ShowAbout() {
-    m_messageBoxes.ShowInformation(
-        C_VYXStringTable::DialogCaption(C_VYXResourceIds::DlgAbout),
-        QStringLiteral("TobrikCalculator\nVersion %1").arg(QStringLiteral(VYX_VERSION)));
+    C_VYXAboutBox box(this);
+    box.exec();
+}
+
+void C_MainFrm::ShowHelp() {
+    if (m_pHelpWindow) {
+        m_pHelpWindow->raise();
+        m_pHelpWindow->activateWindow();
+        return;
+    }
+    QRect placement = normalGeometry();
+    if (!placement.isValid())
+        placement = geometry();
+    auto window = std::make_unique<C_VYXHelpWindow>(placement);
+    connect(window.get(), &C_VYXHelpWindow::Closed, this, &C_MainFrm::HelpWindowClosed);
+    window->show();
+    window->activateWindow();
+    m_pHelpWindow = std::move(window);
+    hide();
+}
+
+void C_MainFrm::HelpWindowClosed() {
+    show();
+    activateWindow();
+    // The window is still inside its close handling: it goes once that is done.
+    m_pHelpWindow.release()->deleteLater();
 }
