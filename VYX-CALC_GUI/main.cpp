@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <string_view>
 
@@ -56,6 +57,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TobrikCalculator"));
     QApplication::setApplicationName(QStringLiteral("TobrikCalculator"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tobrikcalculator.svg")));
+    // The desktop entry's name, so the window system matches the windows to the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tobrikcalculator"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A scientific calculator."));
