@@ -2,6 +2,8 @@
 // C_VYXCalcConvertView: controls of the unit converter and their wiring to the model.
 #include "C_VYXCalcConvertView.h"
 
+#include "C_VYXDialogUnits.h"
+
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXConverterModel.h"
 #include "C_VYXResourceIds.h"
@@ -43,35 +45,6 @@ constexpr ControlPlacement kPlacements[] = {
 };
 // clang-format on
 constexpr QSize kDialogUnits(232, 97);
-
-/// Dialog units scale with the dialog font: four per average character width, eight per
-/// character height, the average taken over the 52 letters and rounded as the desktop does.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFontMetrics& metrics)
-        : m_baseX((metrics.horizontalAdvance(
-                       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                       26 +
-                   1) /
-                  2),
-          m_baseY(metrics.height()) {}
-
-    int X(int units) const { return Scale(units, m_baseX, 4); }
-    int Y(int units) const { return Scale(units, m_baseY, 8); }
-    /// Edges are scaled, not sizes, so controls that touch in units never overlap in pixels.
-    QRect ToPixels(const QRect& units) const {
-        return {QPoint(X(units.left()), Y(units.top())),
-                QPoint(X(units.left() + units.width()) - 1, Y(units.top() + units.height()) - 1)};
-    }
-
-private:
-    static int Scale(int units, int base, int divisor) {
-        return (units * base * 2 + divisor) / (divisor * 2);
-    }
-
-    int m_baseX;
-    int m_baseY;
-};
 
 QStringList EntriesOf(const QComboBox& box) {
     QStringList entries;
@@ -138,7 +111,7 @@ void C_VYXCalcConvertView::SetupControls() {
     CreateControls();
     ConnectControls();
 
-    const DialogUnits units(fontMetrics());
+    const C_VYXDialogUnits units = C_VYXDialogUnits::ForFont(font());
     for (const ControlPlacement& placement : kPlacements) {
         auto* control = findChild<QWidget*>(QLatin1String(placement.objectName));
         Q_ASSERT(control != nullptr);
