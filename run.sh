@@ -13,7 +13,7 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 vyx_build --target vyxcalc
 if [ -t 0 ]; then
-    echo "TobrikCalculator engine: type an expression (upper case, e.g. 1/2+SIN(PI/6)) and" \
-        "press Enter; Ctrl+D quits." >&2
+    echo "TobrikCalculator engine: at the vyxcalc> prompt type an expression (upper case," \
+        "e.g. 1/2+SIN(PI/6)) and press Enter; Up and Down recall earlier lines, Ctrl+D quits." >&2
 fi
 exec "$VYX_BUILD_DIR/tools/vyxcalc/vyxcalc" --engine "$@"

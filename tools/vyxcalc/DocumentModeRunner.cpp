@@ -116,9 +116,13 @@ void DocumentModeRunner::EnterAll(const std::vector<std::string>& inputs) {
 }
 
 void DocumentModeRunner::EnterStream(std::istream& in) {
-    std::string line;
-    while (std::getline(in, line))
-        EnterAndPrint(C_VYXTextConversion::FromUtf8(line));
+    StreamLineReader reader(in);
+    EnterLines(reader);
+}
+
+void DocumentModeRunner::EnterLines(LineReader& reader) {
+    while (const std::optional<std::string> line = reader.ReadLine())
+        EnterAndPrint(C_VYXTextConversion::FromUtf8(*line));
 }
 
 bool DocumentModeRunner::Finish() {

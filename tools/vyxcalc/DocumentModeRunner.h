@@ -5,6 +5,7 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcAreaModel.h"
 #include "HeadlessDocumentFrame.h"
+#include "LineReader.h"
 #include "VyxcalcOptions.h"
 
 #include <QString>
@@ -44,6 +45,8 @@ public:
     void EnterAll(const std::vector<std::string>& inputs);
     /// Each line of the stream (UTF-8), printed as soon as it is entered.
     void EnterStream(std::istream& in);
+    /// Each line the reader gives (UTF-8), printed as soon as it is entered.
+    void EnterLines(LineReader& reader);
 
     /// Puts the selection at the end of the text and, with --file, saves the document there
     /// atomically. False when saving failed (a message box has said why).

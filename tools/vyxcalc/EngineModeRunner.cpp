@@ -35,12 +35,11 @@ void EngineModeRunner::EvaluateAll(const std::vector<std::string>& expressions) 
 }
 
 void EngineModeRunner::EvaluateStream(std::istream& in) {
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        EvaluateLine(std::move(line));
-        line.clear();
-    }
+    StreamLineReader reader(in);
+    EvaluateLines(reader);
+}
+
+void EngineModeRunner::EvaluateLines(LineReader& reader) {
+    while (std::optional<std::string> line = reader.ReadLine())
+        EvaluateLine(std::move(*line));
 }

@@ -2,6 +2,7 @@
 // Engine mode of vyxcalc: each expression straight to the engine, one result per line.
 #pragma once
 
+#include "LineReader.h"
 #include "VYXCalculator.h"
 #include "VyxcalcOptions.h"
 
@@ -22,6 +23,8 @@ public:
     void EvaluateAll(const std::vector<std::string>& expressions);
     /// Evaluates every line of the stream; a trailing carriage return is not part of the line.
     void EvaluateStream(std::istream& in);
+    /// Evaluates every line the reader gives until its input ends.
+    void EvaluateLines(LineReader& reader);
 
     std::size_t EvaluatedCount() const { return m_evaluated; }
 

@@ -10,8 +10,15 @@
 #include <cstdio>
 #endif
 
+#if VYXCALC_LINE_EDITING
+#include "EditLineReader.h"
+
+#include <clocale>
+#endif
+
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -22,13 +29,42 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+/// Whether a person types the input: then every result is written through at once.
+bool InputIsTyped() {
+    return isatty(STDIN_FILENO) == 1;
+}
+
+bool ResultsGoToTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
+
+/// A prompt with line editing and history when a person types at a terminal; plain lines of
+/// standard input otherwise, so pipes and files read exactly as they always did.
+std::unique_ptr<LineReader> MakeInputReader() {
+#if VYXCALC_LINE_EDITING
+    if (InputIsTyped()) {
+        const bool toTerminal = ResultsGoToTerminal();
+        if (toTerminal || isatty(STDERR_FILENO) == 1) {
+            // Multibyte characters (√, π) are edited as one character each; numbers keep the
+            // "C" locale.
+            std::setlocale(LC_CTYPE, "");
+            // With the results redirected, prompt and echo go to the terminal on stderr.
+            return std::make_unique<EditLineReader>("vyxcalc> ", stdin,
+                                                    toTerminal ? stdout : stderr, stderr);
+        }
+    }
+#endif
+    return std::make_unique<StreamLineReader>(std::cin);
+}
+
 int RunEngineMode(const VyxcalcOptions& options) {
-    // Results are flushed line by line only for a person watching a terminal; a pipe gets
-    // fully buffered output, which is what makes large batches fast.
-    const bool interactive = isatty(STDOUT_FILENO) == 1;
+    // Results are flushed line by line only for a person at a terminal; a pipe gets fully
+    // buffered output, which is what makes large batches fast.
+    const bool interactive = ResultsGoToTerminal() || InputIsTyped();
     EngineModeRunner runner(options, std::cout, interactive);
     if (options.inputs.empty()) {
-        runner.EvaluateStream(std::cin);
+        const std::unique_ptr<LineReader> reader = MakeInputReader();
+        runner.EvaluateLines(*reader);
     } else {
         runner.EvaluateAll(options.inputs);
     }
@@ -42,14 +78,15 @@ int RunEngineMode(const VyxcalcOptions& options) {
 
 #if VYXCALC_DOCUMENT_MODE
 int RunDocumentMode(const VyxcalcOptions& options) {
-    const bool interactive = isatty(STDOUT_FILENO) == 1;
+    const bool interactive = ResultsGoToTerminal() || InputIsTyped();
     C_VYXStreamMessageBoxes messageBoxes(stderr);
     DocumentModeRunner runner(options, messageBoxes, std::cout, interactive);
     if (!runner.Open()) {
         return kExitFailure;
     }
     if (options.inputs.empty()) {
-        runner.EnterStream(std::cin);
+        const std::unique_ptr<LineReader> reader = MakeInputReader();
+        runner.EnterLines(*reader);
     } else {
         runner.EnterAll(options.inputs);
     }

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: MIT
+// Tests of vyxcalc's input lines: plain streams, the runner fed by a reader, and the terminal
+// editor on a pipe and on a pseudo-terminal (prompt, history recall, editing keys, Ctrl+D).
+#include "EngineModeRunner.h"
+#include "LineReader.h"
+#include "VyxcalcOptions.h"
+
+#if VYXCALC_LINE_EDITING
+#include "EditLineReader.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> ReadAll(LineReader& reader) {
+    std::vector<std::string> lines;
+    while (std::optional<std::string> line = reader.ReadLine())
+        lines.push_back(*line);
+    return lines;
+}
+
+struct StreamCase {
+    const char* name;
+    const char* input;
+    std::vector<std::string> lines;
+};
+
+class StreamLines : public testing::TestWithParam<StreamCase> {};
+
+TEST_P(StreamLines, SplitAsTheEngineExpects) {
+    std::istringstream in(GetParam().input);
+    StreamLineReader reader(in);
+    EXPECT_EQ(ReadAll(reader), GetParam().lines);
+    // Once ended, the input stays ended.
+    EXPECT_EQ(reader.ReadLine(), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Vyxcalc, StreamLines,
+    testing::Values(StreamCase{"Empty", "", {}}, StreamCase{"OneLine", "1+1\n", {"1+1"}},
+                    StreamCase{"LastLineWithoutBreak", "1+1\n2*3", {"1+1", "2*3"}},
+                    StreamCase{"WindowsLineEnds", "1+1\r\n2*3\r\n", {"1+1", "2*3"}},
+                    StreamCase{"OnlyOneCarriageReturnGoes", "PI\r\r\n", {"PI\r"}},
+                    StreamCase{"EmptyLinesCount", "\n\n5\n", {"", "", "5"}}),
+    [](const testing::TestParamInfo<StreamCase>& info) { return info.param.name; });
+
+/// Gives its lines, then ends; counts how often it was asked.
+class ScriptedReader : public LineReader {
+public:
+    explicit ScriptedReader(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
+    std::optional<std::string> ReadLine() override {
+        ++asked;
+        if (m_next >= m_lines.size())
+            return std::nullopt;
+        return m_lines[m_next++];
+    }
+    int asked = 0;
+
+private:
+    std::vector<std::string> m_lines;
+    std::size_t m_next = 0;
+};
+
+TEST(VyxcalcLineReader, EngineRunnerEvaluatesEveryLineUntilTheInputEnds) {
+    VyxcalcOptions options;
+    options.mode = VyxcalcMode::Engine;
+    std::ostringstream out;
+    EngineModeRunner runner(options, out, true);
+    ScriptedReader reader({"1/2+1/3", "", "2*3"});
+    runner.EvaluateLines(reader);
+    EXPECT_EQ(runner.EvaluatedCount(), 3u);
+    EXPECT_EQ(reader.asked, 4);
+
+    // The same lines from a pipe give the same output.
+    std::istringstream in("1/2+1/3\n\n2*3\n");
+    std::ostringstream piped;
+    EngineModeRunner pipedRunner(options, piped, false);
+    pipedRunner.EvaluateStream(in);
+    EXPECT_EQ(out.str(), piped.str());
+    EXPECT_EQ(out.str().substr(0, 4), "5/6\n");
+}
+
+#if VYXCALC_LINE_EDITING
+
+/// A file the reader writes to, read back afterwards.
+std::string Contents(FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+        text.push_back(char(c));
+    return text;
+}
+
+TEST(VyxcalcLineReader, EditorOnAPipeReadsPlainLinesWithoutPrompt) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const std::string input = "1+1\n  \n2*3\n1+1\nlast";
+    ASSERT_EQ(write(fds[1], input.data(), input.size()), ssize_t(input.size()));
+    close(fds[1]);
+    FILE* in = fdopen(fds[0], "r");
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
+    ASSERT_NE(in, nullptr);
+    {
+        EditLineReader reader("vyxcalc> ", in, out, err);
+        EXPECT_EQ(ReadAll(reader), (std::vector<std::string>{"1+1", "  ", "2*3", "1+1", "last"}));
+        // Blank lines are not worth recalling; the rest are, oldest first.
+        EXPECT_EQ(reader.RecalledLines(), (std::vector<std::string>{"1+1", "2*3", "1+1", "last"}));
+    }
+    EXPECT_EQ(Contents(out), "");
+    EXPECT_EQ(Contents(err), "");
+    std::fclose(in);
+    std::fclose(out);
+    std::fclose(err);
+}
+
+/// The master side of a pseudo-terminal: what the program wrote, and keys to type.
+class Terminal {
+public:
+    Terminal() {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+            return;
+        const winsize size{24, 80, 0, 0};
+        ioctl(m_master, TIOCSWINSZ, &size);
+        m_slave = open(ptsname(m_master), O_RDWR | O_NOCTTY);
+    }
+    ~Terminal() {
+        if (m_slave >= 0)
+            close(m_slave);
+        if (m_master >= 0)
+            close(m_master);
+    }
+    bool Ok() const { return m_master >= 0 && m_slave >= 0; }
+    int Slave() const { return m_slave; }
+
+    /// Reads until `text` has appeared `count` times in everything written so far (or a generous
+    /// deadline passes, so a broken editor fails the test instead of hanging it).
+    bool WaitFor(const std::string& text, int count) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (Occurrences(text) < count) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            pollfd ready{m_master, POLLIN, 0};
+            if (poll(&ready, 1, 100) <= 0)
+                continue;
+            char buffer[256];
+            const ssize_t got = read(m_master, buffer, sizeof buffer);
+            if (got <= 0)
+                return false;
+            m_output.append(buffer, std::size_t(got));
+        }
+        return true;
+    }
+    void Type(const std::string& keys) {
+        ASSERT_EQ(write(m_master, keys.data(), keys.size()), ssize_t(keys.size()));
+    }
+    const std::string& Output() const { return m_output; }
+    /// Closes the terminal: a reader still waiting on it sees the input end.
+    void HangUp() {
+        if (m_master >= 0)
+            close(m_master);
+        m_master = -1;
+    }
+
+private:
+    int Occurrences(const std::string& text) const {
+        int found = 0;
+        for (auto at = m_output.find(text); at != std::string::npos;
+             at = m_output.find(text, at + text.size()))
+            ++found;
+        return found;
+    }
+
+    int m_master = -1;
+    int m_slave = -1;
+    std::string m_output;
+};
+
+TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.Ok());
+    // A terminal every system describes; the keys below are libedit's emacs defaults.
+    setenv("TERM", "xterm", 1);
+    FILE* in = fdopen(dup(terminal.Slave()), "r");
+    FILE* out = fdopen(dup(terminal.Slave()), "w");
+    FILE* err = std::tmpfile();
+    ASSERT_TRUE(in != nullptr && out != nullptr && err != nullptr);
+
+    std::vector<std::string> lines;
+    std::vector<std::string> recalled;
+    std::thread session([&] {
+        EditLineReader reader("calc> ", in, out, err);
+        lines = ReadAll(reader);
+        recalled = reader.RecalledLines();
+    });
+
+    const std::string prompt = "calc> ";
+    bool ok = terminal.WaitFor(prompt, 1);
+    if (ok) {
+        terminal.Type("1+2\r");
+        ok = terminal.WaitFor(prompt, 2);
+    }
+    if (ok) {
+        terminal.Type("\x10\r"); // Ctrl+P: the line before, entered again
+        ok = terminal.WaitFor(prompt, 3);
+    }
+    if (ok) {
+        terminal.Type("12\x01-\x05*3\r"); // Ctrl+A to the start, Ctrl+E to the end
+        ok = terminal.WaitFor(prompt, 4);
+    }
+    if (ok)
+        terminal.Type("\x04"); // Ctrl+D on an empty line ends the session
+    else
+        terminal.HangUp();
+    session.join();
+
+    EXPECT_TRUE(ok) << "the prompt did not come back; the terminal showed:\n" << terminal.Output();
+    EXPECT_EQ(lines, (std::vector<std::string>{"1+2", "1+2", "-12*3"}));
+    // The same line twice in a row is kept once.
+    EXPECT_EQ(recalled, (std::vector<std::string>{"1+2", "-12*3"}));
+    std::fclose(in);
+    std::fclose(out);
+    std::fclose(err);
+}
+
+#endif
+
+} // namespace
