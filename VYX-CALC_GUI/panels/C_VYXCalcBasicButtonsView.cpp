@@ -5,6 +5,7 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXBasicButtonsNFO.h"
 #include "C_VYXCalcAreaModel.h"
+#include "C_VYXDialogUnits.h"
 #include "C_VYXPanelOwner.h"
 #include "VYXCalculator.h"
 
@@ -89,13 +90,6 @@ int GridIndex(int dialogUnits) {
     return (dialogUnits - kMarginUnits) / kCellUnits;
 }
 
-/// Dialog units to pixels, as a dialog converts them: a horizontal unit is a quarter of the
-/// font's average character width, a vertical unit an eighth of its height.
-QSize DialogUnitsToPixels(const QFontMetrics& metrics, int xUnits, int yUnits) {
-    return QSize((xUnits * metrics.averageCharWidth() + 2) / 4,
-                 (yUnits * metrics.height() + 4) / 8);
-}
-
 } // namespace
 
 std::span<const ButtonInfo> C_VYXCalcBasicButtonsView::Buttons() {
@@ -118,12 +112,13 @@ void C_VYXCalcBasicButtonsView::SetupControls() {
     setFont(panelFont);
 
     const QFontMetrics metrics(panelFont);
-    QSize cell = DialogUnitsToPixels(metrics, kCellUnits, kCellUnits);
+    const C_VYXDialogUnits units = C_VYXDialogUnits::ForFont(panelFont);
+    QSize cell(units.X(kCellUnits), units.Y(kCellUnits));
     // A substitute for Verdana may run wider: "000" and "CLS" must still fit their buttons.
     for (const ButtonInfo& info : kButtons)
         cell.setWidth(std::max(cell.width(), metrics.horizontalAdvance(info.caption.toString()) +
                                                  metrics.averageCharWidth()));
-    const QSize margin = DialogUnitsToPixels(metrics, kMarginUnits, kMarginUnits);
+    const QSize margin(units.X(kMarginUnits), units.Y(kMarginUnits));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
