@@ -218,7 +218,14 @@ void C_VYXCalcBasicButtonsView::OnDecimalsChanged(int decimals) {
     m_nDecimals = decimals;
     C_TOBRIK_CALCULATORDoc* document = Document();
     if (document != nullptr) {
-        document->Settings().BasicButtons().m_nDecimals = decimals;
+        qint32& stored = document->Settings().BasicButtons().m_nDecimals;
+        // A choice of the user is part of the document and must not be lost on closing; the
+        // slider following a loaded record changes nothing.
+        if (stored != decimals) {
+            stored = decimals;
+            document->SetModifiedFlag();
+            Owner().OwnerWindow()->setWindowModified(true);
+        }
         document->Calculator().SetDecimals(decimals);
     }
     Owner().FocusCalcArea();

@@ -2,6 +2,7 @@
 // C_MainFrm: the tool panels: made with the window, refreshed when the document is replaced.
 #include "C_MainFrm.h"
 
+#include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCalcConvertView.h"
 #include "C_VYXCalcGreekCharsView.h"
@@ -15,6 +16,7 @@
 void C_MainFrm::InstallPanels() {
     using Panel = C_VYXPanelSet::Panel;
     // In the order of C_VYXPanelSet::Panel.
+    m_panels.Install(Panel::Numpad, std::make_unique<C_VYXCalcBasicButtonsView>(*this));
     m_panels.Install(Panel::Latin, std::make_unique<C_VYXCalcLatinCharsView>(*this));
     m_panels.Install(Panel::Complex, std::make_unique<C_VYXCalcCMPLXView>(*this));
     m_panels.Install(Panel::Conversion, std::make_unique<C_VYXCalcConvertView>(*this));

@@ -308,6 +308,9 @@ private slots:
         QCOMPARE(file.write(bytes), bytes.size());
         file.close();
 
+        // The changed decimals made the document modified: New asks first.
+        QVERIFY(Document().IsModified());
+        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
         Trigger("actionFileNew");
         VerifyDecimalsEverywhere(6);
         QCOMPARE(OneThird(), QStringLiteral("1/3 //≈0.333333"));
@@ -320,8 +323,11 @@ private slots:
     }
 
     void newDocumentPutsTheSliderBackToSix() {
+        Document().SetModifiedFlag(false);
         Slider()->setValue(2);
         VerifyDecimalsEverywhere(2);
+        QVERIFY(Document().IsModified());
+        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
         Trigger("actionFileNew");
         VerifyDecimalsEverywhere(6);
     }
