@@ -4,6 +4,7 @@
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
+#include "C_VYXInsertCommands.h"
 #include "C_VYXProfile.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXSettingsMenu.h"
@@ -20,10 +21,14 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <chrono>
+
 C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
                      C_VYXFileChooser& fileChooser, QWidget* parent)
     : QMainWindow(parent), m_profile(profile), m_messageBoxes(messageBoxes),
-      m_document(std::make_unique<C_TOBRIK_CALCULATORDoc>(messageBoxes)) {
+      m_document(std::make_unique<C_TOBRIK_CALCULATORDoc>(messageBoxes)),
+      m_random(
+          std::mt19937::result_type(std::chrono::system_clock::now().time_since_epoch().count())) {
     setObjectName(QStringLiteral("mainFrame"));
     m_fileCommands =
         std::make_unique<C_VYXFileCommands>(*m_document, messageBoxes, fileChooser, this);
@@ -40,14 +45,19 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
 
     InstallPanels();
     m_pSettingsMenu = new C_VYXSettingsMenu(*m_document, *m_pView, *this, this);
+    m_pInsertCommands = new C_VYXInsertCommands(*this, this);
+    // The menus make the toolbars too: the files toolbar shows File and Edit commands.
     CreateMenus();
     connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, this, &C_MainFrm::UpdateTitle);
     connect(m_pView, &C_VYXCalcTextView::contentsUpdated, this, [this] {
         UpdateTitle();
         UpdateEditActions();
+        m_pInsertCommands->UpdateEnabling();
+        UpdatePanelActions();
         ScheduleSettingsSync();
     });
 
+    // Every toolbar exists and has its object name by now: the saved layout finds them all.
     restoreState(m_profile.BarState());
     setAcceptDrops(true);
 
@@ -60,6 +70,10 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
 }
 
 C_MainFrm::~C_MainFrm() {
+    // The panels go before this window's base; their last hide must not reach it.
+    for (const QPointer<C_VYXDlgFix>& panel : m_watchedPanels)
+        if (panel != nullptr)
+            panel->removeEventFilter(this);
     // The view goes first: it holds the document's area record and must not outlive it.
     delete m_pView;
     m_pView = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// C_MainFrm: the main window: calculation area, menus, status bar and the File commands.
+// C_MainFrm: the main window: calculation area, menus, toolbars, status bar, File commands.
 #pragma once
 
 #include "C_VYXDocumentFrame.h"
@@ -9,13 +9,17 @@
 #include "C_VYXPrintCommands.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
+#include <random>
 
 class C_TOBRIK_CALCULATORDoc;
 class C_VYXCalcTextView;
+class C_VYXDlgFix;
 class C_VYXFileChooser;
+class C_VYXInsertCommands;
 class C_VYXMessageBoxes;
 class C_VYXProfile;
 class C_VYXSettingsMenu;
@@ -42,6 +46,8 @@ public:
     C_VYXStatusBar& StatusBar() { return *m_pStatusBar; }
     C_VYXFileCommands& FileCommands() { return *m_fileCommands; }
     C_VYXPanelSet& Panels() { return m_panels; }
+    /// A toolbar by its resource id (128, 174, 205, 189, 193, 195, 197, 199); null for others.
+    QToolBar* Toolbar(int barId) const;
 
     /// Opens the document named on the command line; false when it could not be opened.
     bool OpenFromCommandLine(const QString& path);
@@ -64,6 +70,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// Watches the panels, so the Dialogs checks follow a panel hidden by its close box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    /// The toolbar area's context menu: the View > Toolbars toggles.
+    QMenu* createPopupMenu() override;
 
 private:
     // C_MainFrmPanels.cpp
@@ -77,10 +87,27 @@ private:
     void CreateFileMenu();
     void CreateEditMenu();
     void CreateViewMenu();
+    /// New, Open, Save and Print also work while a tool panel has the keyboard.
+    void MakeFileShortcutsGlobal();
+    void UpdateEditActions();
+
+    // C_MainFrmToolbars.cpp
+    /// The eight toolbars: three docked at the top, the five function bars floating hidden.
+    void CreateToolbars();
+    QToolBar* AddToolbar(int barId, const char* objectName);
+    void FillFilesToolbar(QToolBar* bar);
+    void CreatePanelActions();
+    void CreateToolbarsMenu(QMenu* viewMenu);
+    void CreateDialogsMenu(QMenu* viewMenu);
+    void FloatAtRandomPoint(QToolBar* bar);
+    /// View > Toolbars for all but the files toolbar: float afresh, then show or hide.
+    void ToggleToolbar(QToolBar* bar);
+    void TogglePanel(C_VYXPanelSet::Panel panel);
+    /// Enables the panel commands of installed panels and checks those shown.
+    void UpdatePanelActions();
 
     // C_MainFrmHelp.cpp
     void CreateHelpMenu();
-    void UpdateEditActions();
     void UpdateRecentFileActions();
     void OpenRecentFile(int index);
     void ShowAbout();
@@ -117,6 +144,18 @@ private:
     std::array<QAction*, 4> m_recentFileActions{};
     QAction* m_pNoRecentFileAction = nullptr;
     bool m_bSettingsSyncPending = false;
+
+    /// Floating points of the function toolbars; seeded from the clock.
+    std::mt19937 m_random;
+    C_VYXInsertCommands* m_pInsertCommands = nullptr;
+    /// Resource id and toolbar, in the order of the View > Toolbars menu.
+    std::array<std::pair<int, QToolBar*>, 8> m_toolbars{};
+    QList<QAction*> m_toolbarToggles;
+    /// In the order of the Dialogs menu: numpad, trigonometry, complex, variables, conversion,
+    /// Latin, Greek, math.
+    std::array<QAction*, C_VYXPanelSet::kCount> m_panelActions{};
+    /// The panels whose visibility this window watches (a replaced panel is watched anew).
+    std::array<QPointer<C_VYXDlgFix>, C_VYXPanelSet::kCount> m_watchedPanels{};
     // Declared after the document: the panels go first, they point into it.
     C_VYXPanelSet m_panels;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// C_MainFrm: the File, Edit and View menus, their enabling and the recent files.
+// C_MainFrm: the File, Edit and View menus, their enabling, shortcuts and the recent files.
 #include "C_MainFrm.h"
 
 #include "C_TOBRIK_CALCULATORDoc.h"
@@ -23,6 +23,8 @@
 void C_MainFrm::CreateMenus() {
     CreateFileMenu();
     CreateEditMenu();
+    MakeFileShortcutsGlobal();
+    CreateToolbars();
     CreateViewMenu();
     menuBar()->addMenu(m_pSettingsMenu->Menu());
     CreateHelpMenu();
@@ -120,12 +122,28 @@ void C_MainFrm::CreateEditMenu() {
 void C_MainFrm::CreateViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
     menu->setObjectName(QStringLiteral("menuView"));
+    CreateToolbarsMenu(menu);
+    CreateDialogsMenu(menu);
+    menu->addSeparator();
     QAction* statusBarToggle =
         AddMenuCommand(menu, QStringLiteral("actionViewStatusBar"), QStringLiteral("&Status Bar"),
                        {}, QStringLiteral("Show or hide the status bar"));
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, m_pStatusBar, &QWidget::setVisible);
+    connect(menu, &QMenu::aboutToShow, this, &C_MainFrm::UpdatePanelActions);
+}
+
+void C_MainFrm::MakeFileShortcutsGlobal() {
+    // Application-wide, so they work from a tool panel too; the other shortcuts stay with this
+    // window, where the calculation area has its own editing keys.
+    for (const char* name : {"actionFileNew", "actionFileOpen", "actionFileSave"})
+        findChild<QAction*>(QString::fromLatin1(name))->setShortcutContext(Qt::ApplicationShortcut);
+    if (auto* print = findChild<QAction*>(QStringLiteral("actionFilePrint"))) {
+        if (print->shortcuts().isEmpty())
+            print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+        print->setShortcutContext(Qt::ApplicationShortcut);
+    }
 }
 
 void C_MainFrm::UpdateEditActions() {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Tests of the main window: title, status pane, Settings and Edit menus, geometry, drops.
+// Tests of the main window: title, status pane, Settings and Edit menus, geometry, drops,
+// and the File shortcuts from a tool panel.
 #include "C_MainFrm.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
+#include "C_VYXDlgFix.h"
 #include "C_VYXStatusBar.h"
 #include "C_VYXWindowGeometry.h"
 #include "WidgetTestSupport.h"
@@ -10,12 +12,33 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
 
 #include <climits>
+
+namespace {
+
+/// A panel with a text field that has the keyboard, as the converter's value field would.
+class FieldPanel : public C_VYXDlgFix {
+public:
+    explicit FieldPanel(C_VYXPanelOwner& owner)
+        : C_VYXDlgFix(owner, 163, QStringLiteral("Field"), Side::Right) {}
+    QLineEdit* field = nullptr;
+
+protected:
+    void SetupControls() override {
+        field = new QLineEdit(this);
+        setFixedSize(160, 60);
+    }
+    void ReadSettings() override {}
+};
+
+} // namespace
 
 class MainFrameTest : public MainFrameFixture {
     Q_OBJECT
@@ -161,6 +184,48 @@ private slots:
         QVERIFY(m_frame->isVisible());
     }
 
+    void fileShortcutsWorkFromAPanel_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("reachesTheWindow");
+        QTest::newRow("Ctrl+S saves") << int(Qt::Key_S) << true;
+        QTest::newRow("Ctrl+N starts a new document") << int(Qt::Key_N) << true;
+        // The edit keys stay with the window that holds the area.
+        QTest::newRow("Ctrl+Z stays in the panel") << int(Qt::Key_Z) << false;
+    }
+
+    void fileShortcutsWorkFromAPanel() {
+        QFETCH(int, key);
+        QFETCH(bool, reachesTheWindow);
+        QTest::keyClicks(View(), QStringLiteral("7*6"));
+        QTest::keyClick(View(), Qt::Key_Return);
+        const QString saved = m_env->TempPath(QStringLiteral("fromPanel.vyx"));
+        if (key == Qt::Key_S) {
+            m_env->fileChooser.savePaths.enqueue(saved);
+        } else if (key == Qt::Key_N) {
+            m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No); // don't save
+        }
+        m_frame->Panels().Install(C_VYXPanelSet::Panel::Conversion,
+                                  std::make_unique<FieldPanel>(*m_frame));
+        m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Conversion);
+        auto* panel =
+            static_cast<FieldPanel*>(m_frame->Panels().Get(C_VYXPanelSet::Panel::Conversion));
+        panel->activateWindow();
+        panel->field->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(panel));
+        const QString before = View()->Model().Text();
+
+        QTest::keyClick(panel->field, Qt::Key(key), Qt::ControlModifier);
+
+        if (key == Qt::Key_S) {
+            QVERIFY(QFileInfo::exists(saved));
+            QVERIFY(!m_frame->Document().IsModified());
+        } else if (key == Qt::Key_N) {
+            QCOMPARE(View()->Model().Text(), QString());
+        }
+        if (!reachesTheWindow)
+            QCOMPARE(View()->Model().Text(), before);
+    }
+
     void firstStartIsAThirdOfTheScreenCentred() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const C_VYXWindowPlacement placement = C_VYXWindowGeometry::PlacementOf(*m_frame);
@@ -211,15 +276,6 @@ private slots:
         placement.normalRight = right;
         placement.normalBottom = bottom;
         QCOMPARE(C_VYXWindowGeometry::FittedRect(placement, QRect(0, 0, 800, 600)), fitted);
-    }
-
-    void aboutShowsInformationBox() {
-        Action("actionHelpAbout")->trigger();
-        QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
-        const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
-        QCOMPARE(int(box.kind), int(C_VYXScriptedMessageBoxes::Kind::Information));
-        QCOMPARE(box.caption, QStringLiteral("About TobrikCalculator"));
-        QVERIFY(box.text.startsWith(QStringLiteral("TobrikCalculator")));
     }
 
     void droppedDocumentIsFound_data() {
