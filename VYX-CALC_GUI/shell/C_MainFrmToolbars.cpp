@@ -110,7 +110,9 @@ void C_MainFrm::CreateToolbars() {
         QToolBar* bar = nullptr;
         if (kind.id == BarVariables) {
             bar = MakeVariablesToolbar();
+            // The names the saved layout and View > Toolbars go by, whoever made the bar.
             bar->setObjectName(QString::fromLatin1(kind.objectName));
+            bar->setWindowTitle(C_VYXStringTable::MenuText(kind.id));
             addToolBar(Qt::TopToolBarArea, bar);
         } else {
             bar = AddToolbar(kind.id, kind.objectName);
