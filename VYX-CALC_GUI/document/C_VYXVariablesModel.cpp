@@ -10,6 +10,7 @@
 #include "VYXNum.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -255,7 +256,50 @@ bool C_VYXVariablesModel::IsUseSelectedEnabled() const {
     return m_nSelected >= 0;
 }
 
+C_VYXVariablesModel::Subscription::Subscription(Subscription&& other) noexcept
+    : m_listeners(std::move(other.m_listeners)), m_nId(other.m_nId) {
+    other.m_listeners.reset();
+}
+
+C_VYXVariablesModel::Subscription&
+C_VYXVariablesModel::Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        Cancel();
+        m_listeners = std::move(other.m_listeners);
+        m_nId = other.m_nId;
+        other.m_listeners.reset();
+    }
+    return *this;
+}
+
+C_VYXVariablesModel::Subscription::~Subscription() {
+    Cancel();
+}
+
+void C_VYXVariablesModel::Subscription::Cancel() {
+    if (const std::shared_ptr<Listeners> listeners = m_listeners.lock())
+        listeners->erase(m_nId);
+    m_listeners.reset();
+}
+
+C_VYXVariablesModel::Subscription
+C_VYXVariablesModel::AddChangeListener(std::function<void()> listener) {
+    const int id = m_nNextListenerId++;
+    m_listeners->emplace(id, std::move(listener));
+    return Subscription(m_listeners, id);
+}
+
 void C_VYXVariablesModel::Changed() {
-    if (m_onChange)
-        m_onChange();
+    // A listener may cancel itself or another one while it runs: look each one up afresh.
+    std::vector<int> ids;
+    ids.reserve(m_listeners->size());
+    for (const auto& [id, listener] : *m_listeners)
+        ids.push_back(id);
+    for (const int id : ids) {
+        const auto found = m_listeners->find(id);
+        if (found != m_listeners->end() && found->second) {
+            const std::function<void()> listener = found->second;
+            listener();
+        }
+    }
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
+#include <memory>
 
 class C_TOBRIK_CALCULATORDoc;
 class C_VYXVarNFO;
@@ -22,8 +24,31 @@ public:
     /// DefineFromText. The panel widget sets it when it is created.
     void SetPanelCreated(bool created) { m_bPanelCreated = created; }
     bool IsPanelCreated() const { return m_bPanelCreated; }
-    /// Called after every change of the fields, the list or the selection.
-    void SetChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
+    /// Keeps one listener registered while it lives. It may outlive the model (a toolbar that
+    /// the main window deletes after the document): it then has nothing left to undo.
+    class Subscription {
+    public:
+        Subscription() = default;
+        Subscription(Subscription&& other) noexcept;
+        Subscription& operator=(Subscription&& other) noexcept;
+        Subscription(const Subscription&) = delete;
+        Subscription& operator=(const Subscription&) = delete;
+        ~Subscription();
+        /// Ends the notice now.
+        void Cancel();
+
+    private:
+        friend class C_VYXVariablesModel;
+        using Listeners = std::map<int, std::function<void()>>;
+        Subscription(const std::shared_ptr<Listeners>& listeners, int id)
+            : m_listeners(listeners), m_nId(id) {}
+        std::weak_ptr<Listeners> m_listeners;
+        int m_nId = 0;
+    };
+
+    /// `listener` is called after every change of the fields, the list or the selection, in
+    /// the order of registration (the panel and the variables toolbar both follow the model).
+    [[nodiscard]] Subscription AddChangeListener(std::function<void()> listener);
 
     /// The name field (1050) and the value field (1049), as the user edits them.
     const QString& NameField() const { return m_strName; }
@@ -83,5 +108,7 @@ private:
     QStringList m_listEntries;
     QStringList m_toolbarEntries;
     int m_nSelected = -1;
-    std::function<void()> m_onChange;
+    std::shared_ptr<Subscription::Listeners> m_listeners =
+        std::make_shared<Subscription::Listeners>();
+    int m_nNextListenerId = 1;
 };

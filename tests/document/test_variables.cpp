@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 using Answer = C_VYXMessageBoxes::Answer;
 
@@ -362,6 +367,106 @@ TEST_F(VariablesTest, RepairRestoresTheSameNamesInBothMaps) {
     C_VYXVariables(record, doc).RepairMaps();
     EXPECT_EQ(record.definitions.keys(), record.values.keys());
     EXPECT_EQ(record.values.value(u"a"_s), u"ERROR");
+}
+
+// ---- everyone who shows the variables hears of every change ----
+
+/// Records what a listener saw of the toolbar entries each time it was told of a change.
+struct EntriesSeen {
+    int calls = 0;
+    QStringList last;
+};
+
+C_VYXVariablesModel::Subscription Watch(C_VYXVariablesModel& model, EntriesSeen& seen) {
+    return model.AddChangeListener([&model, &seen] {
+        ++seen.calls;
+        seen.last = model.ToolbarEntries();
+    });
+}
+
+struct ChangeSourceCase {
+    const char* name;
+    std::function<void(C_TOBRIK_CALCULATORDoc&, const QString& tempDir)> change;
+    QStringList expectedEntries;
+};
+
+const ChangeSourceCase ChangeSourceCases[] = {
+    {"TypedAssignment",
+     [](C_TOBRIK_CALCULATORDoc& doc, const QString&) { doc.CalculateLine(u"a=5"_s); },
+     {u"a = 5"_s, u"k = 1"_s}},
+    {"PanelDelete",
+     [](C_TOBRIK_CALCULATORDoc& doc, const QString&) { doc.VariablesPanel().DeleteByName(u"k"_s); },
+     {}},
+    {"FileNew", [](C_TOBRIK_CALCULATORDoc& doc, const QString&) { doc.OnNewDocument(); }, {}},
+    {"FileOpen",
+     [](C_TOBRIK_CALCULATORDoc& doc, const QString& tempDir) {
+         // A document saved with other variables than the open one.
+         const QString path = tempDir + u"/other.vyx"_s;
+         doc.VariablesPanel().DeleteByName(u"k"_s);
+         doc.CalculateLine(u"z=2*3"_s);
+         ASSERT_TRUE(doc.OnSaveDocument(path));
+         doc.VariablesPanel().DeleteByName(u"z"_s);
+         doc.CalculateLine(u"q=1"_s);
+         ASSERT_TRUE(doc.OnOpenDocument(path));
+     },
+     {u"z = 6"_s}},
+};
+
+class ChangeSourceTest : public VariablesTest,
+                         public ::testing::WithParamInterface<ChangeSourceCase> {};
+
+TEST_P(ChangeSourceTest, EveryListenerSeesTheNewEntries) {
+    ASSERT_TRUE(Add(u"k"_s, u"1"_s));
+    EntriesSeen panelSeen;
+    EntriesSeen toolbarSeen;
+    const auto panelWatch = Watch(panel(), panelSeen);
+    const auto toolbarWatch = Watch(panel(), toolbarSeen);
+    QTemporaryDir tempDir;
+    ASSERT_TRUE(tempDir.isValid());
+    GetParam().change(doc, tempDir.path());
+    EXPECT_GT(panelSeen.calls, 0);
+    EXPECT_GT(toolbarSeen.calls, 0);
+    EXPECT_EQ(panelSeen.last, GetParam().expectedEntries);
+    EXPECT_EQ(toolbarSeen.last, GetParam().expectedEntries);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, ChangeSourceTest, ::testing::ValuesIn(ChangeSourceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VariablesTest, AnEndedSubscriptionHearsNothingMore) {
+    EntriesSeen kept;
+    EntriesSeen ended;
+    const auto keptWatch = Watch(panel(), kept);
+    {
+        const auto endedWatch = Watch(panel(), ended);
+        Add(u"a"_s, u"1"_s);
+    }
+    const int endedCalls = ended.calls;
+    ASSERT_GT(endedCalls, 0);
+    Add(u"b"_s, u"2"_s);
+    EXPECT_EQ(ended.calls, endedCalls);
+    EXPECT_EQ(kept.last, QStringList({u"a = 1"_s, u"b = 2"_s}));
+
+    // A moved subscription carries the registration with it, and only once.
+    EntriesSeen moved;
+    auto first = Watch(panel(), moved);
+    C_VYXVariablesModel::Subscription second = std::move(first);
+    first.Cancel();
+    panel().SelectEntry(0);
+    EXPECT_EQ(moved.calls, 1);
+    second.Cancel();
+    panel().SelectEntry(1);
+    EXPECT_EQ(moved.calls, 1);
+}
+
+TEST_F(VariablesTest, AListenerMayEndAnotherWhileTheModelNotifies) {
+    std::optional<C_VYXVariablesModel::Subscription> later;
+    int laterCalls = 0;
+    const auto first = panel().AddChangeListener([&later] { later.reset(); });
+    later.emplace(panel().AddChangeListener([&laterCalls] { ++laterCalls; }));
+    panel().SetNameField(u"x"_s);
+    EXPECT_EQ(laterCalls, 0);
+    EXPECT_FALSE(later.has_value());
 }
 
 } // namespace

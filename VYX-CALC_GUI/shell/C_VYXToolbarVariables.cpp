@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// C_VYXToolbarVariables: the drop-down list of the variables and its two commands.
+#include "C_VYXToolbarVariables.h"
+
+#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCalcAreaModel.h"
+#include "C_VYXPanelOwner.h"
+#include "C_VYXResourceIds.h"
+#include "C_VYXStringTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFont>
+#include <QIcon>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString EntrySeparator = QStringLiteral(" = ");
+constexpr int ComboWidth = 100;
+
+} // namespace
+
+C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* parent)
+    : QToolBar(C_VYXStringTable::MenuText(C_VYXResourceIds::BarVariables), parent), m_owner(owner) {
+    setObjectName(QStringLiteral("toolbarVariables"));
+
+    m_pCombo = new QComboBox(this);
+    m_pCombo->setObjectName(QStringLiteral("comboVariables"));
+    m_pCombo->setEditable(false);
+    m_pCombo->setFixedWidth(ComboWidth);
+    m_pCombo->setMaxVisibleItems(6);
+    QFont font(QStringLiteral("Verdana"), 10, QFont::Light);
+    font.setStyleHint(QFont::SansSerif);
+    m_pCombo->setFont(font);
+    addWidget(m_pCombo);
+    addSeparator();
+
+    m_pUseAction =
+        MakeAction(C_VYXResourceIds::CmdUseSelectedVariable,
+                   QStringLiteral(":/icons/variable-use.svg"), "actionUseSelectedVariable");
+    m_pDeleteAction =
+        MakeAction(C_VYXResourceIds::CmdDeleteSelectedVariable,
+                   QStringLiteral(":/icons/variable-delete.svg"), "actionDeleteSelectedVariable");
+    connect(m_pUseAction, &QAction::triggered, this, &C_VYXToolbarVariables::UseSelected);
+    connect(m_pDeleteAction, &QAction::triggered, this, &C_VYXToolbarVariables::DeleteSelected);
+
+    m_modelSubscription = Model().AddChangeListener([this] { ShowEntries(); });
+    ShowEntries();
+}
+
+// The subscription ends itself; it is safe even when the document has already gone.
+C_VYXToolbarVariables::~C_VYXToolbarVariables() = default;
+
+C_VYXVariablesModel& C_VYXToolbarVariables::Model() const {
+    return m_owner.ActiveDocument().VariablesPanel();
+}
+
+QAction* C_VYXToolbarVariables::MakeAction(int commandId, const QString& iconPath,
+                                           const char* name) {
+    const QString toolTip = C_VYXStringTable::ToolTip(commandId);
+    // A missing icon leaves the action with its text, which the toolbar then shows.
+    QAction* action = addAction(QIcon(iconPath), toolTip);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(toolTip);
+    action->setStatusTip(C_VYXStringTable::StatusPrompt(commandId));
+    return action;
+}
+
+QString C_VYXToolbarVariables::SelectedName() const {
+    if (m_pCombo->currentIndex() < 0)
+        return QString();
+    const QString entry = m_pCombo->currentText();
+    const qsizetype separator = entry.indexOf(EntrySeparator);
+    return separator < 0 ? QString() : entry.left(separator);
+}
+
+void C_VYXToolbarVariables::UseSelected() {
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    m_owner.CalcArea().InsertText(name);
+    m_owner.FocusCalcArea();
+}
+
+void C_VYXToolbarVariables::DeleteSelected() {
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    Model().DeleteByName(name);
+}
+
+void C_VYXToolbarVariables::ShowEntries() {
+    const QStringList& entries = Model().ToolbarEntries();
+    const QSignalBlocker blocker(m_pCombo);
+    QStringList shown;
+    shown.reserve(m_pCombo->count());
+    for (int index = 0; index < m_pCombo->count(); ++index)
+        shown.append(m_pCombo->itemText(index));
+    if (shown != entries) {
+        const QString chosenName = SelectedName();
+        m_pCombo->clear();
+        m_pCombo->addItems(entries);
+        // Keep the same variable chosen (its value may have changed); else the first one.
+        int chosen = entries.isEmpty() ? -1 : 0;
+        for (int index = 0; index < entries.size() && !chosenName.isEmpty(); ++index) {
+            if (entries.at(index).startsWith(chosenName + EntrySeparator)) {
+                chosen = index;
+                break;
+            }
+        }
+        m_pCombo->setCurrentIndex(chosen);
+    }
+    const bool haveEntries = !entries.isEmpty();
+    m_pCombo->setEnabled(haveEntries);
+    m_pUseAction->setEnabled(haveEntries);
+    m_pDeleteAction->setEnabled(haveEntries);
+}
