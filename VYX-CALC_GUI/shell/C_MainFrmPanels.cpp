@@ -2,6 +2,7 @@
 // C_MainFrm: the tool panels: made with the window, refreshed when the document is replaced.
 #include "C_MainFrm.h"
 
+#include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCalcConvertView.h"
@@ -10,6 +11,8 @@
 #include "C_VYXCalcMathView.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXCalcTrigView.h"
+#include "C_VYXCalcVariablesView.h"
+#include "C_VYXToolbarVariables.h"
 
 #include <QToolBar>
 
@@ -20,6 +23,7 @@ void C_MainFrm::InstallPanels() {
     m_panels.Install(Panel::Latin, std::make_unique<C_VYXCalcLatinCharsView>(*this));
     m_panels.Install(Panel::Complex, std::make_unique<C_VYXCalcCMPLXView>(*this));
     m_panels.Install(Panel::Conversion, std::make_unique<C_VYXCalcConvertView>(*this));
+    m_panels.Install(Panel::Variables, std::make_unique<C_VYXCalcVariablesView>(*this));
     m_panels.Install(Panel::Trigonometry, std::make_unique<C_VYXCalcTrigView>(*this));
     m_panels.Install(Panel::Math, std::make_unique<C_VYXCalcMathView>(*this));
     m_panels.Install(Panel::Greek, std::make_unique<C_VYXCalcGreekCharsView>(*this));
@@ -38,7 +42,8 @@ void C_MainFrm::FocusCalcArea() {
 }
 
 QToolBar* C_MainFrm::MakeVariablesToolbar() {
-    auto* toolbar = new QToolBar(QStringLiteral("Variables Toolbar"), this);
-    toolbar->setObjectName(QStringLiteral("toolbarVariables"));
-    return toolbar;
+    // Changes of the variables from any side mark the document: the title follows them too.
+    m_variablesSubscription =
+        m_document->VariablesPanel().AddChangeListener([this] { UpdateTitle(); });
+    return new C_VYXToolbarVariables(*this, this);
 }

@@ -135,6 +135,8 @@ private slots:
         QCOMPARE(NameEdit()->text(), QStringLiteral("c"));
         QCOMPARE(ValueEdit()->text(), QStringLiteral("A+b"));
         QVERIFY(m_frame->Document().IsModified());
+        // The title shows it at once, although the calculation area did not change.
+        QVERIFY(m_frame->isWindowModified());
     }
 
     void badInputShowsOneErrorBox_data() {
