@@ -49,6 +49,8 @@ void C_MainFrm::ShowHelp() {
 void C_MainFrm::HelpWindowClosed() {
     show();
     activateWindow();
+    // Hiding the window let its focus go; the user goes on typing in the area.
+    FocusCalcArea();
     // The window is still inside its close handling: it goes once that is done.
     m_pHelpWindow.release()->deleteLater();
 }

@@ -2,6 +2,7 @@
 // Tests of the help window (guide text, scroll ranges, keys, wheel, hiding the main window)
 // and of the about box.
 #include "C_VYXAboutBox.h"
+#include "C_VYXCalcTextView.h"
 #include "C_VYXHelpWindow.h"
 #include "WidgetTestSupport.h"
 
@@ -315,6 +316,24 @@ private slots:
         // And the command works again afterwards.
         QVERIFY(OpenHelp() != nullptr);
         QVERIFY(!m_frame->isVisible());
+    }
+
+    void typingGoesOnInTheAreaAfterTheHelpCloses() {
+        C_VYXCalcTextView* area = &m_frame->TextView();
+        m_frame->activateWindow();
+        area->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTRY_VERIFY(area->hasFocus());
+
+        C_VYXHelpWindow* window = OpenHelp();
+        QVERIFY(window != nullptr);
+        // The guide is read before it is closed: the help window holds the focus meanwhile.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(window->close());
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTRY_VERIFY(area->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7*6"));
+        QCOMPARE(area->Model().Text(), QStringLiteral("7*6"));
     }
 
     void mainWindowGoingFirstTakesTheHelpWindowAlong() {
