@@ -97,6 +97,7 @@ private:
     void CreateToolbars();
     QToolBar* AddToolbar(int barId, const char* objectName);
     void FillFilesToolbar(QToolBar* bar);
+    void WrapDockedToolbars();
     void CreatePanelActions();
     void CreateToolbarsMenu(QMenu* viewMenu);
     void CreateDialogsMenu(QMenu* viewMenu);

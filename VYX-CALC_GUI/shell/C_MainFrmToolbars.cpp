@@ -10,8 +10,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -127,7 +130,7 @@ void C_MainFrm::CreateToolbars() {
         for (int command = kind.firstCommand; kind.firstCommand != 0 && command <= kind.lastCommand;
              ++command)
             bar->addAction(m_pInsertCommands->Action(command));
-        // Small buttons: at a third of the screen the three docked bars share one row.
+        // Small buttons, so the docked bars need few rows at a third of the screen.
         bar->setIconSize(QSize(20, 20));
         bar->setMovable(true);
         bar->setFloatable(true);
@@ -135,10 +138,27 @@ void C_MainFrm::CreateToolbars() {
         m_toolbars[i] = {kind.id, bar};
     }
     m_pInsertCommands->UpdateEnabling();
+    WrapDockedToolbars();
     for (int id : kFloatedAtStart) {
         QToolBar* bar = Toolbar(id);
         bar->hide();
         FloatAtRandomPoint(bar);
+    }
+}
+
+void C_MainFrm::WrapDockedToolbars() {
+    // Where the window is too narrow for the docked bars in one row, the next bar starts a new
+    // row, so no button hides behind an overflow arrow. A saved layout replaces this.
+    const int spacing = layout() != nullptr ? std::max(0, layout()->spacing()) : 0;
+    int rowWidth = 0;
+    for (int id : {BarFiles, BarDialogs, BarVariables}) {
+        QToolBar* bar = Toolbar(id);
+        const int barWidth = bar->sizeHint().width() + spacing;
+        if (rowWidth > 0 && rowWidth + barWidth > width()) {
+            insertToolBarBreak(bar);
+            rowWidth = 0;
+        }
+        rowWidth += barWidth;
     }
 }
 
