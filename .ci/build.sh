@@ -57,3 +57,16 @@ vyx_install_test_locale() {
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
     locale-gen >/dev/null
 }
+
+# vyx_install_commands COMMAND:PACKAGE...: installs the packages whose command is missing (the
+# benchmarks' and screenshots' own tools; the build and the tests never need them).
+vyx_install_commands() {
+    local missing=()
+    local pair
+    for pair in "$@"; do
+        command -v "${pair%%:*}" >/dev/null 2>&1 || missing+=("${pair#*:}")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+    fi
+}

@@ -9,13 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../.ci/build.sh"
 runs="${1:-15}"
 
 # The display server, the window probe and the peer are the benchmark's own needs.
-need=()
-command -v Xvfb >/dev/null || need+=(xvfb)
-command -v xdotool >/dev/null || need+=(xdotool)
-command -v speedcrunch >/dev/null || need+=(speedcrunch)
-if [ "${#need[@]}" -gt 0 ]; then
-    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
-fi
+vyx_install_commands Xvfb:xvfb xdotool:xdotool speedcrunch:speedcrunch
 vyx_install_missing
 vyx_build --target TobrikCalculator
 program="$VYX_BUILD_DIR/VYX-CALC_GUI/TobrikCalculator"

@@ -6,12 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../.ci/build.sh"
 
-need=()
-command -v Xvfb >/dev/null || need+=(xvfb)
-command -v openbox >/dev/null || need+=(openbox)
-if [ "${#need[@]}" -gt 0 ]; then
-    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
-fi
+vyx_install_commands Xvfb:xvfb openbox:openbox
 vyx_install_missing
 vyx_build --target take_screenshots
 
