@@ -176,7 +176,9 @@ bool C_VYXCalcAreaModel::HasCharacterBeforeCaretOnLine() const {
     const QChar before = m_text.at(m_selStart - 1);
     if (before == u'\n' || before == u'\r')
         return false;
-    return LineFromPosition(m_selStart - 1) == LineFromPosition(Caret());
+    // Same line when no break lies between them: only the selection is searched, never the
+    // text before it (this runs on every keystroke of a long session).
+    return !QStringView(m_text).mid(m_selStart, Caret() - m_selStart).contains(LineBreak);
 }
 
 void C_VYXCalcAreaModel::CalculateCaretLine() {

@@ -91,8 +91,13 @@ QAction* C_VYXInsertCommands::Action(int commandId) const {
 
 void C_VYXInsertCommands::UpdateEnabling() {
     const C_VYXCalcAreaModel& area = m_owner.CalcArea();
+    // Each rule is judged once, however many commands share it.
+    constexpr int kRuleCount = int(Rule::AreaNotEmpty) + 1;
+    std::array<bool, kRuleCount> enabled{};
+    for (int rule = 0; rule < kRuleCount; ++rule)
+        enabled[std::size_t(rule)] = IsEnabled(Rule(rule), area);
     for (std::size_t i = 0; i < kCommands.size(); ++i)
-        m_actions[i]->setEnabled(IsEnabled(kCommands[i].rule, area));
+        m_actions[i]->setEnabled(enabled[std::size_t(kCommands[i].rule)]);
 }
 
 void C_VYXInsertCommands::Run(const Command& command) {

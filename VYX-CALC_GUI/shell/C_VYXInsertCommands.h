@@ -24,6 +24,7 @@ public:
         CharacterBeforeCaret,
         /// Something is selected or the caret is not at the very start.
         SomethingToDelete,
+        /// Keep last: UpdateEnabling counts the rules by it.
         AreaNotEmpty,
     };
     enum class Effect { Insert, Enter, EnterApproximate, DeleteChar, Clear };
