@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <thread>
 #endif
 
@@ -170,7 +171,15 @@ public:
         }
         return true;
     }
+    /// Types once the editor has put the terminal into its raw mode: libedit may show the
+    /// prompt a moment before, and a Ctrl+D typed in that moment is the line discipline's
+    /// end-of-file character, not the editor's key.
     void Type(const std::string& keys) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        termios mode{};
+        while (tcgetattr(m_slave, &mode) == 0 && (mode.c_lflag & ICANON) != 0 &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         ASSERT_EQ(write(m_master, keys.data(), keys.size()), ssize_t(keys.size()));
     }
     const std::string& Output() const { return m_output; }
@@ -207,10 +216,13 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
 
     std::vector<std::string> lines;
     std::vector<std::string> recalled;
+    std::promise<void> ended;
+    std::future<void> sessionEnded = ended.get_future();
     std::thread session([&] {
         EditLineReader reader("calc> ", in, out, err);
         lines = ReadAll(reader);
         recalled = reader.RecalledLines();
+        ended.set_value();
     });
 
     const std::string prompt = "calc> ";
@@ -227,13 +239,16 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
         terminal.Type("12\x01-\x05*3\r"); // Ctrl+A to the start, Ctrl+E to the end
         ok = terminal.WaitFor(prompt, 4);
     }
-    if (ok)
+    if (ok) {
         terminal.Type("\x04"); // Ctrl+D on an empty line ends the session
-    else
+        ok = sessionEnded.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    }
+    // A session that is still reading sees its input end; the test fails instead of hanging.
+    if (!ok)
         terminal.HangUp();
     session.join();
 
-    EXPECT_TRUE(ok) << "the prompt did not come back; the terminal showed:\n" << terminal.Output();
+    EXPECT_TRUE(ok) << "the prompt did not come back or Ctrl+D did not end the session; the terminal showed:\n" << terminal.Output();
     EXPECT_EQ(lines, (std::vector<std::string>{"1+2", "1+2", "-12*3"}));
     // The same line twice in a row is kept once.
     EXPECT_EQ(recalled, (std::vector<std::string>{"1+2", "-12*3"}));
