@@ -11,100 +11,66 @@
 
 namespace {
 
-TEST(FileStore, SaveThenLoadGivesTheSameBytes) {
+TEST(FileStore, SaveThenLoadGivesTheSameBytesUpToTheSizeLimit) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("work.vyx"));
-    QByteArray bytes("\x00\xff\xfe\xff\x01", 5);
+    const QByteArray bytes("\x00\xff\xfe\xff\x01\x02\x03\x04\x05\x06\x07", 11);
     QString error;
     ASSERT_TRUE(C_VYXFileStore::Save(path, bytes, &error)) << error.toStdString();
     QByteArray loaded;
-    ASSERT_TRUE(C_VYXFileStore::Load(path, &loaded, &error)) << error.toStdString();
+    ASSERT_TRUE(C_VYXFileStore::Load(path, &loaded, &error, 11)) << error.toStdString();
     EXPECT_EQ(loaded, bytes);
+    EXPECT_FALSE(C_VYXFileStore::Load(path, &loaded, &error, 10));
+    EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
 }
 
-TEST(FileStore, FailedSaveLeavesTheOldFileIntact) {
+TEST(FileStore, FailuresGiveAMessageAndLeaveFilesAndBuffersAlone) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("missing-dir/work.vyx"));
     QString error;
-    EXPECT_FALSE(C_VYXFileStore::Save(path, QByteArray("x"), &error));
+    EXPECT_FALSE(
+        C_VYXFileStore::Save(dir.filePath(QStringLiteral("no-dir/work.vyx")), "x", &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Cannot save"))) << error.toStdString();
 
     const QString existing = dir.filePath(QStringLiteral("old.vyx"));
     ASSERT_TRUE(C_VYXFileStore::Save(existing, QByteArray("old"), nullptr));
     // A directory in the way of the target makes the commit fail.
-    const QString blocked = dir.filePath(QStringLiteral("blocked"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("blocked")));
-    EXPECT_FALSE(C_VYXFileStore::Save(blocked, QByteArray("new"), &error));
-    QByteArray old;
-    ASSERT_TRUE(C_VYXFileStore::Load(existing, &old, nullptr));
-    EXPECT_EQ(old, QByteArray("old"));
-}
-
-TEST(FileStore, MissingFileGivesAMessage) {
+    EXPECT_FALSE(C_VYXFileStore::Save(dir.filePath(QStringLiteral("blocked")), "new", &error));
     QByteArray bytes("untouched");
-    QString error;
+    ASSERT_TRUE(C_VYXFileStore::Load(existing, &bytes, nullptr));
+    EXPECT_EQ(bytes, QByteArray("old"));
+
+    bytes = "untouched";
     EXPECT_FALSE(C_VYXFileStore::Load(QStringLiteral("/nonexistent/none.vyx"), &bytes, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open /nonexistent/none.vyx")))
         << error.toStdString();
     EXPECT_EQ(bytes, QByteArray("untouched"));
 }
 
-TEST(FileStore, FileBeyondTheLimitIsRefused) {
+TEST(Profile, RecentFilesKeepTheFourNewestWithoutDuplicatesAndStateSurvives) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("big.vyx"));
-    ASSERT_TRUE(C_VYXFileStore::Save(path, QByteArray(11, 'x'), nullptr));
-    QByteArray bytes;
-    QString error;
-    EXPECT_FALSE(C_VYXFileStore::Load(path, &bytes, &error, 10));
-    EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
-    EXPECT_TRUE(C_VYXFileStore::Load(path, &bytes, &error, 11));
-}
-
-class ProfileTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString IniPath() const { return m_dir.filePath(QStringLiteral("profile.ini")); }
-
-    QTemporaryDir m_dir;
-};
-
-TEST_F(ProfileTest, RecentFilesKeepTheFourNewestWithoutDuplicates) {
-    C_VYXProfile profile(IniPath());
-    EXPECT_TRUE(profile.RecentFiles().isEmpty());
-    for (const char* name : {"a.vyx", "b.vyx", "c.vyx", "d.vyx", "e.vyx"}) {
-        profile.AddRecentFile(QString::fromLatin1(name));
-    }
-    EXPECT_EQ(profile.RecentFiles(),
-              (QStringList{QStringLiteral("e.vyx"), QStringLiteral("d.vyx"),
-                           QStringLiteral("c.vyx"), QStringLiteral("b.vyx")}));
-    profile.AddRecentFile(QStringLiteral("c.vyx"));
-    EXPECT_EQ(profile.RecentFiles(),
-              (QStringList{QStringLiteral("c.vyx"), QStringLiteral("e.vyx"),
-                           QStringLiteral("d.vyx"), QStringLiteral("b.vyx")}));
-    profile.RemoveRecentFile(QStringLiteral("e.vyx"));
-    profile.AddRecentFile(QString());
-    EXPECT_EQ(profile.RecentFiles(), (QStringList{QStringLiteral("c.vyx"), QStringLiteral("d.vyx"),
-                                                  QStringLiteral("b.vyx")}));
-}
-
-TEST_F(ProfileTest, StateSurvivesANewProfileObject) {
+    const QString ini = dir.filePath(QStringLiteral("profile.ini"));
     const QByteArray layout("\x01\x02\x00\x03", 4);
     {
-        C_VYXProfile profile(IniPath());
-        EXPECT_TRUE(profile.BarState().isEmpty()); // no saved layout yet
+        C_VYXProfile profile(ini);
+        EXPECT_TRUE(profile.RecentFiles().isEmpty());
+        EXPECT_TRUE(profile.BarState().isEmpty());
+        for (const char* name : {"a", "b", "c", "d", "/home/u/π"})
+            profile.AddRecentFile(QString::fromUtf8(name));
+        EXPECT_EQ(profile.RecentFiles(), QString::fromUtf8("/home/u/π d c b").split(u' '));
+        profile.AddRecentFile(QStringLiteral("c"));
+        EXPECT_EQ(profile.RecentFiles(), QString::fromUtf8("c /home/u/π d b").split(u' '));
+        profile.RemoveRecentFile(QStringLiteral("d"));
+        profile.AddRecentFile(QString());
         profile.SetBarState(layout);
-        profile.AddRecentFile(QStringLiteral("/home/u/π.vyx"));
         profile.Sync();
     }
-    C_VYXProfile again(IniPath());
+    C_VYXProfile again(ini);
     EXPECT_EQ(again.BarState(), layout);
-    EXPECT_EQ(again.RecentFiles(), QStringList{QStringLiteral("/home/u/π.vyx")});
-    QFile ini(IniPath());
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(ini.readAll().contains("[MAINFRMBARSTATE]"));
+    EXPECT_EQ(again.RecentFiles(), QString::fromUtf8("c /home/u/π b").split(u' '));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("[MAINFRMBARSTATE]"));
 }
 
 } // namespace

@@ -18,50 +18,29 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <ostream>
 #include <string>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// ---- doubles ----
-
-struct DoubleCase {
-    const char* name;
-    double value;
-    const char* text;
-};
-
-void PrintTo(const DoubleCase& c, std::ostream* out) {
-    *out << c.name;
+TEST(JsonWriter, DoubleIsTheShortestTextThatLooksLikeADouble) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    // clang-format off
+    const std::pair<double, const char*> cases[] = {
+        {1.0, "1.0"}, {-0.0, "-0.0"}, {0.1, "0.1"}, {0.1 + 0.2, "0.30000000000000004"},
+        {1e300, "1e+300"}, {123456789012.0, "123456789012.0"}, {5e-324, "5e-324"},
+        {std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
+        {std::numeric_limits<double>::quiet_NaN(), "\"NaN\""}, {kInf, "\"Infinity\""},
+        {-kInf, "\"-Infinity\""}};
+    // clang-format on
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(JsonWriter::DoubleText(value), text);
 }
 
-class JsonDouble : public testing::TestWithParam<DoubleCase> {};
-
-TEST_P(JsonDouble, ShortestTextThatLooksLikeADouble) {
-    EXPECT_EQ(JsonWriter::DoubleText(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Vyxcalc, JsonDouble,
-    testing::Values(
-        DoubleCase{"One", 1.0, "1.0"}, DoubleCase{"NegativeZeroKeepsItsSign", -0.0, "-0.0"},
-        DoubleCase{"ConverterDefault", 1.0, "1.0"}, DoubleCase{"Tenth", 0.1, "0.1"},
-        DoubleCase{"SumShowsItsLastDigit", 0.1 + 0.2, "0.30000000000000004"},
-        DoubleCase{"LargeWithExponent", 1e300, "1e+300"},
-        DoubleCase{"LargeInteger", 123456789012.0, "123456789012.0"},
-        DoubleCase{"SmallestSubnormal", 5e-324, "5e-324"},
-        DoubleCase{"Largest", std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
-        DoubleCase{"NotANumberAsString", std::numeric_limits<double>::quiet_NaN(), "\"NaN\""},
-        DoubleCase{"InfinityAsString", std::numeric_limits<double>::infinity(), "\"Infinity\""},
-        DoubleCase{"MinusInfinityAsString", -std::numeric_limits<double>::infinity(),
-                   "\"-Infinity\""}));
-
-TEST(JsonDoubleRoundTrip, RandomBitPatternsReadBackExactly) {
+TEST(JsonWriter, DoublesOfRandomBitPatternsReadBackExactly) {
     QRandomGenerator random(20240611);
-    int checked = 0;
-    while (checked < 20000) {
+    for (int checked = 0; checked < 20000;) {
         const double value = std::bit_cast<double>(random.generate64());
         if (!std::isfinite(value))
             continue;
@@ -73,43 +52,24 @@ TEST(JsonDoubleRoundTrip, RandomBitPatternsReadBackExactly) {
     }
 }
 
-// ---- strings ----
-
-struct StringCase {
-    const char* name;
-    QString value;
-    const char* json;
-};
-
-void PrintTo(const StringCase& c, std::ostream* out) {
-    *out << c.name;
+TEST(JsonWriter, StringsAreEscapedAndEncodedAsUtf8) {
+    // clang-format off
+    const std::pair<QString, const char*> cases[] = {
+        {QString(), "\"\""}, {u"a\"b\\c"_s, "\"a\\\"b\\\\c\""},
+        {u"1\r\n2\t"_s, "\"1\\r\\n2\\t\""},
+        {QString(QChar(0x01)) + u"\u001f"_s, "\"\\u0001\\u001f\""},
+        {QString(QChar(0)), "\"\\u0000\""},
+        {u"\u2248"_s, "\"\xe2\x89\x88\""}, {u"\u00b2\u00e9"_s, "\"\xc2\xb2\xc3\xa9\""},
+        {u"\U0001D70B"_s, "\"\xf0\x9d\x9c\x8b\""}, // a surrogate pair is one character
+        {QString(QChar(0xD835)) + u"x"_s, "\"\\ud835x\""}, // lone surrogates are escaped
+        {QString(QChar(0xDC00)), "\"\\udc00\""},
+        {u"//\u007f"_s, "\"//\x7f\""}};
+    // clang-format on
+    for (const auto& [value, json] : cases)
+        EXPECT_EQ(JsonWriter::QuoteString(value), json) << json;
 }
 
-class JsonString : public testing::TestWithParam<StringCase> {};
-
-TEST_P(JsonString, EscapedAndEncoded) {
-    EXPECT_EQ(JsonWriter::QuoteString(GetParam().value), GetParam().json);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Vyxcalc, JsonString,
-    testing::Values(
-        StringCase{"Empty", QString(), "\"\""},
-        StringCase{"QuoteAndBackslash", u"a\"b\\c"_s, "\"a\\\"b\\\\c\""},
-        StringCase{"LineBreaksOfTheArea", u"1\r\n2\t"_s, "\"1\\r\\n2\\t\""},
-        StringCase{"OtherControlCharacter", QString(QChar(0x01)) + u"\u001f"_s,
-                   "\"\\u0001\\u001f\""},
-        StringCase{"NulCharacter", QString(QChar(0)), "\"\\u0000\""},
-        StringCase{"ApproximationSignAsUtf8", u"\u2248"_s, "\"\xe2\x89\x88\""},
-        StringCase{"LatinOneAsUtf8", u"\u00b2\u00e9"_s, "\"\xc2\xb2\xc3\xa9\""},
-        StringCase{"SurrogatePairAsOneCharacter", u"\U0001D70B"_s, "\"\xf0\x9d\x9c\x8b\""},
-        StringCase{"LoneHighSurrogateEscaped", QString(QChar(0xD835)) + u"x"_s, "\"\\ud835x\""},
-        StringCase{"LoneLowSurrogateEscaped", QString(QChar(0xDC00)), "\"\\udc00\""},
-        StringCase{"SlashAndDeleteUnchanged", u"//\u007f"_s, "\"//\x7f\""}));
-
-// ---- the writer's layout ----
-
-TEST(JsonWriterLayout, OuterMembersOnTheirOwnLinesNestedInline) {
+TEST(JsonWriter, OuterMembersOnTheirOwnLinesNestedInline) {
     JsonWriter json;
     json.BeginObject();
     json.Key(u"a"_s);
@@ -131,54 +91,17 @@ TEST(JsonWriterLayout, OuterMembersOnTheirOwnLinesNestedInline) {
     json.EndObject();
     EXPECT_EQ(json.Text(), "{\n  \"a\": -3,\n  \"b\": {\"c\": [true, false], \"d\": []},\n"
                            "  \"e\": {}\n}");
+    JsonWriter empty;
+    empty.BeginObject();
+    empty.EndObject();
+    EXPECT_EQ(empty.Text(), "{}");
 }
-
-TEST(JsonWriterLayout, EmptyOuterObject) {
-    JsonWriter json;
-    json.BeginObject();
-    json.EndObject();
-    EXPECT_EQ(json.Text(), "{}");
-}
-
-// ---- the document ----
 
 QJsonObject Parse(const std::string& text) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << text;
-    EXPECT_TRUE(document.isObject());
     return document.object();
-}
-
-TEST(DocumentJson, NewDocumentHasExactlyTheKeysAndDefaults) {
-    C_VYXSettings settings;
-    const QJsonObject dump = Parse(DocumentToJson(settings, 0, false));
-    const QStringList keys{u"text"_s,      u"selStart"_s,     u"selEnd"_s,       u"fontSize"_s,
-                           u"showReal"_s,  u"showRational"_s, u"decimals"_s,     u"angleUnit"_s,
-                           u"argument"_s,  u"latinCaps"_s,    u"greekCaps"_s,    u"variables"_s,
-                           u"converter"_s, u"triangle"_s,     u"calculations"_s, u"placement"_s};
-    QStringList sortedKeys = keys;
-    sortedKeys.sort();
-    EXPECT_EQ(dump.keys(), sortedKeys);
-    EXPECT_EQ(dump[u"text"_s], u""_s);
-    EXPECT_EQ(dump[u"fontSize"_s], 12);
-    EXPECT_EQ(dump[u"showReal"_s], 1);
-    EXPECT_EQ(dump[u"showRational"_s], 1);
-    EXPECT_EQ(dump[u"decimals"_s], 6);
-    EXPECT_EQ(dump[u"angleUnit"_s], 102);
-    EXPECT_EQ(dump[u"argument"_s], 0);
-    EXPECT_EQ(dump[u"latinCaps"_s], 1);
-    EXPECT_EQ(dump[u"greekCaps"_s], 0);
-    EXPECT_EQ(dump[u"variables"_s], QJsonObject());
-    EXPECT_EQ(dump[u"placement"_s], false);
-    const QJsonObject converter = dump[u"converter"_s].toObject();
-    EXPECT_EQ(converter.keys(), (QStringList{u"category"_s, u"fromUnit"_s, u"lastResult"_s,
-                                             u"saved"_s, u"toUnit"_s, u"value"_s}));
-    EXPECT_EQ(converter[u"value"_s], 1.0);
-    EXPECT_EQ(converter[u"toUnit"_s], 1);
-    const QJsonObject triangle = dump[u"triangle"_s].toObject();
-    EXPECT_EQ(triangle[u"values"_s].toArray().size(), 14);
-    EXPECT_EQ(triangle[u"secondSolution"_s], 0);
 }
 
 /// A text control as the area provides it: the live text wins over the record's.
@@ -189,7 +112,8 @@ public:
     qint32 LiveSelectionEnd() const override { return 4; }
 };
 
-TEST(DocumentJson, EveryRecordFieldIsWritten) {
+// The defaults of a new document are checked through the program in check_vyxcalc_document.
+TEST(DocumentJson, EveryRecordFieldIsWrittenUnderItsKey) {
     C_VYXSettings settings;
     settings.Var().definitions.insert(u"r"_s, u"1/3"_s);
     settings.Var().values.insert(u"r"_s, u"1/3"_s);
@@ -216,30 +140,22 @@ TEST(DocumentJson, EveryRecordFieldIsWritten) {
     settings.BasicButtons().m_nDecimals = 9;
 
     QJsonObject dump = Parse(DocumentToJson(settings, 42, true));
-    EXPECT_EQ(dump[u"text"_s], u"stored"_s);
-    EXPECT_EQ(dump[u"selStart"_s], 1);
-    EXPECT_EQ(dump[u"selEnd"_s], 6);
-    EXPECT_EQ(dump[u"fontSize"_s], 16);
-    EXPECT_EQ(dump[u"showReal"_s], 0);
-    EXPECT_EQ(dump[u"decimals"_s], 9);
-    EXPECT_EQ(dump[u"angleUnit"_s], 214);
-    EXPECT_EQ(dump[u"argument"_s], 1);
-    EXPECT_EQ(dump[u"latinCaps"_s], 0);
-    EXPECT_EQ(dump[u"greekCaps"_s], 7);
-    EXPECT_EQ(dump[u"calculations"_s], 42);
-    EXPECT_EQ(dump[u"placement"_s], true);
-    const QJsonObject variables = dump[u"variables"_s].toObject();
-    EXPECT_EQ(variables.size(), 2);
-    EXPECT_EQ(variables[u"r"_s][u"definition"_s], u"1/3"_s);
-    EXPECT_EQ(variables[u"\u03b1"_s][u"definition"_s], u"r*2"_s);
-    EXPECT_EQ(variables[u"\u03b1"_s][u"value"_s], u"2/3"_s);
-    const QJsonObject convert = dump[u"converter"_s].toObject();
-    EXPECT_EQ(convert[u"saved"_s].toArray(), QJsonArray({u"1 m = 100 cm"_s, u"\"x\""_s}));
-    EXPECT_EQ(convert[u"value"_s].toDouble(), 0.1);
-    EXPECT_EQ(convert[u"lastResult"_s], u"3.28084"_s);
-    EXPECT_EQ(convert[u"category"_s], 4);
-    EXPECT_EQ(convert[u"fromUnit"_s], 2);
-    EXPECT_EQ(convert[u"toUnit"_s], 3);
+    // clang-format off
+    const QJsonObject variables{
+        {u"r"_s, QJsonObject{{u"definition"_s, u"1/3"_s}, {u"value"_s, u"1/3"_s}}},
+        {u"\u03b1"_s, QJsonObject{{u"definition"_s, u"r*2"_s}, {u"value"_s, u"2/3"_s}}}};
+    const QJsonObject convert{{u"saved"_s, QJsonArray{u"1 m = 100 cm"_s, u"\"x\""_s}},
+        {u"value"_s, 0.1}, {u"lastResult"_s, u"3.28084"_s}, {u"category"_s, 4}, {u"fromUnit"_s, 2},
+        {u"toUnit"_s, 3}};
+    const std::pair<QString, QJsonValue> expected[] = {
+        {u"text"_s, u"stored"_s}, {u"selStart"_s, 1}, {u"selEnd"_s, 6}, {u"fontSize"_s, 16},
+        {u"showReal"_s, 0}, {u"showRational"_s, 1}, {u"decimals"_s, 9}, {u"angleUnit"_s, 214},
+        {u"argument"_s, 1}, {u"latinCaps"_s, 0}, {u"greekCaps"_s, 7}, {u"calculations"_s, 42},
+        {u"placement"_s, true}, {u"variables"_s, variables}, {u"converter"_s, convert}};
+    // clang-format on
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(dump[key], value) << key.toStdString();
+    EXPECT_EQ(dump.size(), qsizetype(std::size(expected)) + 1); // and the triangle, below
 
     FakeAreaControl live;
     area.m_pEdit = &live;
@@ -251,20 +167,16 @@ TEST(DocumentJson, EveryRecordFieldIsWritten) {
 
 TEST(DocumentJson, TriangleValuesInOrderWithTheSecondSolutionFlag) {
     C_VYXSettings settings;
-    C_VYXTriangleSolver& solver = settings.Trig().m_solver;
     QByteArray bytes;
     {
         // The record's values only come from solving or loading; loading is the direct way.
         C_VYXArchive store = C_VYXArchive::ForStoring(&bytes);
-        for (int i = 0; i < C_VYXTriangleSolver::ValueCount; ++i) {
-            double value = i == 0 ? 1.0 / 3.0 : i * 1.5;
-            store.Exchange(value);
-        }
-        qint32 second = 1;
-        store.Exchange(second);
+        for (int i = 0; i < C_VYXTriangleSolver::ValueCount; ++i)
+            store.WriteDouble(i == 0 ? 1.0 / 3.0 : i * 1.5);
+        store.WriteInt(1);
     }
     C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
-    solver.Serialize(load);
+    settings.Trig().m_solver.Serialize(load);
 
     const QJsonObject triangle =
         Parse(DocumentToJson(settings, 0, false))[u"triangle"_s].toObject();
@@ -274,6 +186,7 @@ TEST(DocumentJson, TriangleValuesInOrderWithTheSecondSolutionFlag) {
     for (int i = 1; i < values.size(); ++i)
         EXPECT_EQ(values[i].toDouble(), i * 1.5) << i;
     EXPECT_EQ(triangle[u"secondSolution"_s], 1);
+    EXPECT_EQ(triangle.size(), 2);
 }
 
 } // namespace

@@ -24,10 +24,6 @@ struct ReplayInput {
     fs::path file;
 };
 
-void PrintTo(const ReplayInput& input, std::ostream* out) {
-    *out << input.file.string();
-}
-
 void AddFiles(Target target, const fs::path& directory, std::vector<ReplayInput>& inputs) {
     std::error_code error;
     std::vector<fs::path> files;
@@ -63,8 +59,7 @@ class DocumentFuzzReplay : public testing::TestWithParam<ReplayInput> {};
 
 TEST_P(DocumentFuzzReplay, RunsThroughKeepingTheDocumentsPromises) {
     std::ifstream in(GetParam().file, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
     // A broken promise aborts the run, as it does under the fuzzer.
     if (GetParam().target == Target::DocumentLoad)
         DocumentFuzzing::LoadDocument(bytes.data(), bytes.size());
