@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace expression_tests;
@@ -28,45 +29,26 @@ struct ScriptedQuestions {
     }
 };
 
-TEST(FacadeTest, NewCalculatorHasItsDefaults) {
-    const VYXCalculator calculator;
+TEST(FacadeTest, DefaultsFlagsAndAngleKeys) {
+    VYXCalculator calculator;
     EXPECT_EQ(calculator.GetAngle(), "RAD");
     EXPECT_EQ(calculator.GetDecimals(), 6);
     EXPECT_TRUE(calculator.GetApproxOnOff());
     EXPECT_FALSE(calculator.GetArgOnOff());
-}
-
-TEST(FacadeTest, FlagsTakeAnyNonZeroAsTrue) {
-    VYXCalculator calculator;
     calculator.SetApproxOnOff(0);
-    calculator.SetArgOnOff(-7);
+    calculator.SetArgOnOff(-7); // any non-zero is true
     EXPECT_FALSE(calculator.GetApproxOnOff());
     EXPECT_TRUE(calculator.GetArgOnOff());
+    // Only the angle keys are accepted; anything else leaves the unit as it was.
+    const std::pair<std::string, std::string> keys[] = {{"ANGLE_RAD", "RAD"}, {"ANGLE_DEG", "DEG"},
+                                                        {"ANGLE_GRA", "GRA"}, {"DEG", "GRA"},
+                                                        {"angle_deg", "GRA"}, {"", "GRA"}};
+    for (const auto& [key, unit] : keys) {
+        calculator.SetAngle("ANGLE_GRA");
+        calculator.SetAngle(key);
+        EXPECT_EQ(calculator.GetAngle(), unit) << key;
+    }
 }
-
-struct AngleCase {
-    const char* name;
-    std::string key;
-    std::string unit;
-};
-
-class SetAngleTest : public testing::TestWithParam<AngleCase> {};
-
-TEST_P(SetAngleTest, AcceptsOnlyTheAngleKeys) {
-    VYXCalculator calculator;
-    calculator.SetAngle("ANGLE_GRA");
-    calculator.SetAngle(GetParam().key);
-    EXPECT_EQ(calculator.GetAngle(), GetParam().unit);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Keys, SetAngleTest, testing::Values(
-    AngleCase{"Radians", "ANGLE_RAD", "RAD"}, AngleCase{"Degrees", "ANGLE_DEG", "DEG"},
-    AngleCase{"Gradians", "ANGLE_GRA", "GRA"}, AngleCase{"BareUnitIgnored", "DEG", "GRA"},
-    AngleCase{"LowerCaseIgnored", "angle_deg", "GRA"},
-    AngleCase{"EmptyIgnored", "", "GRA"}),
-    [](const testing::TestParamInfo<AngleCase>& info) { return info.param.name; });
-// clang-format on
 
 TEST(FacadeTest, AngleUnitReachesTheFunctionsButNotPowers) {
     VYXCalculator calculator;
@@ -76,28 +58,21 @@ TEST(FacadeTest, AngleUnitReachesTheFunctionsButNotPowers) {
     EXPECT_EQ(Evaluate(calculator, "3~8"), Evaluate("3~8"));
 }
 
-TEST(FacadeTest, MessageIsReadOnce) {
+TEST(FacadeTest, MessageIsReadOnceAndOutlivesALaterSuccess) {
     VYXCalculator calculator;
     EXPECT_EQ(calculator.ParseString("*5"), nullptr);
     EXPECT_EQ(calculator.GetExceptionMessage(), "ERROR!! AN EXPRESSION CANNOT START WITH *..");
     EXPECT_EQ(calculator.GetExceptionMessage(), "");
-}
-
-TEST(FacadeTest, SuccessLeavesTheLastMessageUntilRead) {
-    VYXCalculator calculator;
     EXPECT_EQ(calculator.ParseString("5+"), nullptr);
     delete calculator.ParseString("1+1");
     EXPECT_EQ(calculator.GetExceptionMessage(), "SYNTAX ERROR!!");
 }
 
-TEST(FacadeTest, EngineStaysUsableAfterAnError) {
+TEST(FacadeTest, EngineStaysUsableAfterAnErrorAndReadsADecimalComma) {
     VYXCalculator calculator;
     EXPECT_EQ(Evaluate(calculator, "SIN").kind, '-');
     EXPECT_EQ(Evaluate(calculator, "1/0").kind, '-');
     EXPECT_EQ(Evaluate(calculator, "2+2"), (Outcome{"4", 'R'}));
-}
-
-TEST(FacadeTest, DecimalCommaIsADecimalPoint) {
     EXPECT_EQ(Evaluate("1,5*2"), Evaluate("1.5*2"));
     EXPECT_EQ(Evaluate("1,25+0,5"), (Outcome{"1.75", 'U'}));
 }
@@ -113,94 +88,58 @@ TEST(FacadeTest, PrecisionFollowsTheDecimalsAtTheTimeOfTheCall) {
     EXPECT_EQ(VYXNumUni(*static_cast<VYXNumUni*>(second.get())).GetRealValue(), 2.0 / 3.0);
 }
 
-struct RefusedNameCase {
-    const char* name;
-    std::string variable;
-};
-
-class RefusedVariableNameTest : public testing::TestWithParam<RefusedNameCase> {};
-
-TEST_P(RefusedVariableNameTest, ThrowsAndStoresNothing) {
+TEST(VariableTest, RefusedNamesAndFailingValuesStoreNothing) {
     VYXCalculator calculator;
-    try {
-        calculator.SetVariable(GetParam().variable, "1");
-        FAIL() << "accepted " << GetParam().variable;
-    } catch (const VYXExceptionFunction& e) {
-        EXPECT_EQ(e.GetMessage(),
-                  "ERROR!! THE VARIABLE NAME: " + GetParam().variable + " IS NOT ALLOWED!!");
+    for (const std::string name : {"ABSX", "XLN", "SINX", "A^B", "P%", "E", "PI", "I", "J"}) {
+        try {
+            calculator.SetVariable(name, "1");
+            ADD_FAILURE() << "accepted " << name;
+        } catch (const VYXExceptionFunction& e) {
+            EXPECT_EQ(e.GetMessage(), "ERROR!! THE VARIABLE NAME: " + name + " IS NOT ALLOWED!!");
+        }
     }
-    EXPECT_TRUE(calculator.GetDefinedVars().empty());
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Names, RefusedVariableNameTest, testing::Values(
-    RefusedNameCase{"ContainsAbs", "ABSX"}, RefusedNameCase{"ContainsLn", "XLN"},
-    RefusedNameCase{"ContainsSin", "SINX"}, RefusedNameCase{"ContainsPower", "A^B"},
-    RefusedNameCase{"ContainsPercent", "P%"}, RefusedNameCase{"Euler", "E"},
-    RefusedNameCase{"Pi", "PI"}, RefusedNameCase{"UnitI", "I"}, RefusedNameCase{"UnitJ", "J"}),
-    [](const testing::TestParamInfo<RefusedNameCase>& info) { return info.param.name; });
-// clang-format on
-
-TEST(VariableTest, FailingValueExpressionPropagatesAndStoresNothing) {
-    VYXCalculator calculator;
     EXPECT_THROW(calculator.SetVariable("A", "1/0"), VYXExceptionNumberFormat);
     EXPECT_THROW(calculator.SetVariable("A", "SIN"), VYXExceptionFunction);
     EXPECT_TRUE(calculator.GetDefinedVars().empty());
     EXPECT_EQ(calculator.GetExceptionMessage(), "");
 }
 
-TEST(VariableTest, DefinedVariablesAreUsedInExpressions) {
+TEST(VariableTest, UsedInExpressionsAndListedInNameOrderWithTheDecimals) {
     VYXCalculator calculator;
     calculator.SetVariable("RADIUS", "1/2");
     EXPECT_EQ(Evaluate(calculator, "RADIUS*4"), (Outcome{"2", 'R'}));
     EXPECT_EQ(Evaluate(calculator, "2(RADIUS)"), (Outcome{"1", 'R'}));
+    VYXCalculator listed;
+    listed.SetVariable("B", "2/3");
+    listed.SetVariable("A", "0.123456789");
+    listed.SetVariable("a", "1");
+    listed.SetDecimals(3);
+    EXPECT_EQ(listed.GetDefinedVars(), (std::vector<std::string>{"A=0.123", "B=2/3", "a=1"}));
+    listed.SetDecimals(8);
+    EXPECT_EQ(listed.GetDefinedVars()[0], "A=0.12345679");
 }
 
-TEST(VariableTest, ListedInAscendingNameOrderWithTheDecimals) {
-    VYXCalculator calculator;
-    calculator.SetVariable("B", "2/3");
-    calculator.SetVariable("A", "0.123456789");
-    calculator.SetVariable("a", "1");
-    calculator.SetDecimals(3);
-    EXPECT_EQ(calculator.GetDefinedVars(), (std::vector<std::string>{"A=0.123", "B=2/3", "a=1"}));
-    calculator.SetDecimals(8);
-    EXPECT_EQ(calculator.GetDefinedVars()[0], "A=0.12345679");
-}
-
-TEST(VariableTest, OverwriteAsksAndYesReplaces) {
-    ScriptedQuestions questions{{true}};
+TEST(VariableTest, OverwriteAsksTheHandlerIfAny) {
+    ScriptedQuestions questions{{true, false}, {}};
     VYXCalculator calculator(questions.Handler());
     calculator.SetVariable("X", "1");
     EXPECT_TRUE(questions.asked.empty());
-    calculator.SetVariable("X", "2");
+    calculator.SetVariable("X", "2"); // yes
     EXPECT_EQ(questions.asked, (std::vector<std::string>{
                                    "INFO!!|The variable: X is already defined!!\nOverwrite?"}));
     EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"2", 'R'}));
-}
+    calculator.SetVariable("X", "SIN"); // no: not even evaluated
+    EXPECT_EQ(questions.asked.size(), 2u);
+    EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"2", 'R'}));
 
-TEST(VariableTest, OverwriteAnsweredNoKeepsTheValue) {
-    ScriptedQuestions questions{{false}};
-    VYXCalculator calculator(questions.Handler());
-    calculator.SetVariable("X", "1");
-    calculator.SetVariable("X", "SIN");
-    EXPECT_EQ(questions.asked.size(), 1u);
-    EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"1", 'R'}));
-}
-
-TEST(VariableTest, WithoutHandlerOverwriteIsAllowed) {
-    VYXCalculator calculator;
-    calculator.SetVariable("X", "1");
-    calculator.SetVariable("X", "0.5");
-    EXPECT_EQ(calculator.GetDefinedVars(), (std::vector<std::string>{"X=0.5"}));
-}
-
-TEST(VariableTest, HandlerCanBeReplaced) {
-    ScriptedQuestions questions{{false}};
-    VYXCalculator calculator;
-    calculator.SetVariable("X", "1");
-    calculator.SetOwnerWnd(questions.Handler());
-    calculator.SetVariable("X", "2");
-    EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"1", 'R'}));
+    VYXCalculator unasked;
+    unasked.SetVariable("X", "1");
+    unasked.SetVariable("X", "0.5");
+    EXPECT_EQ(unasked.GetDefinedVars(), (std::vector<std::string>{"X=0.5"}));
+    ScriptedQuestions later{{false}, {}};
+    unasked.SetOwnerWnd(later.Handler());
+    unasked.SetVariable("X", "2");
+    EXPECT_EQ(Evaluate(unasked, "X"), (Outcome{"0.5", 'U'}));
 }
 
 TEST(VariableTest, CopiesShareVariablesAndAngle) {

@@ -6,6 +6,7 @@
 #include "VYXFunctTrig.h"
 #include "function_test_support.h"
 
+#include <algorithm>
 #include <typeindex>
 #include <vector>
 
@@ -13,86 +14,55 @@ using namespace function_tests;
 
 namespace {
 
-struct TableRow {
-    std::string name;
-    std::type_index type;
-    bool isOperator;
-};
-
-const std::vector<TableRow>& ExpectedTable() {
-    static const std::vector<TableRow> rows = {
-        {"ASIN", typeid(VYXFunctASin), false}, {"ACOS", typeid(VYXFunctACos), false},
-        {"ATAN", typeid(VYXFunctATan), false}, {"SINH", typeid(VYXFunctSinh), false},
-        {"COSH", typeid(VYXFunctCosh), false}, {"TANH", typeid(VYXFunctTanh), false},
-        {"SIN", typeid(VYXFunctSin), false},   {"COS", typeid(VYXFunctCos), false},
-        {"TAN", typeid(VYXFunctTan), false},   {"LN", typeid(VYXFunctLn), false},
-        {"LOG", typeid(VYXFunctLog), false},   {"E^", typeid(VYXFunctEpow), false},
-        {"^", typeid(VYXFunctPow), true},      {"~", typeid(VYXFunctNrt), true},
-        {"!", typeid(VYXFunctFac), true},      {"SQRT", typeid(VYXFunctSqrt), false},
-        {"%", typeid(VYXFunctPercent), true},  {"ABS", typeid(VYXFunctAbs), false},
-        {"ARG", typeid(VYXFunctArg), false},   {"CNJ", typeid(VYXFunctCnj), false},
-        {"REP", typeid(VYXFunctRep), false},   {"IMP", typeid(VYXFunctImp), false},
-    };
-    return rows;
-}
-
 TEST(FunctionTableTest, HoldsTheTwentyTwoClassesInSearchOrder) {
+    // Longer names come before their prefixes (SINH before SIN): the tokenizer takes the first.
+    const std::vector<std::string> names = {
+        "ASIN", "ACOS", "ATAN", "SINH", "COSH", "TANH", "SIN", "COS", "TAN", "LN",  "LOG",
+        "E^",   "^",    "~",    "!",    "SQRT", "%",    "ABS", "ARG", "CNJ", "REP", "IMP"};
+    const std::vector<std::type_index> types = {
+        typeid(VYXFunctASin),    typeid(VYXFunctACos), typeid(VYXFunctATan), typeid(VYXFunctSinh),
+        typeid(VYXFunctCosh),    typeid(VYXFunctTanh), typeid(VYXFunctSin),  typeid(VYXFunctCos),
+        typeid(VYXFunctTan),     typeid(VYXFunctLn),   typeid(VYXFunctLog),  typeid(VYXFunctEpow),
+        typeid(VYXFunctPow),     typeid(VYXFunctNrt),  typeid(VYXFunctFac),  typeid(VYXFunctSqrt),
+        typeid(VYXFunctPercent), typeid(VYXFunctAbs),  typeid(VYXFunctArg),  typeid(VYXFunctCnj),
+        typeid(VYXFunctRep),     typeid(VYXFunctImp)};
     const VYXFunctCalc calc;
+    const std::vector<std::string> operators = {"^", "~", "!", "%"};
     const auto& functions = calc.Functions();
-    ASSERT_EQ(functions.size(), ExpectedTable().size());
+    ASSERT_EQ(functions.size(), names.size());
+    EXPECT_EQ(calc.FunctionNames(), names);
     for (size_t i = 0; i < functions.size(); ++i) {
-        SCOPED_TRACE(ExpectedTable()[i].name);
-        EXPECT_EQ(functions[i]->GetName(), ExpectedTable()[i].name);
-        EXPECT_EQ(std::type_index(typeid(*functions[i])), ExpectedTable()[i].type);
-        EXPECT_EQ(functions[i]->IsOperatorFunction(), ExpectedTable()[i].isOperator);
-        EXPECT_EQ(calc.FunctionNames().at(i), ExpectedTable()[i].name);
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(functions[i]->GetName(), names[i]);
+        EXPECT_EQ(std::type_index(typeid(*functions[i])), types.at(i));
+        const bool isOperator = std::count(operators.begin(), operators.end(), names[i]) > 0;
+        EXPECT_EQ(functions[i]->IsOperatorFunction(), isOperator);
     }
-    EXPECT_EQ(calc.OperatorFunctionNames(), (std::vector<std::string>{"^", "~", "!", "%"}));
+    EXPECT_EQ(calc.OperatorFunctionNames(), operators);
 }
 
-/// The tokenizer's search: the first table name that starts the remaining text.
-std::string FirstNameStarting(const VYXFunctCalc& calc, const std::string& text) {
-    for (const std::string& name : calc.FunctionNames()) {
-        if (text.compare(0, name.size(), name) == 0) {
-            return name;
-        }
+TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
+    const Outcome R = Outcome::Rational;
+    const Outcome D = Outcome::Decimal;
+    const Outcome F = Outcome::FunctionError;
+    // clang-format off
+    const FunctionCase rows[] = {
+        {"SinhNotSin", "SINH", "RAD", Rat(0), {}, "0", R},
+        {"NamedFunctionGetsDegrees", "SIN", "DEG", Rat(90), {}, "1", R},
+        {"UnknownAngleKeepsRadians", "SIN", "ANGLE_DEG", Rat(90), {}, "0.893997", D},
+        {"PowerIgnoresDegrees", "^", "DEG", Rat(2), Rat(3), "8", R},
+        {"RootIgnoresGradians", "~", "GRA", Rat(3), Rat(8), "2", D},
+        {"PostfixIgnoresSecondOperand", "!", "RAD", Rat(3), Rat(5), "6", R},
+        {"UnknownName", "FOO", "RAD", Rat(1), {}, "ERROR!! THE FUNCTION: FOO IS NOT DEFINED!!", F},
+        {"CaseSensitive", "sin", "RAD", Rat(1), {}, "ERROR!! THE FUNCTION: sin IS NOT DEFINED!!",
+         F},
+        {"PowerWithoutRightOperand", "^", "RAD", Rat(2), {}, "ERROR! ^??", F}};
+    // clang-format on
+    for (const FunctionCase& c : rows) {
+        SCOPED_TRACE(c.caseName);
+        ExpectOutcome(ApplyThroughTable(c), c.expectedText, c.expectedOutcome);
     }
-    return "";
 }
-
-TEST(FunctionTableTest, LongerNamesAreFoundBeforeTheirPrefixes) {
-    const VYXFunctCalc calc;
-    EXPECT_EQ(FirstNameStarting(calc, "SINH2"), "SINH");
-    EXPECT_EQ(FirstNameStarting(calc, "ASIN0.5"), "ASIN");
-    EXPECT_EQ(FirstNameStarting(calc, "TANH1"), "TANH");
-    EXPECT_EQ(FirstNameStarting(calc, "SIN30"), "SIN");
-    EXPECT_EQ(FirstNameStarting(calc, "E^2"), "E^");
-}
-
-class ApplyFunctionTest : public testing::TestWithParam<FunctionCase> {};
-
-TEST_P(ApplyFunctionTest, GivesTextAndKind) {
-    ExpectOutcome(ApplyThroughTable(GetParam()), GetParam().expectedText,
-                  GetParam().expectedOutcome);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Dispatch, ApplyFunctionTest, testing::Values(
-    FunctionCase{"SinhNotSin", "SINH", "RAD", Rat(0), {}, "0", Outcome::Rational},
-    FunctionCase{"NamedFunctionGetsDegrees", "SIN", "DEG", Rat(90), {}, "1", Outcome::Rational},
-    FunctionCase{"UnknownAngleKeepsRadians", "SIN", "ANGLE_DEG", Rat(90), {}, "0.893997",
-                 Outcome::Decimal},
-    FunctionCase{"PowerIgnoresDegrees", "^", "DEG", Rat(2), Rat(3), "8", Outcome::Rational},
-    FunctionCase{"RootIgnoresGradians", "~", "GRA", Rat(3), Rat(8), "2", Outcome::Decimal},
-    FunctionCase{"PostfixIgnoresSecondOperand", "!", "RAD", Rat(3), Rat(5), "6", Outcome::Rational},
-    FunctionCase{"UnknownName", "FOO", "RAD", Rat(1), {},
-                 "ERROR!! THE FUNCTION: FOO IS NOT DEFINED!!", Outcome::FunctionError},
-    FunctionCase{"NamesAreCaseSensitive", "sin", "RAD", Rat(1), {},
-                 "ERROR!! THE FUNCTION: sin IS NOT DEFINED!!", Outcome::FunctionError},
-    FunctionCase{"PowerWithoutRightOperand", "^", "RAD", Rat(2), {}, "ERROR! ^??",
-                 Outcome::FunctionError}),
-    CaseName);
-// clang-format on
 
 TEST(FunctionTableTest, AngleUnitAcceptsOnlyTheThreeUnits) {
     VYXFunctCalc calc;
