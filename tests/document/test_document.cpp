@@ -88,19 +88,10 @@ TEST_P(CalculateLineTest, LaysOutTheResult) {
 
     // The kind of number behind the text.
     const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(line);
-    switch (test.kind) {
-    case Kind::Rational:
-        ASSERT_NE(number, nullptr);
-        EXPECT_NE(dynamic_cast<VYXNumRational*>(number.get()), nullptr);
-        break;
-    case Kind::Double:
-        ASSERT_NE(number, nullptr);
-        EXPECT_EQ(dynamic_cast<VYXNumRational*>(number.get()), nullptr);
+    ASSERT_EQ(number == nullptr, test.kind == NoNumber);
+    if (number != nullptr) {
+        EXPECT_EQ(dynamic_cast<VYXNumRational*>(number.get()) != nullptr, test.kind == Rational);
         EXPECT_NE(dynamic_cast<VYXNumUni*>(number.get()), nullptr);
-        break;
-    case Kind::NoNumber:
-        EXPECT_EQ(number, nullptr);
-        break;
     }
 }
 
@@ -137,21 +128,18 @@ TEST_F(DocumentTest, LastResultIsTheValueWithoutSuffixAndIsTakenOnce) {
 
 // ---- assignments hand over to the variables ----
 
-TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariable) {
+TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmptyName) {
     EXPECT_EQ(Calculate(u"x=3"_s), u"");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"x"_s), u"3");
     EXPECT_EQ(doc.Settings().Var().values.value(u"x"_s), u"3");
     EXPECT_EQ(status.Last(), u"Variable: x=3");
     EXPECT_EQ(Calculate(u"x*2"_s), u"6\r\n");
     EXPECT_TRUE(boxes.Boxes().isEmpty());
-}
-
-TEST_F(DocumentTest, AssignmentWithEmptyNameIsRejectedByTheVariables) {
     EXPECT_EQ(Calculate(u"=5"_s), u"");
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
     EXPECT_EQ(boxes.LastBox().text, u"No variable name entered!!");
-    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty());
+    EXPECT_EQ(doc.Settings().Var().definitions.size(), 1);
 }
 
 TEST_F(DocumentTest, EvaluateLiteralDoesNotSubstituteVariables) {
@@ -164,38 +152,24 @@ TEST_F(DocumentTest, EvaluateLiteralDoesNotSubstituteVariables) {
 
 // ---- the panels' evaluation ----
 
-struct PanelCase {
-    const char* name;
-    const char16_t* text;
-    const char16_t* expected;
-};
-
-const PanelCase PanelCases[] = {
-    {"DecimalComma", u"1,5*2", u"3"},
-    {"FractionShownAsDecimal", u"1/3", u"0.333333"},
-    {"ErrorTextWithoutLineBreak", u"1/0", u"//ERRROR!! DIVISION BY ZERO!!"},
-    {"Empty", u"", u""},
-};
-
-class EvaluateExpressionTextTest : public DocumentTest,
-                                   public ::testing::WithParamInterface<PanelCase> {};
-
-TEST_P(EvaluateExpressionTextTest, GivesDecimalTextAndRestoresTheDisplay) {
+TEST_F(DocumentTest, PanelEvaluationGivesDecimalTextAndRestoresTheDisplay) {
     C_VYXCalcTextNFO& display = doc.Settings().CalcText();
-    display.showReal = 0;
-    display.showRational = 1;
-    display.displayChanged = 0;
-    EXPECT_EQ(doc.EvaluateExpressionText(QString::fromUtf16(GetParam().text)),
-              QString::fromUtf16(GetParam().expected));
-    EXPECT_EQ(display.showReal, 0);
-    EXPECT_EQ(display.showRational, 1);
-    EXPECT_EQ(display.displayChanged, 1);
-    EXPECT_EQ(doc.PanelContext().EvaluateExpressionText(QString::fromUtf16(GetParam().text)),
-              QString::fromUtf16(GetParam().expected));
+    const std::pair<QString, QString> cases[] = {
+        {u"1,5*2"_s, u"3"_s}, // decimal comma
+        {u"1/3"_s, u"0.333333"_s},
+        {u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!"_s}, // no line break
+        {QString(), QString()}};
+    for (const auto& [text, expected] : cases) {
+        display.showReal = 0;
+        display.showRational = 1;
+        display.displayChanged = 0;
+        EXPECT_EQ(doc.EvaluateExpressionText(text), expected);
+        EXPECT_EQ(display.showReal, 0);
+        EXPECT_EQ(display.showRational, 1);
+        EXPECT_EQ(display.displayChanged, 1);
+        EXPECT_EQ(doc.PanelContext().EvaluateExpressionText(text), expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(PanelFields, EvaluateExpressionTextTest, ::testing::ValuesIn(PanelCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
     doc.Settings().BasicButtons().m_nDecimals = 2;
@@ -207,18 +181,15 @@ TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.1");
 }
 
-TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApart) {
+TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestion) {
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     EXPECT_TRUE(doc.AskYesNo(u"the question"_s, u"the caption"_s));
+    EXPECT_EQ(boxes.LastBox().caption, u"the caption");
+    EXPECT_EQ(boxes.LastBox().text, u"the question");
     doc.ShowErrorBox(u"the text"_s, u"ERROR!!"_s);
-    ASSERT_EQ(boxes.Boxes().size(), 2);
-    EXPECT_EQ(boxes.Boxes().at(0).caption, u"the caption");
-    EXPECT_EQ(boxes.Boxes().at(0).text, u"the question");
-    EXPECT_EQ(boxes.Boxes().at(1).kind, C_VYXScriptedMessageBoxes::Kind::Error);
-    EXPECT_EQ(boxes.Boxes().at(1).text, u"the text");
-}
-
-TEST_F(DocumentTest, EngineQuestionGoesToTheMessageBoxes) {
+    EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
+    EXPECT_EQ(boxes.LastBox().text, u"the text");
+    boxes.Reset();
     doc.Calculator().SetVariable("Q", "1");
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
     doc.Calculator().SetVariable("Q", "2");
@@ -236,13 +207,9 @@ TEST_F(DocumentTest, ApplyAngleUnitPassesTheRecordToTheEngine) {
     doc.ApplyAngleUnit();
     EXPECT_EQ(doc.Calculator().GetAngle(), "DEG");
     EXPECT_EQ(Calculate(u"sin(90)"_s), u"1\r\n");
-    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_GRA;
+    doc.Settings().Trig().m_nAngleUnit = 7; // an unknown unit leaves the engine as it was
     doc.ApplyAngleUnit();
-    EXPECT_EQ(doc.Calculator().GetAngle(), "GRA");
-    // An unknown unit leaves the engine as it was.
-    doc.Settings().Trig().m_nAngleUnit = 7;
-    doc.ApplyAngleUnit();
-    EXPECT_EQ(doc.Calculator().GetAngle(), "GRA");
+    EXPECT_EQ(doc.Calculator().GetAngle(), "DEG");
 }
 
 TEST_F(DocumentTest, FileNewStartsAgainFromTheDefaults) {

@@ -6,95 +6,74 @@
 
 #include <clocale>
 #include <string>
+#include <utility>
 
 namespace {
 
 using C_VYXNumberText::Format;
 
-struct RoundCase {
-    const char* name;
-    const char* text;
-    int decimals;
-    const char* expected;
-};
-
-class RoundNumberTextTest : public ::testing::TestWithParam<RoundCase> {};
-
-TEST_P(RoundNumberTextTest, RoundsEachPart) {
-    const RoundCase& c = GetParam();
-    EXPECT_EQ(C_VYXNumberText::RoundNumberText(QString::fromUtf8(c.text), c.decimals),
-              QString::fromUtf8(c.expected));
+TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
+    struct Case {
+        const char* text;
+        int decimals;
+        const char* expected;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"2", 3, "2"}, {"0.5", 3, "0.5"}, {"0.125", 3, "0.125"}, {"-0.123456", 4, "-0.1235"},
+        // A lone imaginary part: j becomes i, and a plus sign is put before a rounded one.
+        {"2.71828j", 2, "+2.72i"}, {"0.5j", 3, "0.5i"}, {"0.33333I", 2, "+0.33i"},
+        {"0.000i", 2, "0.00i"}, {"1.26-2.71i", 1, "1.3-2.7i"}, {"1.26+2.71i", 1, "1.3+2.7i"},
+        {"-1.26-0.71i", 1, "-1.3-0.7i"},
+        {"3.28083989501312345283", 6, "3.280840"}, {"0.12345678901234", 10, "0.1234567890"},
+        {"0.99999", 2, "1.00"},
+        // Outside 1 to 10 decimals there is no text.
+        {"1.5", 0, ""}, {"1.123456789012", 11, ""},
+        // An exponent's sign does not split the number into parts.
+        {"1.5e-05", 2, "0.00"}, {"1.5e-05", 6, "1.5e-05"}, {"3-4i", 2, "3-4i"}, {"", 3, ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " to " + std::to_string(c.decimals));
+        EXPECT_EQ(C_VYXNumberText::RoundNumberText(QString::fromUtf8(c.text), c.decimals),
+                  QString::fromUtf8(c.expected));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RoundNumberTextTest,
-    ::testing::Values(RoundCase{"IntegerKeptAsIs", "2", 3, "2"},
-                      RoundCase{"FewerDecimalsKept", "0.5", 3, "0.5"},
-                      RoundCase{"ExactlyNDecimalsReformatted", "0.125", 3, "0.125"},
-                      RoundCase{"NegativeRounded", "-0.123456", 4, "-0.1235"},
-                      RoundCase{"ImaginaryJBecomesIWithPlus", "2.71828j", 2, "+2.72i"},
-                      RoundCase{"ShortImaginaryJBecomesI", "0.5j", 3, "0.5i"},
-                      RoundCase{"ComplexMinus", "1.26-2.71i", 1, "1.3-2.7i"},
-                      RoundCase{"ComplexPlus", "1.26+2.71i", 1, "1.3+2.7i"},
-                      RoundCase{"NegativeRealNegativeImaginary", "-1.26-0.71i", 1, "-1.3-0.7i"},
-                      RoundCase{"ZeroImaginaryGetsNoPlus", "0.000i", 2, "0.00i"},
-                      RoundCase{"UpperCaseImaginaryUnit", "0.33333I", 2, "+0.33i"},
-                      RoundCase{"ConverterResult", "3.28083989501312345283", 6, "3.280840"},
-                      RoundCase{"TenDecimals", "0.12345678901234", 10, "0.1234567890"},
-                      RoundCase{"RoundsUpIntoInteger", "0.99999", 2, "1.00"},
-                      RoundCase{"ZeroDecimalsGiveEmpty", "1.5", 0, ""},
-                      RoundCase{"ElevenDecimalsGiveEmpty", "1.123456789012", 11, ""},
-                      RoundCase{"ExponentSignDoesNotSplit", "1.5e-05", 2, "0.00"},
-                      RoundCase{"ShortExponentKept", "1.5e-05", 6, "1.5e-05"},
-                      RoundCase{"NoPointNoSplitChange", "3-4i", 2, "3-4i"},
-                      RoundCase{"EmptyText", "", 3, ""}),
-    [](const ::testing::TestParamInfo<RoundCase>& info) { return std::string(info.param.name); });
-
-struct FormatCase {
-    const char* name;
-    Format format;
-    double value;
-    const char* expected;
-};
-
-class FormatDoubleTest : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(FormatDoubleTest, PrintsLikePrintf) {
-    const FormatCase& c = GetParam();
-    EXPECT_EQ(C_VYXNumberText::FormatDouble(c.format, c.value), QString::fromLatin1(c.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FormatDoubleTest,
-    ::testing::Values(
-        FormatCase{"Fixed20", Format::Fixed20, 3.2808398950131235, "3.28083989501312345283"},
-        FormatCase{"Fixed20NegativeZero", Format::Fixed20, -0.0, "-0.00000000000000000000"},
-        FormatCase{"Fixed6", Format::Fixed6, 180.0, "180.000000"},
-        FormatCase{"Fixed6Rounds", Format::Fixed6, 179.9999999, "180.000000"},
-        FormatCase{"Fixed20WithPoint", Format::Fixed20WithPoint, 6.0, "6.00000000000000000000"},
-        FormatCase{"Fixed20Width20", Format::Fixed20Width20, 0.5, "0.50000000000000000000"},
-        FormatCase{"Fixed11", Format::Fixed11, 0.7853981633974483, "0.78539816340"},
-        FormatCase{"Fixed10", Format::Fixed10, 21.650635094610966, "21.6506350946"},
-        FormatCase{"FieldValueInteger", Format::FieldValue, 1.0, "1"},
-        FormatCase{"FieldValueFraction", Format::FieldValue, 0.1, "0.1"},
-        FormatCase{"FieldValueFifteenDigits", Format::FieldValue, 53.13010235415598,
-                   "53.130102354156"}),
-    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
-
-TEST(FormatDoubleTest, HugeValuePrintsAllDigits) {
-    const QString text = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);
-    EXPECT_EQ(text.size(), 301 + 1 + 20);
-    EXPECT_TRUE(text.startsWith(u"1000000000000000052504760255204420248704468581108159154915854"));
-}
-
-TEST(FormatDoubleTest, DecimalsOutsideOneToTenGiveEmpty) {
+TEST(NumberText, FormatsLikePrintf) {
+    struct Case {
+        Format format;
+        double value;
+        const char* expected;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {Format::Fixed20, 3.2808398950131235, "3.28083989501312345283"},
+        {Format::Fixed20, -0.0, "-0.00000000000000000000"},
+        {Format::Fixed6, 180.0, "180.000000"}, {Format::Fixed6, 179.9999999, "180.000000"},
+        {Format::Fixed20WithPoint, 6.0, "6.00000000000000000000"},
+        {Format::Fixed20Width20, 0.5, "0.50000000000000000000"},
+        {Format::Fixed11, 0.7853981633974483, "0.78539816340"},
+        {Format::Fixed10, 21.650635094610966, "21.6506350946"},
+        {Format::FieldValue, 1.0, "1"}, {Format::FieldValue, 0.1, "0.1"},
+        {Format::FieldValue, 53.13010235415598, "53.130102354156"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(C_VYXNumberText::FormatDouble(c.format, c.value),
+                  QString::fromLatin1(c.expected));
+    }
+    const QString huge = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);
+    EXPECT_EQ(huge.size(), 301 + 1 + 20);
+    EXPECT_TRUE(huge.startsWith(u"1000000000000000052504760255204420248704468581108159154915854"));
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.5, 0), QString());
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.5, 11), QString());
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.25, 1), QStringLiteral("2.2"));
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.0, 10), QStringLiteral("2.0000000000"));
 }
 
-TEST(FormatDoubleTest, DecimalPointIgnoresUserLocale) {
+TEST(NumberText, DecimalPointIgnoresUserLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
@@ -108,34 +87,22 @@ TEST(FormatDoubleTest, DecimalPointIgnoresUserLocale) {
     EXPECT_EQ(parsed, 2.5);
 }
 
-struct ParseCase {
-    const char* name;
-    const char* text;
-    bool ok;
-    double value;
-};
-
-class ParseDoubleTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseDoubleTest, AcceptsOnlyWholeNumbers) {
-    const ParseCase& c = GetParam();
-    double value = -123.0;
-    EXPECT_EQ(C_VYXNumberText::ParseDouble(QString::fromUtf8(c.text), value), c.ok);
-    EXPECT_EQ(value, c.ok ? c.value : -123.0);
+TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
+    const std::pair<const char*, double> numbers[] = {
+        {"3.280840", 3.28084}, {"  2.5 ", 2.5}, {"-0.25", -0.25}, {"1e3", 1000.0}};
+    for (const auto& [text, expected] : numbers) {
+        double value = -123.0;
+        EXPECT_TRUE(C_VYXNumberText::ParseDouble(QString::fromUtf8(text), value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    const char* const rejected[] = {"",     "   ",   "abc", "//ERRROR!! DIVISION BY ZERO!!",
+                                    "1+2i", "2.5x",  "1,5", "inf",
+                                    "nan",  "1e999", "0x10"};
+    for (const char* text : rejected) {
+        double value = -123.0;
+        EXPECT_FALSE(C_VYXNumberText::ParseDouble(QString::fromUtf8(text), value)) << text;
+        EXPECT_EQ(value, -123.0) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseDoubleTest,
-    ::testing::Values(
-        ParseCase{"Plain", "3.280840", true, 3.28084},
-        ParseCase{"BlanksAround", "  2.5 ", true, 2.5}, ParseCase{"Negative", "-0.25", true, -0.25},
-        ParseCase{"Exponent", "1e3", true, 1000.0}, ParseCase{"Empty", "", false, 0},
-        ParseCase{"Blank", "   ", false, 0}, ParseCase{"Word", "abc", false, 0},
-        ParseCase{"EngineError", "//ERRROR!! DIVISION BY ZERO!!", false, 0},
-        ParseCase{"Complex", "1+2i", false, 0}, ParseCase{"TrailingText", "2.5x", false, 0},
-        ParseCase{"CommaPoint", "1,5", false, 0}, ParseCase{"Infinity", "inf", false, 0},
-        ParseCase{"NotANumber", "nan", false, 0}, ParseCase{"Overflow", "1e999", false, 0},
-        ParseCase{"Hexadecimal", "0x10", false, 0}),
-    [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,23 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The text and selection a step restores, as one comparable value.
-struct Snapshot {
-    QString text;
-    int selStart;
-    int selEnd;
-    bool operator==(const Snapshot&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Snapshot& snapshot) {
-    return out << '"' << snapshot.text.toStdString() << "\" (" << snapshot.selStart << ", "
-               << snapshot.selEnd << ')';
-}
-
-std::optional<Snapshot> Restored(const C_VYXUndoStep* step) {
+/// The text and selection a step restores, as one readable value.
+QString Restored(const C_VYXUndoStep* step) {
     if (step == nullptr)
-        return std::nullopt;
-    return Snapshot{step->text, step->selStart, step->selEnd};
+        return u"none"_s;
+    return u"%1 (%2, %3)"_s.arg(step->text).arg(step->selStart).arg(step->selEnd);
 }
 
 void Type(C_VYXUndoMap& history, const QString& text) {
@@ -34,55 +22,40 @@ void Type(C_VYXUndoMap& history, const QString& text) {
 TEST(UndoMap, UndoWalksBackToTheEmptyAreaAndRedoForward) {
     C_VYXUndoMap history;
     EXPECT_EQ(history.StepCount(), 1);
-    EXPECT_EQ(history.Current(), 0);
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.Undo(), nullptr);
-    EXPECT_EQ(history.Redo(), nullptr);
-    Type(history, u"1"_s);
-    Type(history, u"12"_s);
-    Type(history, u"123"_s);
+    EXPECT_EQ(Restored(history.Undo()), u"none");
+    EXPECT_EQ(Restored(history.Redo()), u"none");
+    for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})
+        Type(history, text);
     EXPECT_EQ(history.StepCount(), 4);
-    EXPECT_TRUE(history.CanUndo());
-
-    EXPECT_EQ(Restored(history.Undo()), (Snapshot{u"12"_s, 2, 2}));
-    EXPECT_EQ(Restored(history.Undo()), (Snapshot{u"1"_s, 1, 1}));
-    EXPECT_EQ(Restored(history.Undo()), (Snapshot{QString(), 0, 0}));
+    EXPECT_EQ(history.Current(), 3);
+    for (const char16_t* expected : {u"12 (2, 2)", u"1 (1, 1)", u" (0, 0)", u"none"})
+        EXPECT_EQ(Restored(history.Undo()), expected);
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.Undo(), nullptr);
-
     EXPECT_TRUE(history.CanRedo());
-    EXPECT_EQ(Restored(history.Redo()), (Snapshot{u"1"_s, 1, 1}));
-    EXPECT_EQ(Restored(history.Redo()), (Snapshot{u"12"_s, 2, 2}));
-    EXPECT_EQ(Restored(history.Redo()), (Snapshot{u"123"_s, 3, 3}));
+    for (const char16_t* expected : {u"1 (1, 1)", u"12 (2, 2)", u"123 (3, 3)", u"none"})
+        EXPECT_EQ(Restored(history.Redo()), expected);
     EXPECT_FALSE(history.CanRedo());
-    EXPECT_EQ(history.Redo(), nullptr);
 }
 
-TEST(UndoMap, TypingAfterUndoDiscardsTheRedoSteps) {
-    C_VYXUndoMap history;
-    Type(history, u"1"_s);
-    Type(history, u"12"_s);
-    history.Undo();
-    Type(history, u"1+"_s);
-    EXPECT_FALSE(history.CanRedo());
-    EXPECT_EQ(history.Redo(), nullptr);
-    EXPECT_EQ(history.StepCount(), 3);
-    EXPECT_EQ(Restored(history.Undo()), (Snapshot{u"1"_s, 1, 1}));
-}
-
-TEST(UndoMap, UnchangedNotificationAfterUndoLeavesNothingToRedo) {
+TEST(UndoMap, AnyNotificationAfterUndoDiscardsTheRedoSteps) {
     C_VYXUndoMap history;
     Type(history, u"a"_s);
     Type(history, u"ab"_s);
     history.Undo();
     Type(history, u"a"_s); // same text and selection as the restored step
     EXPECT_EQ(history.StepCount(), 2);
-    EXPECT_EQ(history.Redo(), nullptr);
+    EXPECT_FALSE(history.CanRedo());
+    Type(history, u"a+"_s);
+    EXPECT_EQ(history.StepCount(), 3);
+    EXPECT_EQ(Restored(history.Redo()), u"none");
+    EXPECT_EQ(Restored(history.Undo()), u"a (1, 1)");
 }
 
 struct DuplicateCase {
     const char* name;
-    Snapshot pushed;
+    const char16_t* text;
+    int selStart, selEnd;
     bool recorded;
 };
 
@@ -91,64 +64,54 @@ class UndoDuplicateTest : public ::testing::TestWithParam<DuplicateCase> {};
 TEST_P(UndoDuplicateTest, RecordsOnlyRealChanges) {
     C_VYXUndoMap history;
     history.Push(u"x+y"_s, 1, 2);
-    const Snapshot& pushed = GetParam().pushed;
-    history.Push(pushed.text, pushed.selStart, pushed.selEnd);
-    EXPECT_EQ(history.StepCount(), GetParam().recorded ? 3 : 2);
+    const DuplicateCase& pushed = GetParam();
+    history.Push(QString::fromUtf16(pushed.text), pushed.selStart, pushed.selEnd);
+    EXPECT_EQ(history.StepCount(), pushed.recorded ? 3 : 2);
     EXPECT_EQ(history.Current(), history.StepCount() - 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    UndoMap, UndoDuplicateTest,
-    ::testing::Values(DuplicateCase{"SameTextAndSelection", {u"x+y"_s, 1, 2}, false},
-                      DuplicateCase{"OtherSelectionStart", {u"x+y"_s, 0, 2}, true},
-                      DuplicateCase{"OtherSelectionEnd", {u"x+y"_s, 1, 3}, true},
-                      DuplicateCase{"SameLengthOtherMiddle", {u"x-y"_s, 1, 2}, true},
-                      DuplicateCase{"SameLengthOtherFirst", {u"z+y"_s, 1, 2}, true},
-                      DuplicateCase{"SameLengthOtherLast", {u"x+z"_s, 1, 2}, true},
-                      DuplicateCase{"Longer", {u"x+yy"_s, 1, 2}, true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(UndoMap, UndoDuplicateTest, ::testing::Values(
+    DuplicateCase{"SameTextAndSelection", u"x+y", 1, 2, false},
+    DuplicateCase{"OtherSelectionStart", u"x+y", 0, 2, true},
+    DuplicateCase{"OtherSelectionEnd", u"x+y", 1, 3, true},
+    DuplicateCase{"SameLengthOtherMiddle", u"x-y", 1, 2, true},
+    DuplicateCase{"SameLengthOtherFirst", u"z+y", 1, 2, true},
+    DuplicateCase{"SameLengthOtherLast", u"x+z", 1, 2, true},
+    DuplicateCase{"Longer", u"x+yy", 1, 2, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(UndoMap, KeepsTheLastFiftyOneSnapshots) {
     C_VYXUndoMap history;
     for (int change = 1; change <= 60; ++change)
         Type(history, QString::number(change));
     EXPECT_EQ(history.StepCount(), C_VYXUndoMap::DefaultLimit + 1);
-    EXPECT_EQ(history.Current(), C_VYXUndoMap::DefaultLimit);
-
     const C_VYXUndoStep* oldest = nullptr;
     int undos = 0;
-    while (const C_VYXUndoStep* step = history.Undo()) {
+    for (; const C_VYXUndoStep* step = history.Undo(); ++undos)
         oldest = step;
-        ++undos;
-    }
     EXPECT_EQ(undos, C_VYXUndoMap::DefaultLimit);
-    ASSERT_NE(oldest, nullptr);
-    EXPECT_EQ(oldest->text, u"10"_s) << "snapshots 0 to 9 were dropped";
-    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(Restored(oldest), u"10 (2, 2)") << "snapshots 0 to 9 were dropped";
     EXPECT_TRUE(history.CanRedo());
 }
 
-TEST(UndoMap, ClearingTheAreaIsAStepOfItsOwn) {
-    C_VYXUndoMap history;
-    Type(history, u"2+3"_s);
-    history.Push(u"2+3\r\n5\r\n"_s, 8, 8);
-    history.PushClearedArea();
-    EXPECT_EQ(Restored(history.Undo()), (Snapshot{u"2+3\r\n5\r\n"_s, 8, 8}));
-    EXPECT_EQ(Restored(history.Redo()), (Snapshot{QString(), 0, 0}));
-}
-
-TEST(UndoMap, ClearingAnEmptyAreaRecordsNothingAndKeepsRedo) {
+TEST(UndoMap, ClearingTheAreaIsAStepOfItsOwnUnlessItIsEmpty) {
     C_VYXUndoMap history;
     history.PushClearedArea();
     EXPECT_EQ(history.StepCount(), 1);
-    Type(history, u"1"_s);
+    Type(history, u"2+3"_s);
+    history.Push(u"2+3\r\n5\r\n"_s, 8, 8);
     history.PushClearedArea();
     history.PushClearedArea();
-    EXPECT_EQ(history.StepCount(), 3);
-    history.Undo(); // the area holds "1" again
-    history.Undo(); // the area is empty again
+    EXPECT_EQ(history.StepCount(), 4);
+    EXPECT_EQ(Restored(history.Undo()), u"2+3\r\n5\r\n (8, 8)");
+    EXPECT_EQ(Restored(history.Redo()), u" (0, 0)");
+    history.Undo();
+    history.Undo();
+    history.Undo(); // the area is empty again: clearing it keeps the redo steps
     history.PushClearedArea();
-    EXPECT_EQ(Restored(history.Redo()), (Snapshot{u"1"_s, 1, 1}));
+    EXPECT_EQ(Restored(history.Redo()), u"2+3 (3, 3)");
 }
 
 TEST(UndoMap, LargeTextsAreSharedNotCopied) {
