@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const CantBeConstructed = "TRIANGLE CANT BE CONSTRUCTED!!";
@@ -29,106 +31,94 @@ const char* const SumGradians =
     "The sum of the angles in a triangle\r\nhas to be equal to 200 Gra!!";
 const char* const SumRadians = "The sum of the angles in a triangle\r\nhas to be equal to PI Rad!!";
 
-using Solution = std::array<double, 7>; // A, B, C, a, b, c, area
-
-struct SolveCase {
-    const char* name;
-    qint32 unit;
-    std::vector<double> input; // A, B, C, a, b, c
-    int decimals;
-    std::vector<const char*> messages;
-    bool error;
-    std::optional<Solution> first{};  // expected stored values when the solve stores
-    std::optional<Solution> second{}; // expected second solution, none when absent
-    bool valuesUnchecked = false;     // an impossible triangle stores whatever was computed
-};
-
-class TriangleSolveTest : public ::testing::TestWithParam<SolveCase> {};
-
-TEST_P(TriangleSolveTest, SolvesOrReports) {
-    const SolveCase& c = GetParam();
-    C_VYXTriangleSolver solver;
-    solver.SetAngleUnit(c.unit);
-    solver.SetDecimals(c.decimals);
-    C_VYXScriptedMessageBoxes boxes;
-    solver.Solve(c.input, boxes);
-
-    QStringList shown;
-    for (const auto& box : boxes.Boxes()) {
-        EXPECT_EQ(box.caption, QStringLiteral("ERROR!!"));
-        EXPECT_EQ(box.kind, C_VYXScriptedMessageBoxes::Kind::Error);
-        shown.append(box.text);
-    }
-    QStringList expectedMessages;
-    for (const char* message : c.messages)
-        expectedMessages.append(QString::fromLatin1(message));
-    EXPECT_EQ(shown, expectedMessages);
-    EXPECT_EQ(solver.HasError(), c.error);
-
-    EXPECT_EQ(solver.HasSecondSolution(), c.second.has_value());
-    if (c.valuesUnchecked)
-        return;
-    const Solution zeros{};
-    const Solution first = c.first.value_or(zeros);
-    const Solution second = c.second.value_or(zeros);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_NEAR(solver.Value(i), first[static_cast<size_t>(i)], 1e-6) << "first, entry " << i;
-        EXPECT_NEAR(solver.Value(7 + i), second[static_cast<size_t>(i)], 1e-6)
-            << "second, entry " << i;
-    }
-}
-
 constexpr qint32 Deg = VYX_ANGLE_DEG;
 constexpr qint32 Rad = VYX_ANGLE_RAD;
 constexpr qint32 Gra = VYX_ANGLE_GRA;
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, TriangleSolveTest, ::testing::Values(
-    SolveCase{"SideSideAngleTwoTriangles", Deg, {30, 0, 0, 5, 8, 0}, 6, {}, false,
-        Solution{30, 53.130102354156, 96.869897645844, 5, 8, 9.928203230276, 19.856406460551},
-        Solution{30, 126.869897645844, 23.130102354156, 5, 8, 3.928203230276, 7.856406460551}},
-    // what the sub-steps computed is stored nevertheless
-    SolveCase{"SideSideAngleNoTriangle", Deg, {30, 0, 0, 2, 10, 0}, 6, {CantBeConstructed}, true,
-        Solution{30, 0, 150, 2, 10, 0, 5}},
-    SolveCase{"SideSideAngleObtuseTooShort", Deg, {100, 0, 0, 5, 5.05, 0}, 6, {CantBeConstructed},
-        true, std::nullopt, std::nullopt, true},
-    SolveCase{"ThreeSidesImpossible", Rad, {0, 0, 0, 1, 2, 4}, 6, {CantBeConstructed}, true,
-        Solution{0, 0, 0, 1, 2, 4, 0}},
-    SolveCase{"ThreeSidesRightTriangle", Deg, {0, 0, 0, 3, 4, 5}, 6, {}, false,
-        Solution{36.869897645844, 53.130102354156, 90, 3, 4, 5, 6}},
-    SolveCase{"SideAngleSide", Deg, {60, 0, 0, 0, 2, 3}, 6, {}, false,
-        Solution{60, 40.893394649131, 79.106605350869, 2.645751311065, 2, 3, 2.598076211353}},
-    SolveCase{"AngleSideAngle", Deg, {30, 60, 0, 0, 0, 10}, 6, {}, false,
-        Solution{30, 60, 90, 5, 8.660254037844, 10, 21.650635094611}},
-    SolveCase{"AngleAngleSideRadians", Rad, {0.5, 1.0, 0, 2, 0, 0}, 6, {}, false,
-        Solution{0.5, 1.0, 1.641592653590, 2, 3.510330247561, 4.161209223473, 3.501536823267}},
-    SolveCase{"AngleAngleSideGradians", Gra, {50, 50, 0, 0, 0, 2}, 6, {}, false,
-        Solution{50, 50, 100, 1.414213562373, 1.414213562373, 2, 1}},
-    SolveCase{"ThreeAnglesOneSide", Deg, {60, 60, 60, 1, 0, 0}, 6, {}, false,
-        Solution{60, 60, 60, 1, 1, 1, 0.433012701892}},
-    SolveCase{"AngleSumFitsToOneDecimal", Deg, {59.99, 60, 60, 0, 0, 0}, 1, {LengthRequired}, true},
-    SolveCase{"AngleSumFailsWithTwoDecimals", Deg, {59.99, 60, 60, 0, 0, 0}, 2, {SumDegrees}, true},
-    SolveCase{"AngleSumGradians", Gra, {60, 60, 60, 1, 0, 0}, 6, {SumGradians}, true},
-    SolveCase{"AngleSumRadians", Rad, {1, 1, 1, 1, 0, 0}, 6, {SumRadians}, true},
-    SolveCase{"ThreeAnglesOnlyRadians", Rad, {1, 1, 1.141592653589793, 0, 0, 0}, 6,
-        {LengthRequired}, true},
-    SolveCase{"TwoSidesOnly", Deg, {0, 0, 0, 3, 4, 0}, 6, {Underconstrained}, true},
-    SolveCase{"NothingGiven", Deg, {0, 0, 0, 0, 0, 0}, 6, {Underconstrained}, true},
-    SolveCase{"OneAngleOneSide", Deg, {40, 0, 0, 3, 0, 0}, 6, {Underconstrained}, true},
-    SolveCase{"TwoAnglesTwoSides", Deg, {30, 60, 0, 1, 2, 0}, 6, {Overconstrained}, true},
-    SolveCase{"ThreeSidesOneAngle", Deg, {30, 0, 0, 3, 4, 5}, 6, {Overconstrained}, true},
-    SolveCase{"TwoAnglesOnlyGiveTheThird", Deg, {30, 0, 60, 0, 0, 0}, 6, {LastAngleCalculated},
-        false, Solution{30, 90, 60, 0, 0, 0, 0}},
-    SolveCase{"TwoAnglesFillingHalfATurn", Deg, {120, 70, 0, 0, 0, 1}, 6, {CantBeConstructed},
-        true, Solution{120, 70, -10, 0, 0, 1, 0}},
-    SolveCase{"ReflexAngleWithTwoSides", Deg, {190, 0, 0, 0, 2, 3}, 6, {CantBeConstructed}, true},
-    SolveCase{"NegativeInputIsNotGiven", Deg, {-30, 0, 0, 3, 4, 5}, 6, {}, false,
-        Solution{36.869897645844, 53.130102354156, 90, 3, 4, 5, 6}},
-    SolveCase{"ShortInputIsPadded", Deg, {0, 0, 0, 3, 4}, 6, {Underconstrained}, true}),
-    [](const ::testing::TestParamInfo<SolveCase>& info) { return std::string(info.param.name); });
-// clang-format on
+/// The seven values A, B, C, a, b, c, area of one solution, to eight significant digits.
+QString Solution(const C_VYXTriangleSolver& solver, int second) {
+    QStringList values;
+    for (int i = 0; i < 7; ++i)
+        values.append(QString::number(solver.Value(7 * second + i), 'g', 8));
+    return values.join(u' ');
+}
 
-TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangle) {
+TEST(TriangleSolver, SolvesOrReports) {
+    // clang-format off
+    const struct {
+        const char* name; qint32 unit; std::vector<double> input; // A, B, C, a, b, c
+        const char* message; bool error;
+        const char* first = "0 0 0 0 0 0 0"; // nullptr: not checked
+        const char* second = nullptr; // none
+        int decimals = 6;
+    } cases[] = {
+        {"SideSideAngleTwoTriangles", Deg, {30, 0, 0, 5, 8, 0}, nullptr, false,
+         "30 53.130102 96.869898 5 8 9.9282032 19.856406",
+         "30 126.8699 23.130102 5 8 3.9282032 7.8564065"},
+        // what the sub-steps computed is stored nevertheless
+        {"SideSideAngleNoTriangle", Deg, {30, 0, 0, 2, 10, 0}, CantBeConstructed, true,
+         "30 0 150 2 10 0 5"},
+        {"SideSideAngleObtuseTooShort", Deg, {100, 0, 0, 5, 5.05, 0}, CantBeConstructed, true,
+         nullptr}, // whatever was computed is stored
+        {"ThreeSidesImpossible", Rad, {0, 0, 0, 1, 2, 4}, CantBeConstructed, true, "0 0 0 1 2 4 0"},
+        {"ThreeSidesRightTriangle", Deg, {0, 0, 0, 3, 4, 5}, nullptr, false,
+         "36.869898 53.130102 90 3 4 5 6"},
+        {"SideAngleSide", Deg, {60, 0, 0, 0, 2, 3}, nullptr, false,
+         "60 40.893395 79.106605 2.6457513 2 3 2.5980762"},
+        {"AngleSideAngle", Deg, {30, 60, 0, 0, 0, 10}, nullptr, false,
+         "30 60 90 5 8.660254 10 21.650635"},
+        {"AngleAngleSideRadians", Rad, {0.5, 1.0, 0, 2, 0, 0}, nullptr, false,
+         "0.5 1 1.6415927 2 3.5103302 4.1612092 3.5015368"},
+        {"AngleAngleSideGradians", Gra, {50, 50, 0, 0, 0, 2}, nullptr, false,
+         "50 50 100 1.4142136 1.4142136 2 1"},
+        {"ThreeAnglesOneSide", Deg, {60, 60, 60, 1, 0, 0}, nullptr, false,
+         "60 60 60 1 1 1 0.4330127"},
+        {"AngleSumFitsToOneDecimal", Deg, {59.99, 60, 60, 0, 0, 0}, LengthRequired, true,
+         "0 0 0 0 0 0 0", nullptr, 1},
+        {"AngleSumFailsWithTwoDecimals", Deg, {59.99, 60, 60, 0, 0, 0}, SumDegrees, true,
+         "0 0 0 0 0 0 0", nullptr, 2},
+        {"AngleSumGradians", Gra, {60, 60, 60, 1, 0, 0}, SumGradians, true},
+        {"AngleSumRadians", Rad, {1, 1, 1, 1, 0, 0}, SumRadians, true},
+        {"ThreeAnglesOnlyRadians", Rad, {1, 1, 1.141592653589793, 0, 0, 0}, LengthRequired, true},
+        {"TwoSidesOnly", Deg, {0, 0, 0, 3, 4, 0}, Underconstrained, true},
+        {"NothingGiven", Deg, {0, 0, 0, 0, 0, 0}, Underconstrained, true},
+        {"OneAngleOneSide", Deg, {40, 0, 0, 3, 0, 0}, Underconstrained, true},
+        {"TwoAnglesTwoSides", Deg, {30, 60, 0, 1, 2, 0}, Overconstrained, true},
+        {"ThreeSidesOneAngle", Deg, {30, 0, 0, 3, 4, 5}, Overconstrained, true},
+        {"TwoAnglesOnlyGiveTheThird", Deg, {30, 0, 60, 0, 0, 0}, LastAngleCalculated, false,
+         "30 90 60 0 0 0 0"},
+        {"TwoAnglesFillingHalfATurn", Deg, {120, 70, 0, 0, 0, 1}, CantBeConstructed, true,
+         "120 70 -10 0 0 1 0"},
+        {"ReflexAngleWithTwoSides", Deg, {190, 0, 0, 0, 2, 3}, CantBeConstructed, true},
+        {"NegativeInputIsNotGiven", Deg, {-30, 0, 0, 3, 4, 5}, nullptr, false,
+         "36.869898 53.130102 90 3 4 5 6"},
+        {"ShortInputIsPadded", Deg, {0, 0, 0, 3, 4}, Underconstrained, true},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        C_VYXTriangleSolver solver;
+        solver.SetAngleUnit(c.unit);
+        solver.SetDecimals(c.decimals);
+        C_VYXScriptedMessageBoxes boxes;
+        solver.Solve(c.input, boxes);
+        QStringList shown;
+        for (const auto& box : boxes.Boxes()) {
+            EXPECT_EQ(box.caption, u"ERROR!!");
+            EXPECT_EQ(box.kind, C_VYXScriptedMessageBoxes::Kind::Error);
+            shown.append(box.text);
+        }
+        EXPECT_EQ(shown, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
+        EXPECT_EQ(solver.HasError(), c.error);
+        EXPECT_EQ(solver.HasSecondSolution(), c.second != nullptr);
+        if (c.first) {
+            EXPECT_EQ(Solution(solver, 0), QString::fromLatin1(c.first));
+        }
+        EXPECT_EQ(Solution(solver, 1), QString::fromLatin1(c.second ? c.second : "0 0 0 0 0 0 0"));
+    }
+}
+
+TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangleAndClearForgetsIt) {
     C_VYXTriangleSolver solver;
     solver.SetAngleUnit(VYX_ANGLE_DEG);
     C_VYXScriptedMessageBoxes boxes;
@@ -146,22 +136,15 @@ TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangle) {
     EXPECT_FALSE(solver.ThreeAnglesGiven());
     solver.Solve({60, 60, 60, 2, 0, 0}, boxes);
     EXPECT_TRUE(solver.ThreeAnglesGiven());
-    solver.Solve({60, 60, 0, 2, 0, 0}, boxes);
-    EXPECT_FALSE(solver.ThreeAnglesGiven());
-}
-
-TEST(TriangleSolver, ClearForgetsValuesFlagsAndError) {
-    C_VYXTriangleSolver solver;
-    solver.SetAngleUnit(VYX_ANGLE_DEG);
-    C_VYXScriptedMessageBoxes boxes;
     solver.Solve({30, 0, 0, 5, 8, 0}, boxes);
+    EXPECT_FALSE(solver.ThreeAnglesGiven());
     solver.Solve({0, 0, 0, 1, 2, 4}, boxes);
     ASSERT_TRUE(solver.HasError());
     solver.Clear();
     EXPECT_FALSE(solver.HasError());
     EXPECT_FALSE(solver.HasSecondSolution());
-    for (int i = 0; i < C_VYXTriangleSolver::ValueCount; ++i)
-        EXPECT_EQ(solver.Value(i), 0.0);
+    EXPECT_FALSE(solver.ThreeAnglesGiven());
+    EXPECT_EQ(solver.Values(), decltype(before){});
     EXPECT_EQ(solver.AngleUnit(), VYX_ANGLE_DEG);
 }
 
@@ -172,9 +155,7 @@ protected:
     C_VYXPanelContext Context() {
         C_VYXPanelContext context;
         context.evaluate = [this](const QString& line) {
-            if (results.contains(line))
-                return results.value(line);
-            return line + QStringLiteral("\r\n");
+            return results.value(line, line + u"\r\n"_s);
         };
         context.decimals = [this] { return decimals; };
         context.markModified = [this] { ++modifiedCount; };
@@ -182,22 +163,31 @@ protected:
         context.setEngineAngle = [this](const QString& key) { engineAngles.append(key); };
         return context;
     }
-
-    void Type(C_VYXTriangleModel& model, const std::array<const char*, 6>& texts) {
+    static void Type(C_VYXTriangleModel& model, const std::array<const char*, 6>& texts) {
         for (int i = 0; i < 6; ++i)
-            model.EditField(static_cast<C_VYXTriangleModel::Field>(i), QString::fromUtf8(texts[i]));
+            model.EditField(C_VYXTriangleModel::Field(i), QString::fromUtf8(texts[size_t(i)]));
     }
-
     void UseDegrees() {
         record.m_nAngleUnit = VYX_ANGLE_DEG;
         record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
     }
-
-    QStringList Fields(const C_VYXTriangleModel& model) const {
+    /// The seven fields A, B, C, a, b, c, area joined by "|".
+    static QString Fields(const C_VYXTriangleModel& model) {
         QStringList texts;
         for (int i = 0; i < C_VYXTriangleModel::FieldCount; ++i)
-            texts.append(model.FieldText(static_cast<C_VYXTriangleModel::Field>(i)));
-        return texts;
+            texts.append(model.FieldText(C_VYXTriangleModel::Field(i)));
+        return texts.join(u'|');
+    }
+    /// The enabled buttons among Exe, Clr, 2nd and Use.
+    static QStringList Enabled(const C_VYXTriangleModel& model) {
+        QStringList enabled;
+        for (const auto& [on, name] : {std::pair{model.IsExecuteEnabled(), "Exe"},
+                                       {model.IsClearEnabled(), "Clr"},
+                                       {model.IsSecondEnabled(), "2nd"},
+                                       {model.IsUseEnabled(), "Use"}})
+            if (on)
+                enabled.append(QString::fromLatin1(name));
+        return enabled;
     }
 
     C_VYXTrigNFO record;
@@ -211,13 +201,10 @@ protected:
 
 TEST_F(TriangleModelFixture, NewDocumentShowsZerosRadiansAndTellsTheEngine) {
     C_VYXTriangleModel model(record, Context(), boxes);
-    EXPECT_EQ(Fields(model), QStringList({"0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(Fields(model), u"0|0|0|0|0|0|0");
     EXPECT_EQ(model.RadioIndex(), C_VYXTriangleModel::RadioRadians);
     EXPECT_EQ(engineAngles, QStringList({"ANGLE_RAD"}));
-    EXPECT_FALSE(model.IsExecuteEnabled());
-    EXPECT_FALSE(model.IsClearEnabled());
-    EXPECT_FALSE(model.IsSecondEnabled());
-    EXPECT_FALSE(model.IsUseEnabled());
+    EXPECT_EQ(Enabled(model), QStringList());
     EXPECT_EQ(modifiedCount, 0);
     model.Execute(); // all zero: nothing to solve, nothing to report
     EXPECT_TRUE(boxes.Boxes().isEmpty());
@@ -228,89 +215,100 @@ TEST_F(TriangleModelFixture, ExeFillsTheRightTriangleAndUseNamesDegrees) {
     UseDegrees();
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "60", "", "", "", "10"});
-    EXPECT_TRUE(model.IsExecuteEnabled());
     model.Execute();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
-    EXPECT_EQ(Fields(model), QStringList({"30.000000", "60.000000", "90.000000", "5.000000",
-                                          "8.660254", "10.000000", "21.650635"}));
-    EXPECT_TRUE(model.IsUseEnabled());
-    EXPECT_FALSE(model.IsSecondEnabled());
+    EXPECT_EQ(Fields(model),
+              u"30.000000|60.000000|90.000000|5.000000|8.660254|10.000000|21.650635");
+    EXPECT_EQ(Enabled(model), QStringList({"Clr", "Use"})); // all six given: Exe waits
     model.Use();
-    ASSERT_EQ(inserted.size(), 1);
-    EXPECT_EQ(inserted.first(),
-              QStringLiteral("Calculated Triangle:\r\nAngle: (Degrees)\r\nA=30.000000\r\n"
-                             "B=60.000000\r\nC=90.000000\r\nLengths: (LengthUnits)\r\n"
-                             "a=5.000000\r\nb=8.660254\r\nc=10.000000\r\n"
-                             "Area: (LengthUnits²)\r\n21.650635\r\n"));
+    EXPECT_EQ(inserted, QStringList(u"Calculated Triangle:\r\nAngle: (Degrees)\r\nA=30.000000\r\n"
+                                    "B=60.000000\r\nC=90.000000\r\nLengths: (LengthUnits)\r\n"
+                                    "a=5.000000\r\nb=8.660254\r\nc=10.000000\r\n"
+                                    "Area: (LengthUnits²)\r\n21.650635\r\n"_s));
     EXPECT_GT(modifiedCount, 0);
 }
 
-TEST_F(TriangleModelFixture, FieldsMayHoldExpressions) {
-    results.insert(QStringLiteral("x+1"), QStringLiteral("4\r\n"));
+TEST_F(TriangleModelFixture, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
+    results.insert(u"x+1"_s, u"4\r\n"_s);
+    results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
     C_VYXTriangleModel model(record, Context(), boxes);
+    // The solver's error keeps the input and leaves nothing to use.
+    Type(model, {"", "", "", "1", "2", "4"});
+    model.Execute();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(CantBeConstructed));
+    EXPECT_EQ(Fields(model), u"0|0|0|1|2|4|0");
+    EXPECT_FALSE(model.IsUseEnabled());
+    model.Use();
+    EXPECT_TRUE(inserted.isEmpty());
+    // A field that is no number is reported before the solver is asked.
+    record.m_solver.Clear();
+    Type(model, {"", "", "", "1/0", "4", "5"});
+    model.Execute();
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
+    EXPECT_EQ(boxes.LastBox().text, u"Please enter a number.");
+    EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
     Type(model, {"", "", "", "x+1", "3", "5"});
     model.Execute();
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideA), QStringLiteral("4.000000"));
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), QStringLiteral("1.570796"));
+    EXPECT_EQ(Fields(model), u"0.927295|0.643501|1.570796|4.000000|3.000000|5.000000|6.000000");
 }
 
-TEST_F(TriangleModelFixture, SecondSolutionToggles) {
+TEST_F(TriangleModelFixture, SecondSolutionTogglesUntilClearOrANewTriangle) {
     UseDegrees();
     decimals = 3;
     C_VYXTriangleModel model(record, Context(), boxes);
     Type(model, {"30", "", "", "5", "8", ""});
     model.Execute();
-    EXPECT_TRUE(model.IsSecondEnabled());
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideC), QStringLiteral("9.928"));
+    EXPECT_EQ(Fields(model), u"30.000|53.130|96.870|5.000|8.000|9.928|19.856");
+    EXPECT_EQ(Enabled(model), QStringList({"Clr", "2nd", "Use"}));
     model.ToggleSecondSolution();
     EXPECT_TRUE(model.ShowsSecondSolution());
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideC), QStringLiteral("3.928"));
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldB), QStringLiteral("126.870"));
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldArea), QStringLiteral("7.856"));
+    EXPECT_EQ(Fields(model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
     model.ToggleSecondSolution();
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideC), QStringLiteral("9.928"));
+    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideC), u"9.928");
+    model.ToggleSecondSolution();
+    model.Clear();
+    EXPECT_EQ(Fields(model), u"0|0|0|0|0|0|0");
+    EXPECT_FALSE(model.ShowsSecondSolution());
+    EXPECT_EQ(Enabled(model), QStringList());
+    EXPECT_FALSE(record.m_solver.HasSecondSolution());
     // A new triangle without a second solution shows the first even if the second was shown.
+    Type(model, {"30", "", "", "5", "8", ""});
+    model.Execute();
     model.ToggleSecondSolution();
     Type(model, {"", "", "", "3", "4", "5"});
     model.Execute();
     EXPECT_FALSE(model.ShowsSecondSolution());
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), QStringLiteral("90.000"));
+    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), u"90.000");
     EXPECT_FALSE(model.IsSecondEnabled());
 }
 
-struct EnableCase {
-    const char* name;
-    std::array<const char*, 6> texts;
-    bool execute;
-    bool clear;
-};
-
-class TriangleEnableTest : public TriangleModelFixture,
-                           public ::testing::WithParamInterface<EnableCase> {};
-
-TEST_P(TriangleEnableTest, ExeNeedsASolvableCombination) {
-    const EnableCase& c = GetParam();
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, c.texts);
-    EXPECT_EQ(model.IsExecuteEnabled(), c.execute);
-    EXPECT_EQ(model.IsClearEnabled(), c.clear);
+TEST_F(TriangleModelFixture, ExeNeedsASolvableCombinationAndClrAnyGivenField) {
+    // clang-format off
+    const struct { std::array<const char*, 6> texts; bool execute, clear; } cases[] = {
+        {{"", "", "", "", "", ""}, false, false},
+        {{"0", "0", "0", "0", "0", "0"}, false, false}, // zeros are not given
+        {{"", "", "", "3", "4", "5"}, true, true},
+        {{"", "", "", "3", "4", "0"}, false, true},
+        {{"", "", "", "3", "4", "0.0"}, true, true}, // only "0" itself counts as not given
+        {{"30", "", "", "5", "8", ""}, true, true},
+        {{"30", "60", "", "", "", "1"}, true, true},
+        {{"60", "60", "60", "1", "", ""}, true, true},
+        {{"30", "60", "", "", "", ""}, false, true},
+        {{"30", "60", "", "1", "2", ""}, false, true},
+        {{"30", "", "", "3", "4", "5"}, false, true},
+        {{"", "", "", "x", "4", "5"}, true, true}, // an expression counts
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        C_VYXTriangleModel model(record, Context(), boxes);
+        Type(model, c.texts);
+        const QString typed = Fields(model);
+        EXPECT_EQ(model.IsExecuteEnabled(), c.execute) << typed.toStdString();
+        EXPECT_EQ(model.IsClearEnabled(), c.clear) << typed.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TriangleEnableTest,
-    ::testing::Values(EnableCase{"Empty", {"", "", "", "", "", ""}, false, false},
-                      EnableCase{"ZerosAreNotGiven", {"0", "0", "0", "0", "0", "0"}, false, false},
-                      EnableCase{"ThreeSides", {"", "", "", "3", "4", "5"}, true, true},
-                      EnableCase{"ThreeSidesOneZero", {"", "", "", "3", "4", "0"}, false, true},
-                      EnableCase{"ZeroPointZeroCounts", {"", "", "", "3", "4", "0.0"}, true, true},
-                      EnableCase{"OneAngleTwoSides", {"30", "", "", "5", "8", ""}, true, true},
-                      EnableCase{"TwoAnglesOneSide", {"30", "60", "", "", "", "1"}, true, true},
-                      EnableCase{"ThreeAnglesOneSide", {"60", "60", "60", "1", "", ""}, true, true},
-                      EnableCase{"TwoAnglesNoSide", {"30", "60", "", "", "", ""}, false, true},
-                      EnableCase{"TwoAnglesTwoSides", {"30", "60", "", "1", "2", ""}, false, true},
-                      EnableCase{"OneAngleThreeSides", {"30", "", "", "3", "4", "5"}, false, true},
-                      EnableCase{"ExpressionCounts", {"", "", "", "x", "4", "5"}, true, true}),
-    [](const ::testing::TestParamInfo<EnableCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TriangleModelFixture, EnterSolvesTwoAnglesEvenWithExeDisabled) {
     UseDegrees();
@@ -320,48 +318,9 @@ TEST_F(TriangleModelFixture, EnterSolvesTwoAnglesEvenWithExeDisabled) {
     model.PressEnter();
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(LastAngleCalculated));
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), QStringLiteral("90.000000"));
+    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
     EXPECT_TRUE(model.IsUseEnabled());
     EXPECT_EQ(modifiedCount, 1);
-}
-
-TEST_F(TriangleModelFixture, SolverErrorKeepsInputAndDisablesUse) {
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"", "", "", "1", "2", "4"});
-    model.Execute();
-    ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(CantBeConstructed));
-    EXPECT_EQ(Fields(model), QStringList({"0", "0", "0", "1", "2", "4", "0"}));
-    EXPECT_FALSE(model.IsUseEnabled());
-    model.Use();
-    EXPECT_TRUE(inserted.isEmpty());
-}
-
-TEST_F(TriangleModelFixture, FieldThatIsNoNumberIsReported) {
-    results.insert(QStringLiteral("1/0"), QStringLiteral("//ERRROR!! DIVISION BY ZERO!!\r\n"));
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"", "", "", "1/0", "4", "5"});
-    model.Execute();
-    ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().caption, QStringLiteral("ERROR!!"));
-    EXPECT_EQ(boxes.LastBox().text, QStringLiteral("Please enter a number."));
-    EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
-}
-
-TEST_F(TriangleModelFixture, ClearResetsFieldsSolverAndButtons) {
-    UseDegrees();
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"30", "", "", "5", "8", ""});
-    model.Execute();
-    model.ToggleSecondSolution();
-    model.Clear();
-    EXPECT_EQ(Fields(model), QStringList({"0", "0", "0", "0", "0", "0", "0"}));
-    EXPECT_FALSE(model.ShowsSecondSolution());
-    EXPECT_FALSE(model.IsSecondEnabled());
-    EXPECT_FALSE(model.IsUseEnabled());
-    EXPECT_FALSE(model.IsClearEnabled());
-    EXPECT_FALSE(record.m_solver.HasSecondSolution());
-    EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
 }
 
 TEST_F(TriangleModelFixture, AngleButtonsSetRecordSolverAndEngine) {
@@ -380,7 +339,7 @@ TEST_F(TriangleModelFixture, AngleButtonsSetRecordSolverAndEngine) {
     EXPECT_EQ(modifiedCount, 1);
     model.SelectAngleUnit(VYX_ANGLE_GRA);
     EXPECT_EQ(model.RadioIndex(), C_VYXTriangleModel::RadioGradians);
-    EXPECT_EQ(engineAngles.last(), QStringLiteral("ANGLE_GRA"));
+    EXPECT_EQ(engineAngles.last(), u"ANGLE_GRA");
     model.SelectAngleUnit(999);
     EXPECT_EQ(record.m_nAngleUnit, VYX_ANGLE_GRA);
     EXPECT_EQ(engineAngles.size(), 2);
@@ -389,18 +348,14 @@ TEST_F(TriangleModelFixture, AngleButtonsSetRecordSolverAndEngine) {
 TEST_F(TriangleModelFixture, RefreshShowsTheStoredFirstSolution) {
     record.m_nAngleUnit = VYX_ANGLE_GRA;
     record.m_solver.SetAngleUnit(VYX_ANGLE_GRA);
-    C_VYXScriptedMessageBoxes solverBoxes;
-    record.m_solver.Solve({50, 50, 0, 0, 0, 2}, solverBoxes);
+    record.m_solver.Solve({50, 50, 0, 0, 0, 2}, boxes);
     decimals = 4;
     C_VYXTriangleModel model(record, Context(), boxes);
     EXPECT_EQ(model.RadioIndex(), C_VYXTriangleModel::RadioGradians);
     EXPECT_EQ(engineAngles, QStringList({"ANGLE_GRA"}));
-    const QStringList fields = Fields(model);
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldA), QStringLiteral("50"));
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldB), QStringLiteral("50"));
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldC), QStringLiteral("100"));
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldSideC), QStringLiteral("2"));
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldArea), QStringLiteral("1.0000000000"));
+    const QStringList fields = Fields(model).split(u'|');
+    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldC), u"100");
+    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldArea), u"1.0000000000");
     // At most fifteen significant digits, as a double is written into a field.
     for (int side : {C_VYXTriangleModel::FieldSideA, C_VYXTriangleModel::FieldSideB}) {
         double value = 0;
@@ -411,13 +366,12 @@ TEST_F(TriangleModelFixture, RefreshShowsTheStoredFirstSolution) {
     }
     EXPECT_EQ(record.m_solver.Decimals(), 4);
     EXPECT_TRUE(model.IsUseEnabled());
-}
-
-TEST_F(TriangleModelFixture, UseTextNamesUnknownUnits) {
+    // An unknown angle unit is named so and not given to the engine.
     record.m_nAngleUnit = 7;
-    C_VYXTriangleModel model(record, Context(), boxes);
-    EXPECT_TRUE(model.UseText().startsWith(
-        QStringLiteral("Calculated Triangle:\r\nAngle: (UNKNOWN ANGLE UNIT.)\r\nA=0\r\n")));
+    engineAngles.clear();
+    C_VYXTriangleModel unknown(record, Context(), boxes);
+    EXPECT_TRUE(unknown.UseText().startsWith(
+        u"Calculated Triangle:\r\nAngle: (UNKNOWN ANGLE UNIT.)\r\nA=50\r\n"_s));
     EXPECT_TRUE(engineAngles.isEmpty());
 }
 
