@@ -67,14 +67,11 @@ TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
 TEST(FunctionTableTest, AngleUnitAcceptsOnlyTheThreeUnits) {
     VYXFunctCalc calc;
     EXPECT_EQ(calc.GetAngle(), "RAD");
-    calc.SetAngle("GRA");
-    EXPECT_EQ(calc.GetAngle(), "GRA");
-    calc.SetAngle("ANGLE_DEG");
-    calc.SetAngle("deg");
-    calc.SetAngle("");
-    EXPECT_EQ(calc.GetAngle(), "GRA");
-    calc.SetAngle("DEG");
-    EXPECT_EQ(calc.GetAngle(), "DEG");
+    for (const std::string unit : {"GRA", "ANGLE_DEG", "deg", "", "DEG"}) {
+        const std::string before = calc.GetAngle();
+        calc.SetAngle(unit);
+        EXPECT_EQ(calc.GetAngle(), unit == "GRA" || unit == "DEG" ? unit : before) << unit;
+    }
 }
 
 /// Everything a function could disturb in a number.

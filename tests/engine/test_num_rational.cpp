@@ -33,12 +33,8 @@ VYXNumRational Make(const Fraction4& f) {
 }
 
 TEST(RationalText, NormalisesAndPrints) {
-    struct Row {
-        Fraction4 in;
-        std::string text;
-        Fraction4 stored;
-    };
     // clang-format off
+    struct Row { Fraction4 in; std::string text; Fraction4 stored; };
     const Row rows[] = {
         {{6, -8, 0, 1}, "-3/4", {-3, 4, 0, 1}},      {{0, 7, 0, -3}, "0", {0, 1, 0, 1}},
         {{12, 4, 0, 1}, "3", {3, 1, 0, 1}},          {{0, 1, 3, 4}, "3i/4", {0, 1, 3, 4}},
@@ -148,11 +144,9 @@ TEST(RationalLiteral, ParsesOrRefuses) {
     EXPECT_EQ(number.GetValue(), "5+3i") << "a real literal keeps the imaginary part";
 }
 
-struct OperatorCase {
-    char op; // + - * / ^
-    Fraction4 left, right;
-    std::string expected; // the text, or the message
-};
+// clang-format off
+struct OperatorCase { char op; Fraction4 left, right; std::string expected; }; // text or message
+// clang-format on
 
 TEST(RationalOperators, ExactInPlaceOrRefused) {
     // The refusals themselves are shared with the Try routines and checked there.
@@ -233,14 +227,9 @@ TEST(RationalCopy, CopyResetsPrecisionAssignmentKeepsIt) {
 }
 
 TEST(RationalDerived, NewNumberOfTheRightKind) {
-    struct Row {
-        Fraction4 in;
-        VYXNum* (VYXNum::*make)() const;
-        std::string text;
-        bool rational; // else a complex double
-    };
     const auto abs = &VYXNum::GetABSValue;
     // clang-format off
+    struct Row { Fraction4 in; VYXNum* (VYXNum::*make)() const; std::string text; bool rational; };
     const Row rows[] = {
         {{-3, 4, 0, 1}, abs, "3/4", true},  {{3, 1, 4, 1}, abs, "5", true},
         {{3, 2, 2, 1}, abs, "5/2", true},   {{3, 5, -4, 5}, abs, "1", true},

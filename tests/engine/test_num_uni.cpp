@@ -24,13 +24,8 @@ const double kInf = std::numeric_limits<double>::infinity();
 const double kPi = 3.141592653589793;
 
 TEST(NumUniText, DerivedFieldsAndText) {
-    struct Row {
-        double re, im;
-        std::string text;
-        double fi, abs;
-        bool cmplx, zero;
-    };
     // clang-format off
+    struct Row { double re, im; std::string text; double fi, abs; bool cmplx, zero; };
     const Row rows[] = {
         {0, 0, "0", 0, 0, false, true},         {0, -1, "-i", 1.5 * kPi, 1, true, false},
         {0, 1, "i", 1.5707963267949, 1, true, false}, {-2, 0, "-2", kPi, 2, false, false},
@@ -125,11 +120,9 @@ TEST(NumUniSetters, EachSetterKeepsTheOtherPart) {
     EXPECT_EQ(number.GetValue(), "3+4i");
 }
 
-struct ArithmeticCase {
-    char op; // + - * / ^
-    double leftRe, leftIm, rightRe, rightIm;
-    std::string expected; // the text, or the message
-};
+// clang-format off
+struct ArithmeticCase { char op; double leftRe, leftIm, rightRe, rightIm; std::string expected; };
+// clang-format on
 
 TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
     const std::string kDivByZero = "ERRROR!! DIVISION BY ZERO!!";

@@ -28,11 +28,10 @@ TryRoutine RoutineFor(char op) {
     return routines[std::string("+-*/^").find(op)];
 }
 
-struct TryCase {
-    char op; // + - * / ^
-    VYXNumRational a, b;
-    std::string expected; // the exact result, "" when not exact, or "!" and the message
-};
+// The exact result, "" when not exact, or "!" and the message.
+// clang-format off
+struct TryCase { char op; VYXNumRational a, b; std::string expected; };
+// clang-format on
 
 TEST(TryRoutines, StoreTheExactResultOrLeaveTheResultUntouched) {
     const std::string kNonInteger =
