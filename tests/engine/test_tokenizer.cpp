@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 using namespace expression_tests;
 
@@ -30,134 +31,74 @@ std::string Describe(VYXTokenList& tokens) {
     return text;
 }
 
-struct TokenCase {
-    const char* name;
-    std::string text;
-    std::string expected;
-};
-
-class TokenizeTest : public testing::TestWithParam<TokenCase> {};
-
-TEST_P(TokenizeTest, SplitsIntoNumbersAndOperators) {
-    VYXParser parser;
-    parser.DefineVariable("X", "4");
-    VYXTokenList tokens = parser.Tokenize(GetParam().text);
-    EXPECT_EQ(Describe(tokens), GetParam().expected);
-}
+const std::string kUnequalBraces = "ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=";
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, TokenizeTest, testing::Values(
-    TokenCase{"ProductOfTwo", "2*3", "2:R * 3:R"},
-    TokenCase{"LeadingSignGetsPlaceholder", "-3", "_ - 3:R"},
-    TokenCase{"PlaceholderBetweenOperators", "2*-3", "2:R * _ - 3:R"},
-    TokenCase{"TwoSigns", "--3", "_ - _ - 3:R"},
-    TokenCase{"LeadingFunction", "SIN30", "_ SIN 30:R"},
-    TokenCase{"SignThenFunction", "-SIN30", "_ - _ SIN 30:R"},
-    TokenCase{"OperatorThenFunction", "2*SIN30", "2:R * _ SIN 30:R"},
-    TokenCase{"LongestNameWins", "ASIN1", "_ ASIN 1:R"},
-    TokenCase{"HyperbolicBeforeSine", "SINH1", "_ SINH 1:R"},
-    TokenCase{"ExponentialIsAFunction", "E^2", "_ E^ 2:R"},
-    TokenCase{"PostfixAtEnd", "5!", "5:R !"},
-    TokenCase{"PostfixThenOperator", "3!+1", "3:R ! _ + 1:R"},
-    TokenCase{"PowerChain", "2^3^2", "2:R ^ 3:R ^ 2:R"},
-    TokenCase{"GroupBecomesOneNumber", "2+(3*4)", "2:R + 12:R"},
-    TokenCase{"NestedGroups", "((1+1)*(2+2))-1", "8:R - 1:R"},
-    TokenCase{"VariableBeforeFunction", "XSIN3", "4:R SIN 3:R"},
-    TokenCase{"DecimalOperand", "0.5+1", "0.5:U + 1:R"},
-    TokenCase{"ImaginaryOperands", "3I+2.5J", "3i:R + 2.5i:U"},
-    TokenCase{"ConstantsAreDecimal", "PI-E", "3.14159:U - 2.71828:U"},
-    TokenCase{"ScientificWithNegativeExponent", "2*1E-5+1", "2:R * 1e-05:U + 1:R"},
-    TokenCase{"ScientificWithPositiveExponent", "1.5E+3/2", "1500:R / 2:R"},
-    TokenCase{"ScientificImaginary", "1E-5I*2", "1e-05i:U * 2:R"},
-    TokenCase{"EulerMinusNumberStaysDifference", "E-5", "2.71828:U - 5:R"}),
-    [](const testing::TestParamInfo<TokenCase>& info) { return info.param.name; });
-// clang-format on
-
-TEST(TokenizeScientificTest, VariableNamedLikeMantissaKeepsTheDifference) {
+TEST(TokenizeTest, SplitsIntoNumbersOperatorsAndPlaceholders) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-3", "_ - 3:R"},                  {"2*-3", "2:R * _ - 3:R"},
+        {"--3", "_ - _ - 3:R"},             {"SIN30", "_ SIN 30:R"},
+        {"-SIN30", "_ - _ SIN 30:R"},       {"2*SIN30", "2:R * _ SIN 30:R"},
+        {"ASIN1", "_ ASIN 1:R"},            {"SINH1", "_ SINH 1:R"},
+        {"E^2", "_ E^ 2:R"},                {"5!", "5:R !"},
+        {"3!+1", "3:R ! _ + 1:R"},          {"((1+1)*(2+2))-1", "8:R - 1:R"},
+        {"XSIN3", "4:R SIN 3:R"},           {"3I+2.5J", "3i:R + 2.5i:U"},
+        {"2*1E-5+1", "2:R * 1e-05:U + 1:R"}, {"1.5E+3/2", "1500:R / 2:R"},
+        {"1E-5I*2", "1e-05i:U * 2:R"},      {"E-5", "2.71828:U - 5:R"}};
+    for (const auto& [text, expected] : cases) {
+        VYXParser parser;
+        parser.DefineVariable("X", "4");
+        VYXTokenList tokens = parser.Tokenize(text);
+        EXPECT_EQ(Describe(tokens), expected) << text;
+    }
+    // A variable named like a mantissa keeps the difference.
     VYXParser parser;
     parser.DefineVariable("1E", "7");
     VYXTokenList tokens = parser.Tokenize("1E-5");
     EXPECT_EQ(Describe(tokens), "7:R - 5:R");
 }
+// clang-format on
 
-struct BraceCase {
-    const char* name;
-    std::string text;
-    std::string message;
-};
-
-class MatchingBraceTest : public testing::TestWithParam<BraceCase> {};
-
-TEST_P(MatchingBraceTest, GroupWithoutClosingBraceReportsTheCounts) {
-    VYXParser parser;
-    try {
-        parser.Tokenize(GetParam().text);
-        FAIL() << "no exception";
-    } catch (const VYXExceptionFunction& e) {
-        EXPECT_EQ(e.GetMessage(), GetParam().message);
+TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCounts) {
+    for (const auto& [text, counts] : {std::pair{"(2", "1\nNUMBER OF RIGHTBRACES=0"},
+                                       std::pair{"2+((2)", "2\nNUMBER OF RIGHTBRACES=1"}}) {
+        try {
+            VYXParser().Tokenize(text);
+            ADD_FAILURE() << "no exception for " << text;
+        } catch (const VYXExceptionFunction& e) {
+            EXPECT_EQ(e.GetMessage(), kUnequalBraces + counts);
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Groups, MatchingBraceTest,
-    testing::Values(BraceCase{"SingleOpenBrace", "(2",
-                              "ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=1\n"
-                              "NUMBER OF RIGHTBRACES=0"},
-                    BraceCase{"InnerGroupClosed", "2+((2)",
-                              "ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=2\n"
-                              "NUMBER OF RIGHTBRACES=1"}),
-    [](const testing::TestParamInfo<BraceCase>& info) { return info.param.name; });
-
-TEST(MatchingBraceTest, UnclosedGroupAfterAVariableNamedBrace) {
-    // Preprocessing balances the counts; only a variable named ")" lets the walk reach an
-    // unclosed group in a full evaluation.
+    // Preprocessing balances the counts; only a variable named ")" lets a full evaluation
+    // reach an unclosed group.
     VYXCalculator calculator;
     calculator.SetVariable(")", "1");
     EXPECT_EQ(Evaluate(calculator, ")+(2"),
-              (Outcome{"//ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=1\n"
-                       "NUMBER OF RIGHTBRACES=0",
-                       '-'}));
-}
-
-struct OperandCase {
-    const char* name;
-    std::string operand;
-    std::string expected; // value:kind, or the message of the exception
-};
-
-class OperandToNumberTest : public testing::TestWithParam<OperandCase> {};
-
-TEST_P(OperandToNumberTest, ConvertsOrRefuses) {
-    VYXParser parser;
-    parser.DefineVariable("THIRD", "1/3");
-    parser.DefineVariable("HALF", "0.5");
-    std::string actual;
-    try {
-        VYXNumPtr number = parser.OperandToNumber(GetParam().operand);
-        actual = Describe(number.get());
-    } catch (const VYXExceptionFunction& e) {
-        actual = e.GetMessage();
-    } catch (const VYXExceptionNumberFormat& e) {
-        actual = e.GetMessage();
-    }
-    EXPECT_EQ(actual, GetParam().expected);
+              (Outcome{"//" + kUnequalBraces + "1\nNUMBER OF RIGHTBRACES=0", '-'}));
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Operands, OperandToNumberTest, testing::Values(
-    OperandCase{"Integer", "7", "7:R"}, OperandCase{"Decimal", "0.5", "0.5:U"},
-    OperandCase{"IntegralDecimal", "2.0", "2:R"}, OperandCase{"Pi", "PI", "3.14159:U"},
-    OperandCase{"Euler", "E", "2.71828:U"}, OperandCase{"UnitI", "I", "i:R"},
-    OperandCase{"UnitJ", "J", "i:R"}, OperandCase{"MinusUnitI", "-I", "-i:R"},
-    OperandCase{"MinusUnitJ", "-J", "-i:R"}, OperandCase{"ExactImaginary", "4J", "4i:R"},
-    OperandCase{"DecimalImaginary", "2.5I", "2.5i:U"},
-    OperandCase{"RationalVariable", "THIRD", "1/3:R"},
-    OperandCase{"DecimalVariable", "HALF", "0.5:U"},
-    OperandCase{"Empty", "", "NOTHING TO CALCULATE!!"},
-    OperandCase{"NumberBeforeConstant", "2PI", "ERROR!! THE VARIABLE NAME: 2PI IS NOT DEFINED!!"},
-    OperandCase{"LowerCaseIsNotImaginary", "2i", "ERROR!! THE VARIABLE NAME: 2i IS NOT DEFINED!!"}),
-    [](const testing::TestParamInfo<OperandCase>& info) { return info.param.name; });
-// clang-format on
+TEST(OperandToNumberTest, ConvertsOrRefuses) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2.0", "2:R"},        {"-I", "-i:R"},           {"-J", "-i:R"},
+        {"THIRD", "1/3:R"},    {"HALF", "0.5:U"},        {"", "NOTHING TO CALCULATE!!"},
+        {"2i", "ERROR!! THE VARIABLE NAME: 2i IS NOT DEFINED!!"}};
+    // clang-format on
+    VYXParser parser;
+    parser.DefineVariable("THIRD", "1/3");
+    parser.DefineVariable("HALF", "0.5");
+    for (const auto& [operand, expected] : cases) {
+        std::string actual;
+        try {
+            actual = Describe(parser.OperandToNumber(operand).get());
+        } catch (const VYXExceptionFunction& e) {
+            actual = e.GetMessage();
+        } catch (const VYXExceptionNumberFormat& e) {
+            actual = e.GetMessage();
+        }
+        EXPECT_EQ(actual, expected) << operand;
+    }
+}
 
 TEST(OperandToNumberTest, VariableOperandIsACopy) {
     VYXParser parser;
@@ -168,29 +109,20 @@ TEST(OperandToNumberTest, VariableOperandIsACopy) {
     EXPECT_EQ(const_cast<VYXNum&>(parser.LookupVariable("V")).GetValue(), "3");
 }
 
-struct MakeCase {
-    const char* name;
-    double value;
-    bool imaginary;
-    std::string expected;
-};
-
-class MakeNumberTest : public testing::TestWithParam<MakeCase> {};
-
-TEST_P(MakeNumberTest, IntegralValuesAreExact) {
-    VYXNumPtr number = VYXParser::MakeNumber(GetParam().value, GetParam().imaginary);
-    EXPECT_EQ(Describe(number.get()), GetParam().expected);
+TEST(MakeNumberTest, IntegralValuesAreExact) {
+    struct Case {
+        double value;
+        bool imaginary;
+        const char* expected;
+    };
+    // Beyond 2^53 only multiples of 2^31 count as integral.
+    for (const Case& c :
+         {Case{3, true, "3i:R"}, Case{0, false, "0:R"}, Case{0.5, false, "0.5:U"},
+          Case{-0.5, true, "-0.5i:U"}, Case{9007199254740994.0, false, "9.0072e+15:U"},
+          Case{2147483648.0, false, "2147483648:R"}}) {
+        EXPECT_EQ(Describe(VYXParser::MakeNumber(c.value, c.imaginary).get()), c.expected)
+            << c.value;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, MakeNumberTest,
-    testing::Values(MakeCase{"Integer", 3, false, "3:R"},
-                    MakeCase{"ImaginaryInteger", 3, true, "3i:R"},
-                    MakeCase{"Zero", 0, false, "0:R"}, MakeCase{"Half", 0.5, false, "0.5:U"},
-                    MakeCase{"ImaginaryHalf", -0.5, true, "-0.5i:U"},
-                    // Beyond 2^53 only multiples of 2^31 count as integral.
-                    MakeCase{"BeyondExactRange", 9007199254740994.0, false, "9.0072e+15:U"},
-                    MakeCase{"TwoToTheThirtyOne", 2147483648.0, false, "2147483648:R"}),
-    [](const testing::TestParamInfo<MakeCase>& info) { return info.param.name; });
 
 } // namespace
