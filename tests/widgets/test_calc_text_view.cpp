@@ -18,6 +18,8 @@ QString WidgetText(const C_VYXCalcTextView& view) {
     return view.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
+constexpr int Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier, Keypad = Qt::KeypadModifier;
+
 } // namespace
 
 class CalcTextViewTest : public QObject {
@@ -30,11 +32,27 @@ private:
 
     C_VYXCalcAreaModel& Area() { return m_view->Model(); }
 
+    /// Keys as the user presses them; each entry is a key combined with its modifiers.
+    void Press(const QList<int>& keys) {
+        for (int key : keys)
+            QTest::keyClick(m_view.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    }
+
+    /// A text and selection as a loaded document brings them.
+    void Load(const QString& text, int selStart, int selEnd) {
+        C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
+        record.text = text;
+        record.textValid = record.selValid = 1;
+        record.selStart = selStart;
+        record.selEnd = selEnd;
+        m_view->OnUpdate();
+    }
+
     /// The widget must always show the model's text with LF breaks and its selection.
     void VerifyWidgetShowsModel() {
         const QString& text = Area().Text();
-        QCOMPARE(WidgetText(*m_view),
-                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(WidgetText(*m_view), QString(text).replace(QStringLiteral("\r\n"), "\n"));
         const QTextCursor cursor = m_view->textCursor();
         QCOMPARE(cursor.selectionStart(),
                  C_VYXLineBreakMapping::ToDisplayPosition(text, Area().SelectionStart()));
@@ -61,203 +79,91 @@ private slots:
         m_env.reset();
     }
 
-    void enterWritesResultOnNextLine() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("1/2+1/(2+3+1/7)"));
-        QTest::keyClick(m_view.get(), Qt::Key_Return);
-        QCOMPARE(Area().Text(), QStringLiteral("1/2+1/(2+3+1/7)\r\n25/36 //\u22480.694444\r\n"));
-        QCOMPARE(Area().Caret(), int(Area().Text().size()));
-        QCOMPARE(m_view->document()->blockCount(), 3);
-        VerifyWidgetShowsModel();
-        QVERIFY(m_document->IsModified());
-    }
-
-    void ctrlEnterStartsNextLineWithValue() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("2*3"));
-        QTest::keyClick(m_view.get(), Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(Area().Text(), QStringLiteral("2*3\r\n6\r\n6"));
-        // A second Ctrl+Enter evaluates that value again, on the keypad's Enter too.
-        QTest::keyClick(m_view.get(), Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
-        QCOMPARE(Area().Text(), QStringLiteral("2*3\r\n6\r\n6\r\n6\r\n6"));
-        QCOMPARE(m_view->textCursor().position(), int(WidgetText(*m_view).size()));
-        VerifyWidgetShowsModel();
-    }
-
-    void enterOnEmptyLineOnlyBreaksIt() {
-        QTest::keyClick(m_view.get(), Qt::Key_Return);
-        QCOMPARE(Area().Text(), QStringLiteral("\r\n"));
-        QCOMPARE(m_document->CalculationCount(), 0);
-        VerifyWidgetShowsModel();
-    }
-
-    void backspaceRemovesTokens_data() {
+    // The model's own rules are tested with the model; here each key must reach it.
+    void keysReachTheModel_data() {
+        QTest::addColumn<QString>("before"); // put into the model first, caret at its end
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("left");
-        QTest::newRow("lower-case function goes whole") << "2+sinh"
-                                                        << "2+";
-        QTest::newRow("upper-case SINH loses one letter") << "2+SINH"
-                                                          << "2+SIN";
-        QTest::newRow("plain digit") << "12"
-                                     << "1";
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("text");
+        using K = QList<int>;
+        // clang-format off
+        QTest::newRow("Enter") << "" << "1/2+1/(2+3+1/7)" << K{Qt::Key_Return}
+            << QStringLiteral("1/2+1/(2+3+1/7)\r\n25/36 //\u22480.694444\r\n");
+        QTest::newRow("Ctrl+Enter, then on the keypad") << "" << "2*3"
+            << K{Ctrl | Qt::Key_Return, Ctrl | Keypad | Qt::Key_Enter} << "2*3\r\n6\r\n6\r\n6\r\n6";
+        QTest::newRow("Enter on an empty line") << "" << "" << K{Qt::Key_Return} << "\r\n";
+        QTest::newRow("CLS in mixed case") << "1+1\r\nClS" << "" << K{Qt::Key_Return} << "";
+        QTest::newRow("Backspace takes a function whole") << "" << "2+sinh" << K{Qt::Key_Backspace}
+            << "2+";
+        QTest::newRow("Backspace takes only the selection") << "" << "SINH"
+            << K{Shift | Qt::Key_Left, Shift | Qt::Key_Left, Qt::Key_Backspace} << "SI";
+        QTest::newRow("Backspace at a line's start joins") << "1+\r\n2" << ""
+            << K{Qt::Key_Home, Qt::Key_Backspace} << "1+2";
+        QTest::newRow("Delete takes CR LF whole") << "1\r\n2" << ""
+            << K{Ctrl | Qt::Key_Home, Qt::Key_End, Qt::Key_Delete} << "12";
+        QTest::newRow("selection across a line break") << "ab\r\ncd\r\nef" << ""
+            << K{Ctrl | Qt::Key_Home, Qt::Key_Down, Shift | Qt::Key_End, Shift | Qt::Key_Right,
+                 Qt::Key_E} << "ab\r\neef";
+        QTest::newRow("Ctrl+Z undoes Enter in one step") << "" << "2+3"
+            << K{Qt::Key_Return, Ctrl | Qt::Key_Z} << "2+3";
+        QTest::newRow("Ctrl+Z and Ctrl+Y") << "" << "123"
+            << K{Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Y, Qt::Key_9} << "129";
+        QTest::newRow("Ctrl+Z back to empty") << "" << "12"
+            << K{Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Z} << "";
+        // clang-format on
     }
 
-    void backspaceRemovesTokens() {
+    void keysReachTheModel() {
+        QFETCH(QString, before);
         QFETCH(QString, typed);
-        QFETCH(QString, left);
+        QFETCH(QList<int>, keys);
+        if (!before.isEmpty())
+            Area().InsertText(before);
         QTest::keyClicks(m_view.get(), typed);
-        QTest::keyClick(m_view.get(), Qt::Key_Backspace);
-        QCOMPARE(Area().Text(), left);
-        VerifyWidgetShowsModel();
-    }
-
-    void backspaceAtLineStartJoinsLines() {
-        Area().InsertText(QStringLiteral("1+\r\n2"));
-        // Home in the widget moves the model's caret to the start of line 1 (position 4).
-        QTest::keyClick(m_view.get(), Qt::Key_Home);
-        QCOMPARE(Area().Caret(), 4);
-        QTest::keyClick(m_view.get(), Qt::Key_Backspace);
-        QCOMPARE(Area().Text(), QStringLiteral("1+2"));
-        QCOMPARE(Area().Caret(), 2);
-        VerifyWidgetShowsModel();
-    }
-
-    void backspaceWithSelectionDeletesOnlyIt() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("SINH"));
-        QTest::keyClick(m_view.get(), Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(m_view.get(), Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(Area().SelectedText(), QStringLiteral("NH"));
-        QTest::keyClick(m_view.get(), Qt::Key_Backspace);
-        QCOMPARE(Area().Text(), QStringLiteral("SI"));
-        VerifyWidgetShowsModel();
-    }
-
-    void clsLineEmptiesArea_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("lower case") << "cls";
-        QTest::newRow("mixed case") << "ClS";
-    }
-
-    void clsLineEmptiesArea() {
-        QFETCH(QString, command);
-        QTest::keyClicks(m_view.get(), QStringLiteral("1+1"));
-        QTest::keyClick(m_view.get(), Qt::Key_Return);
-        QTest::keyClicks(m_view.get(), command);
-        QTest::keyClick(m_view.get(), Qt::Key_Return);
-        QCOMPARE(Area().Text(), QString());
-        QCOMPARE(WidgetText(*m_view), QString());
-    }
-
-    void undoAndRedoGoThroughTheModel() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("123"));
-        const QStringList expected = {QStringLiteral("12"), QStringLiteral("1"), QString()};
-        for (const QString& text : expected) {
-            QTest::keyClick(m_view.get(), Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(Area().Text(), text);
-            QCOMPARE(WidgetText(*m_view), text);
-        }
-        QVERIFY(!Area().CanUndo());
-        QTest::keyClick(m_view.get(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(Area().Text(), QStringLiteral("1"));
-        // Typing after an undo drops the redo steps.
-        QTest::keyClicks(m_view.get(), QStringLiteral("9"));
-        QVERIFY(!Area().CanRedo());
-        QCOMPARE(WidgetText(*m_view), QStringLiteral("19"));
-    }
-
-    void enterRecordsOneUndoStep() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("2+3"));
-        QTest::keyClick(m_view.get(), Qt::Key_Return);
-        QTest::keyClick(m_view.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Area().Text(), QStringLiteral("2+3"));
-        VerifyWidgetShowsModel();
-    }
-
-    void keyboardSelectionMapsAcrossLineBreaks() {
-        Area().InsertText(QStringLiteral("ab\r\ncd\r\nef"));
-        QTest::keyClick(m_view.get(), Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(m_view.get(), Qt::Key_Down);
-        QTest::keyClick(m_view.get(), Qt::Key_End, Qt::ShiftModifier);
-        QCOMPARE(Area().SelectionStart(), 4);
-        QCOMPARE(Area().SelectionEnd(), 6);
-        QCOMPARE(Area().SelectedText(), QStringLiteral("cd"));
-        // One step right from the end of a line passes the whole CR LF.
-        QTest::keyClick(m_view.get(), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(Area().SelectedText(), QStringLiteral("cd\r\n"));
-        QTest::keyClick(m_view.get(), Qt::Key_E);
-        QCOMPARE(Area().Text(), QStringLiteral("ab\r\neef"));
-        VerifyWidgetShowsModel();
-    }
-
-    void deleteKeyRemovesLineBreakWhole() {
-        Area().InsertText(QStringLiteral("1\r\n2"));
-        QTest::keyClick(m_view.get(), Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(m_view.get(), Qt::Key_End);
-        QTest::keyClick(m_view.get(), Qt::Key_Delete);
-        QCOMPARE(Area().Text(), QStringLiteral("12"));
+        Press(keys);
+        QTEST(Area().Text(), "text");
         VerifyWidgetShowsModel();
     }
 
     void pasteAndCutUseTheClipboard() {
         QApplication::clipboard()->setText(QStringLiteral("1+1\n2"));
-        QTest::keyClick(m_view.get(), Qt::Key_V, Qt::ControlModifier);
+        Press({Ctrl | Qt::Key_V});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
-        QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(Area().SelectedText(), Area().Text());
-        QTest::keyClick(m_view.get(), Qt::Key_Delete, Qt::ShiftModifier);
+        Press({Ctrl | Qt::Key_A, Shift | Qt::Key_Delete});
         QCOMPARE(Area().Text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1+1\n2"));
-        // Undo brings the cut text back; copy leaves the text alone.
-        QTest::keyClick(m_view.get(), Qt::Key_Z, Qt::ControlModifier);
+        Press({Ctrl | Qt::Key_Z});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
         VerifyWidgetShowsModel();
     }
 
-    void fontSizeFromRecord_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("menu size") << 16 << 16;
-        QTest::newRow("smallest") << 8 << 8;
-        QTest::newRow("too large from a file") << 400 << 16;
-        QTest::newRow("negative from a file") << -3 << 8;
-    }
-
     void fontSizeFromRecord() {
-        QFETCH(int, stored);
-        QFETCH(int, shown);
         QCOMPARE(m_view->AppliedFontSize(), 12);
         C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
-        record.fontSize = stored;
-        record.fontChanged = 1;
-        m_view->OnUpdate();
-        QCOMPARE(m_view->AppliedFontSize(), shown);
-        QCOMPARE(m_view->font().pointSize(), shown);
-        QCOMPARE(record.fontChanged, 0);
+        // A menu size, the smallest, and out of range sizes from a file.
+        const int rows[][2] = {{16, 16}, {8, 8}, {400, 16}, {-3, 8}};
+        for (const auto& [stored, shown] : rows) {
+            record.fontSize = stored;
+            record.fontChanged = 1;
+            m_view->OnUpdate();
+            QCOMPARE(m_view->AppliedFontSize(), shown);
+            QCOMPARE(m_view->font().pointSize(), shown);
+            QCOMPARE(record.fontChanged, 0);
+        }
     }
 
     void loadedTextAndSelectionAreShown() {
-        C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
-        record.text = QStringLiteral("1+1\r\n2\r\nabc");
-        record.textValid = 1;
-        record.selStart = 5;
-        record.selEnd = 11;
-        record.selValid = 1;
-        m_view->OnUpdate();
+        Load(QStringLiteral("1+1\r\n2\r\nabc"), 5, 11);
         QCOMPARE(WidgetText(*m_view), QStringLiteral("1+1\n2\nabc"));
-        QCOMPARE(m_view->textCursor().selectedText(),
-                 QStringLiteral("2") + QChar::ParagraphSeparator + QStringLiteral("abc"));
+        QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("2\u2029abc"));
         VerifyWidgetShowsModel();
     }
 
     void loneCarriageReturnKeepsPositions() {
-        C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
-        record.text = QStringLiteral("a\rb\r\nc");
-        record.textValid = 1;
-        record.selStart = record.selEnd = 6;
-        record.selValid = 1;
-        m_view->OnUpdate();
+        Load(QStringLiteral("a\rb\r\nc"), 6, 6);
         QCOMPARE(WidgetText(*m_view), QStringLiteral("a\u240Db\nc"));
         QCOMPARE(m_view->textCursor().position(), 5);
-        QTest::keyClick(m_view.get(), Qt::Key_Left);
-        QTest::keyClick(m_view.get(), Qt::Key_Left);
+        Press({Qt::Key_Left, Qt::Key_Left});
         QCOMPARE(Area().Caret(), 3);
     }
 

@@ -28,20 +28,12 @@ class FileCommandsTest : public MainFrameFixture {
 private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     C_VYXCalcAreaModel& Area() { return View()->Model(); }
-    void TypeLine(const QString& line) {
-        QTest::keyClicks(View(), line);
-        QTest::keyClick(View(), Qt::Key_Return);
-    }
-    void VerifyQuestion(const QString& text) {
-        const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
-        QCOMPARE(int(box.kind), int(Kind::YesNoCancel));
-        QCOMPARE(box.caption, QStringLiteral("TobrikCalculator"));
-        QCOMPARE(box.text, text);
-    }
+    QString Title() const { return m_frame->windowTitle(); }
 
 private slots:
     void saveThenReopenRestoresTheWork() {
-        TypeLine(QStringLiteral("1/2+1/(2+3+1/7)"));
+        QTest::keyClicks(View(), QStringLiteral("1/2+1/(2+3+1/7)"));
+        QTest::keyClick(View(), Qt::Key_Return);
         Trigger("actionFontSize16");
         Trigger("actionShowRationalOnly");
         QTest::keyClicks(View(), QStringLiteral("7"));
@@ -53,29 +45,26 @@ private slots:
         Trigger("actionFileSave");
         const QString path = m_env->TempPath(QStringLiteral("work.vyx"));
         QCOMPARE(m_env->fileChooser.suggestedSavePaths, QStringList{"Untitled.vyx"});
-        QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
-        QVERIFY(!m_frame->isWindowModified());
+        QVERIFY(QFileInfo::exists(path) && !m_frame->isWindowModified());
+        QCOMPARE(Title(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
         QCOMPARE(m_env->profile->RecentFiles(), QStringList{path});
-        QAction* recent = m_frame->findChild<QAction*>(QStringLiteral("actionRecentFile1"));
-        QVERIFY(recent->isVisible());
-        QVERIFY(recent->text().endsWith(path));
+        QAction* recent = Action("actionRecentFile1");
+        QVERIFY(recent->isVisible() && recent->text().endsWith(path));
 
         Trigger("actionFileNew");
         QCOMPARE(Area().Text(), QString());
-        QCOMPARE(m_frame->Document().Settings().CalcText().fontSize, 12);
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Untitled[*] - TobrikCalculator"));
+        QCOMPARE(View()->AppliedFontSize(), 12);
+        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
 
         m_env->fileChooser.openPaths.enqueue(path);
         Trigger("actionFileOpen");
         QCOMPARE(Area().Text(), expectedText);
         QCOMPARE(Area().Caret(), expectedCaret);
         QCOMPARE(View()->AppliedFontSize(), 16);
-        QCOMPARE(m_frame->Document().Settings().CalcText().showReal, 0);
-        QTRY_VERIFY(m_frame->findChild<QAction*>("actionShowRationalOnly")->isChecked());
+        QTRY_VERIFY(Action("actionShowRationalOnly")->isChecked());
         QVERIFY(!m_frame->isWindowModified());
         QCOMPARE(m_frame->StatusBar().StatusText(), QStringLiteral("Number of calculations: 0"));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
+        QCOMPARE(Title(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
 
         // A saved document is saved again without a dialog.
         QTest::keyClicks(View(), QStringLiteral("8"));
@@ -93,60 +82,51 @@ private slots:
         Trigger("actionFileSaveAs");
         QCOMPARE(m_env->fileChooser.suggestedSavePaths, (QStringList{"Untitled.vyx", first}));
         QCOMPARE(m_env->profile->RecentFiles(), (QStringList{second, first}));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("second.vyx[*] - TobrikCalculator"));
+        QCOMPARE(Title(), QStringLiteral("second.vyx[*] - TobrikCalculator"));
     }
 
-    void cancelKeepsTheWork_data() {
+    void saveChangesQuestion_data() {
         QTest::addColumn<QString>("command");
-        QTest::newRow("new") << "actionFileNew";
-        QTest::newRow("open") << "actionFileOpen";
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("savedAs"); // name chosen in Save As: "" cancels, "-" no dialog
+        QTest::addColumn<bool>("kept");       // the work still in the window, unsaved
+        // clang-format off
+        QTest::newRow("Cancel on New") << "actionFileNew" << int(Answer::Cancel) << "-" << true;
+        QTest::newRow("Cancel on Open") << "actionFileOpen" << int(Answer::Cancel) << "-" << true;
+        QTest::newRow("No discards") << "actionFileNew" << int(Answer::No) << "-" << false;
+        QTest::newRow("Yes saves") << "actionFileNew" << int(Answer::Yes) << "kept.vyx" << false;
+        QTest::newRow("Yes, no name") << "actionFileNew" << int(Answer::Yes) << "" << true;
+        // clang-format on
     }
 
-    void cancelKeepsTheWork() {
+    void saveChangesQuestion() {
         QFETCH(QString, command);
-        QTest::keyClicks(View(), QStringLiteral("5+5"));
-        m_env->messageBoxes.QueueAnswer(Answer::Cancel);
-        Trigger(qPrintable(command));
-        VerifyQuestion(QStringLiteral("Save changes to Untitled?"));
-        QCOMPARE(Area().Text(), QStringLiteral("5+5"));
-        QVERIFY(m_frame->isWindowModified());
-    }
-
-    void noDiscardsTheWork() {
-        QTest::keyClicks(View(), QStringLiteral("5+5"));
-        m_env->messageBoxes.QueueAnswer(Answer::No);
-        Trigger("actionFileNew");
-        QCOMPARE(Area().Text(), QString());
-        QVERIFY(!m_frame->isWindowModified());
-    }
-
-    void yesSavesBeforeNew() {
+        QFETCH(int, answer);
+        QFETCH(QString, savedAs);
+        QFETCH(bool, kept);
         QTest::keyClicks(View(), QStringLiteral("6*7"));
-        const QString path = m_env->TempPath(QStringLiteral("kept.vyx"));
-        m_env->messageBoxes.QueueAnswer(Answer::Yes);
-        m_env->fileChooser.savePaths.enqueue(path);
-        Trigger("actionFileNew");
-        QCOMPARE(Area().Text(), QString());
-        QVERIFY(QFileInfo::exists(path));
-        // The saved file holds the work.
-        QVERIFY(m_frame->OpenFromCommandLine(path));
-        QCOMPARE(Area().Text(), QStringLiteral("6*7"));
-    }
-
-    void yesThenCancelledSaveAsKeepsTheWork() {
-        QTest::keyClicks(View(), QStringLiteral("9"));
-        m_env->messageBoxes.QueueAnswer(Answer::Yes);
-        m_env->fileChooser.savePaths.enqueue(QString()); // the user cancels the dialog
-        Trigger("actionFileNew");
-        QCOMPARE(Area().Text(), QStringLiteral("9"));
-        QVERIFY(m_frame->isWindowModified());
+        m_env->messageBoxes.QueueAnswer(Answer(answer));
+        const bool asked = savedAs != QStringLiteral("-");
+        const QString path = asked && !savedAs.isEmpty() ? m_env->TempPath(savedAs) : QString();
+        if (asked)
+            m_env->fileChooser.savePaths.enqueue(path);
+        Trigger(qPrintable(command));
+        const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
+        QCOMPARE(int(box.kind), int(Kind::YesNoCancel));
+        QCOMPARE(box.caption, QStringLiteral("TobrikCalculator"));
+        QCOMPARE(box.text, QStringLiteral("Save changes to Untitled?"));
+        QCOMPARE(Area().Text(), kept ? QStringLiteral("6*7") : QString());
+        QCOMPARE(m_frame->isWindowModified(), kept);
+        if (!path.isEmpty()) { // the saved file holds the work
+            QVERIFY(m_frame->OpenFromCommandLine(path));
+            QCOMPARE(Area().Text(), QStringLiteral("6*7"));
+        }
     }
 
     void closingAModifiedDocumentAsks() {
         QTest::keyClicks(View(), QStringLiteral("1"));
         m_env->messageBoxes.QueueAnswer(Answer::Cancel);
-        QVERIFY(!m_frame->close());
-        QVERIFY(m_frame->isVisible());
+        QVERIFY(!m_frame->close() && m_frame->isVisible());
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(m_frame->close());
         QVERIFY(!m_env->profile->BarState().isEmpty());
@@ -155,8 +135,7 @@ private slots:
     void failedRecentFileLeavesTheList() {
         const QString broken = m_env->TempPath(QStringLiteral("broken.vyx"));
         QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a document");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a document") > 0);
         file.close();
         m_env->profile->AddRecentFile(broken);
         // The list is read when the window is made.
@@ -167,14 +146,14 @@ private slots:
         Trigger("actionRecentFile1");
         QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
         QVERIFY(m_env->profile->RecentFiles().isEmpty());
-        QVERIFY(!m_frame->findChild<QAction*>("actionRecentFile1")->isVisible());
-        QVERIFY(m_frame->findChild<QAction*>("actionNoRecentFile")->isVisible());
+        QVERIFY(!Action("actionRecentFile1")->isVisible());
+        QVERIFY(Action("actionNoRecentFile")->isVisible());
     }
 
     void commandLineOpens() {
         QVERIFY(!m_frame->OpenFromCommandLine(m_env->TempPath(QStringLiteral("missing.vyx"))));
         QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Untitled[*] - TobrikCalculator"));
+        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
     }
 
     void droppedDocumentOpens() {
@@ -190,28 +169,18 @@ private slots:
         static_cast<QObject*>(m_frame.get())->event(&drop);
         QVERIFY(drop.isAccepted());
         QCOMPARE(Area().Text(), QStringLiteral("2^10"));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("dropped.vyx[*] - TobrikCalculator"));
+        QCOMPARE(Title(), QStringLiteral("dropped.vyx[*] - TobrikCalculator"));
         // A drop counts as File Open: the next load keeps the window where it is.
         QVERIFY(m_frame->Document().IsSkippingNextPlacement());
     }
 
-    void documentExtension_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("saved");
-        QTest::newRow("no extension") << "/tmp/a"
-                                      << "/tmp/a.vyx";
-        QTest::newRow("own extension") << "/tmp/a.vyx"
-                                       << "/tmp/a.vyx";
-        QTest::newRow("other extension kept") << "/tmp/a.txt"
-                                              << "/tmp/a.txt";
-        QTest::newRow("dot in the folder only") << "/tmp/x.d/a"
-                                                << "/tmp/x.d/a.vyx";
-    }
-
     void documentExtension() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, saved);
-        QCOMPARE(C_VYXFileCommands::WithDocumentExtension(chosen), saved);
+        const char* const rows[][2] = {{"/tmp/a", "/tmp/a.vyx"},
+                                       {"/tmp/a.vyx", "/tmp/a.vyx"},
+                                       {"/tmp/a.txt", "/tmp/a.txt"}, // another extension is kept
+                                       {"/tmp/x.d/a", "/tmp/x.d/a.vyx"}}; // dot in the folder only
+        for (const auto& [chosen, saved] : rows)
+            QCOMPARE(C_VYXFileCommands::WithDocumentExtension(chosen), QString(saved));
     }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the main window: title, status pane, Settings and Edit menus, geometry, drops,
-// and the File shortcuts from a tool panel.
+// Tests of the main window: Settings and Edit menus, geometry, drops, and the File shortcuts
+// from a tool panel.
 #include "C_MainFrm.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
@@ -46,56 +46,40 @@ class MainFrameTest : public MainFrameFixture {
 private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     C_VYXCalcTextNFO& Record() { return m_frame->Document().Settings().CalcText(); }
-    QStringList CheckedDisplayItems() {
+    QStringList Checked(std::initializer_list<const char*> names) {
         QStringList checked;
-        for (const char* name :
-             {"actionShowRationalAndReal", "actionShowRationalOnly", "actionShowRealOnly"})
+        for (const char* name : names)
             if (Action(name)->isChecked())
                 checked.append(QString::fromLatin1(name));
         return checked;
     }
+    QStringList CheckedDisplayItems() {
+        return Checked(
+            {"actionShowRationalAndReal", "actionShowRationalOnly", "actionShowRealOnly"});
+    }
+    QStringList CheckedFontItems() {
+        return Checked({"actionFontSize8", "actionFontSize10", "actionFontSize12",
+                        "actionFontSize14", "actionFontSize16"});
+    }
 
 private slots:
-    void titleShowsNameAndModifiedMarker() {
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Untitled[*] - TobrikCalculator"));
-        QVERIFY(!m_frame->isWindowModified());
-        QTest::keyClicks(View(), QStringLiteral("1"));
-        QVERIFY(m_frame->isWindowModified());
-    }
-
-    void statusPaneCountsCalculations() {
-        QCOMPARE(m_frame->StatusBar().StatusText(), QStringLiteral("Number of calculations: 0"));
-        for (const QString& line : {QStringLiteral("1+1"), QStringLiteral("5+"),
-                                    QStringLiteral("2*2"), QStringLiteral("1/3")}) {
-            QTest::keyClicks(View(), line);
-            QTest::keyClick(View(), Qt::Key_Return);
-        }
-        // The failing "5+" is not counted.
-        QCOMPARE(m_frame->StatusBar().StatusText(), QStringLiteral("Number of calculations: 3"));
-    }
-
     void solutionDisplayChoice_data() {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("showReal");
-        QTest::addColumn<int>("showRational");
         QTest::addColumn<QString>("result");
-        QTest::newRow("rational only") << "actionShowRationalOnly" << 0 << 1 << "1/3\r\n";
-        QTest::newRow("real only") << "actionShowRealOnly" << 1 << 0 << "0.333333\r\n";
-        QTest::newRow("both") << "actionShowRationalAndReal" << 1 << 1
-                              << QStringLiteral("1/3 //\u22480.333333\r\n");
+        QTest::newRow("rational only") << "actionShowRationalOnly"
+                                       << "1/3\r\n";
+        QTest::newRow("real only") << "actionShowRealOnly"
+                                   << "0.333333\r\n";
+        QTest::newRow("both") << "actionShowRationalAndReal"
+                              << "1/3 //\u22480.333333\r\n";
     }
 
     void solutionDisplayChoice() {
         QFETCH(QString, action);
-        QFETCH(int, showReal);
-        QFETCH(int, showRational);
         QFETCH(QString, result);
         Action("actionShowRealOnly")->trigger(); // start away from every row's choice
         Action(qPrintable(action))->trigger();
-        QCOMPARE(Record().showReal, showReal);
-        QCOMPARE(Record().showRational, showRational);
         QCOMPARE(CheckedDisplayItems(), QStringList{action});
-        QVERIFY(m_frame->Document().IsModified());
         QVERIFY(m_frame->isWindowModified());
         QTest::keyClicks(View(), QStringLiteral("1/3"));
         QTest::keyClick(View(), Qt::Key_Return);
@@ -103,112 +87,86 @@ private slots:
     }
 
     void fontSizeChosenTwiceStoresOnce() {
-        Action("actionFontSize16")->trigger();
-        QCOMPARE(Record().fontSize, 16);
-        QCOMPARE(View()->AppliedFontSize(), 16);
-        QVERIFY(Action("actionFontSize16")->isChecked());
-        QVERIFY(!Action("actionFontSize12")->isChecked());
-        m_frame->Document().SetModifiedFlag(false);
-        Action("actionFontSize16")->trigger();
-        QCOMPARE(Record().fontSize, 16);
-        QCOMPARE(Record().fontChanged, 0);
-        QVERIFY(Action("actionFontSize16")->isChecked());
-        QVERIFY(m_frame->Document().IsModified());
-    }
-
-    void menusFollowTheRecord_data() {
-        QTest::addColumn<int>("fontSize");
-        QTest::addColumn<int>("showReal");
-        QTest::addColumn<int>("showRational");
-        QTest::addColumn<QString>("fontItem");
-        QTest::addColumn<QStringList>("displayItems");
-        QTest::newRow("10, rational only")
-            << 10 << 0 << 1 << "actionFontSize10" << QStringList{"actionShowRationalOnly"};
-        QTest::newRow("unknown size checks 12")
-            << 11 << 1 << 0 << "actionFontSize12" << QStringList{"actionShowRealOnly"};
-        QTest::newRow("neither flag checks nothing")
-            << 14 << 0 << 0 << "actionFontSize14" << QStringList{};
+        for (int round = 1; round <= 2; ++round) {
+            m_frame->Document().SetModifiedFlag(false);
+            Action("actionFontSize16")->trigger();
+            QCOMPARE(Record().fontSize, 16);
+            QCOMPARE(Record().fontChanged, 0);
+            QCOMPARE(View()->AppliedFontSize(), 16);
+            QCOMPARE(CheckedFontItems(), QStringList{"actionFontSize16"});
+            QVERIFY(m_frame->Document().IsModified());
+        }
     }
 
     void menusFollowTheRecord() {
-        QFETCH(int, fontSize);
-        QFETCH(int, showReal);
-        QFETCH(int, showRational);
-        QFETCH(QString, fontItem);
-        QFETCH(QStringList, displayItems);
-        Record().fontSize = fontSize;
-        Record().showReal = showReal;
-        Record().showRational = showRational;
-        View()->OnUpdate();
-        // The sync runs after the update's event, as a posted message would.
-        QTRY_COMPARE(CheckedDisplayItems(), displayItems);
-        QVERIFY(Action(qPrintable(fontItem))->isChecked());
-        int checkedFonts = 0;
-        for (const char* name : {"actionFontSize8", "actionFontSize10", "actionFontSize12",
-                                 "actionFontSize14", "actionFontSize16"})
-            checkedFonts += Action(name)->isChecked() ? 1 : 0;
-        QCOMPARE(checkedFonts, 1);
+        const struct {
+            int fontSize, showReal, showRational;
+            QString fontItem;
+            QStringList displayItems;
+        } rows[] = {{10, 0, 1, "actionFontSize10", {"actionShowRationalOnly"}},
+                    {11, 1, 0, "actionFontSize12", {"actionShowRealOnly"}}, // unknown size: 12
+                    {14, 0, 0, "actionFontSize14", {}}};                    // neither: nothing
+        for (const auto& row : rows) {
+            Record().fontSize = row.fontSize;
+            Record().showReal = row.showReal;
+            Record().showRational = row.showRational;
+            View()->OnUpdate();
+            // The sync runs after the update's event, as a posted message would.
+            QTRY_COMPARE(CheckedDisplayItems(), row.displayItems);
+            QCOMPARE(CheckedFontItems(), QStringList{row.fontItem});
+        }
     }
 
     void editActionsFollowTheArea() {
-        QVERIFY(!Action("actionEditUndo")->isEnabled());
-        QVERIFY(!Action("actionEditCut")->isEnabled());
-        QVERIFY(!Action("actionEditCopy")->isEnabled());
+        auto enabled = [this](const char* name) { return Action(name)->isEnabled(); };
+        QVERIFY(!enabled("actionEditUndo") && !enabled("actionEditCut") &&
+                !enabled("actionEditCopy"));
         QTest::keyClicks(View(), QStringLiteral("12"));
-        QVERIFY(Action("actionEditUndo")->isEnabled());
-        QVERIFY(!Action("actionEditRedo")->isEnabled());
-        Action("actionEditSelectAll")->trigger();
-        QVERIFY(Action("actionEditCut")->isEnabled());
-        QVERIFY(Action("actionEditCopy")->isEnabled());
-        Action("actionEditCopy")->trigger();
+        QVERIFY(enabled("actionEditUndo") && !enabled("actionEditRedo"));
+        Trigger("actionEditSelectAll");
+        QVERIFY(enabled("actionEditCut") && enabled("actionEditCopy"));
+        Trigger("actionEditCopy");
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
-        QVERIFY(Action("actionEditPaste")->isEnabled());
-        Action("actionEditUndo")->trigger();
+        QVERIFY(enabled("actionEditPaste"));
+        Trigger("actionEditUndo");
         QCOMPARE(View()->Model().Text(), QStringLiteral("1"));
-        QVERIFY(Action("actionEditRedo")->isEnabled());
-        Action("actionEditRedo")->trigger();
+        QVERIFY(enabled("actionEditRedo"));
+        Trigger("actionEditRedo");
         QCOMPARE(View()->Model().Text(), QStringLiteral("12"));
         QApplication::clipboard()->clear();
-        QTRY_VERIFY(!Action("actionEditPaste")->isEnabled());
+        QTRY_VERIFY(!enabled("actionEditPaste"));
     }
 
     void alwaysOnTopTwiceReturnsToNormal() {
-        QAction* onTop = Action("actionAlwaysOnTop");
-        onTop->trigger();
-        QVERIFY(onTop->isChecked());
-        QVERIFY(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(m_frame->isVisible());
-        onTop->trigger();
-        QVERIFY(!onTop->isChecked());
-        QVERIFY(!m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(m_frame->isVisible());
+        for (const bool onTop : {true, false}) {
+            Trigger("actionAlwaysOnTop");
+            QCOMPARE(Action("actionAlwaysOnTop")->isChecked(), onTop);
+            QCOMPARE(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+            QVERIFY(m_frame->isVisible());
+        }
     }
 
     void fileShortcutsWorkFromAPanel_data() {
         QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("reachesTheWindow");
-        QTest::newRow("Ctrl+S saves") << int(Qt::Key_S) << true;
-        QTest::newRow("Ctrl+N starts a new document") << int(Qt::Key_N) << true;
+        QTest::newRow("Ctrl+S saves") << int(Qt::Key_S);
+        QTest::newRow("Ctrl+N starts a new document") << int(Qt::Key_N);
         // The edit keys stay with the window that holds the area.
-        QTest::newRow("Ctrl+Z stays in the panel") << int(Qt::Key_Z) << false;
+        QTest::newRow("Ctrl+Z stays in the panel") << int(Qt::Key_Z);
     }
 
     void fileShortcutsWorkFromAPanel() {
         QFETCH(int, key);
-        QFETCH(bool, reachesTheWindow);
         QTest::keyClicks(View(), QStringLiteral("7*6"));
         QTest::keyClick(View(), Qt::Key_Return);
         const QString saved = m_env->TempPath(QStringLiteral("fromPanel.vyx"));
-        if (key == Qt::Key_S) {
+        if (key == Qt::Key_S)
             m_env->fileChooser.savePaths.enqueue(saved);
-        } else if (key == Qt::Key_N) {
+        else if (key == Qt::Key_N)
             m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No); // don't save
-        }
-        m_frame->Panels().Install(C_VYXPanelSet::Panel::Conversion,
-                                  std::make_unique<FieldPanel>(*m_frame));
+        auto owned = std::make_unique<FieldPanel>(*m_frame);
+        FieldPanel* panel = owned.get();
+        m_frame->Panels().Install(C_VYXPanelSet::Panel::Conversion, std::move(owned));
         m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Conversion);
-        auto* panel =
-            static_cast<FieldPanel*>(m_frame->Panels().Get(C_VYXPanelSet::Panel::Conversion));
         panel->activateWindow();
         panel->field->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(panel));
@@ -216,14 +174,9 @@ private slots:
 
         QTest::keyClick(panel->field, Qt::Key(key), Qt::ControlModifier);
 
-        if (key == Qt::Key_S) {
-            QVERIFY(QFileInfo::exists(saved));
-            QVERIFY(!m_frame->Document().IsModified());
-        } else if (key == Qt::Key_N) {
-            QCOMPARE(View()->Model().Text(), QString());
-        }
-        if (!reachesTheWindow)
-            QCOMPARE(View()->Model().Text(), before);
+        if (key == Qt::Key_S)
+            QVERIFY(QFileInfo::exists(saved) && !m_frame->Document().IsModified());
+        QCOMPARE(View()->Model().Text(), key == Qt::Key_N ? QString() : before);
     }
 
     void firstStartIsAThirdOfTheScreenCentred() {
@@ -231,73 +184,42 @@ private slots:
         const C_VYXWindowPlacement placement = C_VYXWindowGeometry::PlacementOf(*m_frame);
         QCOMPARE(placement.NormalWidth(), screen.width() / 3);
         QCOMPARE(placement.NormalHeight(), screen.height() / 3);
-    }
-
-    void firstStartGeometry_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("window");
-        QTest::newRow("full HD") << QRect(0, 0, 1920, 1080) << QRect(640, 360, 640, 360);
-        QTest::newRow("sizes not divisible by 3")
-            << QRect(0, 0, 1366, 768) << QRect(455, 256, 455, 256);
-        QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QRect(2347, 341, 426, 341);
-    }
-
-    void firstStartGeometry() {
-        QFETCH(QRect, screen);
-        QFETCH(QRect, window);
-        QCOMPARE(C_VYXWindowGeometry::FirstStartGeometry(screen), window);
-    }
-
-    void placementFromFileIsFitted_data() {
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("bottom");
-        QTest::addColumn<QRect>("fitted");
-        QTest::newRow("inside stays") << 10 << 20 << 410 << 320 << QRect(10, 20, 400, 300);
-        QTest::newRow("empty is refused") << 10 << 20 << 10 << 320 << QRect();
-        QTest::newRow("inverted is refused") << 500 << 20 << 10 << 320 << QRect();
-        QTest::newRow("off screen moves in")
-            << 5000 << -900 << 5400 << -600 << QRect(400, 0, 400, 300);
-        QTest::newRow("extreme corners")
-            << INT_MIN << INT_MIN << INT_MAX << INT_MAX << QRect(0, 0, 800, 600);
-        QTest::newRow("tiny grows") << 0 << 0 << 3 << 3 << QRect(0, 0, 160, 120);
+        const QRect rows[][2] = {{{0, 0, 1920, 1080}, {640, 360, 640, 360}},
+                                 {{0, 0, 1366, 768}, {455, 256, 455, 256}}, // not divisible by 3
+                                 {{1920, 0, 1280, 1024}, {2347, 341, 426, 341}}}; // second screen
+        for (const auto& [screenRect, window] : rows)
+            QCOMPARE(C_VYXWindowGeometry::FirstStartGeometry(screenRect), window);
     }
 
     void placementFromFileIsFitted() {
-        QFETCH(int, left);
-        QFETCH(int, top);
-        QFETCH(int, right);
-        QFETCH(int, bottom);
-        QFETCH(QRect, fitted);
-        C_VYXWindowPlacement placement;
-        placement.normalLeft = left;
-        placement.normalTop = top;
-        placement.normalRight = right;
-        placement.normalBottom = bottom;
-        QCOMPARE(C_VYXWindowGeometry::FittedRect(placement, QRect(0, 0, 800, 600)), fitted);
-    }
-
-    void droppedDocumentIsFound_data() {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("a document")
-            << QList<QUrl>{QUrl::fromLocalFile("/tmp/a.vyx")} << "/tmp/a.vyx";
-        QTest::newRow("upper-case extension")
-            << QList<QUrl>{QUrl::fromLocalFile("/tmp/B.VYX")} << "/tmp/B.VYX";
-        QTest::newRow("first document after other files")
-            << QList<QUrl>{QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/c.vyx")}
-            << "/tmp/c.vyx";
-        QTest::newRow("no document") << QList<QUrl>{QUrl::fromLocalFile("/tmp/n.txt")} << "";
-        QTest::newRow("remote file") << QList<QUrl>{QUrl("http://example.org/a.vyx")} << "";
+        auto fitted = [](int left, int top, int right, int bottom) {
+            const C_VYXWindowPlacement placement{
+                .normalBottom = bottom, .normalLeft = left, .normalRight = right, .normalTop = top};
+            return C_VYXWindowGeometry::FittedRect(placement, QRect(0, 0, 800, 600));
+        };
+        QCOMPARE(fitted(10, 20, 410, 320), QRect(10, 20, 400, 300));       // inside stays
+        QCOMPARE(fitted(10, 20, 10, 320), QRect());                        // empty is refused
+        QCOMPARE(fitted(500, 20, 10, 320), QRect());                       // inverted is refused
+        QCOMPARE(fitted(5000, -900, 5400, -600), QRect(400, 0, 400, 300)); // moved onto the screen
+        QCOMPARE(fitted(INT_MIN, INT_MIN, INT_MAX, INT_MAX), QRect(0, 0, 800, 600));
+        QCOMPARE(fitted(0, 0, 3, 3), QRect(0, 0, 160, 120)); // tiny grows
     }
 
     void droppedDocumentIsFound() {
-        QFETCH(QList<QUrl>, urls);
-        QFETCH(QString, path);
-        QMimeData data;
-        data.setUrls(urls);
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), path);
+        auto local = [](const char* path) {
+            return QUrl::fromLocalFile(QString::fromLatin1(path));
+        };
+        const std::pair<QList<QUrl>, QString> rows[] = {
+            {{local("/tmp/a.vyx")}, "/tmp/a.vyx"},
+            {{local("/tmp/B.VYX")}, "/tmp/B.VYX"},
+            {{local("/tmp/n.txt"), local("/tmp/c.vyx")}, "/tmp/c.vyx"}, // first document
+            {{local("/tmp/n.txt")}, ""},
+            {{QUrl("http://example.org/a.vyx")}, ""}}; // remote file
+        for (const auto& [urls, path] : rows) {
+            QMimeData data;
+            data.setUrls(urls);
+            QCOMPARE(C_MainFrm::DroppedDocument(&data), path);
+        }
     }
 };
 

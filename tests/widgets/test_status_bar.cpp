@@ -35,35 +35,31 @@ private:
     QString LedDir() { return m_env->TempPath(QStringLiteral("leds")); }
     /// No LEDs: the indicators go by the keys alone.
     void WithoutLeds() { Bar().SetLedDirectory(LedDir()); }
-
-private slots:
-    void ledsAreRead_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QList<QByteArray>>("levels");
-        QTest::addColumn<QList<int>>("expected"); // caps, num, scroll: 1 on, 0 off, -1 unknown
-        QTest::newRow("none") << QStringList{} << QList<QByteArray>{} << QList<int>{-1, -1, -1};
-        QTest::newRow("caps lit, num dark")
-            << QStringList{"input3::capslock", "input3::numlock"} << QList<QByteArray>{"1\n", "0\n"}
-            << QList<int>{1, 0, -1};
-        QTest::newRow("any keyboard lit counts")
-            << QStringList{"input3::numlock", "input7::numlock", "input7::scrolllock"}
-            << QList<QByteArray>{"0\n", "255\n", "0"} << QList<int>{-1, 1, 0};
-        QTest::newRow("other LEDs and unreadable levels are ignored")
-            << QStringList{"phy0-led", "input3::capslock", "input3::kana"}
-            << QList<QByteArray>{"1", "garbage", "1"} << QList<int>{-1, -1, -1};
+    QLabel* Indicator(const char* name) {
+        auto* label = Bar().findChild<QLabel*>(QStringLiteral("statusIndicator") + name);
+        if (label == nullptr)
+            qFatal("no indicator %s", name);
+        return label;
     }
 
+private slots:
     void ledsAreRead() {
-        QFETCH(QStringList, entries);
-        QFETCH(QList<QByteArray>, levels);
-        QFETCH(QList<int>, expected);
-        QDir(LedDir()).mkpath(QStringLiteral("."));
-        for (int i = 0; i < entries.size(); ++i)
-            WriteLed(LedDir(), entries.at(i), levels.at(i));
-        const C_VYXStatusBar::LockStates states = C_VYXStatusBar::ReadLockLeds(LedDir());
-        for (int i = 0; i < C_VYXStatusBar::kLockKeyCount; ++i) {
-            const std::optional<bool>& state = states[std::size_t(i)];
-            QCOMPARE(state.has_value() ? int(*state) : -1, expected.at(i));
+        // LED entries as "name=level" separated by ';'; caps, num, scroll: 1 lit, 0 dark, - unknown
+        const char* const rows[][2] = {
+            {"", "---"},
+            {"input3::capslock=1\n;input3::numlock=0\n", "10-"},
+            {"input3::numlock=0\n;input7::numlock=255\n;input7::scrolllock=0", "-10"}, // any lit
+            {"phy0-led=1;input3::capslock=garbage;input3::kana=1", "---"}};            // ignored
+        for (int row = 0; row < 4; ++row) {
+            const QString dir = LedDir() + QString::number(row);
+            QDir(dir).mkpath(QStringLiteral("."));
+            for (const QString& entry : QString(rows[row][0]).split(u';', Qt::SkipEmptyParts))
+                WriteLed(dir, entry.section(u'=', 0, 0), entry.section(u'=', 1).toLatin1());
+            const C_VYXStatusBar::LockStates states = C_VYXStatusBar::ReadLockLeds(dir);
+            QString shown;
+            for (const std::optional<bool>& state : states)
+                shown += !state.has_value() ? u'-' : *state ? u'1' : u'0';
+            QCOMPARE(shown, QString(rows[row][1]));
         }
         QCOMPARE(C_VYXStatusBar::ReadLockLeds(LedDir() + QStringLiteral("/missing"))[0],
                  std::optional<bool>());
@@ -75,11 +71,9 @@ private slots:
         Bar().SetLedDirectory(LedDir());
         QVERIFY(Bar().IsLockOn(LockKey::Caps));
         QVERIFY(!Bar().IsLockOn(LockKey::Num));
-        auto* cap = Bar().findChild<QLabel*>(QStringLiteral("statusIndicatorCaps"));
-        QVERIFY(cap != nullptr);
+        QLabel* cap = Indicator("Caps");
         QCOMPARE(cap->text(), QStringLiteral("CAP"));
-        QVERIFY(cap->isEnabled());
-        QVERIFY(!Bar().findChild<QLabel*>(QStringLiteral("statusIndicatorNum"))->isEnabled());
+        QVERIFY(cap->isEnabled() && !Indicator("Num")->isEnabled());
         // A lower-case letter typed without Shift does not overrule the LED.
         QTest::keyClick(&m_frame->TextView(), Qt::Key_A);
         QVERIFY(Bar().IsLockOn(LockKey::Caps));
@@ -91,16 +85,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("lock");
         QTest::addColumn<bool>("on");
+        const int shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+        // clang-format off
         QTest::newRow("capital without Shift") << int(Qt::Key_A) << 0 << "A" << 0 << true;
-        QTest::newRow("capital with Shift")
-            << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A" << 0 << false;
-        QTest::newRow("small with Shift")
-            << int(Qt::Key_A) << int(Qt::ShiftModifier) << "a" << 0 << true;
+        QTest::newRow("capital with Shift") << int(Qt::Key_A) << shift << "A" << 0 << false;
+        QTest::newRow("small with Shift") << int(Qt::Key_A) << shift << "a" << 0 << true;
         QTest::newRow("non-Latin capital") << int(Qt::Key_unknown) << 0 << "Ж" << 0 << true;
-        QTest::newRow("keypad digit")
-            << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << 1 << true;
+        QTest::newRow("keypad digit") << int(Qt::Key_5) << keypad << "5" << 1 << true;
         QTest::newRow("caps lock key") << int(Qt::Key_CapsLock) << 0 << "" << 0 << true;
         QTest::newRow("scroll lock key") << int(Qt::Key_ScrollLock) << 0 << "" << 2 << true;
+        // clang-format on
     }
 
     void keysTellTheLocks() {
@@ -108,13 +102,11 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, text);
         QFETCH(int, lock);
-        QFETCH(bool, on);
         WithoutLeds();
-        QWidget* view = &m_frame->TextView();
         QVERIFY(!Bar().IsLockOn(LockKey(lock)));
         QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-        QApplication::sendEvent(view, &press);
-        QCOMPARE(Bar().IsLockOn(LockKey(lock)), on);
+        QApplication::sendEvent(&m_frame->TextView(), &press);
+        QTEST(Bar().IsLockOn(LockKey(lock)), "on");
     }
 
     void lockKeysFlipOncePerPress() {
@@ -130,7 +122,7 @@ private slots:
         QVERIFY(Bar().IsLockOn(LockKey::Num));
         QTest::keyClick(view, Qt::Key_Home, Qt::KeypadModifier);
         QVERIFY(!Bar().IsLockOn(LockKey::Num));
-        QVERIFY(!Bar().findChild<QLabel*>(QStringLiteral("statusIndicatorNum"))->isEnabled());
+        QVERIFY(!Indicator("Num")->isEnabled());
     }
 
     void promptsShowOverTheMessagePane() {
