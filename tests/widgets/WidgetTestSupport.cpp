@@ -10,30 +10,26 @@
 #include <QStandardPaths>
 #include <QTest>
 
-QString ScriptedFileChooser::ChooseOpenPath(QWidget*) {
-    if (openPaths.isEmpty()) {
+QString ScriptedFileChooser::Next(QQueue<QString>& paths) {
+    if (paths.isEmpty()) {
         ++unexpectedDialogs;
         return QString();
     }
-    return openPaths.dequeue();
+    return paths.dequeue();
+}
+
+QString ScriptedFileChooser::ChooseOpenPath(QWidget*) {
+    return Next(openPaths);
 }
 
 QString ScriptedFileChooser::ChooseSavePath(QWidget*, const QString& suggestedPath) {
     suggestedSavePaths.append(suggestedPath);
-    if (savePaths.isEmpty()) {
-        ++unexpectedDialogs;
-        return QString();
-    }
-    return savePaths.dequeue();
+    return Next(savePaths);
 }
 
 QString ScriptedFileChooser::ChooseExportPdfPath(QWidget*, const QString& suggestedPath) {
     suggestedPdfPaths.append(suggestedPath);
-    if (pdfPaths.isEmpty()) {
-        ++unexpectedDialogs;
-        return QString();
-    }
-    return pdfPaths.dequeue();
+    return Next(pdfPaths);
 }
 
 ModalDialogGuard::ModalDialogGuard() {

@@ -29,6 +29,10 @@ public:
     QQueue<QString> pdfPaths;
     QStringList suggestedPdfPaths;
     int unexpectedDialogs = 0;
+
+private:
+    /// The next queued answer; an empty queue counts an unexpected dialog and cancels it.
+    QString Next(QQueue<QString>& paths);
 };
 
 /// Watches for modal dialogs: any that opens is recorded and closed, so the test goes on
