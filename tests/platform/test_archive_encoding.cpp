@@ -31,15 +31,11 @@ TEST(ArchiveNumberEncoding, WritesLittleEndianBytesAndReadsThemBack) {
     };
     // clang-format off
     const Case cases[] = {
-        {Int, 0, "00000000"}, {Int, 1, "01000000"}, {Int, 102, "66000000"}, {Int, -1, "ffffffff"},
-        {Int, 2147483647, "ffffff7f"}, {Int, -2147483648.0, "00000080"},
-        {Int, 0x01020304, "04030201"},
-        {Double, 0.0, "0000000000000000"}, {Double, -0.0, "0000000000000080"},
-        {Double, 1.0, "000000000000f03f"}, {Double, -2.5, "00000000000004c0"},
-        {Double, HUGE_VAL, "000000000000f07f"},
+        {Int, -1, "ffffffff"}, {Int, 2147483647, "ffffff7f"},
+        {Int, -2147483648.0, "00000080"}, {Int, 0x01020304, "04030201"},
+        {Double, -0.0, "0000000000000080"}, {Double, -2.5, "00000000000004c0"},
         {Double, std::numeric_limits<double>::quiet_NaN(), "000000000000f87f"},
-        {Count, 0, "0000"}, {Count, 2, "0200"}, {Count, 0xFFFE, "feff"},
-        {Count, 0xFFFF, "ffff ffff0000"}, {Count, 70000, "ffff 70110100"}};
+        {Count, 0xFFFE, "feff"}, {Count, 0xFFFF, "ffff ffff0000"}, {Count, 70000, "ffff 70110100"}};
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hex);
@@ -66,9 +62,8 @@ TEST(ArchiveNumberEncoding, WritesLittleEndianBytesAndReadsThemBack) {
 TEST(ArchiveStringEncoding, UsesTheLengthFormForItsSize) {
     // clang-format off
     const std::pair<qsizetype, const char*> cases[] = { // length, hex before the characters
-        {0, "fffeff00"}, {1, "fffeff01"}, {254, "fffefffe"}, {255, "fffeffffff00"},
-        {300, "fffeffff2c01"}, {0xFFFD, "fffeffff fdff"}, {0xFFFE, "fffeffffffff feff0000"},
-        {70000, "fffeffffffff 70110100"}};
+        {0, "fffeff00"}, {254, "fffefffe"}, {255, "fffeffffff00"}, {0xFFFD, "fffeffff fdff"},
+        {0xFFFE, "fffeffffffff feff0000"}, {70000, "fffeffffffff 70110100"}};
     // clang-format on
     for (const auto& [length, hex] : cases) {
         SCOPED_TRACE(length);
@@ -111,15 +106,15 @@ TEST(ArchiveStringEncoding, NarrowFormsAreReadAsLatin1) {
     }
 }
 
-TEST(ArchiveCollections, CountThenStringsKeepingOrderAndDuplicatesEmptyIsTwoZeroBytes) {
-    const QMap<QString, QString> map{{QStringLiteral("A"), QStringLiteral("1")},
-                                     {QStringLiteral("B"), QStringLiteral("A+1")}};
-    const QStringList list{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b"), {}};
+// Loading replaces what the collections held; documents round-trip in the document tests.
+TEST(ArchiveCollections, CountThenStringsKeepingOrderAndDuplicatesLoadingReplaces) {
+    QMap<QString, QString> map{{QStringLiteral("A"), QStringLiteral("1")},
+                               {QStringLiteral("B"), QStringLiteral("A+1")}};
+    QStringList list{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b"), {}};
     const QByteArray bytes = Stored([&](C_VYXArchive& ar) {
-        ar.WriteStringMap(map);
-        ar.WriteStringList(list);
+        ar.Exchange(map);
+        ar.Exchange(list);
         ar.WriteStringMap({});
-        ar.WriteStringList({});
     });
     QByteArray expected = Word(2);
     for (const char* text : {"A", "1", "B", "A+1"})
@@ -127,27 +122,15 @@ TEST(ArchiveCollections, CountThenStringsKeepingOrderAndDuplicatesEmptyIsTwoZero
     expected += Word(4);
     for (const QString& text : list)
         expected += ShortString(text);
-    EXPECT_EQ(bytes.toHex(), (expected + Hex("00000000")).toHex());
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    EXPECT_EQ(in.ReadStringMap(), map);
-    EXPECT_EQ(in.ReadStringList(), list);
-}
-
-// Documents round-trip through Exchange in the document tests; here: loading replaces.
-TEST(ArchiveCollections, ExchangeLoadingReplacesWhatTheCollectionsHeld) {
-    QMap<QString, QString> map{{QStringLiteral("α"), QStringLiteral("2")}};
-    QStringList list{QStringLiteral("1 meter = 3.280840 feet")};
-    const QByteArray bytes = Stored([&](C_VYXArchive& out) {
-        out.Exchange(map);
-        out.Exchange(list);
-    });
+    EXPECT_EQ(bytes.toHex(), (expected + Hex("0000")).toHex());
     QMap<QString, QString> loadedMap{{QStringLiteral("old"), QStringLiteral("1")}};
-    QStringList loadedList{QStringLiteral("old1"), QStringLiteral("old2")};
+    QStringList loadedList{QStringLiteral("old1")};
     C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
     in.Exchange(loadedMap);
     in.Exchange(loadedList);
     EXPECT_EQ(loadedMap, map);
     EXPECT_EQ(loadedList, list);
+    EXPECT_TRUE(in.ReadStringMap().isEmpty());
 }
 
 } // namespace

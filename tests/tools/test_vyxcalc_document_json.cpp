@@ -29,7 +29,7 @@ TEST(JsonWriter, DoubleIsTheShortestTextThatLooksLikeADouble) {
     // clang-format off
     const std::pair<double, const char*> cases[] = {
         {1.0, "1.0"}, {-0.0, "-0.0"}, {0.1, "0.1"}, {0.1 + 0.2, "0.30000000000000004"},
-        {1e300, "1e+300"}, {123456789012.0, "123456789012.0"}, {5e-324, "5e-324"},
+        {123456789012.0, "123456789012.0"}, {5e-324, "5e-324"},
         {std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
         {std::numeric_limits<double>::quiet_NaN(), "\"NaN\""}, {kInf, "\"Infinity\""},
         {-kInf, "\"-Infinity\""}};
@@ -57,46 +57,17 @@ TEST(JsonWriter, StringsAreEscapedAndEncodedAsUtf8) {
     const std::pair<QString, const char*> cases[] = {
         {QString(), "\"\""}, {u"a\"b\\c"_s, "\"a\\\"b\\\\c\""},
         {u"1\r\n2\t"_s, "\"1\\r\\n2\\t\""},
-        {QString(QChar(0x01)) + u"\u001f"_s, "\"\\u0001\\u001f\""},
-        {QString(QChar(0)), "\"\\u0000\""},
+        {QString(QChar(0)) + u"\u001f"_s, "\"\\u0000\\u001f\""},
         {u"\u2248"_s, "\"\xe2\x89\x88\""}, {u"\u00b2\u00e9"_s, "\"\xc2\xb2\xc3\xa9\""},
         {u"\U0001D70B"_s, "\"\xf0\x9d\x9c\x8b\""}, // a surrogate pair is one character
         {QString(QChar(0xD835)) + u"x"_s, "\"\\ud835x\""}, // lone surrogates are escaped
-        {QString(QChar(0xDC00)), "\"\\udc00\""},
         {u"//\u007f"_s, "\"//\x7f\""}};
     // clang-format on
     for (const auto& [value, json] : cases)
         EXPECT_EQ(JsonWriter::QuoteString(value), json) << json;
 }
 
-TEST(JsonWriter, OuterMembersOnTheirOwnLinesNestedInline) {
-    JsonWriter json;
-    json.BeginObject();
-    json.Key(u"a"_s);
-    json.Integer(-3);
-    json.Key(u"b"_s);
-    json.BeginObject();
-    json.Key(u"c"_s);
-    json.BeginArray();
-    json.Boolean(true);
-    json.Boolean(false);
-    json.EndArray();
-    json.Key(u"d"_s);
-    json.BeginArray();
-    json.EndArray();
-    json.EndObject();
-    json.Key(u"e"_s);
-    json.BeginObject();
-    json.EndObject();
-    json.EndObject();
-    EXPECT_EQ(json.Text(), "{\n  \"a\": -3,\n  \"b\": {\"c\": [true, false], \"d\": []},\n"
-                           "  \"e\": {}\n}");
-    JsonWriter empty;
-    empty.BeginObject();
-    empty.EndObject();
-    EXPECT_EQ(empty.Text(), "{}");
-}
-
+// The layout of the dump is read by check_vyxcalc_document; its nesting by the tests below.
 QJsonObject Parse(const std::string& text) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
@@ -115,6 +86,16 @@ public:
 // The defaults of a new document are checked through the program in check_vyxcalc_document.
 TEST(DocumentJson, EveryRecordFieldIsWrittenUnderItsKey) {
     C_VYXSettings settings;
+    QByteArray bytes;
+    {
+        // The triangle's values only come from solving or loading; loading is the direct way.
+        C_VYXArchive store = C_VYXArchive::ForStoring(&bytes);
+        for (int i = 0; i < C_VYXTriangleSolver::ValueCount; ++i)
+            store.WriteDouble(i == 0 ? 1.0 / 3.0 : i * 1.5);
+        store.WriteInt(1);
+    }
+    C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
+    settings.Trig().m_solver.Serialize(load);
     settings.Var().definitions.insert(u"r"_s, u"1/3"_s);
     settings.Var().values.insert(u"r"_s, u"1/3"_s);
     settings.Var().definitions.insert(u"\u03b1"_s, u"r*2"_s);
@@ -155,31 +136,8 @@ TEST(DocumentJson, EveryRecordFieldIsWrittenUnderItsKey) {
     // clang-format on
     for (const auto& [key, value] : expected)
         EXPECT_EQ(dump[key], value) << key.toStdString();
-    EXPECT_EQ(dump.size(), qsizetype(std::size(expected)) + 1); // and the triangle, below
-
-    FakeAreaControl live;
-    area.m_pEdit = &live;
-    dump = Parse(DocumentToJson(settings, 0, false));
-    EXPECT_EQ(dump[u"text"_s], u"live\r\n"_s);
-    EXPECT_EQ(dump[u"selStart"_s], 2);
-    EXPECT_EQ(dump[u"selEnd"_s], 4);
-}
-
-TEST(DocumentJson, TriangleValuesInOrderWithTheSecondSolutionFlag) {
-    C_VYXSettings settings;
-    QByteArray bytes;
-    {
-        // The record's values only come from solving or loading; loading is the direct way.
-        C_VYXArchive store = C_VYXArchive::ForStoring(&bytes);
-        for (int i = 0; i < C_VYXTriangleSolver::ValueCount; ++i)
-            store.WriteDouble(i == 0 ? 1.0 / 3.0 : i * 1.5);
-        store.WriteInt(1);
-    }
-    C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
-    settings.Trig().m_solver.Serialize(load);
-
-    const QJsonObject triangle =
-        Parse(DocumentToJson(settings, 0, false))[u"triangle"_s].toObject();
+    EXPECT_EQ(dump.size(), qsizetype(std::size(expected)) + 1);
+    const QJsonObject triangle = dump[u"triangle"_s].toObject();
     const QJsonArray values = triangle[u"values"_s].toArray();
     ASSERT_EQ(values.size(), C_VYXTriangleSolver::ValueCount);
     EXPECT_EQ(values[0].toDouble(), 1.0 / 3.0);
@@ -187,6 +145,13 @@ TEST(DocumentJson, TriangleValuesInOrderWithTheSecondSolutionFlag) {
         EXPECT_EQ(values[i].toDouble(), i * 1.5) << i;
     EXPECT_EQ(triangle[u"secondSolution"_s], 1);
     EXPECT_EQ(triangle.size(), 2);
+
+    FakeAreaControl live;
+    area.m_pEdit = &live;
+    dump = Parse(DocumentToJson(settings, 0, false));
+    EXPECT_EQ(dump[u"text"_s], u"live\r\n"_s);
+    EXPECT_EQ(dump[u"selStart"_s], 2);
+    EXPECT_EQ(dump[u"selEnd"_s], 4);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct ReplayInput {
     Target target;
     fs::path file;
 };
+
+void PrintTo(const ReplayInput& input, std::ostream* out) {
+    *out << input.file.string();
+}
 
 void AddFiles(Target target, const fs::path& directory, std::vector<ReplayInput>& inputs) {
     std::error_code error;
@@ -70,12 +75,13 @@ TEST_P(DocumentFuzzReplay, RunsThroughKeepingTheDocumentsPromises) {
 INSTANTIATE_TEST_SUITE_P(Vyxcalc, DocumentFuzzReplay, testing::ValuesIn(ReplayInputs()),
                          TestNameOf);
 
+// A wrong directory would leave a target with nothing to replay, and the replay proving nothing.
 TEST(DocumentFuzzReplaySeeds, EveryTargetHasSeeds) {
-    const std::vector<ReplayInput> inputs = ReplayInputs();
-    for (const Target target : {Target::DocumentLoad, Target::CalculateLine})
-        EXPECT_TRUE(std::any_of(inputs.cbegin(), inputs.cend(), [target](const ReplayInput& input) {
-            return input.target == target;
-        }));
+    int load = 0, lines = 0;
+    for (const ReplayInput& input : ReplayInputs())
+        ++(input.target == Target::DocumentLoad ? load : lines);
+    EXPECT_GT(load, 0);
+    EXPECT_GT(lines, 0);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Tests of vyxcalc's input lines: plain streams, the runner fed by a reader, and the terminal
-// editor on a pipe and on a pseudo-terminal (prompt, history recall, editing keys, Ctrl+D).
-#include "EngineModeRunner.h"
+// Tests of vyxcalc's input lines: plain streams, and the terminal editor on a pseudo-terminal
+// (prompt, history recall, editing keys, Ctrl+D).
 #include "LineReader.h"
-#include "VyxcalcOptions.h"
 
 #if VYXCALC_LINE_EDITING
 #include "EditLineReader.h"
@@ -40,7 +38,7 @@ std::vector<std::string> ReadAll(LineReader& reader) {
 TEST(VyxcalcLineReader, StreamSplitsLinesAsTheEngineExpects) {
     // clang-format off
     const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"", {}}, {"1+1\n", {"1+1"}}, {"1+1\n2*3", {"1+1", "2*3"}},
+        {"", {}}, {"1+1\n2*3", {"1+1", "2*3"}},
         {"1+1\r\n2*3\r\n", {"1+1", "2*3"}}, {"PI\r\r\n", {"PI\r"}}, {"\n\n5\n", {"", "", "5"}}};
     // clang-format on
     for (const auto& [input, lines] : cases) {
@@ -51,46 +49,9 @@ TEST(VyxcalcLineReader, StreamSplitsLinesAsTheEngineExpects) {
     }
 }
 
-TEST(VyxcalcLineReader, EngineRunnerEvaluatesEveryLineOfAReaderAsOfAStream) {
-    VyxcalcOptions options;
-    options.mode = VyxcalcMode::Engine;
-    const std::string input = "1/2+1/3\n\n2*3\n";
-    std::istringstream lines(input);
-    StreamLineReader reader(lines);
-    std::ostringstream out;
-    EngineModeRunner runner(options, out, true);
-    runner.EvaluateLines(reader);
-    EXPECT_EQ(runner.EvaluatedCount(), 3u);
-    std::istringstream in(input);
-    std::ostringstream piped;
-    EngineModeRunner(options, piped, false).EvaluateStream(in);
-    EXPECT_EQ(out.str(), piped.str());
-    EXPECT_EQ(out.str().substr(0, 4), "5/6\n");
-}
-
+// The engine runner reads standard input through a StreamLineReader in check_vyxcalc; the
+// editor is used only at a terminal, below.
 #if VYXCALC_LINE_EDITING
-
-TEST(VyxcalcLineReader, EditorOnAPipeReadsPlainLinesWithoutPrompt) {
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const std::string input = "1+1\n  \n2*3\n1+1\nlast";
-    ASSERT_EQ(write(fds[1], input.data(), input.size()), ssize_t(input.size()));
-    close(fds[1]);
-    FILE* in = fdopen(fds[0], "r");
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    {
-        EditLineReader reader("vyxcalc> ", in, out, err);
-        EXPECT_EQ(ReadAll(reader), (std::vector<std::string>{"1+1", "  ", "2*3", "1+1", "last"}));
-        // Blank lines are not worth recalling; the rest are, oldest first.
-        EXPECT_EQ(reader.RecalledLines(), (std::vector<std::string>{"1+1", "2*3", "1+1", "last"}));
-    }
-    EXPECT_EQ(std::ftell(out), 0);
-    EXPECT_EQ(std::ftell(err), 0);
-    std::fclose(in);
-    std::fclose(out);
-    std::fclose(err);
-}
 
 /// The master side of a pseudo-terminal: what the program wrote, and keys to type.
 class Terminal {
@@ -191,12 +152,16 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
         ok = terminal.WaitFor(prompt, 2);
     }
     if (ok) {
-        terminal.Type("\x10\r"); // Ctrl+P: the line before, entered again
+        terminal.Type("  \r"); // a blank line is not worth recalling
         ok = terminal.WaitFor(prompt, 3);
     }
     if (ok) {
-        terminal.Type("12\x01-\x05*3\r"); // Ctrl+A to the start, Ctrl+E to the end
+        terminal.Type("\x10\r"); // Ctrl+P: the line before the blank one, entered again
         ok = terminal.WaitFor(prompt, 4);
+    }
+    if (ok) {
+        terminal.Type("12\x01-\x05*3\r"); // Ctrl+A to the start, Ctrl+E to the end
+        ok = terminal.WaitFor(prompt, 5);
     }
     if (ok) {
         terminal.Type("\x04"); // Ctrl+D on an empty line ends the session
@@ -210,7 +175,7 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
     EXPECT_TRUE(ok)
         << "the prompt did not come back or Ctrl+D did not end the session; the terminal showed:\n"
         << terminal.Output();
-    EXPECT_EQ(lines, (std::vector<std::string>{"1+2", "1+2", "-12*3"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"1+2", "  ", "1+2", "-12*3"}));
     // The same line twice in a row is kept once.
     EXPECT_EQ(recalled, (std::vector<std::string>{"1+2", "-12*3"}));
     std::fclose(in);
