@@ -78,8 +78,6 @@ private slots:
         CountingPanel* fixed = Install(Panel::Conversion, Side::Right, true);
         CountingPanel* closable = Install(Panel::Greek, Side::Right, false);
         QVERIFY(!fixed->IsCreated());
-        fixed->RefreshFromSettings();
-        QCOMPARE(fixed->reads, 0);
         Toggle(Panel::Conversion);
         QVERIFY(m_frame->Panels().IsShown(Panel::Conversion));
         QCOMPARE(Counts(fixed), (QList<int>{1, 1, 1}));

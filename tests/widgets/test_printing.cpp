@@ -109,8 +109,7 @@ private slots:
             QSKIP("poppler-utils (pdftotext) is needed to read the printed pages");
     }
 
-    // The same pages from the menu and from the export without a window (whose failures are
-    // checked on the program itself, check_export_pdf.cmake).
+    // The export without a window is checked on the program itself (check_export_pdf.cmake).
     void exportAsPdfPrintsEveryLineOnceUnderHeaderAndFooter() {
         FillWithCalculations(80);
         const QString documentPath = m_env->TempPath(QStringLiteral("sheet.vyx"));
@@ -125,24 +124,22 @@ private slots:
         QVERIFY(expected.contains(QStringLiteral("bonus=rate*2=14")));
         QVERIFY(PdfPageLines(pdfPath).size() >= 3);
         VerifyPrintout(pdfPath, QDir::toNativeSeparators(documentPath), expected);
-
-        C_VYXScriptedMessageBoxes boxes;
-        QString error;
-        const QString batchPath = m_env->TempPath(QStringLiteral("batch.pdf"));
-        QVERIFY2(C_VYXPrintCommands::ExportDocument(documentPath, batchPath, boxes, &error),
-                 qPrintable(error));
-        VerifyPrintout(batchPath, QDir::toNativeSeparators(documentPath), expected);
-        QVERIFY(boxes.Boxes().isEmpty());
     }
 
     void unsavedDocumentExportsWithoutHeaderOrSaysWhyNot() {
-        Area().InsertText(QStringLiteral("//only line\r\n2+2"));
+        const QString wide = QStringLiteral("//") + QStringLiteral("0123456789").repeated(80);
+        Area().InsertText(wide + QStringLiteral("\r\n2+2"));
         m_env->fileChooser.pdfPaths.enqueue(m_env->TempPath(QStringLiteral("plain")));
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->fileChooser.suggestedPdfPaths, QStringList{"Untitled.pdf"});
         // The extension is added; without variables there is no "VARIABLES:" line.
-        QCOMPARE(PdfPageLines(m_env->TempPath(QStringLiteral("plain.pdf"))),
-                 QList<QStringList>{(QStringList{"//only line", "2+2", "page 1(1)"})});
+        const QList<QStringList> pages = PdfPageLines(m_env->TempPath(QStringLiteral("plain.pdf")));
+        QCOMPARE(pages.size(), 1);
+        QStringList body = pages.value(0);
+        QCOMPARE(body.mid(body.size() - 2), (QStringList{"2+2", "page 1(1)"}));
+        // A line wider than the page is broken anywhere, even inside a number, and nothing lost.
+        QVERIFY2(body.size() >= 5, qPrintable(body.join(u'|')));
+        QCOMPARE(body.first(body.size() - 2).join(QString()), wide);
 
         const QString pdfPath = m_env->TempPath(QStringLiteral("missing/dir/out.pdf"));
         m_env->fileChooser.pdfPaths.enqueue(pdfPath);
@@ -157,18 +154,6 @@ private slots:
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
-    }
-
-    void lineWiderThanThePageContinuesOnTheNextLines() {
-        const QString wide = QStringLiteral("//") + QStringLiteral("0123456789").repeated(80);
-        const QString pdfPath = m_env->TempPath(QStringLiteral("wide.pdf"));
-        QString error;
-        QVERIFY2(C_VYXPrintCommands::WritePdf(pdfPath, wide, QString(), &error), qPrintable(error));
-        QStringList body = PdfPageLines(pdfPath).value(0);
-        QCOMPARE(body.takeLast(), QStringLiteral("page 1(1)"));
-        QVERIFY2(body.size() >= 3, qPrintable(body.join(u'|')));
-        // Broken anywhere, even inside a number, and nothing lost.
-        QCOMPARE(body.join(QString()), wide);
     }
 
     void withoutDefaultPrinterNothingIsPrinted_data() {
@@ -196,56 +181,46 @@ private slots:
         QCOMPARE(Area().Text(), QStringLiteral("1+1"));
     }
 
-    void printDialogPrintsAllPagesAndOffersNoPageRange_data() {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("accepted") << true;
-        QTest::newRow("cancelled") << false;
-    }
-    void printDialogPrintsAllPagesAndOffersNoPageRange() {
-        QFETCH(bool, accept);
+    // Both dialogs draw every page; the print dialog offers no page range and the preview puts
+    // the window back where it was.
+    void printAndPreviewDrawAllPagesAndKeepThePlacement() {
         FillWithCalculations(70);
-        const QString pdfPath = m_env->TempPath(QStringLiteral("printed.pdf"));
-        bool pageRangeOffered = true;
-        auto commands = CommandsWithPrinter([&](QDialog& dialog) {
-            auto* printDialog = qobject_cast<QPrintDialog*>(&dialog);
-            if (printDialog == nullptr)
-                return int(QDialog::Rejected);
-            pageRangeOffered = printDialog->testOption(QAbstractPrintDialog::PrintPageRange);
-            printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-            printDialog->printer()->setOutputFileName(pdfPath);
-            return int(accept ? QDialog::Accepted : QDialog::Rejected);
-        });
-        QCOMPARE(commands->Print(), accept);
-        QVERIFY(!pageRangeOffered);
-        QCOMPARE(QFileInfo::exists(pdfPath), accept);
-        if (accept)
-            VerifyPrintout(pdfPath, QString(), ExpectedBody());
-        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
-    }
-
-    void previewShowsThePagesAndRestoresThePlacement() {
-        FillWithCalculations(5);
+        const QString printed = m_env->TempPath(QStringLiteral("printed.pdf"));
+        const QString previewed = m_env->TempPath(QStringLiteral("preview.pdf"));
+        bool accept = false, pageRangeOffered = true;
         C_VYXWindowPlacement before, during, after;
         QVERIFY(m_frame->GetWindowPlacement(before));
-        const QString pdfPath = m_env->TempPath(QStringLiteral("preview.pdf"));
         auto commands = CommandsWithPrinter([&](QDialog& dialog) {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
-            if (preview == nullptr)
-                return int(QDialog::Rejected);
-            // The preview draws on whatever printer it is handed.
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfPath);
-            emit preview->paintRequested(&printer);
-            m_frame->setGeometry(m_frame->geometry().translated(37, 23));
-            m_frame->GetWindowPlacement(during);
+            if (auto* printDialog = qobject_cast<QPrintDialog*>(&dialog)) {
+                pageRangeOffered = printDialog->testOption(QAbstractPrintDialog::PrintPageRange);
+                printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+                printDialog->printer()->setOutputFileName(printed);
+                return int(accept ? QDialog::Accepted : QDialog::Rejected);
+            }
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
+                // The preview draws on whatever printer it is handed.
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(previewed);
+                emit preview->paintRequested(&printer);
+                m_frame->setGeometry(m_frame->geometry().translated(37, 23));
+                m_frame->GetWindowPlacement(during);
+            }
             return int(QDialog::Rejected);
         });
+        QVERIFY(!commands->Print());
+        QVERIFY(!QFileInfo::exists(printed));
+        accept = true;
+        QVERIFY(commands->Print());
+        QVERIFY(!pageRangeOffered);
+        VerifyPrintout(printed, QString(), ExpectedBody());
+
         commands->PrintPreview();
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after));
         QVERIFY(after == before);
-        VerifyPrintout(pdfPath, QString(), ExpectedBody());
+        VerifyPrintout(previewed, QString(), ExpectedBody());
+        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
     }
 };
 
