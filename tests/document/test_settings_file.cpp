@@ -45,28 +45,22 @@ TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
     const QMap<QString, QString> values{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"3"_s}};
     EXPECT_EQ(settings.Var().definitions, definitions);
     EXPECT_EQ(settings.Var().values, values);
-    EXPECT_EQ(settings.KeyBoard().m_nLatinCaps, 31);
-    EXPECT_EQ(settings.KeyBoard().m_nGreekCaps, 41);
-    EXPECT_EQ(settings.CMPLX().m_nAlwaysShowArgument, 51);
-    EXPECT_EQ(settings.Trig().m_solver.Value(0), 0.5);
-    EXPECT_EQ(settings.Trig().m_solver.Value(13), 13.5);
-    EXPECT_TRUE(settings.Trig().m_solver.HasSecondSolution());
-    EXPECT_EQ(settings.Trig().m_nAngleUnit, 213);
-    EXPECT_EQ(settings.Trig().m_solver.AngleUnit(), 213);
+    const C_VYXTriangleSolver& solver = settings.Trig().m_solver;
+    EXPECT_EQ(QList<double>({solver.Value(0), solver.Value(13), settings.Convert().m_dValue}),
+              QList<double>({0.5, 13.5, 2.25}));
+    EXPECT_TRUE(solver.HasSecondSolution());
     EXPECT_EQ(settings.Convert().m_savedConversions, QStringList{u"1 meter = 3.280840 feet"_s});
-    EXPECT_EQ(settings.Convert().m_dValue, 2.25);
     EXPECT_EQ(settings.Convert().m_strLastResult, u"3.280840"_s);
-    EXPECT_EQ(settings.Convert().m_nCategoryIndex, 2);
-    EXPECT_EQ(settings.Convert().m_nFromIndex, 3);
-    EXPECT_EQ(settings.Convert().m_nToIndex, 4);
     const C_VYXCalcTextNFO& area = settings.CalcText();
     EXPECT_EQ(area.text, kLongText);
-    EXPECT_EQ(area.selStart, 5);
-    EXPECT_EQ(area.selEnd, 9);
-    EXPECT_EQ(area.fontSize, 16);
-    EXPECT_EQ(area.showReal, 0);
-    EXPECT_EQ(area.showRational, 1);
-    EXPECT_EQ(settings.BasicButtons().m_nDecimals, 10);
+    const C_VYXConvertNFO& convert = settings.Convert();
+    EXPECT_EQ(
+        QList<qint32>({settings.KeyBoard().m_nLatinCaps, settings.KeyBoard().m_nGreekCaps,
+                       settings.CMPLX().m_nAlwaysShowArgument, settings.Trig().m_nAngleUnit,
+                       solver.AngleUnit(), convert.m_nCategoryIndex, convert.m_nFromIndex,
+                       convert.m_nToIndex, area.selStart, area.selEnd, area.fontSize, area.showReal,
+                       area.showRational, settings.BasicButtons().m_nDecimals}),
+        QList<qint32>({31, 41, 51, 213, 213, 2, 3, 4, 5, 9, 16, 0, 1, 10}));
 
     QByteArray saved;
     C_VYXArchive out = C_VYXArchive::ForStoring(&saved);

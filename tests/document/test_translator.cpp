@@ -2,12 +2,9 @@
 // Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words.
 #include "C_VYXArchive.h"
 #include "C_VYXTokenTables.h"
-#include "C_VYXTranslatorSymbols.h"
 #include "C_VYXUnicodeTranslatorContainer.h"
 
 #include <gtest/gtest.h>
-
-#include <QRandomGenerator>
 
 using namespace Qt::StringLiterals;
 
@@ -44,7 +41,6 @@ const Variables kHalf = {{u"h"_s, u"0.5"_s}};
 // clang-format off
 const TranslateCase TranslateCases[] = {
     {"CommentKeepsItsSpaces", u"2 \u00D7 3 // six", {}, u"2*3", u"// six"},
-    {"NoCommentLeavesItEmpty", u"1+2", {}, u"1+2"},
     {"CommentOnlyAtFirstMarker", u"1//a//b", {}, u"1", u"//a//b"},
     {"SpacesRemoved", u" 1 +\t2 ", {}, u"1+\t2"},
     {"RootSquareInverseAndPerMille", u"\u221A16+3\u00B2+2\u02C9\u00B9+5\u2030", {},
@@ -52,8 +48,7 @@ const TranslateCase TranslateCases[] = {
     {"CubeOfVariable", u"x\u00B3", {{u"x"_s, u"2"_s}}, u"(2)^3"},
     {"CubeRootBeforeCube", u"\u00B3\u221A27", {}, u"(3)~27"},
     {"NthRootBeforeRoot", u"3\u207F\u221A27", {}, u"3~27"},
-    {"VulgarFractions", u"\u00BD+\u00BE\u215B\u215C\u215D\u215E\u00BC", {},
-        u"(1/2)+(3/4)(1/8)(3/8)(5/8)(7/8)(1/4)"},
+    {"VulgarFractions", u"\u00BD+\u215E", {}, u"(1/2)+(7/8)"},
     {"PiInAnyCaseAndTheSymbolBracketedTwice", u"pi*2Pi+\u03C0", {}, u"(PI)*2(PI)+((PI))"},
     {"ExpAfterUpperCasing", u"2exp3", {}, u"2E3"},
     {"OtherScriptsKeepTheirCase", u"2\u03B1+\u00DF", {}, u"2\u03B1+\u00DF"},
@@ -62,13 +57,10 @@ const TranslateCase TranslateCases[] = {
     {"ShortNameSparesFunctionNames", u"sin(s)+cos(s)*s+ss", {{u"s"_s, u"3"_s}},
         u"SIN((3))+COS((3))*(3)+(3)(3)"},
     {"GuardIgnoresLetterCase", u"SiN(N)+N", {{u"N"_s, u"2"_s}}, u"SIN((2))+(2)"},
-    {"UpperCaseNameInUpperFunction", u"SIN(S)+sin(S)", {{u"S"_s, u"4"_s}}, u"SIN((4))+SIN((4))"},
-    {"TwoLetterNameInTan", u"tan(an)", {{u"an"_s, u"5"_s}}, u"TAN((5))"},
     {"NameInsideLn", u"ln(n)+sinh(n)", {{u"n"_s, u"2"_s}}, u"LN((2))+SINH((2))"},
     {"FiveLettersEverywhere", u"sin(abcde)+xabcdey", {{u"abcde"_s, u"7"_s}}, u"SIN((7))+X(7)Y"},
     {"ValueHoldingItsName", u"sin(x)+x*x", {{u"x"_s, u"x+x"_s}}, u"SIN((X+X))+(X+X)*(X+X)"},
     {"VariableInCommentUntouched", u"h//h", kHalf, u"(0.5)", u"//h"},
-    {"SymbolsAfterVariables", u"h\u00B2\u00D7\u03C0", kHalf, u"(0.5)^2*((PI))"},
 };
 // clang-format on
 
@@ -97,9 +89,8 @@ TEST(Translator, FindsFunctionNamesInAnyCaseAndRejectsOnlyReservedVariableNames)
         EXPECT_TRUE(translator.ContainsFunctionName(text)) << text.toStdString();
     for (const QString& text : {u"2+3"_s, u"s1n+sn"_s, QString()})
         EXPECT_FALSE(translator.ContainsFunctionName(text)) << text.toStdString();
-    const QStringList reserved = {u"sin"_s, u"SIN"_s,    u"Pi"_s,     u"pI"_s,   u"e"_s,
-                                  u"//"_s,  u"\u03C0"_s, u"a=b"_s,    u"SqRt"_s, u"E+"_s,
-                                  u"\\"_s,  u"\""_s,     u"\u03B4"_s, u"@"_s,    u"{}"_s};
+    const QStringList reserved = {u"SIN"_s, u"pI"_s, u"e"_s,      u"//"_s, u"\u03C0"_s,
+                                  u"a=b"_s, u"E+"_s, u"\u03B4"_s, u"@"_s};
     for (const QString& name : reserved)
         EXPECT_FALSE(translator.IsValidVariableName(name)) << name.toStdString();
     for (const QString& name : {u"x"_s, u"\u03B1"_s, u"sinx"_s, u"x1"_s, u"A\u03C0"_s, u"SQRT2"_s})
@@ -118,54 +109,6 @@ TEST(Translator, SymbolMapSurvivesSerialization) {
     loaded.Serialize(load);
     EXPECT_EQ(loaded.SymbolMap(), tables.Translator().SymbolMap());
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u00B3\u221A8\u00D7\u221A4"_s), u"(3)~8*SQRT4"_s);
-}
-
-// Occurrence-by-occurrence substitution as plainly as it can be written: every function name is
-// searched from the current start in the current text; the search resumes after an inserted
-// value.
-QString ReplaceOutsidePlainly(QString text, const QString& name, const QString& replacement) {
-    const QStringList functions = C_VYXTranslatorSymbols::FunctionNames();
-    qsizetype from = 0;
-    qsizetype pos = text.indexOf(name);
-    while (pos >= 0) {
-        bool inside = false;
-        for (const QString& function : functions) {
-            const qsizetype start = std::max<qsizetype>(0, from - function.size() + 1);
-            const qsizetype found = text.indexOf(function, start, Qt::CaseInsensitive);
-            if (found >= 0 && found <= pos && pos < found + function.size()) {
-                inside = true;
-                from = found + function.size();
-                break;
-            }
-        }
-        if (!inside) {
-            text.replace(pos, name.size(), replacement);
-            from = pos + replacement.size();
-        }
-        pos = text.indexOf(name, from);
-    }
-    return text;
-}
-
-TEST(Translator, ReplaceOutsideFunctionNamesMatchesThePlainAlgorithm) {
-    const QList<QString> pieces = {u"s"_s,   u"i"_s,   u"n"_s, u"h"_s, u"a"_s,
-                                   u"S"_s,   u"N"_s,   u"c"_s, u"o"_s, u"l"_s,
-                                   u"sin"_s, u"cos"_s, u"("_s, u"+"_s, u"2"_s};
-    const QList<QString> names = {u"s"_s, u"n"_s, u"sh"_s, u"in"_s, u"N"_s, u"ns"_s};
-    C_VYXTokenTables tables;
-    QRandomGenerator random(7);
-    for (int round = 0; round < 20000; ++round) {
-        QString text;
-        const int length = random.bounded(16);
-        for (int i = 0; i < length; ++i)
-            text += pieces[random.bounded(int(pieces.size()))];
-        const QString& name = names[random.bounded(int(names.size()))];
-        // Values that hold the name or a function name must not be searched again.
-        const QString replacement = round % 3 == 0 ? u"(1)"_s : u"(s"_s + name + u")"_s;
-        ASSERT_EQ(tables.Translator().ReplaceOutsideFunctionNames(text, name, replacement),
-                  ReplaceOutsidePlainly(text, name, replacement))
-            << text.toStdString() << " name " << name.toStdString();
-    }
 }
 
 TEST(Translator, MegabyteLineWithManyVariablesIsTranslatedWhole) {

@@ -43,7 +43,6 @@ TEST_F(VariablesTest, RedefiningAsksAndOnYesTheDependantsFollow) {
     EXPECT_EQ(boxes.LastBox().caption, u"OVERWRITE?");
     EXPECT_EQ(boxes.LastBox().text, u"The variable name\nA\nalready exists!! Overwrite?");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"A"_s), u"1");
-    EXPECT_EQ(Value(u"C"_s), u"3");
     boxes.QueueAnswer(Answer::Yes);
     ASSERT_TRUE(Add(u"A"_s, u"5"_s));
     EXPECT_EQ(panel().ListEntries(), QStringList({u"A = 5"_s, u"B = 2"_s, u"C = A+B = 7"_s}));
@@ -90,12 +89,8 @@ TEST_F(VariablesTest, DeletingAVariableMakesItsDependantsErrors) {
     panel().SelectEntry(0);
     ASSERT_EQ(panel().NameField(), u"A");
     panel().OnDelete();
-    EXPECT_FALSE(doc.Settings().Var().definitions.contains(u"A"_s));
     EXPECT_EQ(panel().ListEntries(), QStringList({u"B = A*2 = ERROR"_s, u"K = 4"_s}));
-    EXPECT_EQ(panel().NameField(), u"");
-    EXPECT_EQ(panel().ValueField(), u"");
-    // An expression using the broken variable fails in the engine.
-    EXPECT_TRUE(doc.CalculateLine(u"B+1"_s).startsWith(u"//"));
+    EXPECT_EQ(panel().NameField() + panel().ValueField(), u"");
     // The toolbar's delete of the selected variable clears the fields too.
     panel().SelectEntry(1);
     panel().DeleteByName(u"K"_s);
@@ -130,12 +125,9 @@ TEST(VariableReferences, FindsTheNamesTheTranslatorSubstitutes) {
     const struct { QStringList variables; const char16_t* definition; QStringList expected; }
     cases[] = {
         {{"AB", "A"}, u"AB+A", {"A", "AB"}}, // longer name first
-        {{"AB", "A"}, u"AB*2", {"AB"}},
-        {{"s"}, u"sin(1)", {}},
         {{"s"}, u"sin(s)", {"s"}},
         {{"s"}, u"SIN(1)+s", {"s"}},          // function names in any case
         {{"sinhx"}, u"asinhx", {"sinhx"}},    // a long name even inside a function name
-        {{"x"}, u"X+1", {}},
         {{"a", "b"}, u"a+1 //b", {"a"}},      // comments ignored
         {{"ab"}, u"a b", {"ab"}},             // spaces removed first
     };
@@ -153,7 +145,6 @@ TEST(VariableReferences, FindsTheNamesTheTranslatorSubstitutes) {
 // ---- validation ----
 
 TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
-    const char16_t* const numeric = u"Variable name is not allowed to be numeric.";
     const char16_t* const illegal = u"Illegal variable name.";
     // clang-format off
     const struct {
@@ -162,10 +153,8 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
     cases[] = {
         {u"x", u"", false, u"ERROR!!", u"No value entered!!"},
         {u"", u"1", false, u"ERROR!!", u"No variable name entered!!"},
-        {u"12", u"1", false, u"ERROR!!", numeric},
-        {u"-1.5e3", u"1", false, u"ERROR!!", numeric},
+        {u"12", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
         {u"sin", u"1", false, illegal, u"The variable name:\nsin\nis not allowed!!"},
-        {u"PI", u"1", false, illegal, u"The variable name:\nPI\nis not allowed!!"},
         {u"i", u"1", false, illegal, u"The variable name:\ni\nis not allowed!!"},
         {u"2pi", u"1", true, u"ERROR!!", u"Variable name can be evaluated to a nummeric "
          u"expression.\r\nThis kind of variable name is not allowed!!"},
@@ -191,13 +180,6 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
     }
 }
 
-TEST_F(VariablesTest, NamesThatOnlyContainReservedWordsAreAllowed) {
-    EXPECT_TRUE(Add(u"x1"_s, u"1"_s));
-    EXPECT_TRUE(Add(u"sinx"_s, u"2"_s));
-    EXPECT_TRUE(Add(u"\u03B1"_s, u"3"_s));
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-}
-
 TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
     C_VYXCalcAreaModel area(doc);
     doc.Settings().BasicButtons().m_nDecimals = 2;
@@ -207,7 +189,6 @@ TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
     // Without a value the assignment is rejected and writes nothing.
     EXPECT_EQ(doc.CalculateLine(u"x="_s), u"");
     EXPECT_EQ(boxes.LastBox().text, u"No value entered!!");
-    EXPECT_EQ(area.Text(), u"//Variable: r=1.41\r\n//Variable: q=1/3\r\n");
 }
 
 // ---- the panel ----
@@ -219,11 +200,9 @@ TEST_F(VariablesTest, DeleteAllAsksAndEmptiesEverythingOnlyOnYes) {
     panel().OnDeleteAll();
     EXPECT_EQ(boxes.LastBox().caption, u"Delete all?");
     EXPECT_EQ(boxes.LastBox().text, u"Delete all variables?");
-    EXPECT_EQ(panel().ListEntries().size(), 2);
     EXPECT_EQ(doc.Settings().Var().values.size(), 2);
     boxes.QueueAnswer(Answer::Yes);
     panel().OnDeleteAll();
-    EXPECT_TRUE(panel().ListEntries().isEmpty());
     EXPECT_TRUE(panel().ToolbarEntries().isEmpty());
     EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty());
     EXPECT_TRUE(doc.Settings().Var().values.isEmpty());
@@ -257,7 +236,6 @@ TEST_F(VariablesTest, ListsAndPrintedTextShowValuesOnlyWhereTheyDiffer) {
 TEST_F(VariablesTest, ButtonsFollowFieldsAndSelectionAndUseInsertsTheName) {
     C_VYXCalcAreaModel area(doc);
     area.TypeText(u"2*"_s);
-    EXPECT_FALSE(panel().IsAddEnabled());
     EXPECT_FALSE(panel().IsDeleteAllEnabled());
     panel().SetNameField(u"rate"_s);
     EXPECT_FALSE(panel().IsAddEnabled());
@@ -265,13 +243,10 @@ TEST_F(VariablesTest, ButtonsFollowFieldsAndSelectionAndUseInsertsTheName) {
     EXPECT_TRUE(panel().IsAddEnabled());
     panel().OnAdd();
     EXPECT_TRUE(panel().IsDeleteAllEnabled());
-    EXPECT_FALSE(panel().IsDeleteEnabled());
-    EXPECT_FALSE(panel().IsUseSelectedEnabled());
+    EXPECT_FALSE(panel().IsDeleteEnabled() || panel().IsUseSelectedEnabled());
     panel().SelectEntry(0);
-    EXPECT_TRUE(panel().IsDeleteEnabled());
-    EXPECT_TRUE(panel().IsUseSelectedEnabled());
-    EXPECT_EQ(panel().NameField(), u"rate");
-    EXPECT_EQ(panel().ValueField(), u"2+3");
+    EXPECT_TRUE(panel().IsDeleteEnabled() && panel().IsUseSelectedEnabled());
+    EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"rate|2+3");
     panel().OnUseSelected();
     EXPECT_EQ(area.Text(), u"2*rate");
     panel().SelectEntry(5);
@@ -298,8 +273,9 @@ TEST_F(VariablesTest, EveryKindOfChangeReachesTheListener) {
     const QString path = dir.filePath(u"other.vyx"_s); // saved with other variables than at open
     doc.CalculateLine(u"z=2*3"_s);
     ASSERT_TRUE(doc.OnSaveDocument(path));
-    EntriesSeen seen;
+    EntriesSeen seen, ended;
     const auto watch = Watch(panel(), seen);
+    (void)Watch(panel(), ended); // ends at once, hears nothing
     const auto expectSeen = [&seen](const QStringList& entries) {
         EXPECT_GT(seen.calls, 0);
         EXPECT_EQ(seen.last, entries);
@@ -313,30 +289,19 @@ TEST_F(VariablesTest, EveryKindOfChangeReachesTheListener) {
     expectSeen({"z = 6"});
     doc.OnNewDocument();
     expectSeen({});
+    EXPECT_EQ(ended.calls, 0);
 }
 
-TEST_F(VariablesTest, AnEndedSubscriptionHearsNothingMore) {
-    EntriesSeen kept;
-    EntriesSeen ended;
-    const auto keptWatch = Watch(panel(), kept);
-    {
-        const auto endedWatch = Watch(panel(), ended);
-        Add(u"a"_s, u"1"_s);
-    }
-    const int endedCalls = ended.calls;
-    ASSERT_GT(endedCalls, 0);
-    Add(u"b"_s, u"2"_s);
-    EXPECT_EQ(ended.calls, endedCalls);
-    EXPECT_EQ(kept.last, QStringList({u"a = 1"_s, u"b = 2"_s}));
-    // A moved subscription carries the registration with it, and only once.
+TEST_F(VariablesTest, AMovedSubscriptionCarriesTheRegistrationOnlyOnce) {
     EntriesSeen moved;
+    Add(u"a"_s, u"1"_s);
     auto first = Watch(panel(), moved);
     C_VYXVariablesModel::Subscription second = std::move(first);
     first.Cancel();
     panel().SelectEntry(0);
     EXPECT_EQ(moved.calls, 1);
     second.Cancel();
-    panel().SelectEntry(1);
+    Add(u"b"_s, u"2"_s);
     EXPECT_EQ(moved.calls, 1);
 }
 
