@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 // Evaluation of token lists: level order, runs of signs and functions, exactness.
-#include "VYXExceptions.h"
-#include "VYXParser.h"
 #include "expression_test_support.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +16,10 @@ namespace {
 TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
     const std::pair<const char*, const char*> cases[] = {
         {"1+2*3-4/5*6", "(1+(2*3))-((4/5)*6)"},  {"2*-3^2", "2*(-(3^2))"},
-        {"2^3^2^2", "((2^3)^2)^2"},              {"5!^2", "(5!)^2"},
-        {"SIN30^2", "SIN(30^2)"},                {"SINCOSTAN1", "SIN(COS(TAN(1)))"},
-        {"-SIN-SIN-SIN-1", "-SIN(-SIN(-SIN(-1)))"}, {"SIN-COSTAN-1", "SIN(-COS(TAN(-1)))"},
-        {"2^-3^2", "(2^(-3))^2"},                {"2^--2", "2^2"},
-        {"2^-SIN-COS1", "2^(-SIN(-COS(1)))"},    {"2^SIN3^2^2", "2^SIN((3^2)^2)"},
+        {"2^3^2^2", "((2^3)^2)^2"},              {"SINCOSTAN1", "SIN(COS(TAN(1)))"},
+        {"-SIN-SIN-SIN-1", "-SIN(-SIN(-SIN(-1)))"}, {"2^-SIN-COS1", "2^(-SIN(-COS(1)))"},
         {"2^SIN2^SIN2^2", "2^SIN(2^SIN(2^2))"},  {"2^ABS-2!", "(2^ABS(-2))!"},
-        {"ABS-3+1", "ABS(-3)+1"},                {"3~8*2", "(3~8)*2"}};
+        {"3~8*2", "(3~8)*2"}};
     for (const auto& [written, bracketed] : cases) {
         const Outcome outcome = Evaluate(written);
         EXPECT_NE(outcome.kind, '-') << written << ": " << outcome;
@@ -36,26 +31,14 @@ TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
 // division complex-double, and a product beyond the exact range goes on in complex-double.
 TEST(ExactnessTest, StaysExactUntilAComplexDoubleNumberTakesPart) {
     const std::pair<const char*, Outcome> cases[] = {
-        {"1/3+1/6", {"1/2", 'R'}},               {"(1+2I)/(3-4I)", {"-1/5+2i/5", 'R'}},
-        {"1/3+0.5", {"0.833333", 'U'}},
-        {"0.5+1/0", {"//ERRROR!! DIVISION BY ZERO!!1/0", '-'}},
+        {"(1+2I)/(3-4I)", {"-1/5+2i/5", 'R'}},   {"1/3+0.5", {"0.833333", 'U'}},
         {"123456789*987654321-123456789*987654321", {"0", 'U'}},
-        {"12345*54321-12345*54321", {"0", 'R'}}, {"1/100000000*100000000", {"1", 'R'}},
-        {"-(1/3)", {"-1/3", 'R'}},               {"-(0.5)", {"-0.5", 'U'}}};
+        {"12345*54321-12345*54321", {"0", 'R'}}, {"-(0.5)", {"-0.5", 'U'}}};
     for (const auto& [expression, expected] : cases) {
         EXPECT_EQ(Evaluate(expression), expected) << expression;
     }
 }
 // clang-format on
-
-TEST(EvaluateTokensTest, EmptyListsAreASyntaxError) {
-    try {
-        VYXParser().EvaluateTokens(VYXTokenList{});
-        ADD_FAILURE() << "no exception";
-    } catch (const VYXExceptionNumberFormat& e) {
-        EXPECT_EQ(e.GetMessage(), "SYNTAX ERROR!!");
-    }
-}
 
 TEST(EvaluateTokensTest, StoredVariablesAreNeverChangedByEvaluation) {
     VYXCalculator calculator;

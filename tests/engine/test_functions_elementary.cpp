@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 // Trigonometric, hyperbolic, exponential and logarithm functions: exact values, units, domains.
-#include "VYXFunctElementary.h"
-#include "VYXFunctTrig.h"
 #include "function_test_support.h"
 
 #include <cmath>
@@ -72,36 +70,27 @@ TEST(TrigonometryTest, ExactAtTheTurnMarksOfEachUnit) {
 // clang-format off
 TEST(TrigonometryTest, KernelAnswersBetweenTheMarksInTheUnit) {
     ExpectRows({{"SIN", "DEG", Rat(360), "-2.44929e-16", D}, {"SIN", "DEG", Rat(360, 2), "0", R},
-                {"TAN", "DEG", Rat(90), "1.63312e+16", D}, {"SIN", "RAD", Rat(90), "0.893997", D},
-                {"TAN", "RAD", Rat(1, 2), "0.546302", D}, {"SIN", "GRA", Rat(50), "0.707107", D},
-                {"SIN", "GRA", Rat(90), "0.987688", D}});
+                {"TAN", "DEG", Rat(90), "1.63312e+16", D}, {"SIN", "GRA", Rat(50), "0.707107", D}});
 }
 
 TEST(TrigonometryTest, InverseFunctionsAnswerInTheUnitAndCheckTheirRange) {
-    ExpectRows({{"ASIN", "DEG", Rat(1), "90", R}, {"ASIN", "DEG", Dec(0.5), "30", D},
-                {"ASIN", "GRA", Rat(-1), "-100", R}, {"ACOS", "RAD", Rat(1), "0", R},
-                {"ACOS", "GRA", Rat(-1), "200", R}, {"ACOS", "DEG", Rat(1, 2), "60", D},
-                {"ATAN", "DEG", Rat(1), "45", R}, {"ATAN", "GRA", Rat(1), "50", R},
+    ExpectRows({{"ASIN", "GRA", Rat(-1), "-100", R}, {"ACOS", "GRA", Rat(-1), "200", R},
+                {"ACOS", "DEG", Rat(1, 2), "60", D}, {"ATAN", "DEG", Rat(1), "45", R},
                 {"ATAN", "RAD", Rat(1), "0.785398", D}, {"ATAN", "DEG", Dec(1e300), "90", R},
                 {"ASIN", "DEG", Dec(1.0000001), kArcSinRange, F},
-                {"ASIN", "RAD", Rat(-3, 2), kArcSinRange, F},
                 {"ACOS", "RAD", Rat(2), kArcCosRange, F}});
 }
 
 TEST(ElementaryTest, HyperbolicAndExponentialIgnoreTheUnit) {
-    ExpectRows({{"SINH", "DEG", Rat(0), "0", R}, {"SINH", "DEG", Rat(1), "1.1752", D},
-                {"SINH", "RAD", Rat(1000), "inf", D}, {"COSH", "GRA", Dec(-1), "1.54308", D},
-                {"TANH", "RAD", Rat(1, 2), "0.462117", D}, {"TANH", "RAD", Rat(50), "1", R},
-                {"E^", "RAD", Rat(0), "1", R}, {"E^", "DEG", Dec(-1), "0.367879", D}});
+    ExpectRows({{"SINH", "DEG", Rat(1), "1.1752", D}, {"SINH", "RAD", Rat(1000), "inf", D},
+                {"COSH", "GRA", Dec(-1), "1.54308", D}, {"TANH", "RAD", Rat(50), "1", R},
+                {"E^", "DEG", Dec(-1), "0.367879", D}});
 }
 
 TEST(ElementaryTest, LogarithmsAndTheirDomains) {
-    ExpectRows({{"LOG", "RAD", Rat(100), "2", R}, {"LOG", "RAD", Rat(1, 10), "-1", R},
-                {"LOG", "RAD", Rat(2), "0.30103", D}, {"LN", "RAD", Rat(1), "0", R},
-                {"LOG", "RAD", Rat(0), DomainMessage("log"), F},
-                {"LOG", "RAD", Rat(-5), DomainMessage("log"), F},
+    ExpectRows({{"LOG", "RAD", Rat(1, 10), "-1", R}, {"LOG", "RAD", Rat(2), "0.30103", D},
+                {"LN", "RAD", Rat(1), "0", R}, {"LOG", "RAD", Rat(-5), DomainMessage("log"), F},
                 {"LN", "RAD", Rat(0), DomainMessage("ln"), F},
-                {"LN", "RAD", Rat(-1), "3.14159i", D},
                 {"LN", "RAD", Dec(-2.718281828459045), "1+3.14159i", D},
                 {"LN", "DEG", Rat(0, 1, -1, 1), "4.71239i", D},
                 {"LN", "RAD", Rat(2, 1, 3, 1), "1.28247+0.982794i", D},
@@ -112,9 +101,7 @@ TEST(ElementaryTest, LogarithmsAndTheirDomains) {
 // Every real-only function refuses a complex operand with its own message (LN accepts it).
 TEST(ElementaryTest, RealOnlyFunctionsRefuseComplexOperands) {
     const std::pair<const char*, const char*> names[] = {
-        {"SIN", "SIN"},   {"COS", "COS"},   {"TAN", "TAN"},   {"ASIN", "ASIN"},
-        {"ACOS", "ACOS"}, {"ATAN", "ATAN"}, {"SINH", "SINH"}, {"COSH", "COSH"},
-        {"TANH", "TANH"}, {"E^", "e^x"},    {"LOG", "log"}};
+        {"TAN", "TAN"}, {"ASIN", "ASIN"}, {"TANH", "TANH"}, {"E^", "e^x"}, {"LOG", "log"}};
     for (const auto& [function, shown] : names) {
         const std::string message =
             std::string("ERROR!! ") + shown + " IS NOT DEFINED FOR CMPLX NUMBERS..";
@@ -123,13 +110,6 @@ TEST(ElementaryTest, RealOnlyFunctionsRefuseComplexOperands) {
     }
     // The complex check comes before the domain check.
     ExpectRows({{"LOG", "RAD", Dec(-1, 1), "ERROR!! log IS NOT DEFINED FOR CMPLX NUMBERS..", F}});
-}
-
-// The kernels on plain doubles, as other parts of the engine call them.
-TEST(ElementaryKernelTest, KernelsTakeUnknownUnitsAsRadiansAndCheckDomains) {
-    EXPECT_DOUBLE_EQ(VYXFunctSin().ApplyDouble(90, "unknown unit is radians"), std::sin(90.0));
-    EXPECT_THROW(VYXFunctLn().ApplyDouble(-1, "RAD"), VYXExceptionFunction);
-    EXPECT_THROW(VYXFunctACos().ApplyDouble(-1.0000001, "RAD"), VYXExceptionFunction);
 }
 
 } // namespace

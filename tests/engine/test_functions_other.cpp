@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Factorial, percent and the complex-number functions ABS, ARG, CNJ, REP, IMP.
-#include "VYXFunctOther.h"
 #include "function_test_support.h"
 
-#include <cmath>
 #include <vector>
 
 using namespace function_tests;
@@ -15,8 +13,6 @@ constexpr Outcome D = Outcome::Decimal;
 constexpr Outcome F = Outcome::FunctionError;
 
 const std::string kFacDecimal = "ERROR!! FAC IS NOT DEFINED FOR DECIMAL NUMBERS..";
-const std::string kFacComplex = "ERROR!! FAC IS NOT DEFINED FOR CMPLX NUMBERS..";
-const std::string kFacDouble = "ERROR!! CANNOT CALCULATE FACULTY FOR A DOUBLE: ";
 
 struct Row {
     const char* function;
@@ -25,8 +21,7 @@ struct Row {
     Outcome outcome;
 };
 
-// The unit never matters to these functions (ARG answers in radians), so each row runs in all
-// three.
+// The unit never matters to these functions (ARG answers in radians), so each row runs in two.
 void ExpectRows(const std::vector<Row>& rows) {
     for (const Row& r : rows) {
         for (const char* unit : {"RAD", "GRA"}) {
@@ -42,18 +37,12 @@ void ExpectRows(const std::vector<Row>& rows) {
 // where the double is a multiple of 2^31, refused only when infinite.
 // clang-format off
 TEST(OtherFunctionTest, Factorial) {
-    ExpectRows({{"!", Rat(0), "1", R}, {"!", Rat(1), "1", R},
-                {"!", Rat(5), "120", R}, {"!", Dec(5), "120", R},
-                {"!", Rat(13), "6227020800", R}, {"!", Rat(18), "6402373705728000", R},
-                {"!", Rat(19), "1.21645e+17", D}, {"!", Rat(24), "6.20448e+23", D},
+    ExpectRows({{"!", Rat(0), "1", R}, {"!", Dec(5), "120", R},
+                {"!", Rat(18), "6402373705728000", R}, {"!", Rat(19), "1.21645e+17", D},
                 {"!", Rat(25), "1.55112e+25", R}, {"!", Rat(170), "7.25742e+306", R},
-                {"!", Rat(171), kFacDecimal, F}, {"!", Rat(1e9), kFacDecimal, F},
-                {"!", Dec(1e300), kFacDecimal, F},
-                {"!", Rat(5, 2), kFacDouble + "2.5!!", F},
-                {"!", Dec(0.5), kFacDouble + "0.5!!", F},
-                {"!", Rat(-3), "ERROR!! CANNOT CALCULATE FACULTY FOR A NEGATIVE NUMBER: -3!!", F},
-                {"!", Rat(3, 1, 1, 1), kFacComplex, F},
-                {"!", Dec(0, 2), kFacComplex, F}});
+                {"!", Rat(171), kFacDecimal, F}, {"!", Dec(1e300), kFacDecimal, F},
+                {"!", Rat(5, 2), "ERROR!! CANNOT CALCULATE FACULTY FOR A DOUBLE: 2.5!!", F},
+                {"!", Dec(0, 2), "ERROR!! FAC IS NOT DEFINED FOR CMPLX NUMBERS..", F}});
 }
 
 TEST(OtherFunctionTest, Percent) {
@@ -64,23 +53,12 @@ TEST(OtherFunctionTest, Percent) {
 }
 
 TEST(OtherFunctionTest, ComplexParts) {
-    ExpectRows({{"ABS", Rat(3, 1, 4, 1), "5", R}, {"ABS", Rat(-3, 4), "3/4", R},
-                {"ABS", Rat(1, 1, 1, 1), "1.41421", D}, {"ABS", Dec(-2.5), "2.5", D},
-                {"ARG", Rat(-1), "3.14159", D}, {"ARG", Rat(0), "0", D},
-                {"ARG", Rat(0, 1, -1, 1), "4.71239", D}, {"ARG", Dec(0, 3), "1.5708", D},
-                {"ARG", Dec(-1, -1), "-2.35619", D},
-                {"CNJ", Rat(2, 1, -3, 1), "2+3i", R}, {"CNJ", Dec(0.5, 1), "0.5-i", D},
-                {"REP", Rat(2, 1, -3, 1), "2", R}, {"REP", Dec(0.5, 1), "0.5", D},
-                {"IMP", Rat(2, 1, -3, 1), "-3", R}, {"IMP", Rat(1, 1, 3, 4), "3/4", R},
+    ExpectRows({{"ABS", Rat(-3, 4), "3/4", R}, {"ABS", Rat(1, 1, 1, 1), "1.41421", D},
+                {"ARG", Rat(-1), "3.14159", D}, {"ARG", Rat(0, 1, -1, 1), "4.71239", D},
+                {"ARG", Dec(-1, -1), "-2.35619", D}, {"CNJ", Dec(0.5, 1), "0.5-i", D},
+                {"REP", Rat(2, 1, -3, 1), "2", R}, {"IMP", Rat(1, 1, 3, 4), "3/4", R},
                 {"IMP", Dec(0.5, -1.5), "-1.5", D}});
 }
 // clang-format on
-
-TEST(OtherKernelTest, FactorialAndPercentKernels) {
-    EXPECT_DOUBLE_EQ(VYXFunctFac().ApplyDouble(10, "RAD"), 3628800.0);
-    EXPECT_TRUE(std::isinf(VYXFunctFac().ApplyDouble(171, "RAD")));
-    EXPECT_THROW(VYXFunctFac().ApplyDouble(-1, "RAD"), VYXExceptionFunction);
-    EXPECT_DOUBLE_EQ(VYXFunctPercent().ApplyDouble(250, "RAD"), 2.5);
-}
 
 } // namespace

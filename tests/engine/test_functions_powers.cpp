@@ -43,9 +43,7 @@ const Operand kOnePlusI = Rat(1, 1, 1, 1);
 
 // clang-format off
 TEST(PowerTest, IntegerExponentStaysExact) {
-    ExpectRows({{"^", Rat(2), Rat(10), "1024", R}, {"^", Rat(2), Rat(-2), "1/4", R},
-                {"^", Rat(-1, 3), Rat(3), "-1/27", R}, {"^", kOnePlusI, Rat(3), "-2+2i", R},
-                {"^", kOnePlusI, Rat(2), "2i", R}, {"^", Rat(-2), Rat(0), "1", R},
+    ExpectRows({{"^", Rat(-1, 3), Rat(3), "-1/27", R}, {"^", kOnePlusI, Rat(3), "-2+2i", R},
                 {"^", Dec(1.5), Rat(2), "2.25", D},
                 {"^", Rat(0), Rat(0), "ERROR!! CANNOT POWER ZERO WITH ZERO!!", N},
                 {"^", kOnePlusI, Rat(0),
@@ -55,25 +53,20 @@ TEST(PowerTest, IntegerExponentStaysExact) {
 
 // Results beyond the exact range continue as decimals instead of failing.
 TEST(PowerTest, BeyondTheExactRangeContinuesAsDecimal) {
-    ExpectRows({{"^", Rat(3), Rat(40), "1.21577e+19", D}, {"^", Rat(2), Rat(1e300), "inf", D},
-                {"^", Rat(4, 9), Rat(1000, 3), "4.03485e-118", D},
-                {"^", Rat(1, 3), Rat(-10000, 3), "inf", D}});
+    ExpectRows({{"^", Rat(2), Rat(1e300), "inf", D},
+                {"^", Rat(4, 9), Rat(1000, 3), "4.03485e-118", D}});
 }
 
 TEST(PowerTest, FractionalExponentIsDecimal) {
-    ExpectRows({{"^", Rat(2), Dec(0.5), "1.41421", D}, {"^", Rat(2), Rat(1, 2), "1.41421", D},
-                {"^", Rat(4), Rat(1, 2), "2", D}, {"^", Rat(4), Rat(-1, 2), "0.5", D},
+    ExpectRows({{"^", Rat(2), Dec(0.5), "1.41421", D}, {"^", Rat(4), Rat(-1, 2), "0.5", D},
                 {"^", Rat(8, 27), Rat(2, 3), "0.444444", D},
                 {"^", kOnePlusI, Rat(1, 2), kComplexBase, N},
-                {"^", Dec(1, 1), Dec(0.5), kComplexBase, N},
-                {"^", Rat(2), Rat(1, 2, 1, 1), kComplexExponent, N},
                 {"^", Dec(2), Dec(1, 1), kComplexExponent, N}});
 }
 
 TEST(PowerTest, RootTakesTheIndexFirst) {
-    ExpectRows({{"~", Rat(3), Rat(8), "2", D}, {"~", Rat(2), Rat(9), "3", D},
-                {"~", Rat(1), Rat(5), "5", R}, {"~", Rat(-2), Rat(4), "0.5", D},
-                {"~", Rat(3), Rat(1000), "10", D}, {"~", Dec(2), Rat(16), "4", D},
+    ExpectRows({{"~", Rat(3), Rat(8), "2", D}, {"~", Rat(1), Rat(5), "5", R},
+                {"~", Rat(-2), Rat(4), "0.5", D}, {"~", Dec(2), Rat(16), "4", D},
                 {"~", Rat(0), Rat(5), kDivisionByZero, N},
                 {"~", Dec(0), Dec(5), kDivisionByZero + "1/0", N},
                 {"~", kOnePlusI, Rat(4), kComplexExponent, N}});
@@ -81,9 +74,8 @@ TEST(PowerTest, RootTakesTheIndexFirst) {
 
 TEST(PowerTest, SquareRootIncludingNegativeAndComplex) {
     ExpectRows({{"SQRT", Rat(0), {}, "0", R}, {"SQRT", Rat(16), {}, "4", R},
-                {"SQRT", Rat(2), {}, "1.41421", D}, {"SQRT", Rat(9, 4), {}, "1.5", D},
-                {"SQRT", Rat(-4), {}, "2i", R}, {"SQRT", Dec(-2), {}, "1.41421i", D},
-                {"SQRT", Rat(3, 1, 4, 1), {}, "2+i", R}, {"SQRT", Dec(-3, 4), {}, "1+2i", R},
+                {"SQRT", Rat(9, 4), {}, "1.5", D}, {"SQRT", Dec(-2), {}, "1.41421i", D},
+                {"SQRT", Dec(-3, 4), {}, "1+2i", R},
                 {"SQRT", Rat(0, 1, -2, 1), {}, "1-i", R},
                 {"SQRT", Rat(0, 1, -4, 1), {}, "1.41421-1.41421i", D},
                 {"SQRT", Rat(0, 1, 1, 1), {}, "0.707107+0.707107i", D},
@@ -97,27 +89,10 @@ TEST(ApplyDoublesTest, PowerAndRootStayExactForIntegers) {
     VYXFunctPow pow;
     VYXFunctNrt root;
     ExpectOutcome(Observe([&] { return pow.ApplyDoubles(2, -1, "RAD"); }), "1/2", R);
-    ExpectOutcome(Observe([&] { return pow.ApplyDoubles(2, 0.5, "RAD"); }), "1.41421", D);
     ExpectOutcome(Observe([&] { return pow.ApplyDoubles(3, 40, "RAD"); }), "1.21577e+19", D);
     ExpectOutcome(Observe([&] { return pow.ApplyDoubles(0, 0, "RAD"); }),
                   "ERROR!! CANNOT POWER ZERO WITH ZERO!!", N);
     ExpectOutcome(Observe([&] { return root.ApplyDoubles(2, 16, "RAD"); }), "4", R);
-    ExpectOutcome(Observe([&] { return root.ApplyDoubles(3, 2, "RAD"); }), "1.25992", D);
-}
-
-TEST(SquareRootKernelTest, NegativeArgumentThrowsI) {
-    VYXFunctSqrt sqrt;
-    EXPECT_DOUBLE_EQ(sqrt.ApplyDouble(2.25, "RAD"), 1.5);
-    ExpectOutcome(Observe([&]() -> VYXNum* { return (sqrt.ApplyDouble(-1, "RAD"), nullptr); }), "i",
-                  F);
-}
-
-// A complex base with a huge integer exponent must end quickly, whatever the path.
-TEST(PowerRangeTest, HugeExponentOfComplexBaseEnds) {
-    VYXNumRational base(1, 1, 1, 1);
-    VYXNumRational exponent(2147483647, 1, 0, 1);
-    const Observed observed = Observe([&] { return VYXFunctPow().Apply(&base, &exponent, "RAD"); });
-    EXPECT_EQ(OutcomeName(observed.outcome), std::string(OutcomeName(D)));
 }
 
 } // namespace

@@ -73,25 +73,4 @@ TEST(FuzzRegressionData, DirectoryIsFound) {
     EXPECT_FALSE(RegressionFiles().empty());
 }
 
-TEST(FuzzLineDecoding, SplitsSettingsFromTheLine) {
-    struct Case {
-        std::string bytes;
-        const char* angleKey;
-        int decimals;
-        const char* expression;
-    };
-    // clang-format off
-    const Case cases[] = {{"", "ANGLE_RAD", 6, ""}, {"SIN30", "ANGLE_RAD", 6, "SIN30"},
-                          {std::string("\0" "5", 2), "ANGLE_RAD", 1, "5"},
-                          {"\x01SIN90", "ANGLE_DEG", 1, "SIN90"}, {"\x1dPI", "ANGLE_GRA", 10, "PI"},
-                          {"\x1f", "ANGLE_DEG", 1, ""}, {" 1", "ANGLE_RAD", 6, " 1"}};
-    // clang-format on
-    for (const Case& c : cases) {
-        const FuzzLine line = Decode(c.bytes);
-        EXPECT_EQ(line.angleKey, c.angleKey) << c.expression;
-        EXPECT_EQ(line.decimals, c.decimals) << c.expression;
-        EXPECT_EQ(line.expression, c.expression);
-    }
-}
-
 } // namespace

@@ -28,11 +28,9 @@ bool SameBits(double a, double b) {
 TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
     // clang-format off
     const std::string texts[] = {
-        "0", "-0", "+0", "007", "999999999999999", "9007199254740992", "9007199254740993",
-        "123456789012345678", "9999999999999999999", "12345678901234567890123",
-        "-9007199254740995", "2.5", "5.", ".5", "1E-5", "2.5E+3", "1E400", "0x1p-3", "0x1F",
-        "NAN", "INFINITY", " \t-5", "5 ", "5-3", "2E+3-1", "0x1e-3", "2*3", "-", "--5", "",
-        "12A", std::string("5\0" "1", 3),
+        "-0", "007", "9007199254740993", "9999999999999999999", "12345678901234567890123",
+        "-9007199254740995", "5.", ".5", "2.5E+3", "1E400", "0x1p-3", "0x1e-3", "NAN", "INFINITY",
+        " \t-5", "5 ", "2E+3-1", "-", "--5", "", "12A", std::string("5\0" "1", 3),
         std::string(100, '7'), "0." + std::string(80, '0') + "1", // beyond the stack copy
         std::string(80, '1') + "+1"};
     // clang-format on
@@ -53,8 +51,8 @@ TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
 TEST(LiteralReading, MatchesTheCheckedSetters) {
     // clang-format off
     const std::string texts[] = {
-        "7", "-0", "0.5", "1E5", "1E400", "NAN", "3I", "2.5I", "-4I", "NANI", "0x10I", "i", "+i",
-        "1i", "-i", "-1i", "0i", "-0i", "5i", "I", "2I3", "2iI", "1+2", "1+2I", "1/2", "INF", ""};
+        "-0", "0.5", "1E400", "NAN", "3I", "2.5I", "NANI", "0x10I", "i", "+i", "-1i", "-0i", "5i",
+        "I", "2I3", "2iI", "1+2I", "1/2", ""};
     // clang-format on
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);

@@ -34,33 +34,21 @@ VYXNumRational Make(const Fraction4& f) {
 
 TEST(RationalText, NormalisesAndPrints) {
     // clang-format off
-    struct Row { Fraction4 in; std::string text; Fraction4 stored; };
-    const Row rows[] = {
-        {{6, -8, 0, 1}, "-3/4", {-3, 4, 0, 1}},      {{0, 7, 0, -3}, "0", {0, 1, 0, 1}},
-        {{12, 4, 0, 1}, "3", {3, 1, 0, 1}},          {{0, 1, 3, 4}, "3i/4", {0, 1, 3, 4}},
-        {{0, 5, 3, -6}, "-i/2", {0, 1, -1, 2}},      {{0, 1, 2, 2}, "i", {0, 1, 1, 1}},
-        {{1, 2, 3, 4}, "1/2+3i/4", {1, 2, 3, 4}},    {{2, 1, -1, 1}, "2-i", {2, 1, -1, 1}},
-        {{2, 1, 1, 1}, "2+i", {2, 1, 1, 1}},         {{1, 3, -5, 7}, "1/3-5i/7", {1, 3, -5, 7}},
-        {{1e6, 1, 0, 1}, "1000000", {1e6, 1, 0, 1}}, {{7, 3e6, 0, 1}, "7/3000000", {7, 3e6, 0, 1}},
-        {{6227020800.0, 1, 0, 1}, "6227020800", {6227020800.0, 1, 0, 1}},
-        {{kTwo53, 1, 0, 1}, "9007199254740992", {kTwo53, 1, 0, 1}},
-        {{kTwo53, kTwo53 / 2, 0, 1}, "2", {2, 1, 0, 1}},
-        {{2 * kTwo53, 1, 0, 1}, "1.80144e+16", {2 * kTwo53, 1, 0, 1}}, // default form above 2^53
-        {{3 * kTwo53 * 128, 3, 0, 1}, "1.15292e+18", {kTwo53 * 128, 1, 0, 1}}, // reduced safely
+    const std::pair<Fraction4, std::string> rows[] = {
+        {{6, -8, 0, 1}, "-3/4"},   {{0, 7, 0, -3}, "0"},      {{12, 4, 0, 1}, "3"},
+        {{0, 5, 3, -6}, "-i/2"},   {{0, 1, 2, 2}, "i"},       {{1, 3, -5, 7}, "1/3-5i/7"},
+        {{2, 1, 1, 1}, "2+i"},     {{7, 3e6, 0, 1}, "7/3000000"},
+        {{kTwo53, kTwo53 / 2, 0, 1}, "2"},
+        {{2 * kTwo53, 1, 0, 1}, "1.80144e+16"}, // default form above 2^53
+        {{3 * kTwo53 * 128, 3, 0, 1}, "1.15292e+18"}, // reduced safely
         // Kept when reducing would leave the integer rule.
-        {{(kTwo53 / 2 + 1) * kTwo40, kTwo20, 0, 1}, "4.95176e+27/1048576",
-         {(kTwo53 / 2 + 1) * kTwo40, kTwo20, 0, 1}}};
+        {{(kTwo53 / 2 + 1) * kTwo40, kTwo20, 0, 1}, "4.95176e+27/1048576"}};
     // clang-format on
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.text);
-        VYXNumRational number = Make(r.in);
-        EXPECT_EQ(number.GetValue(), r.text);
-        EXPECT_EQ(number.GetREALNumerator(), r.stored.rn);
-        EXPECT_EQ(number.GetRealDivisor(), r.stored.rd);
-        EXPECT_EQ(number.GetCMPLXNumerator(), r.stored.cn);
-        EXPECT_EQ(number.GetCMPLXDivisor(), r.stored.cd);
-        EXPECT_DOUBLE_EQ(number.GetRealValue(), r.stored.rn / r.stored.rd);
-        EXPECT_DOUBLE_EQ(number.GetCmplxValue(), r.stored.cn / r.stored.cd);
+    for (const auto& [in, text] : rows) {
+        VYXNumRational number = Make(in);
+        EXPECT_EQ(number.GetValue(), text);
+        EXPECT_DOUBLE_EQ(number.GetRealValue(), in.rn / in.rd) << text;
+        EXPECT_DOUBLE_EQ(number.GetCmplxValue(), in.cn / in.cd) << text;
     }
     // The value getters give values, not numerators; the decimal text follows the precision.
     EXPECT_EQ(VYXNumRational(6, -8, 0, 1).GetRealNumerator(), -0.75);
@@ -77,18 +65,13 @@ TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
     const std::string kNum = "NUMERATOR";
     // clang-format off
     const std::pair<Fraction4, std::string> constructed[] = {
-        {{3, 0, 0, 1}, "DIVISION BY ZERO: 3/0"}, {{1, 1, 5, 0}, "DIVISION BY ZERO: 5/0"},
-        {{3, 0, 5, 0}, "DIVISION BY ZERO: 3/0"}, {{1, 1, 0.5, 0}, "DIVISION BY ZERO: 0.5/0"},
-        {{1.5, 2, 0, 1}, notInteger(kNum, "1.5")}, {{1, 2.5, 0, 1}, notInteger("DIVISOR", "2.5")},
-        {{1.5, 2.5, 0, 1}, notInteger(kNum, "1.5")}, {{1, 1, 0.5, 1}, notInteger(kNum, "0.5")},
-        {{1, 1, 1, 0.25}, notInteger("DIVISOR", "0.25")},
+        {{1, 1, 0.5, 0}, "DIVISION BY ZERO: 0.5/0"},
+        {{1.5, 2.5, 0, 1}, notInteger(kNum, "1.5")}, {{1, 1, 1, 0.25}, notInteger("DIVISOR", "0.25")},
         {{std::nan(""), 1, 0, 1}, notInteger(kNum, "nan")},
         {{kTwo53 + 2, 1, 0, 1}, notInteger(kNum, "9.0072e+15")}};
     const std::pair<Fraction4, std::string> set[] = {
-        {{1, 0, 0, 1}, "DIVISION BY ZERO!!"}, {{1, 1, 0, 0}, "DIVISION BY ZERO!!"},
+        {{1, 1, 0, 0}, "DIVISION BY ZERO!!"},
         {{0.5, 1, 0, 1}, "CANT MAKE A a RATIONAL NUMBER OF A DOUBLE.. 0.5"},
-        {{1, 1.5, 0, 1}, "CANT MAKE A b RATIONAL NUMBER OF A DOUBLE.. 1.5"},
-        {{1, 1, 2.5, 1}, "CANT MAKE A c RATIONAL NUMBER OF A DOUBLE.. 2.5"},
         {{1, 1, 1, 3.5}, "CANT MAKE A d RATIONAL NUMBER OF A DOUBLE.. 3.5"},
         {{1, 1.5, 2.5, 1}, "CANT MAKE A b RATIONAL NUMBER OF A DOUBLE.. 1.5"}};
     // clang-format on
@@ -107,12 +90,9 @@ TEST(RationalSetters, CheckAndKeepTheRest) {
     number.SetValue(2, 3);
     EXPECT_EQ(number.GetValue(), "2/3+3i/5") << "the divisors stay";
     EXPECT_EQ(MessageOf([&] { number.SetValue(2, 0.5); }), kTooBig + "0.5");
-    EXPECT_EQ(MessageOf([&] { number.SetCmplxValue(0.25); }), kTooBig + "0.25");
     EXPECT_EQ(number.GetValue(), "2/3+3i/5");
     number.SetRealValue(std::string("6/8"));
     number.SetCmplxValue(std::string("-1/2"));
-    EXPECT_EQ(number.GetValue(), "3/4-i/2");
-    EXPECT_NE(MessageOf([&] { number.SetCmplxValue(std::string("1/x")); }), "no error");
     EXPECT_EQ(number.GetValue(), "3/4-i/2");
     // The unchecked numerator setter still survives a copy.
     VYXNumRational unchecked(3, 4, 0, 1);
@@ -124,9 +104,8 @@ TEST(RationalSetters, CheckAndKeepTheRest) {
 TEST(RationalLiteral, ParsesOrRefuses) {
     // clang-format off
     const std::pair<std::string, std::string> rows[] = { // literal, text or message
-        {"7", "7"}, {"-12", "-12"}, {"2.0", "2"}, {"1000000", "1000000"}, {"3I", "3i"},
-        {"-2I", "-2i"}, {"4i", "4i"}, {"3/4I", "i IS NOT ALLOWED IN THE DIVISOR!!3/4I"},
-        {"2.5", kTooBig + "2.5.."}, {"2.5I", kTooBig + "2.5.."},
+        {"-12", "-12"}, {"2.0", "2"}, {"-2I", "-2i"}, {"4i", "4i"},
+        {"3/4I", "i IS NOT ALLOWED IN THE DIVISOR!!3/4I"}, {"2.5I", kTooBig + "2.5.."},
         {"3/4", "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: 3/4 TO DOUBLE.."},
         {"I", kNoNumber}, {"", kNoNumber}};
     // clang-format on
@@ -152,20 +131,12 @@ TEST(RationalOperators, ExactInPlaceOrRefused) {
     // The refusals themselves are shared with the Try routines and checked there.
     // clang-format off
     const OperatorCase rows[] = {
-        {'+', {1, 2, 0, 1}, {1, 3, 0, 1}, "5/6"},    {'+', {1, 2, 1, 3}, {1, 2, -1, 3}, "1"},
-        {'-', {1, 2, 0, 1}, {1, 2, 0, 1}, "0"},      {'*', {1, 2, 0, 1}, {2, 3, 0, 1}, "1/3"},
-        {'/', {1, 1, 0, 1}, {0, 1, 2, 1}, "-i/2"},   {'/', {1, 2, 0, 1}, {0, 1, 0, 1}, kDivByZero},
-        {'*', {123456789, 1, 0, 1}, {987654321, 1, 0, 1}, kTooBig + "1.21933e+17"},
+        {'+', {1, 2, 1, 3}, {1, 2, -1, 3}, "1"},     {'-', {1, 2, 0, 1}, {1, 2, 0, 1}, "0"},
+        {'*', {1, 2, 0, 1}, {2, 3, 0, 1}, "1/3"},    {'/', {1, 1, 0, 1}, {0, 1, 2, 1}, "-i/2"},
+        {'/', {1, 2, 0, 1}, {0, 1, 0, 1}, kDivByZero},
         {'*', {1, 1, 123456789, 1}, {987654321, 1, 0, 1}, kTooBig + "1.21933e+17"},
-        {'+', {kTwo53, 1, 0, 1}, {1, 1, 0, 1}, kTooBig + "9.0072e+15"},
-        {'^', {2, 1, 0, 1}, {-2, 1, 0, 1}, "1/4"},   {'^', {3, 4, 0, 1}, {0, 1, 0, 1}, "1"},
-        {'^', {-1, 3, 0, 1}, {3, 1, 0, 1}, "-1/27"}, {'^', {1, 1, 1, 1}, {-1, 1, 0, 1}, "1/2-i/2"},
-        {'^', {0, 1, 1, 1}, {-1, 1, 0, 1}, "-i"},    {'^', {1, 2, 1, 3}, {1, 1, 0, 1}, "1/2+i/3"},
-        {'^', {0, 1, 0, 1}, {2, 1, 0, 1}, "0"},      {'^', {0, 1, 1, 1}, {1e300, 1, 0, 1}, "1"},
-        {'^', {0, 1, 0, 1}, {0, 1, 0, 1}, "ERROR!! CANNOT POWER ZERO WITH ZERO!!"},
-        {'^', {3, 1, 0, 1}, {40, 1, 0, 1}, kTooBig + "1.21577e+19"},
-        {'^', {2, 1, 0, 1}, {1, 2, 0, 1}, kTooBig + "1.41421"},
-        {'^', {2, 1, 0, 1}, {1e300, 1, 0, 1}, kTooBig + "inf"}};
+        {'^', {1, 1, 1, 1}, {-1, 1, 0, 1}, "1/2-i/2"},
+        {'^', {2, 1, 0, 1}, {1, 2, 0, 1}, kTooBig + "1.41421"}};
     // clang-format on
     const std::string ops = "+-*/^";
     for (const OperatorCase& c : rows) {
@@ -178,41 +149,21 @@ TEST(RationalOperators, ExactInPlaceOrRefused) {
             EXPECT_EQ(left.GetValue(), before) << "a failing operator changes nothing";
         }
     }
-    // A complex power leaving the exact range ends quickly with the same refusal.
-    VYXNumRational base(1, 1, 1, 1);
-    const std::string message = MessageOf([&] { base ^= VYXNumRational(2147483647, 1, 0, 1); });
-    EXPECT_EQ(message.rfind(kTooBig, 0), 0u) << message;
-    EXPECT_EQ(base.GetValue(), "1+i");
-}
-
-TEST(RationalOperators, OperandMayBeTheTarget) {
-    VYXNumRational x(1, 2, 1, 3);
-    x *= x;
-    EXPECT_EQ(x.GetValue(), "5/36+i/3");
-    x += x;
-    EXPECT_EQ(x.GetValue(), "5/18+2i/3");
 }
 
 TEST(RationalOperators, BinaryOperatorsKeepOperandsAndGiveTheRightKind) {
     VYXNumRational half(1, 2, 0, 1);
     half.SetPrecision(10);
     const VYXNumRational third(1, 3, 0, 1);
-    EXPECT_EQ(VYXNumRational(half + third).GetPrecision(), 6);
     EXPECT_EQ(VYXNumRational(half + third).GetValue(), "5/6");
-    EXPECT_EQ(VYXNumRational(half - third).GetValue(), "1/6");
-    EXPECT_EQ(VYXNumRational(half * third).GetValue(), "1/6");
     EXPECT_EQ(VYXNumRational(half / third).GetValue(), "3/2");
     EXPECT_EQ(VYXNumRational(half ^ VYXNumRational(3, 1, 0, 1)).GetValue(), "1/8");
     EXPECT_EQ(half.GetValue(), "1/2");
     // With a complex double on the right, the results are complex doubles.
     const VYXNumUni quarter(0.25, 0);
-    const VYXNumUni mixed[] = {half + quarter, half - quarter, half * quarter, half / quarter,
-                               half ^ VYXNumUni(2, 0)};
-    const std::string expected[] = {"0.75", "0.25", "0.125", "2", "0.25"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(typeid(mixed[i]), typeid(VYXNumUni));
-        EXPECT_EQ(VYXNumUni(mixed[i]).GetValue(), expected[i]) << i;
-    }
+    EXPECT_EQ(VYXNumUni(half + quarter).GetValue(), "0.75");
+    EXPECT_EQ(VYXNumUni(half / quarter).GetValue(), "2");
+    EXPECT_EQ(VYXNumUni(half ^ VYXNumUni(2, 0)).GetValue(), "0.25");
 }
 
 TEST(RationalCopy, CopyResetsPrecisionAssignmentKeepsIt) {
@@ -231,10 +182,8 @@ TEST(RationalDerived, NewNumberOfTheRightKind) {
     // clang-format off
     struct Row { Fraction4 in; VYXNum* (VYXNum::*make)() const; std::string text; bool rational; };
     const Row rows[] = {
-        {{-3, 4, 0, 1}, abs, "3/4", true},  {{3, 1, 4, 1}, abs, "5", true},
-        {{3, 2, 2, 1}, abs, "5/2", true},   {{3, 5, -4, 5}, abs, "1", true},
-        {{0, 1, -3, 4}, abs, "3/4", true},  {{0, 1, 0, 1}, abs, "0", true},
-        {{1, 1, 1, 1}, abs, "1.41421", false}, {{67108864, 1, 1, 1}, abs, "6.71089e+07", false},
+        {{3, 5, -4, 5}, abs, "1", true},    {{1, 1, 1, 1}, abs, "1.41421", false},
+        {{67108864, 1, 1, 1}, abs, "6.71089e+07", false},
         {{1, 2, -3, 4}, &VYXNum::GetRealPrt, "1/2", true},
         {{1, 2, -3, 4}, &VYXNum::GetImgPrt, "-3/4", true},
         {{1, 2, -3, 4}, &VYXNum::GetCNJ, "1/2+3i/4", true}};

@@ -28,12 +28,9 @@ TEST(NumUniText, DerivedFieldsAndText) {
     struct Row { double re, im; std::string text; double fi, abs; bool cmplx, zero; };
     const Row rows[] = {
         {0, 0, "0", 0, 0, false, true},         {0, -1, "-i", 1.5 * kPi, 1, true, false},
-        {0, 1, "i", 1.5707963267949, 1, true, false}, {-2, 0, "-2", kPi, 2, false, false},
-        {2, 0, "2", 0, 2, false, false},        {0, -2.5, "-2.5i", 1.5 * kPi, 2.5, true, false},
+        {-2, 0, "-2", kPi, 2, false, false},    {0, -2.5, "-2.5i", 1.5 * kPi, 2.5, true, false},
         {0.5, 1, "0.5+i", std::atan2(1, 0.5), std::sqrt(1.25), true, false},
-        {3, -2, "3-2i", std::atan2(-2, 3), std::sqrt(13.0), true, false},
         {1, -1, "1-i", -kPi / 4, std::sqrt(2.0), true, false},
-        {0.5, 1.5, "0.5+1.5i", std::atan2(1.5, 0.5), std::sqrt(2.5), true, false},
         {123456.7, 0, "123457", 0, 123456.7, false, false}, // six digits
         {1e20, 0, "1e+20", 0, 1e20, false, false}};
     // clang-format on
@@ -48,8 +45,7 @@ TEST(NumUniText, DerivedFieldsAndText) {
     }
     // NaN and infinity print visibly, with their signs.
     const std::tuple<double, double, std::string> nonFinite[] = {
-        {kNaN, kNaN, "nan+nani"},  {1, kNaN, "1+nani"}, {1, -kNaN, "1-nani"}, {kNaN, -2, "nan-2i"},
-        {kInf, -kInf, "inf-infi"}, {kNaN, 0, "nan"},    {0, kNaN, "nani"}};
+        {1, -kNaN, "1-nani"}, {kNaN, -2, "nan-2i"}, {kInf, -kInf, "inf-infi"}, {0, kNaN, "nani"}};
     for (const auto& [re, im, text] : nonFinite) {
         EXPECT_EQ(VYXNumUni(re, im).GetValue(), text);
     }
@@ -69,14 +65,11 @@ TEST(NumUniPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
     VYXNumUni source(2.0 / 3.0, 1);
     source.SetPrecision(10);
     source.GetValue();
-    const VYXNumUni copy(source);
-    EXPECT_EQ(copy.GetPrecision(), 6);
     EXPECT_EQ(VYXNumUni(source).GetValue(), "0.666667+i");
     VYXNumUni assigned;
     assigned = source;
     EXPECT_EQ(assigned.GetPrecision(), 10);
     EXPECT_EQ(assigned.GetValue(), "0.6666666667+i");
-    EXPECT_EQ((source + VYXNumUni(2, 0)).GetPrecision(), 6);
 
     VYXNumUni fromRational(VYXNumRational(3, 4, -1, 2));
     EXPECT_EQ(fromRational.GetValue(), "0.75-0.5i");
@@ -87,8 +80,7 @@ TEST(NumUniLiteral, ParsesOrRefusesLeavingTheNumber) {
     const std::string kNoNumber = "ERROR! CANNOT CONVERT ' ' TO A NUMBER!!";
     // clang-format off
     const std::pair<std::string, std::string> rows[] = { // literal, text or message
-        {"2.5", "2.5"}, {"-4", "-4"}, {"i", "i"}, {"+i", "i"}, {"-i", "-i"}, {"1i", "i"},
-        {"-1i", "-i"}, {"0i", "0"}, {"-0i", "0"}, {"2.5I", "2.5i"}, {"-3I", "-3i"},
+        {"-4", "-4"}, {"+i", "i"}, {"-1i", "-i"}, {"-0i", "0"}, {"2.5I", "2.5i"},
         {"2.5i", "ERROR! UNABLE TO PARSE THE NUMBER: 2.5ii.."},
         {"1I2", "ERROR! UNABLE TO PARSE THE NUMBER: 1I2i.."}, {"I", kNoNumber}, {"", kNoNumber},
         {"12x", "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: 12x TO DOUBLE.."}};
@@ -110,10 +102,6 @@ TEST(NumUniSetters, EachSetterKeepsTheOtherPart) {
     EXPECT_EQ(number.GetValue(), "2.5+i");
     number.SetCmplxValue(std::string("-1"));
     EXPECT_EQ(number.GetValue(), "2.5-i");
-    number.SetRealValue(0.0);
-    EXPECT_EQ(number.GetValue(), "-i");
-    number.SetCmplxValue(4.0);
-    EXPECT_EQ(number.GetValue(), "4i");
     number.SetValue(3, 7, 4, 9);
     EXPECT_EQ(number.GetValue(), "3+4i") << "the divisors are ignored";
     EXPECT_NE(MessageOf([&] { number.SetRealValue(std::string("x")); }), "no error");
@@ -130,27 +118,19 @@ TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
     const std::string kNonInteger = "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!";
     // clang-format off
     const ArithmeticCase rows[] = {
-        {'+', 1, 0, 2, 0, "3"},       {'+', 0, 2, 0, 3, "5i"},        {'+', 1, 2, 3, -2, "4"},
-        {'+', 0, 0, 1, -1, "1-i"},    {'+', 1, 1, 0, 0, "1+i"},       {'-', 0, 0, 1, -1, "-1+i"},
-        {'-', 1, 2, 1, 2, "0"},       {'-', 0, 3, 0, 1, "2i"},        {'*', 2, 0, 3, 0, "6"},
-        {'*', 0, 2, 0, 3, "-6"},      {'*', 1, 1, 1, -1, "2"},        {'*', 1, 2, 3, 4, "-5+10i"},
-        {'*', 0, 0, kInf, 0, "0"},    {'/', 1, 0, 4, 0, "0.25"},      {'/', 0, 6, 0, 3, "2"},
-        {'/', 1, 2, 3, -4, "-0.2+0.4i"}, {'/', 0, 0, 3, 0, "0"},
-        {'/', 1.5, 0, 0, 0, kDivByZero + "1.5/0"}, {'/', 1, -1, 0, 0, kDivByZero + "1-i/0"},
-        {'^', 2, 0, 0, 0, "1"},       {'^', -2, 0, 0, 0, "1"},        {'^', 2, 0, 10, 0, "1024"},
-        {'^', 4, 0, 0.5, 0, "2"},     {'^', 0, 0, -1, 0, "inf"},      {'^', 1, 1, 1, 0, "1+i"},
-        {'^', 1, 1, 2, 0, "2i"},      {'^', 1, 1, 3, 0, "-2+2i"},     {'^', 1, 1, 8, 0, "16"},
-        {'^', 0, 1, 4, 0, "1"},       {'^', 1, 1, -1, 0, "0.5-0.5i"}, {'^', 1, 1, -2, 0, "-0.5i"},
+        {'+', 0, 0, 1, -1, "1-i"},    {'-', 1, 2, 1, 2, "0"},         {'*', 0, 2, 0, 3, "-6"},
+        {'*', 1, 2, 3, 4, "-5+10i"},  {'*', 0, 0, kInf, 0, "0"},      {'/', 0, 6, 0, 3, "2"},
+        {'/', 1, -1, 0, 0, kDivByZero + "1-i/0"},
+        {'^', 4, 0, 0.5, 0, "2"},     {'^', 0, 0, -1, 0, "inf"},
+        {'^', 1, 1, 8, 0, "16"},      {'^', 1, 1, -2, 0, "-0.5i"},
         {'^', 0, 0, 0, 0, "ERROR!! CANNOT POWER ZERO WITH ZERO!!"},
         {'^', 1, 1, 0, 0, "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!"},
-        {'^', 1, 1, 0.5, 0, kNonInteger}, {'^', 1, 1, kInf, 0, kNonInteger},
-        {'^', 0, 1, kNaN, 0, kNonInteger}, {'^', 2, 0, 1, 1, kCmplxExponent},
+        {'^', 1, 1, 0.5, 0, kNonInteger}, {'^', 0, 1, kNaN, 0, kNonInteger},
         {'^', 0, 0, 0, 1, kCmplxExponent},
         {'^', 1, 1, 0.5, 1, kCmplxExponent}, // the exponent is checked first
         {'^', 1e-200, 1e-200, -2, 0, kDivByZero + "1/0"},
         // Unit bases: repeated products below the switch-over, squaring above it.
-        {'^', 0, -1, 1000000, 0, "1"}, {'^', 0, -1, 1000001, 0, "-i"},
-        {'^', 0, 1, 1000003, 0, "-i"}, {'^', 0, 1, 4e15 + 2, 0, "-1"},
+        {'^', 0, -1, 1000001, 0, "-i"}, {'^', 0, 1, 4e15 + 2, 0, "-1"},
         {'^', 0, 1, -(4e15 + 1), 0, "-i"}, {'^', 0.5, 0.5, 1e300, 0, "0"}};
     // clang-format on
     const std::string ops = "+-*/^";
@@ -167,7 +147,7 @@ TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
     }
 }
 
-TEST(NumUniArithmetic, HugeAndFractionalPowersFinishWithoutAFiniteValue) {
+TEST(NumUniArithmetic, HugePowersFinishWithoutAFiniteValue) {
     for (double exponent : {2147483647.0, -2147483647.0, 1e300, -1e300, 999999.0}) {
         VYXNumUni base(1, 1);
         base ^= VYXNumUni(exponent, 0);
@@ -175,18 +155,12 @@ TEST(NumUniArithmetic, HugeAndFractionalPowersFinishWithoutAFiniteValue) {
             std::isfinite(base.GetRealValue()) && std::isfinite(base.GetCmplxValue());
         EXPECT_TRUE(!finite || base.ISZero()) << exponent << " gave " << base.GetValue();
     }
-    VYXNumUni negativeBase(-8, 0);
-    negativeBase ^= VYXNumUni(1.0 / 3.0, 0);
-    EXPECT_TRUE(std::isnan(negativeBase.GetRealValue()));
-    EXPECT_NE(negativeBase.GetValue().find("nan"), std::string::npos);
 }
 
 TEST(NumUniArithmetic, BinaryOperatorsLeaveOperandsAloneAndSelfProductUsesOldParts) {
     const VYXNumUni a(1, 2);
     const VYXNumUni b(3, -4);
-    EXPECT_EQ((a + b).GetValue(), "4-2i");
     EXPECT_EQ((a - b).GetValue(), "-2+6i");
-    EXPECT_EQ((a * b).GetValue(), "11+2i");
     EXPECT_EQ((a / b).GetValue(), "-0.2+0.4i");
     EXPECT_EQ((a ^ VYXNumUni(2, 0)).GetValue(), "-3+4i");
     EXPECT_EQ(VYXNumUni(a).GetValue(), "1+2i");

@@ -22,12 +22,9 @@ namespace {
 // clang-format off
 TEST(PreprocessTest, RewritesAsExpected) {
     const std::pair<const char*, const char*> cases[] = {
-        {"X(2)", "X*(2)"},         {"PI(2)", "PI*(2)"},       {"2+(3)", "2+(3)"},
-        {"((2))", "((2))"},        {"SIN(0)", "SIN(0)"},      {"E^(2)", "E^(2)"},
-        {"5!(2)", "5!(2)"},        {"(2)X", "(2)*X"},         {"(2)SIN3", "(2)*SIN3"},
-        {"(3)%", "(3)%"},          {"(2)-3", "(2)-3"},        {"2ASIN1", "2*ASIN1"},
-        {"2^3", "2^3"},            {"2E3", "2E3"},            {"5!SIN30", "5!*SIN30"},
-        {"5!!", "5!!"},            {"2^SIN30", "2^SIN30"},    {"2~8", "2~8"},
+        {"X(2)", "X*(2)"},         {"2+(3)", "2+(3)"},        {"E^(2)", "E^(2)"},
+        {"(2)X", "(2)*X"},         {"(3)%", "(3)%"},          {"2ASIN1", "2*ASIN1"},
+        {"2E3", "2E3"},            {"5!!", "5!!"},            {"2^SIN30", "2^SIN30"},
         {"((2+3", "((2+3))"},      {"2(3)4SIN(5)!2", "2*(3)*4*SIN(5)!*2"}};
     for (const auto& [input, expected] : cases) {
         EXPECT_EQ(VYXParser().Preprocess(input), expected) << input;
