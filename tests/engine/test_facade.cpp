@@ -59,24 +59,6 @@ TEST(FacadeTest, MessageIsReadOnceAndOutlivesALaterSuccess) {
     EXPECT_EQ(calculator.GetExceptionMessage(), "SYNTAX ERROR!!");
 }
 
-TEST(FacadeTest, EngineStaysUsableAfterAnErrorAndReadsADecimalComma) {
-    VYXCalculator calculator;
-    EXPECT_EQ(Evaluate(calculator, "SIN").kind, '-');
-    EXPECT_EQ(Evaluate(calculator, "1/0").kind, '-');
-    EXPECT_EQ(Evaluate(calculator, "1,25+0,5"), (Outcome{"1.75", 'U'}));
-}
-
-TEST(FacadeTest, PrecisionFollowsTheDecimalsAtTheTimeOfTheCall) {
-    VYXCalculator calculator;
-    calculator.SetDecimals(3);
-    std::unique_ptr<VYXNum> first(calculator.ParseString("2/3"));
-    calculator.SetDecimals(9);
-    std::unique_ptr<VYXNum> second(calculator.ParseString("2/3"));
-    EXPECT_EQ(first->GetPrecision(), 3);
-    EXPECT_EQ(second->GetPrecision(), 9);
-    EXPECT_EQ(VYXNumUni(*static_cast<VYXNumUni*>(second.get())).GetRealValue(), 2.0 / 3.0);
-}
-
 TEST(VariableTest, RefusedNamesAndFailingValuesStoreNothing) {
     VYXCalculator calculator;
     for (const std::string name : {"ABSX", "XLN", "A^B", "PI", "J"}) {
