@@ -35,20 +35,6 @@ void SendWheel(C_VYXHelpWindow* window, int delta) {
     QApplication::sendEvent(window->viewport(), &event);
 }
 
-/// Accepts the about box the moment it shows, after noting its caption and text. The accept
-/// is posted, so it runs inside the box's own event loop, before any timer.
-struct AboutBoxCloser : QObject {
-    QStringList seen; // caption, text
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<C_VYXAboutBox*>(watched);
-        if (box != nullptr && event->type() == QEvent::Show) {
-            seen << box->windowTitle() << box->findChild<QLabel*>("aboutText")->text();
-            QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 /// Pixels of a widget as it paints itself.
 QImage Painted(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -209,27 +195,18 @@ private slots:
         QCOMPARE(area->Model().Text(), QStringLiteral("7*6"));
     }
 
-    void aboutCommandShowsCaptionVersionAndLogo() {
-        AboutBoxCloser closer;
-        qApp->installEventFilter(&closer);
-        Trigger("actionHelpAbout");
-        qApp->removeEventFilter(&closer);
-        QCOMPARE(closer.seen.size(), 2); // shown once
-        QCOMPARE(closer.seen[0], QStringLiteral("About TobrikCalculator"));
-        QVERIFY(closer.seen[1].contains(QRegularExpression(QStringLiteral("Version \\d+\\.\\d+"))));
-        QVERIFY(m_frame->isVisible());
-    }
-
     void aboutBoxLayoutAndPainting() {
         C_VYXAboutBox box(m_frame.get());
         box.setWindowModality(Qt::NonModal);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.windowTitle(), QStringLiteral("About TobrikCalculator"));
         const int w = box.LogoSize().width(), h = box.LogoSize().height();
         QVERIFY(h > 0 && w >= h);
         QCOMPARE(box.size(), QSize(w, 5 * h));
         const auto* text = box.findChild<QLabel*>(QStringLiteral("aboutText"));
         QVERIFY(text->sizeHint().boundedTo(text->size()) == text->sizeHint()); // not cut off
+        QVERIFY(text->text().contains(QRegularExpression(QStringLiteral("Version \\d+\\.\\d+"))));
 
         // The bands run between the button face and white, the first downwards to white.
         const QColor face = box.palette().color(QPalette::Button);
