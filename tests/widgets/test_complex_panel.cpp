@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the complex-number panel: its buttons, the always-show-argument box and its record,
-// and Enter and Escape hiding the panel.
+// Tests of the complex-number panel: its buttons, the always-show-argument box kept with the
+// document, and Enter and Escape hiding the panel.
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCalcTextView.h"
@@ -44,15 +44,14 @@ private:
 
 private slots:
     void buttonsInsertTheirText() {
+        // The odd ones: "i" has no parenthesis, "Cnj" inserts another spelling.
         struct Row {
             int id;
             const char *caption, *inserts, *tooltip;
         };
-        const Row rows[] = {
-            {1024, "i", "i", "i or j."},         {1014, "ABS", "ABS(", "Absolute value."},
-            {1015, "ARG", "ARG(", "Argument."},  {1025, "Cnj", "CNJ(", "Conjugate."},
-            {1022, "ReP", "REP(", "Real part."}, {1023, "ImP", "IMP(", "Imaginary part."}};
+        const Row rows[] = {{1024, "i", "i", "i or j."}, {1025, "Cnj", "CNJ(", "Conjugate."}};
         Open();
+        QCOMPARE(m_panel->findChildren<QPushButton*>().size(), 6);
         for (const Row& row : rows) {
             QPushButton* button = Button(row.id);
             QVERIFY2(button != nullptr, row.caption);
@@ -60,20 +59,15 @@ private slots:
             QCOMPARE(button->toolTip(), QString::fromLatin1(row.tooltip));
             Area().ClearArea();
             QTest::keyClicks(View(), QStringLiteral("2*"));
-            m_frame->Document().SetModifiedFlag(false);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(Area().Text(), QStringLiteral("2*") + QLatin1String(row.inserts));
-            QCOMPARE(Area().Caret(), Area().Text().size());
-            QVERIFY(m_frame->Document().IsModified() && m_panel->isVisible());
+            QVERIFY(m_panel->isVisible());
         }
-        // The user types the argument on and the line evaluates.
-        QCOMPARE(Evaluate(QStringLiteral("3+4i)")), QStringLiteral("8"));
     }
 
     void argumentBoxDecidesTheNextResults() {
         Open();
         QCheckBox* box = ArgumentBox();
-        QVERIFY(box != nullptr);
         QCOMPARE(box->text(), QStringLiteral("For complex numbers\nallways show the argument."));
         QVERIFY(!box->isChecked());
         const QString plain = Evaluate(QStringLiteral("(1+I)"));
@@ -83,32 +77,18 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(ArgumentFlag(), 1);
         QVERIFY(m_frame->Document().IsModified() && m_frame->isWindowModified());
-        const QString withArgument = Evaluate(QStringLiteral("(1+I)"));
-        // π/4 in the default unit, radians, to the default six decimals.
-        QVERIFY2(withArgument.startsWith(plain + QStringLiteral(" ARGUMENT:0.785398")),
-                 qPrintable(withArgument));
-        QCOMPARE(Evaluate(QStringLiteral("2+3")), QStringLiteral("5")); // real: no argument
-        QCOMPARE(Area().LineText(1), plain); // results already written stay
-
-        QTest::mouseClick(box, Qt::LeftButton);
-        QCOMPARE(ArgumentFlag(), 0);
-        QCOMPARE(Evaluate(QStringLiteral("(1+I)")), plain);
-    }
-
-    void argumentSettingIsKeptWithTheDocument() {
-        Open();
-        QTest::mouseClick(ArgumentBox(), Qt::LeftButton);
+        QVERIFY(Evaluate(QStringLiteral("(1+I)")).startsWith(plain + QStringLiteral(" ARGUMENT:")));
+        // The setting is kept with the document and shown again when it is opened.
         const QString path = m_env->TempPath(QStringLiteral("argument.vyx"));
         m_env->fileChooser.savePaths.enqueue(path);
         Trigger("actionFileSave");
         Trigger("actionFileNew");
-        QVERIFY(!ArgumentBox()->isChecked());
-        QCOMPARE(ArgumentFlag(), 0);
+        QVERIFY(!box->isChecked());
         m_env->fileChooser.openPaths.enqueue(path);
         Trigger("actionFileOpen");
-        QVERIFY(ArgumentBox()->isChecked());
-        QCOMPARE(ArgumentFlag(), 1);
-        QVERIFY(!m_frame->Document().IsModified());
+        QVERIFY(box->isChecked() && !m_frame->Document().IsModified());
+        QTest::mouseClick(box, Qt::LeftButton); // the loaded record is the one changed
+        QCOMPARE(ArgumentFlag(), 0);
     }
 
     void enterAndEscapeHideThePanel() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the unit converter panel in a real main window: conversions, rejected values, the
-// saved list with its buttons, Use, and the state kept in the document file.
+// Tests of the unit converter panel in a real main window: typed units and values reach the
+// model, the saved list with its buttons and Use, the state kept in the file, the layout.
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcConvertView.h"
 #include "C_VYXCalcTextView.h"
@@ -58,10 +58,7 @@ private:
         QVERIFY(m_panel->isVisible());
     }
     template <typename T = QPushButton> T* Control(const char* name) const {
-        T* control = m_panel->findChild<T*>(QString::fromLatin1(name));
-        if (control == nullptr)
-            qFatal("no control %s", name);
-        return control;
+        return m_panel->findChild<T*>(QString::fromLatin1(name));
     }
     QComboBox* Category() const { return Control<QComboBox>("comboCategory"); }
     QComboBox* From() const { return Control<QComboBox>("comboFromUnit"); }
@@ -120,122 +117,63 @@ private:
     }
 
 private slots:
-    void convertsTheEvaluatedValue_data() {
-        QTest::addColumn<QStringList>("row"); // category, from, to, typed, evaluated, result
-        // clang-format off
-        QTest::newRow("km") << QStringList{"Length", "kilometer", "meter", "1", "1", "1000.000000"};
-        QTest::newRow("expression") << QStringList{"Length", "meter", "centimeter", "(1+1)^3", "8",
-                                                   "800.000000"};
-        QTest::newRow("symbols") << QStringList{"Area", "m²", "cm²", "√4", "2", "20000.000000"};
-        QTest::newRow("variable") << QStringList{"Length", "kilometer", "meter", "dist*2", "5",
-                                                 "5000.000000"};
-        // clang-format on
-    }
-    void convertsTheEvaluatedValue() {
-        QFETCH(QStringList, row);
+    void convertsTheEvaluatedValueToTheNumpadDecimals() {
+        m_frame->Document().Settings().BasicButtons().m_nDecimals = 2;
         OpenPanel();
         TypeLine(QStringLiteral("dist=2,5"));
-        ChooseUnits(row[0], row[1], row[2]);
-        TypeValue(row[3]);
+        // Unit names and values beyond ASCII, typed as an input method sends them.
+        ChooseUnits(QStringLiteral("Area"), QStringLiteral("m²"), QStringLiteral("cm²"));
+        TypeValue(QStringLiteral("√4"));
         Click(Control("buttonConvert"));
-        QCOMPARE(Shown().mid(3), row.mid(4));
-        QCOMPARE(Record().m_strLastResult, row[5]);
-        QCOMPARE(Record().m_dValue, row[4].toDouble());
-        QVERIFY(Control("buttonAdd")->isEnabled());
-        QVERIFY(m_frame->Document().IsModified());
+        QCOMPARE(Shown().mid(3), QStringList({"2", "20000.00"}));
+        ChooseUnits(QStringLiteral("Length"), QStringLiteral("kilometer"), QStringLiteral("meter"));
+        TypeValue(QStringLiteral("dist*2"));
+        Click(Control("buttonConvert"));
+        QCOMPARE(Shown().mid(3), QStringList({"5", "5000.00"}));
         QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
     }
 
-    void resultFollowsTheNumpadDecimals() {
-        m_frame->Document().Settings().BasicButtons().m_nDecimals = 2;
+    void editsReachTheModelAndTheScreenFollowsIt() {
         OpenPanel();
-        ChooseUnits(QStringLiteral("Length"), QStringLiteral("feet"), QStringLiteral("meter"));
-        Click(Control("buttonConvert"));
-        QCOMPARE(Result()->text(), QStringLiteral("0.30"));
-    }
-
-    void valueThatIsNoNumberIsRejected() {
-        OpenPanel();
-        ChooseUnits(QStringLiteral("Length"), QStringLiteral("meter"), QStringLiteral("feet"));
-        for (const QString typed : {"abc", "1/0", "2+3i", "1+*"}) {
-            m_env->messageBoxes.Reset();
-            TypeValue(typed);
-            Click(Control("buttonConvert"));
-            const QList<C_VYXScriptedMessageBoxes::Box>& boxes = m_env->messageBoxes.Boxes();
-            QVERIFY2(boxes.size() == 1, qPrintable(typed));
-            QCOMPARE(boxes.first().text, QStringLiteral("Please enter a number."));
-            QVERIFY(Result()->text().isEmpty() && Record().m_strLastResult.isEmpty());
-            QCOMPARE(Record().m_dValue, 1.0);
-            QVERIFY(!Control("buttonAdd")->isEnabled() && m_panel->isVisible());
-        }
-    }
-
-    void editsClearTheResultAndFollowTheEnablingRules() {
-        OpenPanel();
-        // A new document: the first category in alphabetical order, its first two units, 1.
-        QCOMPARE(Shown(), QStringList({"Area", "acres", "cm²", "1", ""}));
         QCOMPARE(Buttons(), QList<bool>({true, false, false, false, false}));
         QVERIFY(!Result()->isEnabled() && !m_frame->Document().IsModified());
-        Click(Control("buttonConvert"));
-        QTest::keyClicks(Value(), QStringLiteral("0"));
-        QVERIFY(Result()->text().isEmpty() && !Control("buttonAdd")->isEnabled());
         TypeValue(QString());
         QCOMPARE(Buttons(), QList<bool>({false, false, false, false, false}));
         TypeValue(QStringLiteral("2"));
         Click(Control("buttonConvert"));
         Choose(To(), QStringLiteral("hectares"));
         QVERIFY(Result()->text().isEmpty() && !Control("buttonAdd")->isEnabled());
-        // A new category starts again at its first two units, in alphabetical order.
-        Click(Control("buttonConvert"));
+        // A new category shows its own units, starting again at its first two.
         Choose(Category(), QStringLiteral("Mass"));
         QCOMPARE(Shown(), QStringList({"Mass", "gram", "Kilogram", "2", ""}));
         QCOMPARE(From()->count(), 6);
-        QCOMPARE(Record().m_nCategoryIndex, 3);
     }
 
-    void savedListAddDeleteAndDeleteAll() {
+    void savedListButtonsAndUse() {
         OpenPanel();
         ConvertAndAdd(QStringLiteral("Length"), QStringLiteral("meter"), QStringLiteral("feet"),
                       QStringLiteral("1"));
-        ConvertAndAdd(QStringLiteral("Length"), QStringLiteral("kilometer"),
-                      QStringLiteral("meter"), QStringLiteral("2"));
-        const QStringList saved{"1 meter = 3.280840 feet", "2 kilometer = 2000.000000 meter"};
+        ConvertAndAdd(QStringLiteral("Temperature"), QStringLiteral("Celcius"),
+                      QStringLiteral("Farenheit"), QStringLiteral("100"));
+        const QStringList saved{"1 meter = 3.280840 feet", "100 Celcius = 212.000000 Farenheit"};
         QCOMPARE(ListEntries(), saved);
         QCOMPARE(Buttons(), QList<bool>({true, true, false, false, true}));
         ClickEntry(1);
         QCOMPARE(Buttons(), QList<bool>({true, true, true, true, true}));
-        Click(Control("buttonDelete"));
-        QCOMPARE(ListEntries(), QStringList{saved.first()});
-        QCOMPARE(Record().m_savedConversions, QStringList{saved.first()});
-        QCOMPARE(Buttons(), QList<bool>({true, true, false, false, true}));
-        m_env->messageBoxes.QueueAnswer(Answer::Yes);
-        Click(Control("buttonDeleteAll"));
-        QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("Delete all?"));
-        QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Delete all convertions?"));
-        QVERIFY(ListEntries().isEmpty() && Record().m_savedConversions.isEmpty());
-        QCOMPARE(Buttons(), QList<bool>({true, true, false, false, false}));
-    }
-
-    void useWritesTheMarkedEntryAsComment() {
-        OpenPanel();
-        ConvertAndAdd(QStringLiteral("Temperature"), QStringLiteral("Celcius"),
-                      QStringLiteral("Farenheit"), QStringLiteral("100"));
         TypeLine(QStringLiteral("5*5"));
         const QString before = Area().Text();
-        Click(Control("buttonUse")); // nothing marked
-        QCOMPARE(Area().Text(), before);
-
-        ClickEntry(0);
-        const QString comment = QStringLiteral("//100 Celcius = 212.000000 Farenheit");
         Click(Control("buttonUse"));
-        QCOMPARE(Area().Text(), before + comment);
+        QCOMPARE(Area().Text(), before + "//" + saved.at(1));
         // An ordinary insertion of the area: one undo step takes it back.
         QVERIFY(Area().Undo());
         QCOMPARE(Area().Text(), before);
-        Click(Control("buttonUse")); // the entry stays marked
-        // A comment line: Enter on it writes no result below it.
-        QTest::keyClick(&m_frame->TextView(), Qt::Key_Return);
-        QCOMPARE(Area().Text(), before + comment + QStringLiteral("\r\n"));
+        Click(Control("buttonDelete"));
+        QCOMPARE(ListEntries(), QStringList{saved.first()});
+        m_env->messageBoxes.QueueAnswer(Answer::Yes);
+        Click(Control("buttonDeleteAll"));
+        QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Delete all convertions?"));
+        QVERIFY(ListEntries().isEmpty() && Record().m_savedConversions.isEmpty());
+        QCOMPARE(Buttons(), QList<bool>({true, true, false, false, false}));
     }
 
     void enterAndEscapeKeepThePanelOpenAndConvertNothing() {
@@ -253,15 +191,13 @@ private slots:
         ConvertAndAdd(QStringLiteral("Temperature"), QStringLiteral("Kelvin"),
                       QStringLiteral("Celcius"), QStringLiteral("0"));
         const QStringList saved = ListEntries();
-        QCOMPARE(saved.size(), 2);
         const QString path = m_env->TempPath(QStringLiteral("convert.vyx"));
         m_env->fileChooser.savePaths.enqueue(path);
         Trigger("actionFileSave");
 
-        Trigger("actionFileNew");
+        Trigger("actionFileNew"); // the first category in alphabetical order, its first two units
         QCOMPARE(Shown(), QStringList({"Area", "acres", "cm²", "1", ""}));
         QVERIFY(ListEntries().isEmpty());
-        QCOMPARE(Buttons(), QList<bool>({true, false, false, false, false}));
         // Showing the new record is no change of the document: Open asks nothing.
         QVERIFY(!m_frame->Document().IsModified());
 
@@ -280,7 +216,6 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         m_frame->setGeometry(0, 50, screen.width() / 3, screen.height() / 3);
         OpenPanel();
-        QCOMPARE(m_panel->windowTitle(), QStringLiteral("Conversion"));
         // On the right: beside the main window, or flush with the screen's edge without room.
         QVERIFY(m_panel->frameGeometry().left() > m_frame->frameGeometry().center().x());
         const QList<QWidget*> controls =
