@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -183,6 +184,36 @@ TEST_F(FileFormatTest, EveryTruncationFailsCleanlyAndChangesNothing) {
     EXPECT_EQ(frame.applied, 0);
     ExpectUsable();
     EXPECT_EQ(doc.CalculateLine(u"keep+1"_s), u"10\r\n");
+}
+
+// A damaged file either loads into a consistent document or is refused with the old one intact.
+TEST_F(FileFormatTest, RandomByteFlipsNeverBreakTheDocument) {
+    const QByteArray valid = RichDocumentBytes();
+    C_VYXCalcAreaModel area(doc);
+    QRandomGenerator random(20240601);
+    for (int round = 0; round < 1500; ++round) {
+        ASSERT_TRUE(doc.LoadFromBytes(valid, nullptr));
+        const QByteArray before = doc.SaveToBytes();
+        QByteArray damaged = valid;
+        for (int i = 1 + int(random.bounded(3)); i > 0; --i)
+            damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+        QString error;
+        if (doc.LoadFromBytes(damaged, &error)) {
+            area.OnUpdate();
+            EXPECT_LE(area.SelectionEnd(), area.Text().size());
+            const C_VYXVarNFO& variables = doc.Settings().Var();
+            ASSERT_EQ(variables.definitions.keys(), variables.values.keys()) << "round " << round;
+            doc.ApplyAngleUnit();
+            doc.VariablesPanel().RefreshList();
+            area.PressEnter(false);
+        } else {
+            ASSERT_FALSE(error.isEmpty()) << "round " << round;
+            ASSERT_EQ(doc.SaveToBytes(), before) << "round " << round;
+        }
+        ExpectUsable();
+        if (HasFailure())
+            FAIL() << "round " << round;
+    }
 }
 
 TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument) {
