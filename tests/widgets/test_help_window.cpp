@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,10 +20,9 @@ namespace {
 
 QList<C_VYXHelpWindow*> OpenHelpWindows() {
     QList<C_VYXHelpWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* help = qobject_cast<C_VYXHelpWindow*>(widget))
             windows.append(help);
-    }
     return windows;
 }
 
@@ -55,15 +53,6 @@ private:
         return windows.first();
     }
 
-    /// Opens the help and gives its text area this size.
-    C_VYXHelpWindow* OpenHelpWithViewport(QSize viewport) {
-        C_VYXHelpWindow* window = OpenHelp();
-        window->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        window->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        window->resize(window->size() - window->viewport()->size() + viewport);
-        return window;
-    }
-
 private slots:
     void cleanup() {
         QGuiApplication::styleHints()->setWheelScrollLines(3);
@@ -81,46 +70,34 @@ private slots:
         QCOMPARE(bad.match(text).capturedStart(), -1);
     }
 
-    void measureTextAndScrollArithmetic() {
-        // clang-format off
-        const struct { QString text; int lineCount, longestLine; } texts[] = {
-            {"", 0, 0}, {"ab\r\ncde\r\n", 2, 3},
-            {"a\n\nbcd", 2, 3},                // bare line feeds
-            {"ab\\cdefgh\r\n\r\n", 0, 2},      // stops at a backslash
-            {QString::fromLatin1("ab\0cdefg\n", 9), 0, 2}}; // and at NUL
-        // clang-format on
-        for (const auto& row : texts) {
-            const C_VYXHelpWindow::TextExtent extent = C_VYXHelpWindow::MeasureText(row.text);
-            QCOMPARE(extent.lineCount, row.lineCount);
-            QCOMPARE(extent.longestLine, row.longestLine);
-        }
+    void scrollArithmeticWithoutDivisionByZero() {
         // No division by zero for a zero page, setting or step.
         QCOMPARE(C_VYXHelpWindow::ScrollMaximum(10, 0), 10);
         QCOMPARE(C_VYXHelpWindow::WheelDeltaPerLine(0), 0);
         QCOMPARE(C_VYXHelpWindow::WheelLines(120, 0), 0);
     }
 
-    void showsTheGuideWithAMarginOfOneLineAndCharacter() {
+    void readingTheGuideWithKeysAndWheel() {
         C_VYXHelpWindow* window = OpenHelp();
         QCOMPARE(window->windowTitle(), QStringLiteral("TobrikCalculator1.1 Help"));
         QCOMPARE(window->Text(), C_VYXHelpWindow::LoadHelpText());
-
         QCOMPARE(window->TextFont().family(), QStringLiteral("Verdana"));
+        // A small text area with both scroll bars, so that every key has room to act.
+        window->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        window->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        window->resize(window->size() - window->viewport()->size() + QSize(200, 100));
+
+        // A margin of one line above the text; anti-aliased glyph edges may touch it.
         const QImage image = Painted(window->viewport());
         auto blank = [&image, window](const QRect& part) {
             QImage face(part.size(), image.format());
             face.fill(window->palette().color(QPalette::Button));
             return image.copy(part) == face;
         };
-        // Anti-aliased glyph edges may touch the pixel next to the text, not further.
         const int lineHeight = window->LineHeight(), charWidth = window->CharWidth();
         QVERIFY(blank({0, 0, image.width(), lineHeight - 1}));
-        QVERIFY(blank({0, 0, charWidth - 1, image.height()}));
         QVERIFY(!blank({charWidth, lineHeight * 3 / 2, image.width() - charWidth, 1}));
-    }
 
-    void keysScrollByLinesAndPagesAndStopAtTheEnds() {
-        C_VYXHelpWindow* window = OpenHelpWithViewport(QSize(200, 100));
         QScrollBar* vertical = window->verticalScrollBar();
         QScrollBar* horizontal = window->horizontalScrollBar();
         const int page = vertical->pageStep();
@@ -128,35 +105,28 @@ private slots:
         QVERIFY(page >= 2 && max > 3 * page && horizontal->maximum() > hPage);
         // clang-format off
         const struct { Qt::Key key; int vertical, horizontal; } steps[] = {
-            {Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Down, 2, 0}, {Qt::Key_Up, 1, 0},
-            {Qt::Key_PageDown, 1 + page, 0}, {Qt::Key_PageUp, 1, 0}, {Qt::Key_End, max, 0},
-            {Qt::Key_Down, max, 0}, {Qt::Key_PageDown, max, 0}, {Qt::Key_Home, 0, 0},
-            {Qt::Key_PageUp, 0, 0}, {Qt::Key_Right, 0, hPage}}; // sideways by pages
+            {Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_PageDown, 1 + page, 0},
+            {Qt::Key_PageUp, 1, 0}, {Qt::Key_End, max, 0}, {Qt::Key_Down, max, 0},
+            {Qt::Key_Home, 0, 0}, {Qt::Key_Right, 0, hPage}}; // sideways by pages
         // clang-format on
         for (const auto& step : steps) {
             QTest::keyClick(window, step.key);
             QCOMPARE(vertical->value(), step.vertical);
             QCOMPARE(horizontal->value(), step.horizontal);
             // The text is drawn where the scroll bars say.
-            QCOMPARE(window->TextOrigin(), QPoint((1 - step.horizontal) * window->CharWidth(),
-                                                  (1 - step.vertical) * window->LineHeight()));
+            QCOMPARE(window->TextOrigin(),
+                     QPoint((1 - step.horizontal) * charWidth, (1 - step.vertical) * lineHeight));
             // At the bottom the last line of text is in the window, with the margin below it.
             if (step.key == Qt::Key_End)
-                QCOMPARE(
-                    window->TextOrigin().y() + (window->LineCount() + 1) * window->LineHeight(),
-                    window->viewport()->height() / window->LineHeight() * window->LineHeight());
+                QCOMPARE(window->TextOrigin().y() + (window->LineCount() + 1) * lineHeight,
+                         window->viewport()->height() / lineHeight * lineHeight);
         }
-    }
 
-    void wheelScrollsWholeLinesByTheSystemSetting() {
-        QGuiApplication::styleHints()->setWheelScrollLines(3);
-        C_VYXHelpWindow* window = OpenHelpWithViewport(QSize(300, 100));
-        QScrollBar* vertical = window->verticalScrollBar();
+        // The wheel scrolls whole lines by the desktop setting: less than a line does nothing,
+        // and nothing is carried over to the next event.
         QCOMPARE(window->WheelDeltaPerLine(), 40);
-        // Less than a line does nothing, and nothing is carried over to the next event.
-        const int max = vertical->maximum();
-        const int steps[][2] = {{-120, 3}, {40, 2}, {-39, 2}, {-39, 2}, {1200, 0}, {-120000, max}};
-        for (const auto& [delta, value] : steps) {
+        const int wheelSteps[][2] = {{-120, 3}, {40, 2}, {-39, 2}, {-39, 2}, {-120000, max}};
+        for (const auto& [delta, value] : wheelSteps) {
             SendWheel(window, delta);
             QCOMPARE(vertical->value(), value);
         }
@@ -164,7 +134,7 @@ private slots:
         QGuiApplication::styleHints()->setWheelScrollLines(1);
         QCOMPARE(window->WheelDeltaPerLine(), 120);
         SendWheel(window, 120);
-        QCOMPARE(vertical->value(), vertical->maximum() - 1);
+        QCOMPARE(vertical->value(), max - 1);
     }
 
     void mainWindowHiddenWhileOpenAndBackAfterClose() {
@@ -195,15 +165,27 @@ private slots:
         QCOMPARE(area->Model().Text(), QStringLiteral("7*6"));
     }
 
+    void aboutCommandOpensTheAboutBox() {
+        // Posted now, run inside the box's own event loop before the dialog guard's timer;
+        // the box's OK button closes it.
+        QString shown;
+        auto closeAboutBox = [&shown] {
+            if (auto* box = qobject_cast<C_VYXAboutBox*>(QApplication::activeModalWidget())) {
+                shown = box->windowTitle();
+                QTest::mouseClick(box->findChild<QPushButton*>("aboutOk"), Qt::LeftButton);
+            }
+        };
+        QMetaObject::invokeMethod(this, closeAboutBox, Qt::QueuedConnection);
+        Trigger("actionHelpAbout");
+        QCOMPARE(shown, QStringLiteral("About TobrikCalculator"));
+    }
+
     void aboutBoxLayoutAndPainting() {
         C_VYXAboutBox box(m_frame.get());
         box.setWindowModality(Qt::NonModal);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QCOMPARE(box.windowTitle(), QStringLiteral("About TobrikCalculator"));
         const int w = box.LogoSize().width(), h = box.LogoSize().height();
-        QVERIFY(h > 0 && w >= h);
-        QCOMPARE(box.size(), QSize(w, 5 * h));
         const auto* text = box.findChild<QLabel*>(QStringLiteral("aboutText"));
         QVERIFY(text->sizeHint().boundedTo(text->size()) == text->sizeHint()); // not cut off
         QVERIFY(text->text().contains(QRegularExpression(QStringLiteral("Version \\d+\\.\\d+"))));
@@ -213,16 +195,9 @@ private slots:
         auto painted = [&box](const char* name) {
             return Painted(box.findChild<QWidget*>(QString::fromLatin1(name)));
         };
-        const QImage top = painted("aboutTopBand"), bottom = painted("aboutBottomBand");
+        const QImage top = painted("aboutTopBand");
         QCOMPARE(top.pixelColor(w / 2, 0), face);
         QCOMPARE(top.pixelColor(w / 2, top.height() - 1), QColor(Qt::white));
-        QCOMPARE(bottom.pixelColor(w / 2, 0), QColor(Qt::white));
-        // An etched line at the top edge, inset from the sides.
-        const QImage etched = painted("aboutEtchedLines");
-        const int inset = 2 * QFontMetrics(box.font()).averageCharWidth();
-        QCOMPARE(etched.pixelColor(inset, 0), C_VYXAboutBox::EtchColor());
-        QCOMPARE(etched.pixelColor(w / 2, 1), QColor(Qt::white));
-        QVERIFY(etched.pixelColor(inset - 1, 0) != C_VYXAboutBox::EtchColor());
         // The logo is the program's icon on white.
         const QImage logo = painted("aboutLogo");
         int coloured = 0;
@@ -232,9 +207,6 @@ private slots:
 
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(!box.isVisible() && box.result() == QDialog::Rejected);
-        box.show();
-        QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("aboutOk")), Qt::LeftButton);
-        QVERIFY(!box.isVisible() && box.result() == QDialog::Accepted);
     }
 };
 

@@ -5,7 +5,6 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXDlgFix.h"
-#include "C_VYXStatusBar.h"
 #include "C_VYXWindowGeometry.h"
 #include "WidgetTestSupport.h"
 
@@ -53,20 +52,14 @@ private:
                 checked.append(QString::fromLatin1(name));
         return checked;
     }
-    QStringList CheckedDisplayItems() {
-        return Checked(
-            {"actionShowRationalAndReal", "actionShowRationalOnly", "actionShowRealOnly"});
-    }
-    QStringList CheckedFontItems() {
-        return Checked({"actionFontSize8", "actionFontSize10", "actionFontSize12",
-                        "actionFontSize14", "actionFontSize16"});
-    }
 
 private slots:
-    void menuChoicesReachTheRecordAndTheArea() {
+    void settingsMenusReachTheRecordAndTheArea() {
         // The results of each display choice are the document's; one choice shows the wiring.
         Action("actionShowRationalOnly")->trigger();
-        QCOMPARE(CheckedDisplayItems(), QStringList{"actionShowRationalOnly"});
+        QCOMPARE(
+            Checked({"actionShowRationalAndReal", "actionShowRationalOnly", "actionShowRealOnly"}),
+            QStringList{"actionShowRationalOnly"});
         QTest::keyClicks(View(), QStringLiteral("1/3"));
         QTest::keyClick(View(), Qt::Key_Return);
         QCOMPARE(View()->Model().Text(), QStringLiteral("1/3\r\n1/3\r\n"));
@@ -76,27 +69,9 @@ private slots:
             Action("actionFontSize16")->trigger();
             QCOMPARE(Record().fontChanged, 0);
             QCOMPARE(View()->AppliedFontSize(), 16);
-            QCOMPARE(CheckedFontItems(), QStringList{"actionFontSize16"});
+            QCOMPARE(Checked({"actionFontSize8", "actionFontSize12", "actionFontSize16"}),
+                     QStringList{"actionFontSize16"});
             QVERIFY(m_frame->Document().IsModified());
-        }
-    }
-
-    void menusFollowTheRecord() {
-        const struct {
-            int fontSize, showReal, showRational;
-            QString fontItem;
-            QStringList displayItems;
-        } rows[] = {{10, 0, 1, "actionFontSize10", {"actionShowRationalOnly"}},
-                    {11, 1, 0, "actionFontSize12", {"actionShowRealOnly"}}, // unknown size: 12
-                    {14, 0, 0, "actionFontSize14", {}}};                    // neither: nothing
-        for (const auto& row : rows) {
-            Record().fontSize = row.fontSize;
-            Record().showReal = row.showReal;
-            Record().showRational = row.showRational;
-            View()->OnUpdate();
-            // The sync runs after the update's event, as a posted message would.
-            QTRY_COMPARE(CheckedDisplayItems(), row.displayItems);
-            QCOMPARE(CheckedFontItems(), QStringList{row.fontItem});
         }
     }
 
@@ -128,20 +103,8 @@ private slots:
         }
     }
 
-    void fileShortcutsWorkFromAPanel_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+S saves") << int(Qt::Key_S);
-        // The edit keys stay with the window that holds the area.
-        QTest::newRow("Ctrl+Z stays in the panel") << int(Qt::Key_Z);
-    }
-
     void fileShortcutsWorkFromAPanel() {
-        QFETCH(int, key);
         QTest::keyClicks(View(), QStringLiteral("7*6"));
-        QTest::keyClick(View(), Qt::Key_Return);
-        const QString saved = m_env->TempPath(QStringLiteral("fromPanel.vyx"));
-        if (key == Qt::Key_S)
-            m_env->fileChooser.savePaths.enqueue(saved);
         auto owned = std::make_unique<FieldPanel>(*m_frame);
         FieldPanel* panel = owned.get();
         m_frame->Panels().Install(C_VYXPanelSet::Panel::Conversion, std::move(owned));
@@ -149,52 +112,41 @@ private slots:
         panel->activateWindow();
         panel->field->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(panel));
-        const QString before = View()->Model().Text();
-
-        QTest::keyClick(panel->field, Qt::Key(key), Qt::ControlModifier);
-
-        if (key == Qt::Key_S)
-            QVERIFY(QFileInfo::exists(saved) && !m_frame->Document().IsModified());
-        QCOMPARE(View()->Model().Text(), before);
+        // The edit keys stay with the window that holds the area.
+        QTest::keyClick(panel->field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(View()->Model().Text(), QStringLiteral("7*6"));
+        const QString saved = m_env->TempPath(QStringLiteral("fromPanel.vyx"));
+        m_env->fileChooser.savePaths.enqueue(saved);
+        QTest::keyClick(panel->field, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(saved) && !m_frame->Document().IsModified());
     }
 
-    void firstStartIsAThirdOfTheScreenCentred() {
+    void firstStartCentredAndFilePlacementFitted() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const C_VYXWindowPlacement placement = C_VYXWindowGeometry::PlacementOf(*m_frame);
         QCOMPARE(placement.NormalWidth(), screen.width() / 3);
         QCOMPARE(placement.NormalHeight(), screen.height() / 3);
-        const QRect rows[][2] = {{{0, 0, 1366, 768}, {455, 256, 455, 256}}, // not divisible by 3
-                                 {{1920, 0, 1280, 1024}, {2347, 341, 426, 341}}}; // second screen
-        for (const auto& [screenRect, window] : rows)
-            QCOMPARE(C_VYXWindowGeometry::FirstStartGeometry(screenRect), window);
-    }
-
-    void placementFromFileIsFitted() {
+        // A second screen whose size is not divisible by 3.
+        QCOMPARE(C_VYXWindowGeometry::FirstStartGeometry({1920, 0, 1280, 1024}),
+                 QRect(2347, 341, 426, 341));
+        // A placement from a file is fitted to the screen.
         auto fitted = [](int left, int top, int right, int bottom) {
             const C_VYXWindowPlacement placement{
                 .normalBottom = bottom, .normalLeft = left, .normalRight = right, .normalTop = top};
             return C_VYXWindowGeometry::FittedRect(placement, QRect(0, 0, 800, 600));
         };
-        QCOMPARE(fitted(10, 20, 410, 320), QRect(10, 20, 400, 300));       // inside stays
-        QCOMPARE(fitted(500, 20, 10, 320), QRect());                       // inverted is refused
-        QCOMPARE(fitted(5000, -900, 5400, -600), QRect(400, 0, 400, 300)); // moved onto the screen
+        QCOMPARE(fitted(500, 20, 10, 320), QRect()); // inverted is refused
         QCOMPARE(fitted(INT_MIN, INT_MIN, INT_MAX, INT_MAX), QRect(0, 0, 800, 600));
         QCOMPARE(fitted(0, 0, 3, 3), QRect(0, 0, 160, 120)); // tiny grows
     }
 
     void droppedDocumentIsFound() {
-        auto local = [](const char* path) {
-            return QUrl::fromLocalFile(QString::fromLatin1(path));
-        };
-        const std::pair<QList<QUrl>, QString> rows[] = {
-            {{local("/tmp/B.VYX")}, "/tmp/B.VYX"},
-            {{local("/tmp/n.txt"), local("/tmp/c.vyx")}, "/tmp/c.vyx"}, // first document
-            {{QUrl("http://example.org/a.vyx")}, ""}};                  // remote file
-        for (const auto& [urls, path] : rows) {
-            QMimeData data;
-            data.setUrls(urls);
-            QCOMPARE(C_MainFrm::DroppedDocument(&data), path);
-        }
+        QMimeData data;
+        // The first document among the files, whatever the case of its extension.
+        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), QStringLiteral("/tmp/C.VYX"));
+        data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
     }
 };
 
