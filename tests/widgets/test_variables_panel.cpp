@@ -20,9 +20,6 @@ namespace {
 using Answer = C_VYXMessageBoxes::Answer;
 using Panel = C_VYXPanelSet::Panel;
 
-/// How the user confirms the fields.
-enum class Confirm { EnterInName, EnterInValue, AddButton };
-
 /// The texts of a list or a combo box, from their model.
 QStringList ItemTexts(const QAbstractItemView* view) {
     QStringList texts;
@@ -51,35 +48,32 @@ private:
         m_toolbar = new C_VYXToolbarVariables(*m_frame, m_frame.get());
         m_frame->addToolBar(m_toolbar);
     }
-    template <typename T> T* Control(const char* name) const {
-        return m_pPanel->findChild<T*>(QString::fromLatin1(name));
+    template <typename T = QPushButton> T* Control(const char* name) const {
+        if (T* control = m_pPanel->findChild<T*>(QString::fromLatin1(name)))
+            return control;
+        qFatal("no control %s", name);
     }
     QLineEdit* NameEdit() const { return Control<QLineEdit>("editVariableName"); }
     QLineEdit* ValueEdit() const { return Control<QLineEdit>("editVariableValue"); }
     QListWidget* List() const { return Control<QListWidget>("listVariables"); }
-    QPushButton* Button(const char* name) const { return Control<QPushButton>(name); }
+    void Click(const char* button) { QTest::mouseClick(Control(button), Qt::LeftButton); }
     C_VYXCalcAreaModel& Area() { return m_frame->TextView().Model(); }
     QStringList ListTexts() const { return ItemTexts(List()); }
     QStringList ComboTexts() const { return ItemTexts(m_toolbar->Combo()->view()); }
     QStringList Fields() const { return {NameEdit()->text(), ValueEdit()->text()}; }
 
-    /// Types the two fields as the user would, replacing what they held, then confirms.
-    void Define(const QString& name, const QString& value,
-                Confirm confirm = Confirm::EnterInValue) {
+    /// Types the two fields as the user would, replacing what they held, then confirms them
+    /// with Enter in the value or with Add.
+    void Define(const QString& name, const QString& value, bool withAddButton = false) {
         for (auto [edit, text] : {std::pair{NameEdit(), name}, std::pair{ValueEdit(), value}}) {
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
             QTest::keyClicks(edit, text);
         }
-        if (confirm == Confirm::AddButton)
-            QTest::mouseClick(Button("buttonAdd"), Qt::LeftButton);
+        if (withAddButton)
+            Click("buttonAdd");
         else
-            QTest::keyClick(confirm == Confirm::EnterInName ? NameEdit() : ValueEdit(),
-                            Qt::Key_Return);
-    }
-    void ClickRow(int row) {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          List()->visualItemRect(List()->item(row)).center());
+            QTest::keyClick(ValueEdit(), Qt::Key_Return);
     }
     void TypeLine(const QString& line) {
         QTest::keyClicks(&m_frame->TextView(), line);
@@ -87,8 +81,10 @@ private:
     }
     /// The enabling of Add, Del, Delete all. and Use selected., in that order.
     QList<bool> ButtonStates() const {
-        return {Button("buttonAdd")->isEnabled(), Button("buttonDel")->isEnabled(),
-                Button("buttonDeleteAll")->isEnabled(), Button("buttonUseSelected")->isEnabled()};
+        QList<bool> states;
+        for (const char* name : {"buttonAdd", "buttonDel", "buttonDeleteAll", "buttonUseSelected"})
+            states.append(Control(name)->isEnabled());
+        return states;
     }
     QList<bool> ToolbarStates() const {
         return {m_toolbar->Combo()->isEnabled(), m_toolbar->UseAction()->isEnabled(),
@@ -96,112 +92,86 @@ private:
     }
 
 private slots:
-    void everyWayOfConfirmingAddsOnce() {
-        ShowPanel();
-        Define(QStringLiteral("b"), QStringLiteral("2"), Confirm::EnterInName);
-        Define(QStringLiteral("A"), QStringLiteral("1"), Confirm::AddButton);
-        Define(QStringLiteral("c"), QStringLiteral("A+b"), Confirm::EnterInValue);
-        // A second add of the same name would have asked to overwrite: each was added once.
-        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
-        QCOMPARE(ListTexts(), QStringList({"A = 1", "b = 2", "c = A+b = 3"}));
-        // Enter never closes the panel; the fields keep the last definition.
-        QVERIFY(m_pPanel->isVisible());
-        QCOMPARE(Fields(), QStringList({"c", "A+b"}));
-        // The title shows the change at once, although the calculation area did not change.
-        QVERIFY(m_frame->Document().IsModified() && m_frame->isWindowModified());
-    }
-
-    void buttonsFollowTheModelAndReachIt() {
+    void panelDefinesUsesAndDeletes() {
         ShowPanel();
         MakeToolbar();
-        QTest::keyClicks(&m_frame->TextView(), QStringLiteral("2*"));
-        QTest::keyClicks(NameEdit(), QStringLiteral("A"));
-        QTest::keyClicks(ValueEdit(), QStringLiteral("1"));
+        QTest::keyClicks(NameEdit(), QStringLiteral("b"));
+        QTest::keyClicks(ValueEdit(), QStringLiteral("2"));
         QCOMPARE(ButtonStates(), QList<bool>({true, false, false, false}));
-        QTest::keyClick(ValueEdit(), Qt::Key_Return);
-        Define(QStringLiteral("K"), QStringLiteral("4"));
+        QTest::keyClick(NameEdit(), Qt::Key_Return); // Enter in the name confirms too
+        Define(QStringLiteral("A"), QStringLiteral("1"), /*withAddButton=*/true);
+        Define(QStringLiteral("K"), QStringLiteral("A+b"));
+        // A second add of the same name would have asked to overwrite: each was added once.
+        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
+        QCOMPARE(ListTexts(), QStringList({"A = 1", "b = 2", "K = A+b = 3"}));
+        // Enter never closes the panel; the fields keep the last definition.
+        QVERIFY(m_pPanel->isVisible());
+        QCOMPARE(Fields(), QStringList({"K", "A+b"}));
+        // The title shows the change at once, although the calculation area did not change.
+        QVERIFY(m_frame->Document().IsModified() && m_frame->isWindowModified());
         // A rejected name the model empties is emptied on the screen, and Add follows it.
         Define(QStringLiteral("2pi"), QStringLiteral("1"));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         QCOMPARE(Fields(), QStringList({"", "1"}));
         QCOMPARE(ButtonStates(), QList<bool>({false, false, true, false}));
 
-        ClickRow(1);
-        QCOMPARE(Fields(), QStringList({"K", "4"}));
+        QTest::keyClicks(&m_frame->TextView(), QStringLiteral("2*"));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(List()->item(2)).center());
+        QCOMPARE(Fields(), QStringList({"K", "A+b"}));
         QCOMPARE(ButtonStates(), QList<bool>({true, true, true, true}));
-        QTest::mouseClick(Button("buttonUseSelected"), Qt::LeftButton); // the name at the caret
+        Click("buttonUseSelected"); // the name at the caret
         QCOMPARE(Area().Text(), QStringLiteral("2*K"));
-        QTest::mouseClick(Button("buttonDel"), Qt::LeftButton);
-        QCOMPARE(ListTexts(), QStringList({"A = 1"}));
+        Click("buttonDel");
+        QCOMPARE(ListTexts(), QStringList({"A = 1", "b = 2"}));
         QCOMPARE(Fields(), QStringList({"", ""}));
         QCOMPARE(List()->currentRow(), -1);
 
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
-        QTest::mouseClick(Button("buttonDeleteAll"), Qt::LeftButton);
+        Click("buttonDeleteAll");
         QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Delete all variables?"));
         QVERIFY(ListTexts().isEmpty() && ComboTexts().isEmpty());
         QCOMPARE(ButtonStates(), QList<bool>({false, false, false, false}));
         QCOMPARE(ToolbarStates(), QList<bool>({false, false, false}));
     }
 
-    void typedAssignmentReachesToolbarAndALaterPanel() {
+    void toolbarFollowsTypedAssignmentsALaterPanelAndFileNew() {
         MakeToolbar();
         QCOMPARE(ToolbarStates(), QList<bool>({false, false, false}));
         // Without entries the commands do nothing at all.
         m_toolbar->UseAction()->trigger();
         m_toolbar->DeleteAction()->trigger();
         QVERIFY(Area().Text().isEmpty() && m_env->messageBoxes.Boxes().isEmpty());
-        TypeLine(QStringLiteral("a=5"));
-        QCOMPARE(ComboTexts(), QStringList{"a = 5"});
+        for (const char* line : {"p=1", "q=p+1", "r=3"})
+            TypeLine(QString::fromLatin1(line));
         QCOMPARE(ToolbarStates(), QList<bool>({true, true, true}));
-        ShowPanel();
-        // The panel shows the list however late it is opened, and the fields the assignment.
-        QCOMPARE(ListTexts(), QStringList{"a = 5"});
-        QCOMPARE(Fields(), QStringList({"a", "5"}));
-    }
-
-    void toolbarUsesAndDeletesTheChosenVariable() {
-        MakeToolbar();
-        TypeLine(QStringLiteral("p=1"));
-        TypeLine(QStringLiteral("q=p+1"));
-        TypeLine(QStringLiteral("r=3"));
         m_toolbar->Combo()->setCurrentIndex(1);
         Area().SetSelection(Area().Text().size(), Area().Text().size());
         m_toolbar->UseAction()->trigger();
         QVERIFY(Area().Text().endsWith(QStringLiteral("\r\nq")));
-
         m_toolbar->DeleteAction()->trigger();
         QCOMPARE(ComboTexts(), QStringList({"p = 1", "r = 3"}));
-
         // A changed value keeps the same variable chosen.
         m_toolbar->Combo()->setCurrentIndex(1);
         Area().ClearArea();
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         TypeLine(QStringLiteral("r=4"));
         QCOMPARE(m_toolbar->Combo()->currentText(), QStringLiteral("r = 4"));
-    }
 
-    void fileNewEmptiesPanelAndToolbar() {
+        // The panel shows the list however late it is opened, and the fields the assignment.
         ShowPanel();
-        MakeToolbar();
-        Define(QStringLiteral("A"), QStringLiteral("1"));
+        QCOMPARE(ListTexts(), QStringList({"p = 1", "r = 4"}));
+        QCOMPARE(Fields(), QStringList({"r", "4"}));
         m_env->messageBoxes.QueueAnswer(Answer::No); // asked to save the changed document
         Trigger("actionFileNew");
         QVERIFY(ListTexts().isEmpty() && ComboTexts().isEmpty());
-        QVERIFY(!Button("buttonDeleteAll")->isEnabled());
         // The new document's variables reach both as the old ones did.
         TypeLine(QStringLiteral("C=3"));
-        QCOMPARE(ListTexts(), QStringList{"C = 3"});
         QCOMPARE(ComboTexts(), QStringList{"C = 3"});
-    }
-
-    void aToolbarRemovedEarlyIsNoLongerTold() {
-        ShowPanel();
-        MakeToolbar();
-        Define(QStringLiteral("A"), QStringLiteral("1"));
+        // A toolbar removed early is no longer told of changes.
         delete m_toolbar;
         Define(QStringLiteral("B"), QStringLiteral("2"));
-        QCOMPARE(ListTexts(), QStringList({"A = 1", "B = 2"}));
+        QCOMPARE(ListTexts(), QStringList({"B = 2", "C = 3"}));
     }
 };
 
