@@ -115,6 +115,9 @@ private slots:
         const QList<QWidget*> controls =
             m_panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(controls.size(), 14);
+        // The tooltips keep their wording, spelling included.
+        QCOMPARE(Category()->toolTip(), "Cathegories of units.");
+        QCOMPARE(Control("buttonUse")->toolTip(), "Use the marked conversion.");
         for (int i = 0; i < controls.size(); ++i) {
             const QRect rect = controls.at(i)->geometry();
             const QByteArray name = controls.at(i)->objectName().toUtf8();
