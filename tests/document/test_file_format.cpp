@@ -89,6 +89,13 @@ protected:
         return rich.SaveToBytes();
     }
 
+    /// Exactly one error box was shown, and it names the file.
+    void ExpectOneErrorBoxNaming(const QString& path) {
+        ASSERT_EQ(boxes.Boxes().size(), 1);
+        EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
+        EXPECT_TRUE(boxes.LastBox().text.contains(path));
+    }
+
     /// The document gives right answers and saves.
     void ExpectUsable() {
         EXPECT_EQ(Calculate(u"6*7"_s), u"42\r\n");
@@ -226,9 +233,7 @@ TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument)
         doc.CalculateLine(u"1+1"_s);
         doc.SetModifiedFlag();
         EXPECT_FALSE(doc.OnOpenDocument(path));
-        ASSERT_EQ(boxes.Boxes().size(), 1);
-        EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
-        EXPECT_TRUE(boxes.LastBox().text.contains(path));
+        ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(path));
         EXPECT_TRUE(path == missing || boxes.LastBox().text.contains(u"damaged"_s));
         EXPECT_FALSE(doc.IsModified());
         EXPECT_TRUE(doc.PathName().isEmpty());
@@ -253,9 +258,7 @@ TEST_F(FileFormatTest, SaveWritesTheBytesAndAFailedSaveLeavesTheOldFileIntact) {
     doc.CalculateLine(u"changed=1"_s);
     doc.SetModifiedFlag();
     EXPECT_FALSE(doc.OnSaveDocument(bad));
-    ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
-    EXPECT_TRUE(boxes.LastBox().text.contains(bad));
+    ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(bad));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.PathName(), good);
     EXPECT_EQ(ReadFile(good), oldBytes);
