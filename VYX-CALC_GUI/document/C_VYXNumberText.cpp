@@ -85,25 +85,50 @@ qsizetype NextPartSign(const QString& text, qsizetype from) {
     return -1;
 }
 
-QString RoundPart(QString text, int decimals) {
-    const qsizetype point = text.indexOf(u'.');
-    if (point < 0)
-        return text;
+/// The value of a part when the whole text is one finite number (an imaginary part's "i" already
+/// taken off); false for anything else, such as a fraction's text or "nan".
+bool WholeFiniteValue(const QString& text, double& value) {
+    const QByteArray bytes = text.toLatin1();
+    char* end = nullptr;
+    {
+        const CNumericLocale cLocale;
+        value = std::strtod(bytes.constData(), &end);
+    }
+    return !bytes.isEmpty() && end == bytes.constData() + bytes.size() && std::isfinite(value);
+}
 
+/// Fixed decimals would lie about these values: from 1e16 on a double's digits are no longer the
+/// result's (and printf invents them), and a value below the last decimal shown would read as 0.
+bool NeedsExponent(double value, int decimals) {
+    const double magnitude = std::fabs(value);
+    return magnitude >= 1e16 || (magnitude != 0.0 && magnitude < std::pow(10.0, -decimals));
+}
+
+QString RoundPart(const QString& part, int decimals) {
+    QString text = part;
     bool imaginary = false;
-    const QChar last = text.back().toLower();
+    const QChar last = text.isEmpty() ? QChar() : text.back().toLower();
     if (last == u'i' || last == u'j') {
         text.remove(last, Qt::CaseInsensitive);
         imaginary = true;
     }
     const QString suffix = imaginary ? QStringLiteral("i") : QString();
 
-    const qsizetype decimalsPresent = text.size() - text.indexOf(u'.') - 1;
-    if (decimalsPresent < decimals)
-        return text + suffix;
-
-    const double value = C_VYXNumberText::LeadingDouble(text);
-    QString rounded = C_VYXNumberText::FormatDecimals(value, decimals);
+    double value = 0.0;
+    QString rounded;
+    if (decimals >= 1 && decimals <= 10 && WholeFiniteValue(text, value) &&
+        NeedsExponent(value, decimals)) {
+        rounded = Print("%.*e", decimals, true, value);
+    } else {
+        const qsizetype point = text.indexOf(u'.');
+        // Without a point the text is returned as it came, "j" and all.
+        if (point < 0)
+            return part;
+        if (text.size() - point - 1 < decimals)
+            return text + suffix;
+        value = C_VYXNumberText::LeadingDouble(text);
+        rounded = C_VYXNumberText::FormatDecimals(value, decimals);
+    }
     if (imaginary) {
         rounded += suffix;
         if (value > 0)

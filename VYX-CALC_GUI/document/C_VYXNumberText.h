@@ -27,7 +27,9 @@ QString FormatDecimals(double value, int decimals);
 
 /// Rounds the text of a real or complex number to `decimals` decimals: each signed part is
 /// rounded on its own, texts with fewer decimals are kept, "j" becomes "i", and a positive
-/// imaginary part gets its "+". So 1.26-2.71i with 1 decimal becomes 1.3-2.7i.
+/// imaginary part gets its "+". So 1.26-2.71i with 1 decimal becomes 1.3-2.7i. A part of 1e16
+/// or more, or one that is not zero but below the last decimal, is written as "%.*e" instead:
+/// 6.02e23 with 2 decimals becomes 6.02e+23, 0.006 becomes 6.00e-03.
 QString RoundNumberText(const QString& text, int decimals);
 
 /// Reads a text as a finite double the way an edit field's data exchange does (blanks around it

@@ -28,7 +28,18 @@ TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
         // Outside 1 to 10 decimals there is no text.
         {"1.5", 0, ""}, {"1.123456789012", 11, ""},
         // An exponent's sign does not split the number into parts.
-        {"1.5e-05", 2, "0.00"}, {"1.5e-05", 6, "1.5e-05"}, {"3-4i", 2, "3-4i"}, {"", 3, ""},
+        {"1.5e-05", 6, "1.5e-05"}, {"3-4i", 2, "3-4i"}, {"", 3, ""},
+        // From 1e16 on, and below the last decimal shown, a part keeps an exponent (python's
+        // "%.*e"), since fixed decimals would invent digits or show 0.
+        {"1.2039999999999999916e+24", 6, "1.204000e+24"}, {"12157665459056928768", 6, "1.215767e+19"},
+        {"-1e+16", 2, "-1.00e+16"}, {"9999999999999998", 2, "9999999999999998"},
+        {"1.0000000000000000623e-09", 6, "1.000000e-09"}, {"0.006", 2, "6.00e-03"},
+        {"1.5e-05", 2, "1.50e-05"}, {"0.000001", 6, "0.000001"}, {"-0.0000009", 6, "-9.000000e-07"},
+        {"1.1355e-10+1.1355e-10i", 6, "1.135500e-10+1.135500e-10i"},
+        {"2-3.5e-12j", 3, "2-3.500e-12i"}, {"1e+20i", 2, "+1.00e+20i"},
+        // Not one finite number: a fraction, infinity and NaN keep the fixed rules.
+        {"100000000000000000/3", 6, "100000000000000000/3"}, {"inf", 6, "inf"},
+        {"-nan", 6, "-nan"}, {"2J", 6, "2J"},
     };
     // clang-format on
     for (const Case& c : cases) {
