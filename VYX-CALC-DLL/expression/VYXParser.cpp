@@ -136,16 +136,32 @@ VYXTokenList VYXParser::TokenizeRange(const Source& source, size_t begin, size_t
     size_t pos = begin;
     while (pos < end) {
         if (text[pos] == '(') {
-            const size_t close = source.braces.MatchingClose(pos, end);
-            if (depth >= kVyxMaxNestingDepth) {
-                throw VYXExceptionFunction("ERROR!! THE EXPRESSION IS NESTED TOO DEEPLY!!");
-            }
+            const size_t close = GroupClose(source, pos, end, depth);
             tokens.numbers.push_back(EvaluateText(source, pos + 1, close, depth + 1));
             pos = close + 1;
             consecutiveOperators = 0;
-        } else if (const std::string* name = m_names.MatchAt(text, pos)) {
-            addOperator(m_names.TokenFor(*name));
-            pos += name->size();
+        } else if (m_names.MatchAt(text, pos)) {
+            std::vector<VYXOperatorToken> chain;
+            const size_t after = ReadFunctionChain(text, pos, chain);
+            if (chain.front().kind == VYXOperatorKind::NamedFunction && after < end &&
+                text[after] == '(') {
+                // SIN(30)^2 is (SIN(30))^2: functions written before a group take that group
+                // alone, each applied where braces around it and the group would apply it
+                // (SINCOS(0)^2 is (SIN((COS(0))))^2).
+                const size_t close = GroupClose(source, after, end, depth);
+                VYXNumPtr value = EvaluateText(source, after + 1, close, depth + 1);
+                for (size_t k = chain.size(); k-- > 0;) {
+                    value = ApplyToGroup(chain[k], std::move(value));
+                }
+                tokens.numbers.push_back(std::move(value));
+                pos = close + 1;
+                consecutiveOperators = 0;
+            } else {
+                for (const VYXOperatorToken& token : chain) {
+                    addOperator(token);
+                }
+                pos = after;
+            }
         } else if (IsArithmeticChar(text[pos])) {
             addOperator(ArithmeticToken(text[pos]));
             ++pos;
@@ -157,6 +173,40 @@ VYXTokenList VYXParser::TokenizeRange(const Source& source, size_t begin, size_t
         }
     }
     return tokens;
+}
+
+// Named functions written one after another (SINCOS) are read at once, so that a long chain is
+// scanned only once; an operator-function is a chain of its own.
+size_t VYXParser::ReadFunctionChain(std::string_view text, size_t pos,
+                                    std::vector<VYXOperatorToken>& chain) const {
+    while (const std::string* name = m_names.MatchAt(text, pos)) {
+        const VYXOperatorToken token = m_names.TokenFor(*name);
+        if (!chain.empty() && (token.kind != VYXOperatorKind::NamedFunction ||
+                               chain.front().kind != VYXOperatorKind::NamedFunction)) {
+            break;
+        }
+        chain.push_back(token);
+        pos += name->size();
+    }
+    return pos;
+}
+
+size_t VYXParser::GroupClose(const Source& source, size_t open, size_t end, int depth) const {
+    const size_t close = source.braces.MatchingClose(open, end);
+    if (depth >= kVyxMaxNestingDepth) {
+        throw VYXExceptionFunction("ERROR!! THE EXPRESSION IS NESTED TOO DEEPLY!!");
+    }
+    return close;
+}
+
+// The list that the group "(F(x))" would tokenize to, so that the result and every message are
+// those of the explicit braces.
+VYXNumPtr VYXParser::ApplyToGroup(const VYXOperatorToken& function, VYXNumPtr argument) const {
+    VYXTokenList call;
+    call.numbers.push_back(nullptr);
+    call.numbers.push_back(std::move(argument));
+    call.operators.push_back(function);
+    return m_evaluator.EvaluateTokens(std::move(call));
 }
 
 // The operand ends before an operator, before the character in front of a brace, or after the

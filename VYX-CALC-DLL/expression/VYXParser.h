@@ -33,7 +33,8 @@ public:
     VYXNumPtr Calculate(const std::string& text);
     /// Brace checks and implicit "*" signs.
     std::string Preprocess(const std::string& text) const;
-    /// Splits (preprocessed) text into numbers and operators; groups in braces are evaluated.
+    /// Splits (preprocessed) text into numbers and operators; groups in braces are evaluated,
+    /// together with the named functions written right before them (SIN(30) is one number).
     VYXTokenList Tokenize(const std::string& text);
     /// Reduces token lists to a number (at least one number and one operator).
     VYXNumPtr EvaluateTokens(VYXTokenList tokens) const;
@@ -60,6 +61,14 @@ private:
 
     VYXNumPtr EvaluateText(const Source& source, size_t begin, size_t end, int depth);
     VYXTokenList TokenizeRange(const Source& source, size_t begin, size_t end, int depth);
+    /// Appends the function names from `pos` on (named functions one after another, or one
+    /// operator-function) to `chain`; returns the position after them.
+    size_t ReadFunctionChain(std::string_view text, size_t pos,
+                             std::vector<VYXOperatorToken>& chain) const;
+    /// The ')' that closes the group opening at `open`; refuses nesting beyond the limit.
+    size_t GroupClose(const Source& source, size_t open, size_t end, int depth) const;
+    /// A named function applied to the value of the group written right after it.
+    VYXNumPtr ApplyToGroup(const VYXOperatorToken& function, VYXNumPtr argument) const;
     size_t OperandLength(std::string_view rest) const;
     size_t ScientificLiteralStart(std::string_view rest) const;
 

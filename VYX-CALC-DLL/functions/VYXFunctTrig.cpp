@@ -30,6 +30,18 @@ double FromRadians(double x, const std::string& unit) {
     return x;
 }
 
+// A result below the rounding of its own argument is exactly 0: a double argument of magnitude
+// |x| is off by up to half an ulp (about 1.1e-16 |x|), and near a zero sin, cos and tan move as
+// fast as their argument, so smaller values are that rounding, not the answer (COS(PI/2),
+// SIN(2*PI), SIN 360 degrees). Small arguments keep their values (SIN 1E-16).
+double ZeroBelowArgumentRounding(double result, double radians) {
+    const double magnitude = std::fabs(radians);
+    if (magnitude >= 1.0 && std::fabs(result) < 1e-15 * magnitude) {
+        return 0.0;
+    }
+    return result;
+}
+
 /// The angles (in the unit) at which the exact-value tables answer.
 struct TurnMarks {
     double quarter;
@@ -136,7 +148,8 @@ VYXNum* VYXFunctATan::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
 }
 
 double VYXFunctSin::ApplyDouble(double x, std::string angleUnit) {
-    return std::sin(ToRadians(x, angleUnit));
+    const double radians = ToRadians(x, angleUnit);
+    return ZeroBelowArgumentRounding(std::sin(radians), radians);
 }
 
 VYXNum* VYXFunctSin::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
@@ -144,7 +157,8 @@ VYXNum* VYXFunctSin::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
 }
 
 double VYXFunctCos::ApplyDouble(double x, std::string angleUnit) {
-    return std::cos(ToRadians(x, angleUnit));
+    const double radians = ToRadians(x, angleUnit);
+    return ZeroBelowArgumentRounding(std::cos(radians), radians);
 }
 
 VYXNum* VYXFunctCos::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
@@ -152,7 +166,8 @@ VYXNum* VYXFunctCos::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
 }
 
 double VYXFunctTan::ApplyDouble(double x, std::string angleUnit) {
-    return std::tan(ToRadians(x, angleUnit));
+    const double radians = ToRadians(x, angleUnit);
+    return ZeroBelowArgumentRounding(std::tan(radians), radians);
 }
 
 VYXNum* VYXFunctTan::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {

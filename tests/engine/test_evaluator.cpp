@@ -27,6 +27,32 @@ TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
     }
 }
 
+// "F(x)" is read as "(F(x))" whatever stands around it: values, exactness and the message that
+// comes first (LOG(-2)+(1/0) fails on the logarithm, before the division in the later group).
+TEST(EvaluationOrderTest, FunctionBeforeAGroupIsAGroupOfItsOwn) {
+    const char* functions[] = {"SIN", "COS", "TAN", "ASIN", "SINH", "LN",
+                               "LOG", "E^",  "SQRT", "ABS", "CNJ"};
+    const char* arguments[] = {"30", "1/4", "-2", "0", "2I", "COS(0)"};
+    const std::pair<const char*, const char*> contexts[] = {
+        {"", "^2"},  {"", "!"},   {"", "%"},   {"2", ""},        {"-", "^2"},   {"", "~8"},
+        {"", "3"},   {"", "(2)"}, {"2^", "^2"}, {"SIN", "^2"},   {"", "+(1/0)"}, {"", "^-1!"}};
+    int numbers = 0;
+    for (const char* function : functions) {
+        for (const char* argument : arguments) {
+            const std::string call = std::string(function) + "(" + argument + ")";
+            for (const auto& [before, after] : contexts) {
+                const std::string written = before + call + after;
+                const Outcome outcome = Evaluate(written, "ANGLE_DEG");
+                EXPECT_EQ(outcome, Evaluate(before + ("(" + call + ")") + after, "ANGLE_DEG"))
+                    << written;
+                numbers += outcome.kind != '-';
+            }
+        }
+    }
+    // Most cases must reach a value, or equal messages alone would pass.
+    EXPECT_GT(numbers, 400);
+}
+
 // Exact until a complex-double number takes part; a decimal anywhere in the list makes the
 // division complex-double, and a product beyond the exact range goes on in complex-double.
 TEST(ExactnessTest, StaysExactUntilAComplexDoubleNumberTakesPart) {

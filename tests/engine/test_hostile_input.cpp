@@ -31,6 +31,10 @@ TEST(HostileInputTest, NestingLimitAndImplicitProductChains) {
     EXPECT_EQ(Evaluate(Nested("2(", 5000, "2")), kTooDeep);
     EXPECT_EQ(Evaluate(Nested("2(", 20, "2")), (Outcome{"2097152", 'R'}));
     EXPECT_EQ(Evaluate(Repeat("(2)", 300000)), (Outcome{"inf", 'U'}));
+    // A function before a group adds no level of its own to the limit.
+    EXPECT_EQ(Evaluate(Nested("SIN(", 1000, "0")), (Outcome{"0", 'R'}));
+    EXPECT_EQ(Evaluate(Nested("SIN(", 1001, "0")), kTooDeep);
+    EXPECT_EQ(Evaluate(Repeat("SIN(", 100000) + "1"), kTooDeep);
 }
 
 TEST(HostileInputTest, MegabyteLinesAndLongChainsDoNotRecurse) {
@@ -40,6 +44,8 @@ TEST(HostileInputTest, MegabyteLinesAndLongChainsDoNotRecurse) {
     EXPECT_EQ(Evaluate(Repeat("2", 1000000)).kind, 'U');
     EXPECT_EQ(Evaluate(Repeat("-", 1000000) + "3"), (Outcome{"3", 'R'}));
     EXPECT_EQ(Evaluate(Repeat("SIN", 300000) + "0"), (Outcome{"0", 'R'}));
+    EXPECT_EQ(Evaluate(Repeat("SIN", 300000) + "(0)"), (Outcome{"0", 'R'}));
+    EXPECT_EQ(Evaluate(Repeat("-COS(0)", 300000)), (Outcome{"-300000", 'R'}));
     EXPECT_EQ(Evaluate(Repeat("5!", 300000)).kind, 'U');
     EXPECT_EQ(Evaluate(Repeat("1+(", 999) + Repeat("1+", 100000) + "1").kind, 'R');
     EXPECT_NE(Evaluate(Repeat("2^-", 250000) + "2").kind, '-');

@@ -40,7 +40,8 @@ TEST(TokenizeTest, SplitsIntoNumbersOperatorsAndPlaceholders) {
         {"SINH1", "_ SINH 1:R"},            {"E^2", "_ E^ 2:R"},
         {"3!+1", "3:R ! _ + 1:R"},          {"((1+1)*(2+2))-1", "8:R - 1:R"},
         {"XSIN3", "4:R SIN 3:R"},           {"3I+2.5J", "3i:R + 2.5i:U"},
-        {"2*1E-5+1", "2:R * 1e-05:U + 1:R"}, {"1.5E+3/2", "1500:R / 2:R"}};
+        {"2*1E-5+1", "2:R * 1e-05:U + 1:R"}, {"1.5E+3/2", "1500:R / 2:R"},
+        {"-SINCOS(0)^2", "_ - 0.841471:U ^ 2:R"}, {"SIN-(0)", "_ SIN _ - 0:R"}};
     for (const auto& [text, expected] : cases) {
         VYXParser parser;
         parser.DefineVariable("X", "4");
