@@ -219,6 +219,14 @@ void C_TOBRIK_CALCULATORDoc::ShowCalculationCount() {
 C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
     C_VYXPanelContext context;
     context.evaluate = [this](const QString& line) { return CalculateLineAsDecimal(line); };
+    context.evaluateReal = [this](const QString& expression) -> std::optional<double> {
+        const std::unique_ptr<VYXNum> number = EvaluateExpression(expression);
+        // A failure was reported where the field's text was evaluated; the message is stale.
+        TakeEngineMessage();
+        if (!number || number->GetCmplxValue() != 0)
+            return std::nullopt;
+        return number->GetRealValue();
+    };
     context.decimals = [this] { return int(m_pSettings->BasicButtons().m_nDecimals); };
     context.markModified = [this] { SetModifiedFlag(); };
     context.insertText = [this](const QString& text) {

@@ -4,6 +4,8 @@
 
 #include "C_VYXNumberText.h"
 
+#include <cmath>
+
 namespace {
 constexpr int DefaultDecimals = 6;
 }
@@ -18,6 +20,17 @@ QString C_VYXPanelContext::RoundToDecimals(const QString& numberText) const {
 
 QString C_VYXPanelContext::EvaluateExpressionText(const QString& text) const {
     return ::EvaluateExpressionText(evaluate, text);
+}
+
+std::optional<double> C_VYXPanelContext::EvaluateRealValue(const QString& text) const {
+    if (!evaluateReal)
+        return std::nullopt;
+    QString expression = text;
+    expression.replace(u',', u'.');
+    const std::optional<double> value = evaluateReal(expression);
+    if (value && !std::isfinite(*value))
+        return std::nullopt;
+    return value;
 }
 
 void C_VYXPanelContext::MarkModified() const {

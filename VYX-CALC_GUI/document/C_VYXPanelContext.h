@@ -7,12 +7,16 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 /// The document services a panel uses. Every member may be left empty (tests, no document):
 /// the helpers below then do nothing or return the neutral value.
 struct C_VYXPanelContext {
     /// The document's CalculateLine with the decimal display forced.
     C_VYXExpressionEvaluator evaluate;
+    /// The real value of an expression at full precision (no counting, no layout); empty for an
+    /// engine error or a complex result.
+    std::function<std::optional<double>(const QString& expression)> evaluateReal;
     /// The numpad's number of decimals (6 when not given).
     std::function<int()> decimals;
     /// Marks the document modified.
@@ -26,6 +30,9 @@ struct C_VYXPanelContext {
     /// RoundNumberText with the numpad's number of decimals.
     QString RoundToDecimals(const QString& numberText) const;
     QString EvaluateExpressionText(const QString& text) const;
+    /// The value behind a field's evaluated text, unrounded ("," read as "."); empty when there
+    /// is none or it is not a finite real number.
+    std::optional<double> EvaluateRealValue(const QString& text) const;
     void MarkModified() const;
     void InsertText(const QString& text) const;
     void SetEngineAngle(const QString& key) const;

@@ -51,7 +51,6 @@ void C_VYXTriangleModel::RefreshFromSettings(C_VYXTrigNFO& record) {
     m_fields[FieldArea] =
         area == 0 ? QStringLiteral("0")
                   : C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed10, area);
-    record.m_solver.SetDecimals(m_context.Decimals());
     SetNumbersIntoFields();
     // The fields now show the first solution.
     m_showSecond = false;
@@ -84,6 +83,7 @@ void C_VYXTriangleModel::SelectAngleUnit(qint32 unitId) {
 }
 
 void C_VYXTriangleModel::Execute() {
+    const std::array<QString, FieldCount> typed = m_fields;
     for (QString& text : m_fields)
         text = text.isEmpty() ? QStringLiteral("0") : m_context.EvaluateExpressionText(text);
 
@@ -95,10 +95,13 @@ void C_VYXTriangleModel::Execute() {
             UpdateButtons();
             return;
         }
+        // The field shows the value rounded; the solver takes it whole, so that the angle sum
+        // of PI/3 three times is PI and the sides follow from the angles as typed.
+        if (!typed[i].isEmpty())
+            inputs[i] = m_context.EvaluateRealValue(typed[i]).value_or(inputs[i]);
     }
     m_inputs = inputs;
     C_VYXTriangleSolver& solver = m_record->m_solver;
-    solver.SetDecimals(m_context.Decimals());
     if (InputSum() == 0) {
         UpdateButtons();
         return;

@@ -4,16 +4,20 @@
 
 #include "C_VYXArchive.h"
 #include "C_VYXMessageBoxes.h"
-#include "C_VYXNumberText.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr double Pi = 3.141592653589793;
+/// What a few roundings leave of a result computed from doubles, relative to the magnitudes it
+/// came from: values closer than this are taken as equal (an angle sum and its half turn, the
+/// two roots of the ambiguous case, a side and the sum of the other two).
+constexpr double RoundingTolerance = 8 * std::numeric_limits<double>::epsilon();
 const QString ErrorCaption = QStringLiteral("ERROR!!");
 const QString CantBeConstructed = QStringLiteral("TRIANGLE CANT BE CONSTRUCTED!!");
 
@@ -84,7 +88,7 @@ void C_VYXTriangleSolver::Run::Inform(const QString& message) {
 
 bool C_VYXTriangleSolver::Run::AnglesLeaveRoom() {
     for (size_t i = AngleA; i <= AngleC; ++i) {
-        if (m_w[i] >= Pi) {
+        if (m_w[i] >= Pi * (1 - RoundingTolerance)) {
             Fail(CantBeConstructed);
             return false;
         }
@@ -95,15 +99,11 @@ bool C_VYXTriangleSolver::Run::AnglesLeaveRoom() {
 bool C_VYXTriangleSolver::Run::AngleSumFits() {
     if (!(m_w[AngleA] > 0 && m_w[AngleB] > 0 && m_w[AngleC] > 0))
         return true;
-    // Compared as rounded texts, so the sum only has to fit to the decimals the user chose.
-    using C_VYXNumberText::Format;
+    // Compared on the values as given, not on rounded texts: PI/3 three times sums to PI
+    // although 1.047198 three times does not.
     const double sum = m_w[AngleA] + m_w[AngleB] + m_w[AngleC];
     const double halfTurn = C_VYXAngleUnit::HalfTurn(m_solver.m_angleUnit);
-    const QString sumText = C_VYXNumberText::RoundNumberText(
-        C_VYXNumberText::FormatDouble(Format::Fixed6, sum), m_solver.m_decimals);
-    const QString halfTurnText = C_VYXNumberText::RoundNumberText(
-        C_VYXNumberText::FormatDouble(Format::Fixed6, halfTurn), m_solver.m_decimals);
-    if (sumText == halfTurnText)
+    if (std::fabs(sum - halfTurn) <= RoundingTolerance * halfTurn)
         return true;
     Fail(AngleSumMessage(m_solver.m_angleUnit));
     return false;
@@ -131,8 +131,8 @@ bool C_VYXTriangleSolver::Run::CompleteThirdAngle(size_t base) {
         for (size_t j = AngleA; j <= AngleC; ++j)
             others += j == i ? 0.0 : m_w[base + j];
         m_w[base + i] = Pi - others;
-        // Two angles that already fill half a turn leave no room for a triangle.
-        if (m_w[base + i] <= 0) {
+        // Two angles that already fill half a turn, up to rounding, leave no room for a triangle.
+        if (m_w[base + i] <= Pi * RoundingTolerance) {
             Fail(CantBeConstructed);
             return false;
         }
@@ -145,7 +145,10 @@ void C_VYXTriangleSolver::Run::ThreeSides() {
     for (size_t base = 0; base < m_w.size(); base += SolutionSize) {
         const double a = m_w[base + SideA], b = m_w[base + SideB], c = m_w[base + SideC];
         const double cosA = ((c * c + b * b) - a * a) / ((b + b) * c);
-        if (std::fabs(cosA) > 1) {
+        // A longest side that equals the other two together, up to rounding, lies flat.
+        const double perimeter = a + b + c;
+        const bool flat = perimeter - 2 * std::max({a, b, c}) <= RoundingTolerance * perimeter;
+        if (flat || std::fabs(cosA) > 1) {
             Fail(CantBeConstructed);
             continue;
         }
@@ -177,19 +180,25 @@ void C_VYXTriangleSolver::Run::OneAngleTwoSides() {
         const double s = m_w[adjacent], o = m_w[opposite];
         const double p = -2 * s * std::cos(theta);
         const double q = s * s - o * o;
-        const double d = (p / 2) * (p / 2) - q;
+        double d = (p / 2) * (p / 2) - q;
+        // Both terms are rounded to about the squares of the sides: a smaller d is the double
+        // root of a right triangle, which must neither fail nor come out twice.
+        if (std::fabs(d) <= RoundingTolerance * (s * s + o * o))
+            d = 0;
+        // A root this small is a side of length 0: a flat triangle.
+        const double zeroSide = RoundingTolerance * (s + o);
         double x1 = 0, x2 = 0;
-        if (d < 0) {
-            Fail(CantBeConstructed);
-        } else {
+        if (d >= 0) {
             x1 = -p / 2 + std::sqrt(d);
             x2 = -p / 2 - std::sqrt(d);
-            // Both roots negative: the given side across the angle cannot reach the third side.
-            if (x1 <= 0)
-                Fail(CantBeConstructed);
+        }
+        // No positive root: the given side across the angle cannot reach the third side.
+        if (x1 <= zeroSide) {
+            Fail(CantBeConstructed);
+            x1 = x2 = 0;
         }
         m_w[missing] = x1;
-        if (x2 > 0) {
+        if (d > 0 && x2 > zeroSide) {
             m_w.resize(ValueCount);
             std::copy(m_w.begin(), m_w.begin() + SolutionSize, m_w.begin() + SolutionSize);
             m_w[SolutionSize + missing] = x2;
@@ -215,7 +224,11 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
     const double sideJ = m_w[base + SideA + j];
     const double sideL = m_w[base + SideA + l];
 
-    const double sinJ = sideK != 0 ? std::sin(m_w[base + k]) * sideJ / sideK : 0.0;
+    double sinJ = sideK != 0 ? std::sin(m_w[base + k]) * sideJ / sideK : 0.0;
+    // Within rounding of 1 the angle is a right one; the arcsine would turn that rounding into
+    // 1e-8 rad (89.999999 degrees).
+    if (std::fabs(std::fabs(sinJ) - 1) <= RoundingTolerance)
+        sinJ = std::copysign(1.0, sinJ);
     if (sideK == 0 || std::fabs(sinJ) > 1) {
         Fail(CantBeConstructed);
     } else {
@@ -230,6 +243,8 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
             angleJ = j1;
     }
     m_w[base + l] = Pi - m_w[base + k] - angleJ;
+    if (m_w[base + l] <= Pi * RoundingTolerance)
+        Fail(CantBeConstructed); // the two angles fill half a turn: a flat triangle
 }
 
 void C_VYXTriangleSolver::Run::SineRule(size_t base) {

@@ -33,8 +33,6 @@ public:
 
     qint32 AngleUnit() const { return m_angleUnit; }
     void SetAngleUnit(qint32 unitId) { m_angleUnit = unitId; }
-    qint32 Decimals() const { return m_decimals; }
-    void SetDecimals(qint32 decimals) { m_decimals = decimals; }
 
     bool HasSecondSolution() const { return m_hasSecondSolution != 0; }
     /// The second-solution flag as stored, which a file may hold as any integer.
@@ -53,5 +51,4 @@ private:
     qint32 m_hasSecondSolution = 0;
     qint32 m_error = 0;
     qint32 m_threeAnglesGiven = 0;
-    qint32 m_decimals = 6;
 };

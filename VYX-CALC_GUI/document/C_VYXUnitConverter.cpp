@@ -16,7 +16,9 @@ struct UnitRow {
 };
 
 // Categories in this order; within a category the first unit is the base unit. A factor is the
-// number of units in one base unit; temperatures carry none (they convert with offsets).
+// number of units in one base unit; temperatures carry none (they convert with offsets). Units
+// with an exact definition carry its exact value (inch 0.0254 m, foot 0.3048 m, pound
+// 0.45359237 kg, standard gravity 9.80665 m/s², atmosphere 101325 Pa).
 constexpr UnitRow UnitTable[] = {
     // Temperature
     {StrCategoryTemperature, StrUnitKelvin, 0},
@@ -40,7 +42,7 @@ constexpr UnitRow UnitTable[] = {
     {StrCategoryLength, StrUnitInch, 39.37007874015748},
     // A mile is 1609.344 m and a yard 0.9144 m (older tables had 6.21371192237334e-07 and
     // 0.0005905039407870992 here, a thousandfold and more off).
-    {StrCategoryLength, StrUnitMiles, 0.000621371192237334},
+    {StrCategoryLength, StrUnitMiles, 0.0006213711922373339},
     {StrCategoryLength, StrUnitNauticalMiles, 0.0005399568034557236},
     {StrCategoryLength, StrUnitYard, 1.0936132983377078},
     // Energy
@@ -62,26 +64,32 @@ constexpr UnitRow UnitTable[] = {
     // Power
     {StrCategoryPower, StrUnitKilowatt, 1},
     {StrCategoryPower, StrUnitWatt, 1000},
-    {StrCategoryPower, StrUnitHorsepower, 1.341022092440488},
+    // 550 foot-pounds-force per second: 745.69987158227022 W (not 745.69987).
+    {StrCategoryPower, StrUnitHorsepower, 1.341022089595028},
     // Pressure
     {StrCategoryPressure, StrUnitPascals, 1},
     {StrCategoryPressure, StrUnitAtmosphere, 9.869232667160129e-06},
     {StrCategoryPressure, StrUnitBar, 1e-05},
-    {StrCategoryPressure, StrUnitMmHg, 0.007501875468867217},
-    {StrCategoryPressure, StrUnitPoundsPerSquareInch, 0.00014503774389728312},
+    // 760 mm HG make one atmosphere (older tables had 1/133.3); a pound-force per square inch
+    // is 6894.757293168361 Pa (not 6894.757).
+    {StrCategoryPressure, StrUnitMmHg, 0.007500616827041697},
+    {StrCategoryPressure, StrUnitPoundsPerSquareInch, 0.0001450377377302092},
     // Velocity
     {StrCategoryVelocity, StrUnitMetersPerSecond, 1},
     {StrCategoryVelocity, StrUnitKilometersPerHour, 3.6},
-    {StrCategoryVelocity, StrUnitFeetPerHour, 11811},
-    {StrCategoryVelocity, StrUnitKnots, 1.9438461717893494},
+    // 3600 / 0.3048 feet per hour (not 11811); a knot is 1852 m per hour (not 0.514444 m/s).
+    {StrCategoryVelocity, StrUnitFeetPerHour, 11811.023622047243},
+    {StrCategoryVelocity, StrUnitKnots, 1.9438444924406046},
     {StrCategoryVelocity, StrUnitMach, 0.002938641460175678},
     {StrCategoryVelocity, StrUnitMilesPerHour, 2.2369362920544025},
     // Volume
     {StrCategoryVolume, StrUnitLiters, 1},
     {StrCategoryVolume, StrUnitBarrelsUk, 0.006110256897196883},
-    {StrCategoryVolume, StrUnitBarrelsOil, 0.006289810767583661},
+    // An oil barrel is 42 US gallons of 231 inches³, 158.987294928 l (not 158.987295); a US
+    // bushel 2150.42 inches³, 35.23907016688 l (not 35.2390704).
+    {StrCategoryVolume, StrUnitBarrelsOil, 0.006289810770432105},
     {StrCategoryVolume, StrUnitBushelsUk, 0.027496156037385974},
-    {StrCategoryVolume, StrUnitBushelsUs, 0.028377593070673057},
+    {StrCategoryVolume, StrUnitBushelsUs, 0.028377593258401747},
     {StrCategoryVolume, StrUnitCubicCentimeter, 1000},
     {StrCategoryVolume, StrUnitCubicFeet, 0.03531466672148859},
     {StrCategoryVolume, StrUnitCubicInches, 61.02374409473229},

@@ -106,6 +106,8 @@ TEST_F(ConverterFixture, ConvertShowsTheRoundedResultAndKeepsIt) {
         {"Length", "meter", "feet", "1", 6, "3.280840"},
         {"Temperature", "Kelvin", "Celcius", "0", 3, "-273.150"},
         {"Mass", "Kilogram", "gram", "1,5", 1, "1500.0"}, // a comma is a decimal point
+        {"Presure", "atmosphere", "mm HG", "1", 6, "760.000000"},
+        {"Velocity", "m/s", "feet/h", "1", 6, "11811.023622"}, // 3600 / 0.3048
     };
     // clang-format on
     for (const auto& c : cases) {

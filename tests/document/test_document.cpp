@@ -145,6 +145,25 @@ TEST_F(DocumentTest, PanelEvaluationGivesDecimalTextAndRestoresTheDisplay) {
     }
 }
 
+TEST_F(DocumentTest, PanelFieldsGetTheirValueUnroundedWithoutCountingOrMessages) {
+    const C_VYXPanelContext context = doc.PanelContext();
+    const int counted = doc.CalculationCount();
+    // clang-format off
+    const std::pair<QString, std::optional<double>> cases[] = {
+        {u"PI/3"_s, 3.141592653589793 / 3},
+        {u"1/3"_s, 1.0 / 3},
+        {u"1,5*2"_s, 3.0},
+        {u"1/0"_s, std::nullopt},
+        {u"2+i"_s, std::nullopt}, // no real number
+    };
+    // clang-format on
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(context.EvaluateRealValue(text), expected) << text.toStdString();
+        EXPECT_TRUE(doc.TakeEngineMessage().isEmpty());
+    }
+    EXPECT_EQ(doc.CalculationCount(), counted);
+}
+
 TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
     doc.Settings().BasicButtons().m_nDecimals = 2;
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.14");

@@ -31,6 +31,7 @@ const char* const SumRadians = "The sum of the angles in a triangle\r\nhas to be
 constexpr qint32 Deg = VYX_ANGLE_DEG;
 constexpr qint32 Rad = VYX_ANGLE_RAD;
 constexpr qint32 Gra = VYX_ANGLE_GRA;
+constexpr double Pi = 3.141592653589793;
 
 /// The seven values A, B, C, a, b, c, area of one solution, to eight significant digits.
 QString Solution(const C_VYXTriangleSolver& solver, int second) {
@@ -47,17 +48,29 @@ TEST(TriangleSolver, SolvesOrReports) {
         const char* message; bool error;
         const char* first = "0 0 0 0 0 0 0"; // nullptr: not checked
         const char* second = nullptr; // none
-        int decimals = 6;
     } cases[] = {
         {"SideSideAngleTwoTriangles", Deg, {30, 0, 0, 5, 8, 0}, nullptr, false,
          "30 53.130102 96.869898 5 8 9.9282032 19.856406",
          "30 126.8699 23.130102 5 8 3.9282032 7.8564065"},
         // what the sub-steps computed is stored nevertheless
+        // Expected values by hand: c = 8 cos 30°, area = 4 * 8 * sin 60° / 2.
+        {"SideSideAngleDoubleRootIsOneRightTriangle", Deg, {30, 0, 0, 4, 8, 0}, nullptr, false,
+         "30 90 60 4 8 6.9282032 13.856406"},
+        // a = b up to rounding: the second root is 0, not a flat second triangle; c = 0.6 cos 30°
+        {"SideSideAngleIsoscelesOneTriangle", Deg, {30, 0, 0, 0.3, 0.1 + 0.2, 0}, nullptr, false,
+         "30 30 120 0.3 0.3 0.51961524 0.038971143"},
+        {"SideSideAngleObtuseFlat", Deg, {150, 0, 0, 0.1 + 0.2, 0.3, 0}, CantBeConstructed, true,
+         nullptr},
         {"SideSideAngleNoTriangle", Deg, {30, 0, 0, 2, 10, 0}, CantBeConstructed, true,
          "30 0 150 2 10 0 5"},
         {"SideSideAngleObtuseTooShort", Deg, {100, 0, 0, 5, 5.05, 0}, CantBeConstructed, true,
          nullptr}, // whatever was computed is stored
         {"ThreeSidesImpossible", Rad, {0, 0, 0, 1, 2, 4}, CantBeConstructed, true, "0 0 0 1 2 4 0"},
+        // A side as long as the other two together lies flat, in any position and up to rounding.
+        {"ThreeSidesFlatLongestFirst", Rad, {0, 0, 0, 3, 1, 2}, CantBeConstructed, true,
+         "0 0 0 3 1 2 0"},
+        {"ThreeSidesFlatUpToRounding", Rad, {0, 0, 0, 0.4, 0.5, 0.1}, CantBeConstructed,
+         true, "0 0 0 0.4 0.5 0.1 0"},
         {"SideAngleSide", Deg, {60, 0, 0, 0, 2, 3}, nullptr, false,
          "60 40.893395 79.106605 2.6457513 2 3 2.5980762"},
         {"AngleSideAngle", Deg, {30, 60, 0, 0, 0, 10}, nullptr, false,
@@ -66,11 +79,14 @@ TEST(TriangleSolver, SolvesOrReports) {
          "0.5 1 1.6415927 2 3.5103302 4.1612092 3.5015368"},
         {"ThreeAnglesOneSide", Deg, {60, 60, 60, 1, 0, 0}, nullptr, false,
          "60 60 60 1 1 1 0.4330127"},
-        {"AngleSumFitsToOneDecimal", Deg, {59.99, 60, 60, 0, 0, 0}, LengthRequired, true,
-         "0 0 0 0 0 0 0", nullptr, 1},
-        {"AngleSumFailsWithTwoDecimals", Deg, {59.99, 60, 60, 0, 0, 0}, SumDegrees, true,
-         "0 0 0 0 0 0 0", nullptr, 2},
+        // The sum is checked unrounded: thirds of a half turn fit, a sum off by 0.01 does not.
+        {"AngleSumOfThirdsRadians", Rad, {Pi / 3, Pi / 3, Pi / 3, 1, 0, 0}, nullptr, false,
+         "1.0471976 1.0471976 1.0471976 1 1 1 0.4330127"},
+        {"AngleSumOfThirdsGradians", Gra, {200.0 / 3, 200.0 / 3, 200.0 / 3, 1, 0, 0}, nullptr,
+         false, "66.666667 66.666667 66.666667 1 1 1 0.4330127"},
+        {"AngleSumOffByAHundredth", Deg, {59.99, 60, 60, 1, 0, 0}, SumDegrees, true},
         {"AngleSumGradians", Gra, {60, 60, 60, 1, 0, 0}, SumGradians, true},
+        {"ThreeAnglesNoSide", Deg, {60, 60, 60, 0, 0, 0}, LengthRequired, true},
         {"AngleSumRadians", Rad, {1, 1, 1, 1, 0, 0}, SumRadians, true},
         {"TwoSidesOnly", Deg, {0, 0, 0, 3, 4, 0}, Underconstrained, true},
         {"TwoAnglesTwoSides", Deg, {30, 60, 0, 1, 2, 0}, Overconstrained, true},
@@ -78,6 +94,9 @@ TEST(TriangleSolver, SolvesOrReports) {
          "30 90 60 0 0 0 0"},
         {"TwoAnglesFillingHalfATurn", Deg, {120, 70, 0, 0, 0, 1}, CantBeConstructed, true,
          "120 70 -10 0 0 1 0"},
+        // 10.8° + 169.2° leave 4e-16 rad after conversion, which is no angle at all
+        {"TwoAnglesFillingHalfATurnUpToRounding", Deg, {10.8, 169.2, 0, 0, 0, 1},
+         CantBeConstructed, true, nullptr},
         {"ReflexAngleWithTwoSides", Deg, {190, 0, 0, 0, 2, 3}, CantBeConstructed, true},
         {"NegativeInputIsNotGiven", Deg, {-30, 0, 0, 3, 4, 5}, nullptr, false,
          "36.869898 53.130102 90 3 4 5 6"},
@@ -88,7 +107,6 @@ TEST(TriangleSolver, SolvesOrReports) {
         SCOPED_TRACE(c.name);
         C_VYXTriangleSolver solver;
         solver.SetAngleUnit(c.unit);
-        solver.SetDecimals(c.decimals);
         C_VYXScriptedMessageBoxes boxes;
         solver.Solve(c.input, boxes);
         QStringList shown;
@@ -134,6 +152,11 @@ protected:
         context.evaluate = [this](const QString& line) {
             return results.value(line, line + u"\r\n"_s);
         };
+        context.evaluateReal = [this](const QString& line) -> std::optional<double> {
+            if (!values.contains(line))
+                return std::nullopt;
+            return values.value(line);
+        };
         context.decimals = [this] { return decimals; };
         context.markModified = [this] { ++modifiedCount; };
         context.insertText = [this](const QString& text) { inserted.append(text); };
@@ -170,6 +193,8 @@ protected:
     C_VYXTrigNFO record;
     C_VYXScriptedMessageBoxes boxes;
     QMap<QString, QString> results;
+    /// Unrounded values of expressions, where the document has one.
+    QMap<QString, double> values;
     QStringList inserted;
     QStringList engineAngles;
     int decimals = 6;
@@ -231,6 +256,17 @@ TEST_F(TriangleModelFixture, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
     Type(model, {"", "", "", "x+1", "3", "5"});
     model.Execute();
     EXPECT_EQ(Fields(model), u"0.927295|0.643501|1.570796|4.000000|3.000000|5.000000|6.000000");
+}
+
+TEST_F(TriangleModelFixture, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
+    results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
+    values.insert(u"PI/3"_s, Pi / 3);
+    C_VYXTriangleModel model(record, Context(), boxes); // radians
+    Type(model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
+    model.Execute();
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    // equilateral: area sqrt(3)/4
+    EXPECT_EQ(Fields(model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
 }
 
 TEST_F(TriangleModelFixture, SecondSolutionTogglesUntilClearOrANewTriangle) {
