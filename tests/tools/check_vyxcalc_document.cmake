@@ -152,4 +152,43 @@ math(EXPR tail_after "${size_after} - 48")
 file(READ "${desktop}" placement_after OFFSET ${tail_after} HEX)
 expect_equal(document_placement_kept "${placement_after}" "${placement_before}")
 
+# ---- a run that only looks at a document leaves it as it was ----
+set(look "${work}/look.vyx")
+file(COPY_FILE "${VYX_TEST_DATA_DIR}/vyxcalc/desktop_with_placement.vyx" "${look}")
+# An old time stamp: a rewrite shows even when it comes within the second.
+execute_process(COMMAND touch -d "2001-02-03 04:05:06" "${look}")
+file(SHA256 "${look}" look_bytes)
+file(TIMESTAMP "${look}" look_time "%s")
+# expect_untouched(NAME): the file still has its bytes and its time stamp.
+function(expect_untouched name)
+  file(SHA256 "${look}" bytes)
+  file(TIMESTAMP "${look}" time "%s")
+  expect_equal(${name} "${bytes} ${time}" "${look_bytes} ${look_time}")
+  set(failures ${failures} PARENT_SCOPE)
+endfunction()
+run_case(document_dump_only ARGS --file "${look}" --dump STDOUT_PART "{")
+expect_untouched(document_dump_only_untouched)
+# Settings named as they are stored change nothing either.
+run_case(document_same_settings ARGS --file "${look}" --angle deg --decimals 4 NO_STDOUT)
+expect_untouched(document_same_settings_untouched)
+run_case(document_missing_file_dump ARGS --file "${work}/missing.vyx" --dump STDOUT_PART "{")
+if(EXISTS "${work}/missing.vyx")
+  expect_equal(document_missing_file_not_created "created" "absent")
+endif()
+
+# ---- --convert and --triangle use the document's variables and settings, never change it ----
+# r = 1/4 and 4 decimals in the desktop file: r*4 meter = 1/0.3048 feet (python3).
+run_case(convert_with_file_variable ARGS --file "${look}" --convert "r*4" meter feet
+  STDOUT "1 meter = 3.2808 feet\n")
+# The file's angle unit is degrees: 180 - 30 - 60 = 90.
+run_case(triangle_with_file_settings ARGS --triangle A=30 B=60 c=1 --file "${look}"
+  STDOUT_PART "Angle: (Degrees)\nA=30.0000\nB=60.0000\nC=90.0000\n")
+expect_untouched(panel_commands_leave_the_file)
+run_case(convert_other_category ARGS --convert 1 meter gram
+  EXIT 2 NO_STDOUT STDERR_PART "\"meter\" is a unit of Length and \"gram\" one of Mass")
+run_case(triangle_solver_message ARGS --triangle a=3 b=4
+  EXIT 1 NO_STDOUT STDERR_PART "ERROR!!: TRIANGLE IS UNDERCONSTRAINED!!")
+run_case(triangle_bad_name ARGS --triangle x=3
+  EXIT 2 NO_STDOUT STDERR_PART "not 'x=3'")
+
 file(REMOVE_RECURSE "${work}")
