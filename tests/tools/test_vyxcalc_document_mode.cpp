@@ -173,7 +173,6 @@ TEST_F(DocumentFile, ARunThatOnlyLooksLeavesDocumentAndFileAsTheyWere) {
         {{"--dump"}, false},
         {{"--decimals", "4", "--angle", "rad"}, false},
         {{"--decimals", "5"}, true},
-        {{"--display", "real"}, true},
         {{"--argument"}, true}};
     for (const auto& [args, saves] : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
