@@ -152,4 +152,33 @@ math(EXPR tail_after "${size_after} - 48")
 file(READ "${desktop}" placement_after OFFSET ${tail_after} HEX)
 expect_equal(document_placement_kept "${placement_after}" "${placement_before}")
 
+# ---- a run that only looks at a document leaves it as it was ----
+set(look "${work}/look.vyx")
+file(COPY_FILE "${VYX_TEST_DATA_DIR}/vyxcalc/desktop_with_placement.vyx" "${look}")
+# An old time stamp: a rewrite shows even when it comes within the second.
+execute_process(COMMAND touch -d "2001-02-03 04:05:06" "${look}")
+file(SHA256 "${look}" look_bytes)
+file(TIMESTAMP "${look}" look_time "%s")
+# expect_untouched(NAME): the file still has its bytes and its time stamp.
+function(expect_untouched name)
+  file(SHA256 "${look}" bytes)
+  file(TIMESTAMP "${look}" time "%s")
+  expect_equal(${name} "${bytes} ${time}" "${look_bytes} ${look_time}")
+  set(failures ${failures} PARENT_SCOPE)
+endfunction()
+run_case(document_dump_only ARGS --file "${look}" --dump STDOUT_PART "{")
+expect_untouched(document_dump_only_untouched)
+
+# ---- --convert uses the document's variables and settings and never changes it ----
+# r = 1/4 and 4 decimals in the desktop file: r*4 meter = 1/0.3048 feet (python3).
+run_case(convert_with_file_variable ARGS --file "${look}" --convert "r*4" meter feet
+  STDOUT "1 meter = 3.2808 feet\n")
+expect_untouched(convert_leaves_the_file)
+run_case(convert_other_category ARGS --convert 1 meter gram
+  EXIT 2 NO_STDOUT STDERR_PART "\"meter\" is a unit of Length and \"gram\" one of Mass")
+run_case(convert_no_number ARGS --convert 5+ meter feet EXIT 1 NO_STDOUT
+  STDERR_PART "ERROR!!: Please enter a number.\nvyxcalc: 5+ gives //SYNTAX ERROR!!\n")
+run_case(triangle_solver_message ARGS --triangle a=3 b=4
+  EXIT 1 NO_STDOUT STDERR_PART "ERROR!!: TRIANGLE IS UNDERCONSTRAINED!!")
+
 file(REMOVE_RECURSE "${work}")

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -155,6 +157,41 @@ TEST_F(DocumentFile, NamedSettingsReplaceTheLoadedOnesDecimalsInRangeCountingAfr
     EXPECT_EQ(runner.EnterLine(u"1/3"_s), u"1/3 //\u22480.3333333333"_s);
     EXPECT_EQ(runner.EnterLine(u"SIN(PI/2)"_s), u"1"_s);
     EXPECT_EQ(runner.Document().CalculationCount(), 2);
+}
+
+TEST_F(DocumentFile, ARunThatOnlyLooksLeavesDocumentAndFileAsTheyWere) {
+    const QByteArray bytes = DesktopDocument([](C_TOBRIK_CALCULATORDoc& document) {
+        C_VYXCalcTextNFO& area = document.Settings().CalcText();
+        area.text = u"1+1\r\n2\r\n"_s;
+        area.selStart = 1;
+        area.selEnd = 3;
+        document.Settings().BasicButtons().m_nDecimals = 4;
+    });
+    const QDateTime old = QDateTime::currentDateTime().addYears(-1);
+    // Settings as loaded are no change; lines entered and a changed setting are.
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"--dump"}, false},
+        {{"--decimals", "4", "--angle", "rad"}, false},
+        {{"--decimals", "5"}, true},
+        {{"--argument"}, true}};
+    for (const auto& [args, saves] : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        WriteFile(path, bytes);
+        DocumentModeRunner runner(Options(args), boxes, out, false);
+        ASSERT_TRUE(runner.Open());
+        {
+            // An old time stamp: a rewrite shows even when it comes within the second.
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        ASSERT_TRUE(runner.Finish());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll() == bytes, !saves);
+        EXPECT_EQ(QFileInfo(path).lastModified() == old, !saves);
+        EXPECT_EQ(runner.Area().SelectionStart(), saves ? 8 : 1);
+    }
 }
 
 TEST_F(DocumentFile, ADirectoryInTheWayFailsWithAnErrorBox) {

@@ -42,28 +42,34 @@ bool DocumentModeRunner::Open() {
     // rather than be replaced by a new document.
     if (!path.isEmpty() && QFileInfo(path).exists() && !m_document.OnOpenDocument(path))
         return false;
-    ApplyCommandLineSettings();
+    m_changed = ApplyCommandLineSettings();
     PassSettingsToEngine();
     return true;
 }
 
-void DocumentModeRunner::ApplyCommandLineSettings() {
+bool DocumentModeRunner::ApplyCommandLineSettings() {
     C_VYXSettings& settings = m_document.Settings();
+    bool changed = false;
+    const auto set = [&changed](auto& field, auto value) {
+        changed = changed || field != value;
+        field = value;
+    };
     if (m_options.decimalsGiven)
-        settings.BasicButtons().m_nDecimals = m_options.decimals;
+        set(settings.BasicButtons().m_nDecimals, qint32(m_options.decimals));
     if (m_options.angleGiven) {
         const qint32 unit = AngleUnitFromKey(m_options.angleKey);
-        settings.Trig().m_nAngleUnit = unit;
+        set(settings.Trig().m_nAngleUnit, unit);
         settings.Trig().m_solver.SetAngleUnit(unit);
     }
     if (m_options.displayGiven) {
         C_VYXCalcTextNFO& area = settings.CalcText();
-        area.showReal = m_options.display != VyxcalcDisplay::Rational ? 1 : 0;
-        area.showRational = m_options.display != VyxcalcDisplay::Real ? 1 : 0;
+        set(area.showReal, qint32(m_options.display != VyxcalcDisplay::Rational ? 1 : 0));
+        set(area.showRational, qint32(m_options.display != VyxcalcDisplay::Real ? 1 : 0));
         area.displayChanged = 1;
     }
     if (m_options.showArgument)
-        settings.CMPLX().m_nAlwaysShowArgument = 1;
+        set(settings.CMPLX().m_nAlwaysShowArgument, qint32(1));
+    return changed;
 }
 
 void DocumentModeRunner::PassSettingsToEngine() {
@@ -83,6 +89,7 @@ void DocumentModeRunner::MoveCaretToNewLineAtEnd() {
 }
 
 QString DocumentModeRunner::EnterLine(const QString& line) {
+    m_changed = true;
     MoveCaretToNewLineAtEnd();
     m_area.TypeText(line);
     const qsizetype resultStart = m_area.Caret() + C_VYXCalcAreaModel::LineBreak.size();
@@ -126,6 +133,9 @@ void DocumentModeRunner::EnterLines(LineReader& reader) {
 }
 
 bool DocumentModeRunner::Finish() {
+    // Looking at a document (--dump alone) leaves it as it was, caret and file included.
+    if (!m_changed)
+        return true;
     const int end = int(m_area.Text().size());
     m_area.SetSelection(end, end);
     if (m_options.documentFile.empty())

@@ -48,8 +48,10 @@ public:
     /// Each line the reader gives (UTF-8), printed as soon as it is entered.
     void EnterLines(LineReader& reader);
 
-    /// Puts the selection at the end of the text and, with --file, saves the document there
-    /// atomically. False when saving failed (a message box has said why).
+    /// After lines were entered or the command line changed a setting: puts the selection at
+    /// the end of the text and, with --file, saves the document there atomically. Otherwise
+    /// leaves document and file as they are. False when saving failed (a message box has said
+    /// why).
     bool Finish();
     /// The document as one JSON object (see DocumentToJson).
     std::string DumpJson();
@@ -63,7 +65,8 @@ public:
     bool HasPlacement() const { return m_frame.HasPlacement(); }
 
 private:
-    void ApplyCommandLineSettings();
+    /// True when a setting given differs from the loaded one.
+    bool ApplyCommandLineSettings();
     /// The engine follows the document's decimals and angle unit.
     void PassSettingsToEngine();
     /// Caret to the end, on a line of its own: a line left unfinished is ended first, so the
@@ -77,4 +80,5 @@ private:
     C_VYXCalcAreaModel m_area;
     std::ostream& m_out;
     bool m_flushEachResult;
+    bool m_changed = false;
 };

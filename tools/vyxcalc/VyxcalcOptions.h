@@ -2,14 +2,31 @@
 // Command-line options of vyxcalc, shared by the engine mode and the document mode.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// Which runner handles the inputs.
 enum class VyxcalcMode {
     Document, ///< lines of a calculator document (the default)
     Engine,   ///< expressions straight to the engine
+    Convert,  ///< one conversion of the unit converter panel
+    Triangle, ///< one triangle of the trigonometry panel's solver
 };
+
+/// --convert VALUE FROM TO: an expression and two unit names as the converter's boxes show them.
+struct VyxcalcConversion {
+    std::string value;
+    std::string fromUnit;
+    std::string toUnit;
+};
+
+/// The names --triangle takes, in the order of the solver's fields: the angles A, B, C and the
+/// sides a, b, c opposite them.
+inline constexpr std::string_view kTriangleNames = "ABCabc";
+/// The expression typed into each triangle field (kTriangleNames order); empty: not given.
+using VyxcalcTriangle = std::array<std::string, kTriangleNames.size()>;
 
 /// How a document shows a result: the fraction, the decimal form or both.
 enum class VyxcalcDisplay { Both, Rational, Real };
@@ -31,6 +48,9 @@ struct VyxcalcOptions {
     std::string documentFile;
     /// Expressions (engine mode) or document lines; empty means read standard input.
     std::vector<std::string> inputs;
+    /// What --convert and --triangle read from the arguments (inputs stay empty then).
+    VyxcalcConversion conversion;
+    VyxcalcTriangle triangle;
 };
 
 /// The options, or the reason the command line was refused.

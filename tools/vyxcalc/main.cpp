@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // vyxcalc: the command-line calculator on the engine library and the calculator document.
 #include "EngineModeRunner.h"
+#include "VyxcalcExit.h"
 #include "VyxcalcOptions.h"
 
 #if VYXCALC_DOCUMENT_MODE
 #include "C_VYXStreamMessageBoxes.h"
+#include "ConvertCommand.h"
 #include "DocumentModeRunner.h"
-
-#include <cstdio>
+#include "TriangleCommand.h"
 #endif
 
 #if VYXCALC_LINE_EDITING
@@ -16,6 +17,7 @@
 #include <clocale>
 #endif
 
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -24,10 +26,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 /// Whether a person types the input: then every result is written through at once.
 bool InputIsTyped() {
@@ -38,20 +36,25 @@ bool ResultsGoToTerminal() {
     return isatty(STDOUT_FILENO) == 1;
 }
 
+/// Where the prompt goes when a person types: the terminal on stdout, or on stderr when the
+/// results are redirected; null when the input is no terminal or no terminal shows a prompt.
+std::FILE* PromptStream() {
+    if (!InputIsTyped())
+        return nullptr;
+    if (ResultsGoToTerminal())
+        return stdout;
+    return isatty(STDERR_FILENO) == 1 ? stderr : nullptr;
+}
+
 /// A prompt with line editing and history when a person types at a terminal; plain lines of
 /// standard input otherwise, so pipes and files read exactly as they always did.
 std::unique_ptr<LineReader> MakeInputReader() {
 #if VYXCALC_LINE_EDITING
-    if (InputIsTyped()) {
-        const bool toTerminal = ResultsGoToTerminal();
-        if (toTerminal || isatty(STDERR_FILENO) == 1) {
-            // Multibyte characters (√, π) are edited as one character each; numbers keep the
-            // "C" locale.
-            std::setlocale(LC_CTYPE, "");
-            // With the results redirected, prompt and echo go to the terminal on stderr.
-            return std::make_unique<EditLineReader>("vyxcalc> ", stdin,
-                                                    toTerminal ? stdout : stderr, stderr);
-        }
+    if (std::FILE* prompt = PromptStream()) {
+        // Multibyte characters (√, π) are edited as one character each; numbers keep the
+        // "C" locale.
+        std::setlocale(LC_CTYPE, "");
+        return std::make_unique<EditLineReader>("vyxcalc> ", stdin, prompt, stderr);
     }
 #endif
     return std::make_unique<StreamLineReader>(std::cin);
@@ -71,20 +74,37 @@ int RunEngineMode(const VyxcalcOptions& options) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "vyxcalc: cannot write the results\n";
-        return kExitFailure;
+        return VyxcalcExit::Failure;
     }
-    return kExitOk;
+    return VyxcalcExit::Ok;
 }
 
 #if VYXCALC_DOCUMENT_MODE
+/// The first lines a person at the prompt sees: what to type, and whether the session is kept.
+std::string SessionBanner(const VyxcalcOptions& options) {
+    std::string banner =
+        options.documentFile.empty()
+            ? "vyxcalc: this session is not saved; start it with --file NAME.vyx to keep it.\n"
+            : "vyxcalc: the lines of this session are saved to " + options.documentFile +
+                  " when it ends.\n";
+    banner += "Type a line as in the desktop program's calculation area (sin(pi/6), x=2, x*3, "
+              "\u221a2)\nand press Enter; Up and Down recall earlier lines, Ctrl+D on an empty "
+              "line ends the session.\n";
+    return banner;
+}
+
 int RunDocumentMode(const VyxcalcOptions& options) {
     const bool interactive = ResultsGoToTerminal() || InputIsTyped();
     C_VYXStreamMessageBoxes messageBoxes(stderr);
     DocumentModeRunner runner(options, messageBoxes, std::cout, interactive);
     if (!runner.Open()) {
-        return kExitFailure;
+        return VyxcalcExit::Failure;
     }
     if (options.inputs.empty()) {
+        if (std::FILE* prompt = PromptStream()) {
+            std::fputs(SessionBanner(options).c_str(), prompt);
+            std::fflush(prompt);
+        }
         const std::unique_ptr<LineReader> reader = MakeInputReader();
         runner.EnterLines(*reader);
     } else {
@@ -97,14 +117,38 @@ int RunDocumentMode(const VyxcalcOptions& options) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "vyxcalc: cannot write the results\n";
-        return kExitFailure;
+        return VyxcalcExit::Failure;
     }
-    return saved ? kExitOk : kExitFailure;
+    return saved ? VyxcalcExit::Ok : VyxcalcExit::Failure;
+}
+
+/// --convert and --triangle: a document lends the panel its variables and settings (those of
+/// --file, if given); it is never saved.
+int RunPanelCommand(const VyxcalcOptions& options) {
+    C_VYXStreamMessageBoxes messageBoxes(stderr);
+    DocumentModeRunner runner(options, messageBoxes, std::cout, false);
+    if (!runner.Open()) {
+        return VyxcalcExit::Failure;
+    }
+    const int status =
+        options.mode == VyxcalcMode::Convert
+            ? RunConvertCommand(runner.Document(), options.conversion, std::cout, std::cerr)
+            : RunTriangleCommand(runner.Document(), options.triangle, std::cout, std::cerr);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vyxcalc: cannot write the results\n";
+        return VyxcalcExit::Failure;
+    }
+    return status;
 }
 #else
 int RunDocumentMode(const VyxcalcOptions&) {
     std::cerr << "vyxcalc: this build has no document mode (it needs Qt 6); use --engine\n";
-    return kExitUsage;
+    return VyxcalcExit::Usage;
+}
+
+int RunPanelCommand(const VyxcalcOptions& options) {
+    return RunDocumentMode(options);
 }
 #endif
 
@@ -118,21 +162,27 @@ int main(int argc, char** argv) {
     const VyxcalcParseResult parsed = ParseVyxcalcOptions(args);
     if (!parsed.Ok()) {
         std::cerr << "vyxcalc: " << parsed.error << "\n\n" << VyxcalcUsage();
-        return kExitUsage;
+        return VyxcalcExit::Usage;
     }
     if (parsed.options.showHelp) {
         std::cout << VyxcalcUsage();
-        return kExitOk;
+        return VyxcalcExit::Ok;
     }
     try {
-        if (parsed.options.mode == VyxcalcMode::Engine) {
+        switch (parsed.options.mode) {
+        case VyxcalcMode::Engine:
             return RunEngineMode(parsed.options);
+        case VyxcalcMode::Convert:
+        case VyxcalcMode::Triangle:
+            return RunPanelCommand(parsed.options);
+        case VyxcalcMode::Document:
+            break;
         }
         return RunDocumentMode(parsed.options);
     } catch (const std::exception& error) {
         // The engine reports its own errors as results; this is only for the unforeseen.
         std::cout.flush();
         std::cerr << "vyxcalc: " << error.what() << '\n';
-        return kExitFailure;
+        return VyxcalcExit::Failure;
     }
 }
