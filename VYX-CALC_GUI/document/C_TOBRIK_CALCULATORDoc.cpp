@@ -162,7 +162,14 @@ QString C_TOBRIK_CALCULATORDoc::EvaluateExpressionText(const QString& text) {
 
 std::unique_ptr<VYXNum> C_TOBRIK_CALCULATORDoc::EvaluateExpression(const QString& text) {
     C_VYXUnicodeTranslatorContainer& translator = m_pTokenTables->Translator();
-    const QString expression = translator.Translate(text);
+    return EvaluateExpression(text, translator.SubstitutionOrder(), nullptr);
+}
+
+std::unique_ptr<VYXNum>
+C_TOBRIK_CALCULATORDoc::EvaluateExpression(const QString& text, const C_VYXSubstitutionOrder& order,
+                                           std::vector<qsizetype>* foundNames) {
+    C_VYXUnicodeTranslatorContainer& translator = m_pTokenTables->Translator();
+    const QString expression = translator.Translate(text, order, foundNames);
     translator.TakeComment();
     return std::unique_ptr<VYXNum>(
         m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));

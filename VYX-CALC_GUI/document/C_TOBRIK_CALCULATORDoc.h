@@ -12,12 +12,14 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class C_VYXArchive;
 class C_VYXCalcAreaModel;
 class C_VYXDocumentFrame;
 class C_VYXMessageBoxes;
 class C_VYXStatusSink;
+class C_VYXSubstitutionOrder;
 class VYXCalculator;
 class VYXNum;
 
@@ -59,6 +61,12 @@ public:
     /// The full translation and evaluation of an expression, without counting or layout. Null
     /// on an engine error (the message is then waiting in TakeEngineMessage).
     std::unique_ptr<VYXNum> EvaluateExpression(const QString& text);
+    /// EvaluateExpression for one of a series of texts over the same variable names, sorted once
+    /// beforehand (the translator's SubstitutionOrder); `foundNames` receives the ranks of the
+    /// variables found in the text.
+    std::unique_ptr<VYXNum> EvaluateExpression(const QString& text,
+                                               const C_VYXSubstitutionOrder& order,
+                                               std::vector<qsizetype>* foundNames);
     /// Evaluates a text that only had its display symbols replaced: is a name itself a number?
     std::unique_ptr<VYXNum> EvaluateLiteral(const QString& text);
     /// The engine's message about the last failed evaluation; reading it clears it.

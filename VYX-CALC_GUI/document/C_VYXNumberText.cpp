@@ -192,4 +192,16 @@ bool ParseDouble(const QString& text, double& value) {
     return true;
 }
 
+bool IsDoubleText(const QString& text) {
+    // UTF-8 keeps every non-ASCII character away from the digits and letters strtod reads.
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.isEmpty())
+        return false;
+    // The whole "C" locale, not only its decimal point: letter case ("INF") is the locale's too.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    char* end = nullptr;
+    strtod_l(bytes.constData(), &end, cLocale);
+    return end == bytes.constData() + bytes.size();
+}
+
 } // namespace C_VYXNumberText

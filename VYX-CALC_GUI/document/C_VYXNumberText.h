@@ -39,4 +39,8 @@ bool ParseDouble(const QString& text, double& value);
 /// The C library's text-to-double conversion of the leading number in `text` (0 when none).
 double LeadingDouble(const QString& text);
 
+/// True when the C library's text-to-double conversion, in the "C" locale, reads the whole text:
+/// "12", "1e3", "2.5", and also "inf", "nan" and "0x1A".
+bool IsDoubleText(const QString& text);
+
 } // namespace C_VYXNumberText

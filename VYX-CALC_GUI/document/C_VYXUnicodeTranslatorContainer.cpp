@@ -55,6 +55,16 @@ void C_VYXUnicodeTranslatorContainer::AddSymbol(const QString& display, int stri
 }
 
 QString C_VYXUnicodeTranslatorContainer::Translate(const QString& text) {
+    return Translate(text, SubstitutionOrder(), nullptr);
+}
+
+C_VYXSubstitutionOrder C_VYXUnicodeTranslatorContainer::SubstitutionOrder() const {
+    return values != nullptr ? C_VYXSubstitutionOrder(*values) : C_VYXSubstitutionOrder();
+}
+
+QString C_VYXUnicodeTranslatorContainer::Translate(const QString& text,
+                                                   const C_VYXSubstitutionOrder& order,
+                                                   std::vector<qsizetype>* foundNames) {
     QString expression = text;
     const qsizetype commentStart = expression.indexOf(commentMarker);
     if (commentStart >= 0) {
@@ -64,7 +74,7 @@ QString C_VYXUnicodeTranslatorContainer::Translate(const QString& text) {
         comment.clear();
     }
     expression.remove(QChar(u' '));
-    return ReplaceSymbols(SubstituteVariables(std::move(expression)));
+    return ReplaceSymbols(SubstituteVariables(std::move(expression), order, foundNames));
 }
 
 QString C_VYXUnicodeTranslatorContainer::TakeComment() {
@@ -78,22 +88,22 @@ QString C_VYXUnicodeTranslatorContainer::ReplaceSymbols(const QString& text) con
     return engineText;
 }
 
-QString C_VYXUnicodeTranslatorContainer::SubstituteVariables(QString text) const {
-    if (values != nullptr && !values->isEmpty()) {
-        QStringList names = values->keys();
-        std::stable_sort(names.begin(), names.end(),
-                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
+QString C_VYXUnicodeTranslatorContainer::SubstituteVariables(
+    QString text, const C_VYXSubstitutionOrder& order, std::vector<qsizetype>* foundNames) const {
+    if (values != nullptr && order.Size() > 0) {
         // Decided once, before any value could bring in or hide a function name.
         const bool guarded = ContainsFunctionName(text);
-        for (const QString& name : names) {
-            // An empty name (only a damaged file can hold one) would match everywhere.
-            if (name.isEmpty() || !text.contains(name))
-                continue;
+        // Shorter names are looked for in the text as it is after the longer ones' values went in.
+        for (qsizetype rank = order.NextIn(text, 0); rank >= 0;
+             rank = order.NextIn(text, rank + 1)) {
+            const QString& name = order.Name(rank);
             const QString replacement = u'(' + values->value(name) + u')';
             if (name.size() > 4 || !guarded)
                 text.replace(name, replacement);
             else
                 text = ReplaceOutsideFunctionNames(text, name, replacement);
+            if (foundNames != nullptr)
+                foundNames->push_back(rank);
         }
     }
     return m_numericSymbolReplacer.ReplaceAll(text);
@@ -160,7 +170,9 @@ QString C_VYXUnicodeTranslatorContainer::ReplaceOutsideFunctionNames(
 }
 
 bool C_VYXUnicodeTranslatorContainer::IsValidVariableName(const QString& name) const {
-    if (name == u"\u03C0" || name.contains(u'='))
+    // Spaces are removed from every expression before substitution, so a name holding one
+    // could never be reached; a tab is a blank to the user as well.
+    if (name == u"\u03C0" || name.contains(u'=') || name.contains(u' ') || name.contains(u'\t'))
         return false;
     return !m_upperReservedWords.contains(ToUpperAscii(name));
 }

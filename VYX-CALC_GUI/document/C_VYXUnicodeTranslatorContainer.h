@@ -2,6 +2,7 @@
 // C_VYXUnicodeTranslatorContainer: turns the text of the calculation area into engine syntax.
 #pragma once
 
+#include "C_VYXSubstitutionOrder.h"
 #include "C_VYXSymbolReplacer.h"
 
 #include <QMap>
@@ -45,6 +46,13 @@ public:
     /// The full preparation of an expression: comment cut off (kept for TakeComment), spaces
     /// removed, variables substituted, display symbols translated.
     QString Translate(const QString& text);
+    /// Translate with the variable names sorted beforehand (SubstitutionOrder): for a series of
+    /// translations over the same names. `foundNames`, when given, receives the ranks of the
+    /// names that occurred in the text: the only variables whose values the result can hold.
+    QString Translate(const QString& text, const C_VYXSubstitutionOrder& order,
+                      std::vector<qsizetype>* foundNames);
+    /// The names of the values map in the order Translate substitutes them.
+    C_VYXSubstitutionOrder SubstitutionOrder() const;
     /// The comment cut off by the last Translate ("" when there was none); empties it.
     QString TakeComment();
     /// Upper-cases a to z, applies the symbol map and brackets every "PI".
@@ -57,13 +65,15 @@ public:
     /// ends with ")", which no function name contains).
     QString ReplaceOutsideFunctionNames(const QString& text, const QString& name,
                                         const QString& replacement) const;
-    /// False for names equal to a reserved word (in any letter case) or containing "=".
+    /// False for names equal to a reserved word (in any letter case) or containing "=", a blank
+    /// or a tab.
     bool IsValidVariableName(const QString& name) const;
 
     const QStringList& ReservedWords() const { return reservedWords; }
 
 private:
-    QString SubstituteVariables(QString text) const;
+    QString SubstituteVariables(QString text, const C_VYXSubstitutionOrder& order,
+                                std::vector<qsizetype>* foundNames) const;
 
     VariableMap symbolMap;
     QStringList reservedWords;

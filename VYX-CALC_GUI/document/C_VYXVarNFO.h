@@ -9,7 +9,8 @@ class C_VYXArchive;
 class C_VYXTokenTables;
 
 /// The user's variables. Both maps always hold the same names, compared case-sensitively; a
-/// value is the text of the number its definition evaluated to, or "ERROR".
+/// value is the full text of the number its definition evaluated to (C_VYXValueText), or
+/// "ERROR". Older files hold values rounded to six digits; they stay in use until the next change.
 class C_VYXVarNFO {
 public:
     /// Definitions, then values; loading empties both maps before reading.

@@ -3,12 +3,15 @@
 #include "C_VYXVariables.h"
 
 #include "C_TOBRIK_CALCULATORDoc.h"
-#include "C_VYXTranslatorSymbols.h"
+#include "C_VYXValueText.h"
 #include "C_VYXVarNFO.h"
-#include "C_VYXVariableDependencies.h"
 #include "VYXNum.h"
 
-#include "C_VYXTextConversion.h"
+#include <QHash>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -17,6 +20,109 @@ const QString EntrySeparator = QStringLiteral(" = ");
 QString IllegalNameText(const QString& name) {
     return QStringLiteral("The variable name:\n") + name + QStringLiteral("\nis not allowed!!");
 }
+
+/// One ReevaluateAll. A definition none of whose variables changed since its last evaluation
+/// translates to the same text and so gives the same value: only the first pass evaluates
+/// everything (the angle unit may have changed since the last time), later passes what can have
+/// changed. That gives exactly the values of evaluating everything in every pass.
+class SettlingPasses {
+public:
+    SettlingPasses(C_VYXVarNFO& record, C_TOBRIK_CALCULATORDoc& document)
+        : m_record(record), m_document(document), m_names(record.definitions.keys()),
+          m_order(document.TokenTables().Translator().SubstitutionOrder()),
+          m_state(std::size_t(m_names.size())) {
+        QHash<QString, int> indexOfName;
+        for (qsizetype i = 0; i < m_names.size(); ++i)
+            indexOfName.insert(m_names.at(i), int(i));
+        for (qsizetype rank = 0; rank < m_order.Size(); ++rank)
+            m_variableOfRank.push_back(indexOfName.value(m_order.Name(rank), -1));
+    }
+
+    void Run() {
+        for (;;) {
+            const std::vector<int> unsettled = PassUntilSettled();
+            if (unsettled.empty())
+                return;
+            // Each round ends at least one more variable as "ERROR", so the rounds end.
+            for (const int index : unsettled) {
+                Definition& definition = m_state[std::size_t(index)];
+                definition.endedAsError = true;
+                definition.changedAt = ++m_clock;
+                m_record.values.insert(m_names.at(index), C_VYXVariables::ErrorValue);
+            }
+        }
+    }
+
+private:
+    /// Times come from one clock that ticks at every evaluation and every change of a value.
+    struct Definition {
+        /// The variables found in the definition at its last evaluation.
+        std::vector<int> uses;
+        quint64 evaluatedAt = 0; // 0: not evaluated yet
+        quint64 changedAt = 0;
+        bool endedAsError = false;
+    };
+
+    /// Passes until one changes nothing (then the result is empty), at most one more than there
+    /// are variables; the variables still changing in the last pass.
+    std::vector<int> PassUntilSettled() {
+        std::vector<int> changed;
+        for (qsizetype pass = 0; pass <= m_names.size(); ++pass) {
+            changed.clear();
+            for (qsizetype index = 0; index < m_names.size(); ++index) {
+                if (MayChange(m_state[std::size_t(index)]) && Evaluate(int(index)))
+                    changed.push_back(int(index));
+            }
+            if (changed.empty())
+                break;
+        }
+        return changed;
+    }
+
+    bool MayChange(const Definition& definition) const {
+        if (definition.endedAsError)
+            return false;
+        if (definition.evaluatedAt == 0)
+            return true;
+        return std::any_of(definition.uses.cbegin(), definition.uses.cend(), [&](int used) {
+            return m_state[std::size_t(used)].changedAt > definition.evaluatedAt;
+        });
+    }
+
+    /// True when the value changed.
+    bool Evaluate(int index) {
+        Definition& definition = m_state[std::size_t(index)];
+        const QString& name = m_names.at(index);
+        definition.evaluatedAt = ++m_clock;
+        m_found.clear();
+        const std::unique_ptr<VYXNum> number =
+            m_document.EvaluateExpression(m_record.definitions.value(name), m_order, &m_found);
+        QString value = C_VYXVariables::ErrorValue;
+        if (number)
+            value = C_VYXValueText::FromNumber(*number);
+        else
+            m_document.TakeEngineMessage(); // not shown: the value says it all
+        definition.uses.clear();
+        for (const qsizetype rank : m_found) {
+            if (m_variableOfRank[std::size_t(rank)] >= 0)
+                definition.uses.push_back(m_variableOfRank[std::size_t(rank)]);
+        }
+        if (value == m_record.values.value(name))
+            return false;
+        m_record.values.insert(name, value);
+        definition.changedAt = ++m_clock;
+        return true;
+    }
+
+    C_VYXVarNFO& m_record;
+    C_TOBRIK_CALCULATORDoc& m_document;
+    const QStringList m_names;
+    const C_VYXSubstitutionOrder m_order;
+    std::vector<int> m_variableOfRank;
+    std::vector<Definition> m_state;
+    quint64 m_clock = 0;
+    std::vector<qsizetype> m_found;
+};
 
 } // namespace
 
@@ -56,36 +162,7 @@ bool C_VYXVariables::RemoveVariable(const QString& name) {
 }
 
 void C_VYXVariables::ReevaluateAll() {
-    const C_VYXVariableDependencies graph(m_record.definitions,
-                                          C_VYXTranslatorSymbols::FunctionNames());
-    const C_VYXVariableDependencies::Plan plan = graph.PlanAll();
-    EvaluateInOrder(plan.order, plan.circular);
-}
-
-void C_VYXVariables::ReevaluateAffectedBy(const QString& name) {
-    const C_VYXVariableDependencies graph(m_record.definitions,
-                                          C_VYXTranslatorSymbols::FunctionNames());
-    const C_VYXVariableDependencies::Plan plan = graph.PlanAffectedBy(name);
-    EvaluateInOrder(plan.order, plan.circular);
-}
-
-void C_VYXVariables::EvaluateInOrder(const QStringList& order, const QStringList& circular) {
-    // The values go first: evaluating in order must never substitute a stale value of a
-    // variable that is itself on a cycle.
-    for (const QString& name : circular)
-        m_record.values.insert(name, ErrorValue);
-    for (const QString& name : order)
-        m_record.values.insert(name, EvaluateDefinition(m_record.definitions.value(name)));
-}
-
-QString C_VYXVariables::EvaluateDefinition(const QString& definition) {
-    const std::unique_ptr<VYXNum> number = m_document.EvaluateExpression(definition);
-    if (!number) {
-        // The engine's message is not shown here; the value says it all.
-        m_document.TakeEngineMessage();
-        return ErrorValue;
-    }
-    return C_VYXTextConversion::FromNarrow(number->GetValue());
+    SettlingPasses(m_record, m_document).Run();
 }
 
 void C_VYXVariables::DeleteAll() {

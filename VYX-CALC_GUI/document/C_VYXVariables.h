@@ -22,12 +22,12 @@ public:
     bool AddVariable(const QString& name, const QString& definition, const QString& value);
     /// Removes a variable from both maps; false with an error box when it does not exist.
     bool RemoveVariable(const QString& name);
-    /// Evaluates every definition again, each after the variables it uses; variables on a
-    /// dependency cycle get the value "ERROR".
+    /// Evaluates every definition again, in map order, pass after pass until a pass changes no
+    /// value, so that dependants follow whatever the order of their names. A value still
+    /// changing in pass (number of variables + 1) never settles (a cycle such as "a=a+1"): it
+    /// becomes "ERROR" for the rest of the call, and the passes go on so that its dependants
+    /// fail in turn.
     void ReevaluateAll();
-    /// Evaluates again what `name` can influence: the variable itself and every dependant, in
-    /// dependency order. Enough after one variable was added, changed or removed.
-    void ReevaluateAffectedBy(const QString& name);
     /// Empties both maps.
     void DeleteAll();
     /// Restores the rule that both maps hold the same names (a damaged file may break it).
@@ -44,9 +44,6 @@ public:
     static QString NameOfEntry(const QString& entry);
 
 private:
-    void EvaluateInOrder(const QStringList& order, const QStringList& circular);
-    QString EvaluateDefinition(const QString& definition);
-
     C_VYXVarNFO& m_record;
     C_TOBRIK_CALCULATORDoc& m_document;
 };

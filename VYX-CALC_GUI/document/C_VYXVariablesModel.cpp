@@ -4,7 +4,8 @@
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcAreaModel.h"
-#include "C_VYXTextConversion.h"
+#include "C_VYXNumberText.h"
+#include "C_VYXValueText.h"
 #include "C_VYXVarNFO.h"
 #include "C_VYXVariables.h"
 #include "VYXNum.h"
@@ -16,52 +17,15 @@ namespace {
 
 const QString ErrorCaption = QStringLiteral("ERROR!!");
 
-bool IsAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-bool IsCSpace(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
-}
-
-/// True when the C library's text-to-double conversion would read the whole text as a decimal
-/// number. Written out, so that neither the locale nor the library's "inf", "nan" and
-/// hexadecimal forms decide which names are numbers.
-bool IsWholeTextNumeric(const QString& text) {
-    qsizetype at = 0;
-    const qsizetype size = text.size();
-    while (at < size && IsCSpace(text.at(at)))
-        ++at;
-    if (at < size && (text.at(at) == u'+' || text.at(at) == u'-'))
-        ++at;
-    qsizetype digits = 0;
-    while (at < size && IsAsciiDigit(text.at(at))) {
-        ++at;
-        ++digits;
-    }
-    if (at < size && text.at(at) == u'.') {
-        ++at;
-        while (at < size && IsAsciiDigit(text.at(at))) {
-            ++at;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return false;
-    if (at < size && (text.at(at) == u'e' || text.at(at) == u'E')) {
-        qsizetype exponent = at + 1;
-        if (exponent < size && (text.at(exponent) == u'+' || text.at(exponent) == u'-'))
-            ++exponent;
-        qsizetype exponentDigits = 0;
-        while (exponent < size && IsAsciiDigit(text.at(exponent))) {
-            ++exponent;
-            ++exponentDigits;
-        }
-        // A bare "e" is not part of the number; the conversion stops before it.
-        if (exponentDigits > 0)
-            at = exponent;
-    }
-    return at == size;
+/// The text without the blanks and tabs around it.
+QString WithoutSurroundingBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text.at(begin) == u' ' || text.at(begin) == u'\t'))
+        ++begin;
+    while (end > begin && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\t'))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 bool ListOrder(const QString& a, const QString& b) {
@@ -94,13 +58,16 @@ bool C_VYXVariablesModel::Reject(const QString& text, const QString& caption) {
 }
 
 bool C_VYXVariablesModel::AddFromFields() {
+    // "x = 3" names x: the blanks around the name would keep every expression from reaching it.
+    m_strName = WithoutSurroundingBlanks(m_strName);
+    m_strValue = WithoutSurroundingBlanks(m_strValue);
     const QString name = m_strName;
     const QString definition = m_strValue;
     if (definition.isEmpty())
         return Reject(QStringLiteral("No value entered!!"), ErrorCaption);
     if (name.isEmpty())
         return Reject(QStringLiteral("No variable name entered!!"), ErrorCaption);
-    if (IsWholeTextNumeric(name))
+    if (C_VYXNumberText::IsDoubleText(name))
         return Reject(QStringLiteral("Variable name is not allowed to be numeric."), ErrorCaption);
     if (!m_document.TokenTables().Translator().IsValidVariableName(name)) {
         return Reject(QStringLiteral("The variable name:\n") + name +
@@ -127,23 +94,23 @@ bool C_VYXVariablesModel::AddFromFields() {
             message = QStringLiteral("The value cannot be evaluated.");
         return Reject(message, ErrorCaption);
     }
-    const QString value = C_VYXTextConversion::FromNarrow(number->GetValue());
+    const QString value = C_VYXValueText::FromNumber(*number);
 
     C_VYXVariables variables(Record(), m_document);
     if (!variables.AddVariable(name, definition, value)) {
         Changed();
         return false;
     }
-    // Only what the new definition can influence changes, in dependency order.
-    variables.ReevaluateAffectedBy(name);
+    variables.ReevaluateAll();
     m_document.SetModifiedFlag();
     RefreshList();
     return true;
 }
 
-void C_VYXVariablesModel::DefineFromText(const QString& name, const QString& definition) {
+void C_VYXVariablesModel::DefineFromText(const QString& typedName, const QString& definition) {
+    const QString name = WithoutSurroundingBlanks(typedName);
     m_strName = name;
-    m_strValue = definition;
+    m_strValue = WithoutSurroundingBlanks(definition);
     Changed();
     if (!AddFromFields())
         return;
@@ -195,7 +162,7 @@ void C_VYXVariablesModel::RemoveAndReevaluate(const QString& name) {
     C_VYXVariables variables(Record(), m_document);
     if (variables.RemoveVariable(name)) {
         // Dependants of the removed variable can no longer be evaluated: they become "ERROR".
-        variables.ReevaluateAffectedBy(name);
+        variables.ReevaluateAll();
         m_document.SetModifiedFlag();
     }
 }

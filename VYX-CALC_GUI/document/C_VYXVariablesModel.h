@@ -56,10 +56,11 @@ public:
     void SetNameField(const QString& name);
     void SetValueField(const QString& value);
 
-    /// Validates the fields and adds the variable; every failed check shows one error box.
+    /// Validates the fields and adds the variable; every failed check shows one error box. The
+    /// blanks and tabs around the name and around the definition are dropped first.
     bool AddFromFields();
     /// An assignment line "name=definition" from the calculation area.
-    void DefineFromText(const QString& name, const QString& definition);
+    void DefineFromText(const QString& typedName, const QString& definition);
     /// Rebuilds the panel's sorted list and the toolbar's drop-down entries.
     void RefreshList();
     /// The variables as printed after "\nVARIABLES:\n".

@@ -112,4 +112,23 @@ TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
     }
 }
 
+TEST(NumberText, WholeDoubleTextIsWhatStrtodReadsInFullInTheCLocale) {
+    // Decimal, exponent, infinity, not-a-number and hexadecimal forms; a German decimal comma
+    // must not count even while the user's locale has one.
+    const char* const numbers[] = {"12", "1e3", "2.5", "-.5", "inf", "NaN", "0x1A", "infinity"};
+    const char* const others[] = {"", "x", "1e", "12a", "2,5", "0x", "1 2", "nanx", "e5"};
+    const auto check = [&](const char* locale) {
+        for (const char* text : numbers)
+            EXPECT_TRUE(C_VYXNumberText::IsDoubleText(QString::fromUtf8(text))) << text << locale;
+        for (const char* text : others)
+            EXPECT_FALSE(C_VYXNumberText::IsDoubleText(QString::fromUtf8(text))) << text << locale;
+    };
+    check(" in the C locale");
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no German locale installed";
+    check(" in a German locale");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -89,8 +91,8 @@ TEST(Translator, FindsFunctionNamesInAnyCaseAndRejectsOnlyReservedVariableNames)
         EXPECT_TRUE(translator.ContainsFunctionName(text)) << text.toStdString();
     for (const QString& text : {u"2+3"_s, u"s1n+sn"_s, QString()})
         EXPECT_FALSE(translator.ContainsFunctionName(text)) << text.toStdString();
-    const QStringList reserved = {u"SIN"_s, u"pI"_s, u"e"_s,      u"//"_s, u"\u03C0"_s,
-                                  u"a=b"_s, u"E+"_s, u"\u03B4"_s, u"@"_s};
+    const QStringList reserved = {u"SIN"_s, u"pI"_s,     u"e"_s, u"//"_s,  u"\u03C0"_s, u"a=b"_s,
+                                  u"E+"_s,  u"\u03B4"_s, u"@"_s, u"a b"_s, u"a\tb"_s};
     for (const QString& name : reserved)
         EXPECT_FALSE(translator.IsValidVariableName(name)) << name.toStdString();
     for (const QString& name : {u"x"_s, u"\u03B1"_s, u"sinx"_s, u"x1"_s, u"A\u03C0"_s, u"SQRT2"_s})
@@ -125,6 +127,33 @@ TEST(Translator, MegabyteLineWithManyVariablesIsTranslatedWhole) {
     EXPECT_EQ(translated.count(u"(3)"_s), 200001);
     EXPECT_TRUE(translated.endsWith(u"SIN((3))"_s));
     EXPECT_EQ(translated.count(u"^2"_s), 100000);
+}
+
+TEST(SubstitutionOrder, FindsTheSameNextNameAsSearchingForEveryName) {
+    // Random names and texts over a few letters, so that names overlap and share first letters.
+    std::mt19937 random(7);
+    const auto word = [&random](std::uint32_t maxLength) {
+        QString text;
+        for (std::uint32_t n = random() % maxLength; n > 0; --n)
+            text += QChar(u'a' + char16_t(random() % 4));
+        return text;
+    };
+    for (int round = 0; round < 500; ++round) {
+        Variables values;
+        for (int k = 0; k < 6; ++k)
+            values.insert(word(5), u"1"_s);
+        const C_VYXSubstitutionOrder order(values);
+        const QString text = word(12);
+        for (qsizetype from = 0; from <= order.Size(); ++from) {
+            qsizetype expected = from;
+            while (expected < order.Size() && !text.contains(order.Name(expected)))
+                ++expected;
+            EXPECT_EQ(order.NextIn(text, from), expected < order.Size() ? expected : -1)
+                << text.toStdString() << " from " << from;
+        }
+        for (qsizetype rank = 1; rank < order.Size(); ++rank)
+            EXPECT_GE(order.Name(rank - 1).size(), order.Name(rank).size());
+    }
 }
 
 } // namespace

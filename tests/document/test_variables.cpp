@@ -2,16 +2,19 @@
 // Tests of the variables: validation, dependants in any name order, cycles, deletion, the panel.
 #include "DocumentTestSupport.h"
 
+#include "C_VYXAngleUnit.h"
 #include "C_VYXCalcAreaModel.h"
-#include "C_VYXTranslatorSymbols.h"
-#include "C_VYXVariableDependencies.h"
+#include "C_VYXValueText.h"
 #include "C_VYXVariables.h"
+#include "VYXNum.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <optional>
+#include <random>
 
 using namespace Qt::StringLiterals;
 using Answer = C_VYXMessageBoxes::Answer;
@@ -27,6 +30,11 @@ protected:
         return panel().OnAdd();
     }
     QString Value(const QString& name) { return doc.Settings().Var().values.value(name); }
+    /// The real part of what the expression evaluates to (NaN on an engine error).
+    double RealOf(const QString& expression) {
+        const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(expression);
+        return number ? number->GetRealValue() : std::nan("");
+    }
     C_VYXVariablesModel& panel() { return doc.VariablesPanel(); }
 };
 
@@ -120,26 +128,132 @@ TEST_F(VariablesTest, CyclesEndAsErrorsForAllOnThemNotAsCounters) {
     EXPECT_EQ(Value(u"s"_s), u"0");
 }
 
-TEST(VariableReferences, FindsTheNamesTheTranslatorSubstitutes) {
+TEST_F(VariablesTest, NamesOverlappingFunctionNamesAreFollowedAsTheTranslatorSubstitutesThem) {
+    // The translator substitutes "cost" in "cos(0)+cost" (only the first "cos" guards): total
+    // follows x, and "cosa" refers to itself.
+    for (const QString& line : {u"x=5"_s, u"cost=x+1"_s, u"total=cos(0)+cost"_s})
+        doc.CalculateLine(line);
+    boxes.QueueAnswer(Answer::Yes);
+    doc.CalculateLine(u"x=10"_s);
+    EXPECT_EQ(Value(u"total"_s), u"12");
+    doc.CalculateLine(u"cosa=1"_s);
+    boxes.QueueAnswer(Answer::Yes);
+    doc.CalculateLine(u"cosa=cos(0)+cosa"_s);
+    EXPECT_EQ(Value(u"cosa"_s), u"ERROR");
+}
+
+TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAtTheNextChange) {
+    doc.CalculateLine(u"s=SIN30"_s);
+    EXPECT_NEAR(RealOf(u"s"_s), -0.9880316240928618, 1e-15); // python3: math.sin(30)
+    doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
+    doc.ApplyAngleUnit();
+    doc.CalculateLine(u"t=1"_s);
+    EXPECT_NEAR(RealOf(u"s"_s), 0.5, 1e-15);
+}
+
+/// What ReevaluateAll must give, done the plain way: every definition in every pass, in map
+/// order, until a pass changes nothing; what still changes in pass (count + 1) ends as "ERROR",
+/// and the passes go on.
+void ReevaluateByFullPasses(C_TOBRIK_CALCULATORDoc& doc, C_VYXVarNFO& record) {
+    QStringList ended;
+    for (;;) {
+        QStringList changed;
+        for (qsizetype pass = 0; pass <= record.definitions.size(); ++pass) {
+            changed.clear();
+            for (const auto& [name, definition] : record.definitions.asKeyValueRange()) {
+                if (ended.contains(name))
+                    continue;
+                const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(definition);
+                doc.TakeEngineMessage();
+                const QString value = number ? C_VYXValueText::FromNumber(*number) : u"ERROR"_s;
+                if (value != record.values.value(name)) {
+                    record.values.insert(name, value);
+                    changed.append(name);
+                }
+            }
+            if (changed.isEmpty())
+                return;
+        }
+        ended += changed;
+        for (const QString& name : changed)
+            record.values.insert(name, u"ERROR"_s);
+    }
+}
+
+TEST_F(VariablesTest, ReevaluationGivesWhatFullPassesGiveOnRandomDefinitions) {
+    // Names that overlap function names and one another; pieces that put them inside and next
+    // to function names. Values start stale, as a file may hold them.
+    const QStringList names = {"x", "nx", "lnx", "sinx", "cost", "cosa", "s", "a", "xa"};
+    const QStringList pieces = names + QStringList{"1", "2", "cos(0)", "ln(1)", "sin(x)", "cos"};
+    const QStringList operators = {"+", "*", "-", ""};
+    const QStringList staleValues = {"0", "1", "7", "ERROR"};
+    std::mt19937 random(20240611);
+    const auto any = [&random](const QStringList& list) {
+        return list.at(qsizetype(random() % std::uint32_t(list.size())));
+    };
+    C_VYXVarNFO& record = doc.Settings().Var();
+    for (int round = 0; round < 300; ++round) {
+        record.definitions.clear();
+        record.values.clear();
+        for (std::uint32_t k = 2 + random() % 6; k > 0; --k) {
+            QString definition = any(pieces);
+            for (std::uint32_t more = random() % 3; more > 0; --more)
+                definition += any(operators) + any(pieces);
+            const QString name = any(names);
+            record.definitions.insert(name, definition);
+            record.values.insert(name, any(staleValues));
+        }
+        const QMap<QString, QString> stale = record.values;
+        C_VYXVariables(record, doc).ReevaluateAll();
+        const QMap<QString, QString> values = record.values;
+        record.values = stale;
+        ReevaluateByFullPasses(doc, record);
+        ASSERT_EQ(values, record.values)
+            << QStringList(record.definitions.values()).join(u" ; ").toStdString();
+    }
+}
+
+// ---- values keep every digit ----
+
+TEST_F(VariablesTest, ValuesKeepEveryDigitInTheEnginesLayoutAndReadBackAsTheSameNumber) {
+    // Expected texts from python3: the shortest round-trip digits of repr(), written in the fixed
+    // form where that is shorter (every integer digit, e.g. int(2**60/3)); 2**60 exactly.
     // clang-format off
-    const struct { QStringList variables; const char16_t* definition; QStringList expected; }
-    cases[] = {
-        {{"AB", "A"}, u"AB+A", {"A", "AB"}}, // longer name first
-        {{"s"}, u"sin(s)", {"s"}},
-        {{"s"}, u"SIN(1)+s", {"s"}},          // function names in any case
-        {{"sinhx"}, u"asinhx", {"sinhx"}},    // a long name even inside a function name
-        {{"a", "b"}, u"a+1 //b", {"a"}},      // comments ignored
-        {{"ab"}, u"a b", {"ab"}},             // spaces removed first
+    const struct { const char16_t *definition, *value; } cases[] = {
+        {u"1234567.891", u"1234567.891"}, {u"SQRT(2)", u"1.4142135623730951"},
+        {u"PI", u"3.141592653589793"}, {u"1E16*3", u"3e+16"},
+        {u"1E-7/3", u"3.3333333333333334e-08"}, {u"2^60/3", u"384307168202282304"},
+        {u"2^60", u"1152921504606846976"}, {u"1/3-2i/7", u"1/3-2i/7"},
+        {u"2.5+SQRT(2)*SQRT(-1)", u"2.5+1.4142135623730951i"}, {u"1.5-SQRT(-1)", u"1.5-i"},
+        {u"SQRT(-1)", u"i"}, {u"-SQRT(-1)", u"-i"}, {u"3*SQRT(-1)", u"3i"},
     };
     // clang-format on
+    int index = 0;
     for (const auto& c : cases) {
-        QMap<QString, QString> definitions;
-        for (const QString& name : c.variables)
-            definitions.insert(name, u"1"_s);
-        const C_VYXVariableDependencies graph(definitions, C_VYXTranslatorSymbols::FunctionNames());
         const QString definition = QString::fromUtf16(c.definition);
-        EXPECT_EQ(graph.References(definition), c.expected) << definition.toStdString();
+        const QString name = u"v"_s + QString::number(++index);
+        SCOPED_TRACE(definition.toStdString());
+        ASSERT_TRUE(Add(name, definition));
+        EXPECT_EQ(Value(name), QString::fromUtf16(c.value));
+        const std::unique_ptr<VYXNum> direct = doc.EvaluateExpression(definition);
+        const std::unique_ptr<VYXNum> readBack = doc.EvaluateExpression(name);
+        ASSERT_TRUE(direct && readBack);
+        EXPECT_EQ(readBack->GetRealValue(), direct->GetRealValue());
+        EXPECT_EQ(readBack->GetCmplxValue(), direct->GetCmplxValue());
     }
+    // python3: math.sqrt(2)**2 = 2.0000000000000004, math.sin(math.pi) = 1.2e-16
+    EXPECT_NEAR(RealOf(u"v2*v2"_s), 2.0, 5e-7);
+    EXPECT_NEAR(RealOf(u"SIN(v3)"_s), 0.0, 1e-15);
+}
+
+TEST_F(VariablesTest, SixDigitValuesOfOldFilesStayInUseUntilTheNextChange) {
+    C_VYXVarNFO& record = doc.Settings().Var();
+    record.definitions = {{u"r"_s, u"SQRT(2)"_s}, {u"x"_s, u"1234567.891"_s}};
+    record.values = {{u"r"_s, u"1.41421"_s}, {u"x"_s, u"1.23457e+06"_s}}; // as older files hold
+    EXPECT_EQ(RealOf(u"r*2"_s), 2.82842);
+    EXPECT_EQ(RealOf(u"x"_s), 1234570.0);
+    ASSERT_TRUE(Add(u"y"_s, u"1"_s));
+    EXPECT_EQ(record.values.values(), QStringList({"1.4142135623730951", "1234567.891", "1"}));
 }
 
 // ---- validation ----
@@ -154,6 +268,12 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
         {u"x", u"", false, u"ERROR!!", u"No value entered!!"},
         {u"", u"1", false, u"ERROR!!", u"No variable name entered!!"},
         {u"12", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
+        // Whatever the C library reads as a whole number, in the C locale.
+        {u"1e3", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
+        {u" inf", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
+        {u"nan", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
+        {u"0x1A", u"1", false, u"ERROR!!", u"Variable name is not allowed to be numeric."},
+        {u"a b", u"1", false, illegal, u"The variable name:\na b\nis not allowed!!"},
         {u"sin", u"1", false, illegal, u"The variable name:\nsin\nis not allowed!!"},
         {u"i", u"1", false, illegal, u"The variable name:\ni\nis not allowed!!"},
         {u"2pi", u"1", true, u"ERROR!!", u"Variable name can be evaluated to a nummeric "
@@ -182,10 +302,14 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
 
 TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
     C_VYXCalcAreaModel area(doc);
+    doc.CalculateLine(u"x=1234567.891"_s);
     doc.Settings().BasicButtons().m_nDecimals = 2;
-    doc.CalculateLine(u"r=sqrt(2)"_s);
+    // Blanks and tabs around the name and the definition are no part of them.
+    doc.CalculateLine(u" r \t= sqrt(2)\t"_s);
     doc.CalculateLine(u"q=1/3"_s);
-    EXPECT_EQ(area.Text(), u"//Variable: r=1.41\r\n//Variable: q=1/3\r\n");
+    EXPECT_EQ(area.Text(),
+              u"//Variable: x=1234567.891\r\n//Variable: r=1.41\r\n//Variable: q=1/3\r\n");
+    EXPECT_EQ(doc.Settings().Var().definitions.value(u"r"_s), u"sqrt(2)");
     // Without a value the assignment is rejected and writes nothing.
     EXPECT_EQ(doc.CalculateLine(u"x="_s), u"");
     EXPECT_EQ(boxes.LastBox().text, u"No value entered!!");
