@@ -19,6 +19,8 @@
 #include "VYXNumRational.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -106,7 +108,7 @@ QString C_TOBRIK_CALCULATORDoc::LayoutResult(VYXNum& number) {
     const QString suffix =
         showArgument ? QStringLiteral(" ") + FormatArgument(number) + LineBreak : LineBreak;
 
-    if (dynamic_cast<VYXNumRational*>(&number) == nullptr || display.showRational == 0) {
+    if (!IsExactFraction(number) || display.showRational == 0) {
         m_strLastResult = RealText(number);
         return m_strLastResult + suffix;
     }
@@ -117,6 +119,19 @@ QString C_TOBRIK_CALCULATORDoc::LayoutResult(VYXNum& number) {
         return rational + suffix;
     // The approximation is a comment, so the line can be evaluated again as it stands.
     return rational + QStringLiteral(" //\u2248") + RealText(number) + suffix;
+}
+
+bool C_TOBRIK_CALCULATORDoc::IsExactFraction(VYXNum& number) {
+    const auto* rational = dynamic_cast<VYXNumRational*>(&number);
+    if (rational == nullptr)
+        return false;
+    // Beyond 2^53 a part need not be the true integer any more (2^53+1 is held as 2^53), and
+    // the engine prints it with six digits: such a result is shown as a decimal, exponent and all.
+    constexpr double largestExactInteger = 9007199254740992.0;
+    const double parts[] = {rational->GetREALNumerator(), rational->GetRealDivisor(),
+                            rational->GetCMPLXNumerator(), rational->GetCMPLXDivisor()};
+    return std::all_of(std::begin(parts), std::end(parts),
+                       [](double part) { return std::fabs(part) <= largestExactInteger; });
 }
 
 QString C_TOBRIK_CALCULATORDoc::RealText(VYXNum& number) {

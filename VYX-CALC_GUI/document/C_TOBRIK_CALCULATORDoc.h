@@ -126,6 +126,8 @@ private:
     QString LayoutResult(VYXNum& number);
     /// The number's decimal text, rounded to the chosen decimals.
     QString RealText(VYXNum& number);
+    /// A rational number whose parts are all exact integers (none beyond 2^53).
+    static bool IsExactFraction(VYXNum& number);
 
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXStatusSink* m_pStatusSink = nullptr;

@@ -47,6 +47,10 @@ const LineCase LineCases[] = {
     {"HugeProductKeepsExponent", u"3^40", 1, 1, 0, Rad, 6, u"1.215767e+19\r\n"},
     {"TinyDoubleKeepsExponent", u"1E-9", 1, 1, 0, Rad, 6, u"1.000000e-09\r\n"},
     {"TinyApproximationTwoDecimals", u"3/500", 1, 1, 0, Rad, 2, u"3/500 //\u22486.00e-03\r\n"},
+    // A fraction with a part beyond 2^53 is no longer exact: shown as a decimal (python: 2.0**60).
+    {"HugeFractionAsDecimal", u"(1152921504606846976)", 1, 1, 0, Rad, 6, u"1.152922e+18\r\n"},
+    {"HugeFractionRationalOnlyAsDecimal", u"(1152921504606846976)/3", 0, 1, 0, Rad, 6,
+        u"3.843072e+17\r\n"},
     // The argument suffix, in each angle unit, only for complex results.
     {"ArgumentDegrees", u"1+i", 1, 1, 1, Deg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n"},
     {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, Gra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n"},
