@@ -36,6 +36,11 @@ constexpr int FullPrecision = 20;
 C_TOBRIK_CALCULATORDoc::C_TOBRIK_CALCULATORDoc(C_VYXMessageBoxes& messageBoxes)
     : m_messageBoxes(messageBoxes), m_variablesPanel(*this) {
     InitContents();
+    QObject::connect(&m_variablesPanel, &C_VYXVariablesModel::insertTextRequested,
+                     &m_variablesPanel, [this](const QString& text) {
+                         if (m_pTextView != nullptr)
+                             m_pTextView->InsertText(text);
+                     });
 }
 
 C_TOBRIK_CALCULATORDoc::~C_TOBRIK_CALCULATORDoc() {
