@@ -2,6 +2,7 @@
 // C_TOBRIK_CALCULATORDoc: the document: engine, settings, token tables and line evaluation.
 #pragma once
 
+#include "C_VYXCalcAreaHost.h"
 #include "C_VYXEvaluationContext.h"
 #include "C_VYXPanelContext.h"
 #include "C_VYXSettings.h"
@@ -16,7 +17,6 @@
 #include <vector>
 
 class C_VYXArchive;
-class C_VYXCalcAreaModel;
 class C_VYXDocumentFrame;
 class C_VYXMessageBoxes;
 class C_VYXStatusSink;
@@ -27,7 +27,10 @@ class VYXNum;
 /// The single document of the program. It owns the engine, the settings with every panel's
 /// record, the token tables with the translator, and the variables panel's model. It turns one
 /// line of the calculation area into the text written below it, and saves and loads itself.
-class C_TOBRIK_CALCULATORDoc : public C_VYXEvaluationContext {
+/// It knows the calculation area only as a listener to its signals.
+class C_TOBRIK_CALCULATORDoc : public C_VYXCalcAreaHost, public C_VYXEvaluationContext {
+    Q_OBJECT
+
 public:
     /// The message boxes must outlive the document.
     explicit C_TOBRIK_CALCULATORDoc(C_VYXMessageBoxes& messageBoxes);
@@ -47,15 +50,12 @@ public:
     C_VYXVarNFO& VariablesRecord() override { return m_pSettings->Var(); }
     C_VYXVariablesModel& VariablesPanel() { return m_variablesPanel; }
     C_VYXMessageBoxes& MessageBoxes() { return m_messageBoxes; }
-    /// The calculation area, null until one attaches itself.
-    C_VYXCalcAreaModel* TextView() { return m_pTextView; }
-    /// Called by the calculation area when it is created and destroyed.
-    void AttachTextView(C_VYXCalcAreaModel* view);
-    void DetachTextView(const C_VYXCalcAreaModel* view);
+    C_VYXCalcTextNFO& CalcTextRecord() override { return m_pSettings->CalcText(); }
+    int TrailingTokenLength(QStringView text) const override;
 
     /// The text to write below a line of the calculation area: the result, "//" + the engine's
     /// message, or an empty text (comments, assignments, empty lines).
-    QString CalculateLine(const QString& line);
+    QString CalculateLine(const QString& line) override;
     /// CalculateLine with the result shown in decimal form only, for the panels' fields.
     QString CalculateLineAsDecimal(const QString& line);
     /// A panel field's expression: "," read as ".", the result without line breaks.
@@ -78,7 +78,7 @@ public:
     /// "ARGUMENT:" + the number's argument in the trigonometry panel's angle unit + its name.
     QString FormatArgument(const VYXNum& number) const;
     /// The value of the last result, for Ctrl+Enter; empties it.
-    QString TakeLastResult();
+    QString TakeLastResult() override;
     /// Passes the trigonometry record's angle unit to the engine.
     void ApplyAngleUnit();
     int CalculationCount() const { return m_nCalculations; }
@@ -134,7 +134,6 @@ private:
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXStatusSink* m_pStatusSink = nullptr;
     C_VYXDocumentFrame* m_pFrame = nullptr;
-    C_VYXCalcAreaModel* m_pTextView = nullptr;
     std::unique_ptr<C_VYXSettings> m_pSettings;
     std::unique_ptr<VYXCalculator> m_pCalculator;
     QString m_strLastResult;
