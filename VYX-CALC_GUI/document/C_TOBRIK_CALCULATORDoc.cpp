@@ -4,7 +4,6 @@
 
 #include "C_VYXAngleUnit.h"
 #include "C_VYXArchive.h"
-#include "C_VYXCalcAreaModel.h"
 #include "C_VYXDocumentFrame.h"
 #include "C_VYXExpressionEvaluator.h"
 #include "C_VYXFileStore.h"
@@ -36,12 +35,11 @@ constexpr int FullPrecision = 20;
 C_TOBRIK_CALCULATORDoc::C_TOBRIK_CALCULATORDoc(C_VYXMessageBoxes& messageBoxes)
     : m_messageBoxes(messageBoxes), m_variablesPanel(*this) {
     InitContents();
+    connect(&m_variablesPanel, &C_VYXVariablesModel::insertTextRequested, this,
+            &C_VYXCalcAreaHost::insertTextRequested);
 }
 
-C_TOBRIK_CALCULATORDoc::~C_TOBRIK_CALCULATORDoc() {
-    if (m_pTextView != nullptr)
-        m_pTextView->DetachDocument();
-}
+C_TOBRIK_CALCULATORDoc::~C_TOBRIK_CALCULATORDoc() = default;
 
 void C_TOBRIK_CALCULATORDoc::InitContents() {
     m_pSettings = std::make_unique<C_VYXSettings>();
@@ -64,13 +62,8 @@ void C_TOBRIK_CALCULATORDoc::LinkContents() {
     m_pTokenTables->Translator().SetVariableMaps(&variables.definitions, &variables.values);
 }
 
-void C_TOBRIK_CALCULATORDoc::AttachTextView(C_VYXCalcAreaModel* view) {
-    m_pTextView = view;
-}
-
-void C_TOBRIK_CALCULATORDoc::DetachTextView(const C_VYXCalcAreaModel* view) {
-    if (m_pTextView == view)
-        m_pTextView = nullptr;
+int C_TOBRIK_CALCULATORDoc::TrailingTokenLength(QStringView text) const {
+    return m_pTokenTables->TrailingTokenLength(text);
 }
 
 // ---- line evaluation ----
@@ -251,10 +244,7 @@ C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
     };
     context.decimals = [this] { return int(m_pSettings->BasicButtons().m_nDecimals); };
     context.markModified = [this] { SetModifiedFlag(); };
-    context.insertText = [this](const QString& text) {
-        if (m_pTextView != nullptr)
-            m_pTextView->InsertText(text);
-    };
+    context.insertText = [this](const QString& text) { emit insertTextRequested(text); };
     context.setEngineAngle = [this](const QString& key) {
         m_pCalculator->SetAngle(C_VYXTextConversion::ToNarrow(key));
     };
@@ -264,8 +254,7 @@ C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
 // ---- lifecycle ----
 
 void C_TOBRIK_CALCULATORDoc::UpdateAllViews() {
-    if (m_pTextView != nullptr)
-        m_pTextView->OnUpdate();
+    emit updateRequested();
 }
 
 void C_TOBRIK_CALCULATORDoc::RefreshPanels() {
@@ -286,8 +275,7 @@ bool C_TOBRIK_CALCULATORDoc::OnNewDocument() {
     InitContents();
     m_bFirstNewDocument = false;
     UpdateAllViews();
-    if (m_pTextView != nullptr)
-        m_pTextView->ClearArea();
+    emit clearRequested();
     RefreshPanels();
     m_strPathName.clear();
     SetModifiedFlag(false);

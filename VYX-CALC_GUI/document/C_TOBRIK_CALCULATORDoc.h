@@ -2,6 +2,8 @@
 // C_TOBRIK_CALCULATORDoc: the document: engine, settings, token tables and line evaluation.
 #pragma once
 
+#include "C_VYXCalcAreaHost.h"
+#include "C_VYXEvaluationContext.h"
 #include "C_VYXPanelContext.h"
 #include "C_VYXSettings.h"
 #include "C_VYXTokenTables.h"
@@ -15,7 +17,6 @@
 #include <vector>
 
 class C_VYXArchive;
-class C_VYXCalcAreaModel;
 class C_VYXDocumentFrame;
 class C_VYXMessageBoxes;
 class C_VYXStatusSink;
@@ -26,11 +27,14 @@ class VYXNum;
 /// The single document of the program. It owns the engine, the settings with every panel's
 /// record, the token tables with the translator, and the variables panel's model. It turns one
 /// line of the calculation area into the text written below it, and saves and loads itself.
-class C_TOBRIK_CALCULATORDoc {
+/// It knows the calculation area only as a listener to its signals.
+class C_TOBRIK_CALCULATORDoc : public C_VYXCalcAreaHost, public C_VYXEvaluationContext {
+    Q_OBJECT
+
 public:
     /// The message boxes must outlive the document.
     explicit C_TOBRIK_CALCULATORDoc(C_VYXMessageBoxes& messageBoxes);
-    ~C_TOBRIK_CALCULATORDoc();
+    ~C_TOBRIK_CALCULATORDoc() override;
 
     C_TOBRIK_CALCULATORDoc(const C_TOBRIK_CALCULATORDoc&) = delete;
     C_TOBRIK_CALCULATORDoc& operator=(const C_TOBRIK_CALCULATORDoc&) = delete;
@@ -42,50 +46,48 @@ public:
 
     C_VYXSettings& Settings() { return *m_pSettings; }
     VYXCalculator& Calculator() { return *m_pCalculator; }
-    C_VYXTokenTables& TokenTables() { return *m_pTokenTables; }
+    C_VYXTokenTables& TokenTables() override { return *m_pTokenTables; }
+    C_VYXVarNFO& VariablesRecord() override { return m_pSettings->Var(); }
     C_VYXVariablesModel& VariablesPanel() { return m_variablesPanel; }
     C_VYXMessageBoxes& MessageBoxes() { return m_messageBoxes; }
-    /// The calculation area, null until one attaches itself.
-    C_VYXCalcAreaModel* TextView() { return m_pTextView; }
-    /// Called by the calculation area when it is created and destroyed.
-    void AttachTextView(C_VYXCalcAreaModel* view);
-    void DetachTextView(const C_VYXCalcAreaModel* view);
+    C_VYXCalcTextNFO& CalcTextRecord() override { return m_pSettings->CalcText(); }
+    int TrailingTokenLength(QStringView text) const override;
 
     /// The text to write below a line of the calculation area: the result, "//" + the engine's
     /// message, or an empty text (comments, assignments, empty lines).
-    QString CalculateLine(const QString& line);
+    QString CalculateLine(const QString& line) override;
     /// CalculateLine with the result shown in decimal form only, for the panels' fields.
     QString CalculateLineAsDecimal(const QString& line);
     /// A panel field's expression: "," read as ".", the result without line breaks.
     QString EvaluateExpressionText(const QString& text);
     /// The full translation and evaluation of an expression, without counting or layout. Null
     /// on an engine error (the message is then waiting in TakeEngineMessage).
-    std::unique_ptr<VYXNum> EvaluateExpression(const QString& text);
+    std::unique_ptr<VYXNum> EvaluateExpression(const QString& text) override;
     /// EvaluateExpression for one of a series of texts over the same variable names, sorted once
     /// beforehand (the translator's SubstitutionOrder); `foundNames` receives the ranks of the
     /// variables found in the text.
     std::unique_ptr<VYXNum> EvaluateExpression(const QString& text,
                                                const C_VYXSubstitutionOrder& order,
-                                               std::vector<qsizetype>* foundNames);
+                                               std::vector<qsizetype>* foundNames) override;
     /// Evaluates a text that only had its display symbols replaced: is a name itself a number?
-    std::unique_ptr<VYXNum> EvaluateLiteral(const QString& text);
+    std::unique_ptr<VYXNum> EvaluateLiteral(const QString& text) override;
     /// The engine's message about the last failed evaluation; reading it clears it.
-    QString TakeEngineMessage();
+    QString TakeEngineMessage() override;
     /// A number text rounded to the numpad's number of decimals.
-    QString RoundToDecimals(const QString& numberText) const;
+    QString RoundToDecimals(const QString& numberText) const override;
     /// "ARGUMENT:" + the number's argument in the trigonometry panel's angle unit + its name.
     QString FormatArgument(const VYXNum& number) const;
     /// The value of the last result, for Ctrl+Enter; empties it.
-    QString TakeLastResult();
+    QString TakeLastResult() override;
     /// Passes the trigonometry record's angle unit to the engine.
     void ApplyAngleUnit();
     int CalculationCount() const { return m_nCalculations; }
 
     /// A question with Yes and No; true for Yes.
-    bool AskYesNo(const QString& text, const QString& caption);
-    void ShowErrorBox(const QString& text, const QString& caption);
+    bool AskYesNo(const QString& text, const QString& caption) override;
+    void ShowErrorBox(const QString& text, const QString& caption) override;
     /// Shows a text in the first pane of the status bar.
-    void ShowStatusText(const QString& text);
+    void ShowStatusText(const QString& text) override;
 
     /// The document services handed to the panels' logic.
     C_VYXPanelContext PanelContext();
@@ -107,7 +109,7 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    void SetModifiedFlag(bool modified = true) override { m_bModified = modified; }
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
     /// The window placement last saved or applied from a file.
@@ -132,7 +134,6 @@ private:
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXStatusSink* m_pStatusSink = nullptr;
     C_VYXDocumentFrame* m_pFrame = nullptr;
-    C_VYXCalcAreaModel* m_pTextView = nullptr;
     std::unique_ptr<C_VYXSettings> m_pSettings;
     std::unique_ptr<VYXCalculator> m_pCalculator;
     QString m_strLastResult;

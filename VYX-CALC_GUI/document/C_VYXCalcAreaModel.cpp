@@ -2,23 +2,25 @@
 // C_VYXCalcAreaModel: Enter, Ctrl+Enter, Backspace, CLS and Undo on the calculation area's text.
 #include "C_VYXCalcAreaModel.h"
 
-#include "C_TOBRIK_CALCULATORDoc.h"
-
 #include <QStringView>
 
 #include <algorithm>
 
-C_VYXCalcAreaModel::C_VYXCalcAreaModel(C_TOBRIK_CALCULATORDoc& document) : m_pDocument(&document) {
+C_VYXCalcAreaModel::C_VYXCalcAreaModel(C_VYXCalcAreaHost& document) : m_pDocument(&document) {
+    connect(&document, &C_VYXCalcAreaHost::updateRequested, this, &C_VYXCalcAreaModel::OnUpdate);
+    connect(&document, &C_VYXCalcAreaHost::clearRequested, this, &C_VYXCalcAreaModel::ClearArea);
+    connect(&document, &C_VYXCalcAreaHost::insertTextRequested, this,
+            &C_VYXCalcAreaModel::InsertText);
     RefreshFromSettings();
 }
 
 C_VYXCalcAreaModel::~C_VYXCalcAreaModel() {
     if (m_pDocument == nullptr)
         return;
-    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    // The record must not read a text that is gone when the document is saved.
+    C_VYXCalcTextNFO& record = m_pDocument->CalcTextRecord();
     if (record.m_pEdit == this)
         record.m_pEdit = nullptr;
-    m_pDocument->DetachTextView(this);
 }
 
 QString C_VYXCalcAreaModel::SelectedText() const {
@@ -156,7 +158,7 @@ void C_VYXCalcAreaModel::EnterApproximate() {
         EnterAtCaret();
         return;
     }
-    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    C_VYXCalcTextNFO& record = m_pDocument->CalcTextRecord();
     const qint32 showReal = record.showReal;
     const qint32 showRational = record.showRational;
     record.showReal = 1;
@@ -219,9 +221,7 @@ void C_VYXCalcAreaModel::DeleteBackward() {
     const int lineStart = LineStart(line);
     if (caret > lineStart) {
         const QStringView beforeCaret = QStringView(m_text).mid(lineStart, caret - lineStart);
-        int length = m_pDocument != nullptr
-                         ? m_pDocument->TokenTables().TrailingTokenLength(beforeCaret)
-                         : 1;
+        int length = m_pDocument != nullptr ? m_pDocument->TrailingTokenLength(beforeCaret) : 1;
         length = std::clamp(length, 1, int(beforeCaret.size()));
         if (length == 1 && beforeCaret.size() >= 2 && beforeCaret.back().isLowSurrogate() &&
             beforeCaret.at(beforeCaret.size() - 2).isHighSurrogate())
@@ -271,15 +271,14 @@ void C_VYXCalcAreaModel::RecordStep() {
 void C_VYXCalcAreaModel::RefreshFromSettings() {
     if (m_pDocument == nullptr)
         return;
-    m_pDocument->AttachTextView(this);
-    m_pDocument->Settings().CalcText().m_pEdit = this;
+    m_pDocument->CalcTextRecord().m_pEdit = this;
 }
 
 void C_VYXCalcAreaModel::OnUpdate() {
     RefreshFromSettings();
     if (m_pDocument == nullptr)
         return;
-    C_VYXCalcTextNFO& record = m_pDocument->Settings().CalcText();
+    C_VYXCalcTextNFO& record = m_pDocument->CalcTextRecord();
     if (record.textValid != 0) {
         m_text = record.text;
         record.textValid = 0;
@@ -299,6 +298,5 @@ void C_VYXCalcAreaModel::MarkModified() {
 }
 
 void C_VYXCalcAreaModel::Changed() {
-    if (m_onChange)
-        m_onChange();
+    emit changed();
 }

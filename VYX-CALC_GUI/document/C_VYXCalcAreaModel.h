@@ -2,35 +2,28 @@
 // C_VYXCalcAreaModel: the calculation area as a text with caret, selection and undo history.
 #pragma once
 
+#include "C_VYXCalcAreaHost.h"
 #include "C_VYXCalcTextNFO.h"
 #include "C_VYXUndoMap.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
-
-#include <functional>
-
-class C_TOBRIK_CALCULATORDoc;
 
 /// Everything the calculation area does apart from painting. Lines end in CR LF and positions
 /// count every character, the CR included; the caret is the selection's end. Enter evaluates the
 /// line before the caret through the document and inserts the result; Backspace removes
 /// function names and two-character symbols whole; every change is recorded for Undo.
-class C_VYXCalcAreaModel : public C_VYXCalcTextEdit {
+class C_VYXCalcAreaModel : public QObject, public C_VYXCalcTextEdit {
+    Q_OBJECT
+
 public:
     static inline const QString LineBreak = QStringLiteral("\r\n");
 
-    /// Attaches itself to the document as its calculation area. The document must outlive it or
-    /// detach it first.
-    explicit C_VYXCalcAreaModel(C_TOBRIK_CALCULATORDoc& document);
+    /// Follows the document's signals and becomes its record's live text. Either may go first:
+    /// without its document the area is a plain text that evaluates nothing.
+    explicit C_VYXCalcAreaModel(C_VYXCalcAreaHost& document);
     ~C_VYXCalcAreaModel() override;
-
-    C_VYXCalcAreaModel(const C_VYXCalcAreaModel&) = delete;
-    C_VYXCalcAreaModel& operator=(const C_VYXCalcAreaModel&) = delete;
-
-    /// Called when the widget has to show a new text or selection.
-    void SetChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
-    /// The document is going away: nothing is evaluated any more.
-    void DetachDocument() { m_pDocument = nullptr; }
 
     // The record asks these when the document is saved.
     QString LiveText() const override { return m_text; }
@@ -89,6 +82,10 @@ public:
     /// After a load or File New: shows the record's pending text and selection.
     void OnUpdate();
 
+signals:
+    /// The text or the selection changed: the widget shows them anew.
+    void changed();
+
 private:
     /// Replaces the selection by `text` as the edit control would, then handles the change.
     void ReplaceSelection(const QString& insertion);
@@ -105,7 +102,7 @@ private:
     void Changed();
     int ClampPosition(int position) const;
 
-    C_TOBRIK_CALCULATORDoc* m_pDocument;
+    QPointer<C_VYXCalcAreaHost> m_pDocument;
     QString m_text;
     int m_selStart = 0;
     int m_selEnd = 0;
@@ -113,5 +110,4 @@ private:
     bool m_bCtrlEnter = false;
     int m_nEnterLine = 0;
     C_VYXUndoMap m_undo;
-    std::function<void()> m_onChange;
 };

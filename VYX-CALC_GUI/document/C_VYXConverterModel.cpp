@@ -51,7 +51,7 @@ int C_VYXConverterModel::ToIndex() const {
 
 void C_VYXConverterModel::FillCategoryBox() {
     m_categoryEntries.clear();
-    for (const QString& category : m_record->m_units.Categories()) {
+    for (const QString& category : m_record->Categories()) {
         if (!m_categoryEntries.contains(category))
             m_categoryEntries.append(category);
     }
@@ -62,7 +62,7 @@ void C_VYXConverterModel::FillCategoryBox() {
 }
 
 void C_VYXConverterModel::FillUnitBoxes() {
-    m_unitEntries = C_VYXListOrder::Sorted(m_record->m_units.UnitNamesOf(m_categoryName));
+    m_unitEntries = C_VYXListOrder::Sorted(m_record->UnitNamesOf(m_categoryName));
     m_record->m_nFromIndex = FromIndex();
     m_record->m_nToIndex = ToIndex();
     m_fromName = m_unitEntries.value(m_record->m_nFromIndex);
@@ -151,8 +151,8 @@ void C_VYXConverterModel::Convert() {
         m_resultText = m_valueText;
         return;
     }
-    const C_VYXUnit* from = m_record->m_units.FindUnit(m_fromName);
-    const C_VYXUnit* to = m_record->m_units.FindUnit(m_toName);
+    const C_VYXUnit* from = m_record->FindUnit(m_fromName);
+    const C_VYXUnit* to = m_record->FindUnit(m_toName);
     if (from == nullptr || to == nullptr)
         return;
     QString result = C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed20,

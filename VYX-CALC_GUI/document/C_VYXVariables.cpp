@@ -2,7 +2,8 @@
 // C_VYXVariables: adding, removing and re-evaluating variables so that dependants follow.
 #include "C_VYXVariables.h"
 
-#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXEvaluationContext.h"
+#include "C_VYXTokenTables.h"
 #include "C_VYXValueText.h"
 #include "C_VYXVarNFO.h"
 #include "VYXNum.h"
@@ -27,9 +28,9 @@ QString IllegalNameText(const QString& name) {
 /// changed. That gives exactly the values of evaluating everything in every pass.
 class SettlingPasses {
 public:
-    SettlingPasses(C_VYXVarNFO& record, C_TOBRIK_CALCULATORDoc& document)
-        : m_record(record), m_document(document), m_names(record.definitions.keys()),
-          m_order(document.TokenTables().Translator().SubstitutionOrder()),
+    SettlingPasses(C_VYXVarNFO& record, C_VYXEvaluationContext& context)
+        : m_record(record), m_context(context), m_names(record.definitions.keys()),
+          m_order(context.TokenTables().Translator().SubstitutionOrder()),
           m_state(std::size_t(m_names.size())) {
         QHash<QString, int> indexOfName;
         for (qsizetype i = 0; i < m_names.size(); ++i)
@@ -96,12 +97,12 @@ private:
         definition.evaluatedAt = ++m_clock;
         m_found.clear();
         const std::unique_ptr<VYXNum> number =
-            m_document.EvaluateExpression(m_record.definitions.value(name), m_order, &m_found);
+            m_context.EvaluateExpression(m_record.definitions.value(name), m_order, &m_found);
         QString value = C_VYXVariables::ErrorValue;
         if (number)
             value = C_VYXValueText::FromNumber(*number);
         else
-            m_document.TakeEngineMessage(); // not shown: the value says it all
+            m_context.TakeEngineMessage(); // not shown: the value says it all
         definition.uses.clear();
         for (const qsizetype rank : m_found) {
             if (m_variableOfRank[std::size_t(rank)] >= 0)
@@ -115,7 +116,7 @@ private:
     }
 
     C_VYXVarNFO& m_record;
-    C_TOBRIK_CALCULATORDoc& m_document;
+    C_VYXEvaluationContext& m_context;
     const QStringList m_names;
     const C_VYXSubstitutionOrder m_order;
     std::vector<int> m_variableOfRank;
@@ -126,21 +127,21 @@ private:
 
 } // namespace
 
-C_VYXVariables::C_VYXVariables(C_VYXVarNFO& record, C_TOBRIK_CALCULATORDoc& document)
-    : m_record(record), m_document(document) {}
+C_VYXVariables::C_VYXVariables(C_VYXVarNFO& record, C_VYXEvaluationContext& context)
+    : m_record(record), m_context(context) {}
 
 bool C_VYXVariables::AddVariable(const QString& name, const QString& definition,
                                  const QString& value) {
     C_VYXTokenTables& tables =
-        m_record.m_pTokenTables != nullptr ? *m_record.m_pTokenTables : m_document.TokenTables();
+        m_record.m_pTokenTables != nullptr ? *m_record.m_pTokenTables : m_context.TokenTables();
     if (!tables.Translator().IsValidVariableName(name)) {
-        m_document.ShowErrorBox(IllegalNameText(name), QStringLiteral("Illegal variable name."));
+        m_context.ShowErrorBox(IllegalNameText(name), QStringLiteral("Illegal variable name."));
         return false;
     }
     if (m_record.definitions.contains(name)) {
         const QString question = QStringLiteral("The variable name\n") + name +
                                  QStringLiteral("\nalready exists!! Overwrite?");
-        if (!m_document.AskYesNo(question, QStringLiteral("OVERWRITE?")))
+        if (!m_context.AskYesNo(question, QStringLiteral("OVERWRITE?")))
             return false;
         RemoveVariable(name);
     }
@@ -151,9 +152,9 @@ bool C_VYXVariables::AddVariable(const QString& name, const QString& definition,
 
 bool C_VYXVariables::RemoveVariable(const QString& name) {
     if (!m_record.definitions.contains(name)) {
-        m_document.ShowErrorBox(QStringLiteral("The variable ") + name +
-                                    QStringLiteral(" could not be found."),
-                                QStringLiteral("Variable not found!!"));
+        m_context.ShowErrorBox(QStringLiteral("The variable ") + name +
+                                   QStringLiteral(" could not be found."),
+                               QStringLiteral("Variable not found!!"));
         return false;
     }
     m_record.definitions.remove(name);
@@ -162,7 +163,7 @@ bool C_VYXVariables::RemoveVariable(const QString& name) {
 }
 
 void C_VYXVariables::ReevaluateAll() {
-    SettlingPasses(m_record, m_document).Run();
+    SettlingPasses(m_record, m_context).Run();
 }
 
 void C_VYXVariables::DeleteAll() {

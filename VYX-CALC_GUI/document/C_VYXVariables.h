@@ -5,17 +5,18 @@
 #include <QString>
 #include <QStringList>
 
-class C_TOBRIK_CALCULATORDoc;
+class C_VYXEvaluationContext;
 class C_VYXVarNFO;
 
-/// Works on the document's variables record, which it does not own. A short-lived object: make
-/// one for each operation, since File New and loading replace or refill the record.
+/// Works on the document's variables record, which it does not own, and evaluates through the
+/// document's evaluation interface. A short-lived object: make one for each operation, since
+/// File New and loading replace or refill the record.
 class C_VYXVariables {
 public:
     /// The value of a variable whose definition cannot be evaluated.
     static inline const QString ErrorValue = QStringLiteral("ERROR");
 
-    C_VYXVariables(C_VYXVarNFO& record, C_TOBRIK_CALCULATORDoc& document);
+    C_VYXVariables(C_VYXVarNFO& record, C_VYXEvaluationContext& context);
 
     /// Stores a variable with its definition and value. Asks before overwriting an existing one;
     /// false (maps unchanged) for an illegal name or the answer No.
@@ -45,5 +46,5 @@ public:
 
 private:
     C_VYXVarNFO& m_record;
-    C_TOBRIK_CALCULATORDoc& m_document;
+    C_VYXEvaluationContext& m_context;
 };

@@ -2,16 +2,15 @@
 // C_VYXVariablesModel: validation of new variables, the panel's list and buttons.
 #include "C_VYXVariablesModel.h"
 
-#include "C_TOBRIK_CALCULATORDoc.h"
-#include "C_VYXCalcAreaModel.h"
+#include "C_VYXEvaluationContext.h"
 #include "C_VYXNumberText.h"
+#include "C_VYXTokenTables.h"
 #include "C_VYXValueText.h"
 #include "C_VYXVarNFO.h"
 #include "C_VYXVariables.h"
 #include "VYXNum.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -35,10 +34,10 @@ bool ListOrder(const QString& a, const QString& b) {
 
 } // namespace
 
-C_VYXVariablesModel::C_VYXVariablesModel(C_TOBRIK_CALCULATORDoc& document) : m_document(document) {}
+C_VYXVariablesModel::C_VYXVariablesModel(C_VYXEvaluationContext& context) : m_context(context) {}
 
 C_VYXVarNFO& C_VYXVariablesModel::Record() {
-    return m_document.Settings().Var();
+    return m_context.VariablesRecord();
 }
 
 void C_VYXVariablesModel::SetNameField(const QString& name) {
@@ -52,7 +51,7 @@ void C_VYXVariablesModel::SetValueField(const QString& value) {
 }
 
 bool C_VYXVariablesModel::Reject(const QString& text, const QString& caption) {
-    m_document.ShowErrorBox(text, caption);
+    m_context.ShowErrorBox(text, caption);
     Changed();
     return false;
 }
@@ -69,15 +68,15 @@ bool C_VYXVariablesModel::AddFromFields() {
         return Reject(QStringLiteral("No variable name entered!!"), ErrorCaption);
     if (C_VYXNumberText::IsDoubleText(name))
         return Reject(QStringLiteral("Variable name is not allowed to be numeric."), ErrorCaption);
-    if (!m_document.TokenTables().Translator().IsValidVariableName(name)) {
+    if (!m_context.TokenTables().Translator().IsValidVariableName(name)) {
         return Reject(QStringLiteral("The variable name:\n") + name +
                           QStringLiteral("\nis not allowed!!"),
                       QStringLiteral("Illegal variable name."));
     }
     if (m_bPanelCreated) {
-        const bool isNumber = m_document.EvaluateLiteral(name) != nullptr;
+        const bool isNumber = m_context.EvaluateLiteral(name) != nullptr;
         // A failed test leaves a message in the engine that belongs to nobody.
-        m_document.TakeEngineMessage();
+        m_context.TakeEngineMessage();
         if (isNumber) {
             m_strName.clear();
             return Reject(QStringLiteral("Variable name can be evaluated to a nummeric "
@@ -86,9 +85,9 @@ bool C_VYXVariablesModel::AddFromFields() {
                           ErrorCaption);
         }
     }
-    const std::unique_ptr<VYXNum> number = m_document.EvaluateExpression(definition);
+    const std::unique_ptr<VYXNum> number = m_context.EvaluateExpression(definition);
     if (!number) {
-        QString message = m_document.TakeEngineMessage();
+        QString message = m_context.TakeEngineMessage();
         // Some engine failures carry no text; an empty error box would say nothing.
         if (message.isEmpty())
             message = QStringLiteral("The value cannot be evaluated.");
@@ -96,13 +95,13 @@ bool C_VYXVariablesModel::AddFromFields() {
     }
     const QString value = C_VYXValueText::FromNumber(*number);
 
-    C_VYXVariables variables(Record(), m_document);
+    C_VYXVariables variables(Record(), m_context);
     if (!variables.AddVariable(name, definition, value)) {
         Changed();
         return false;
     }
     variables.ReevaluateAll();
-    m_document.SetModifiedFlag();
+    m_context.SetModifiedFlag();
     RefreshList();
     return true;
 }
@@ -119,16 +118,15 @@ void C_VYXVariablesModel::DefineFromText(const QString& typedName, const QString
             return entry.startsWith(name, Qt::CaseInsensitive);
         }))
         return;
-    const QString value = m_document.RoundToDecimals(Record().values.value(name));
+    const QString value = m_context.RoundToDecimals(Record().values.value(name));
     const QString assignment = QStringLiteral("Variable: ") + name + u'=' + value;
-    m_document.ShowStatusText(assignment);
+    m_context.ShowStatusText(assignment);
     // A comment line, so that Enter on it never defines the variable again.
-    if (C_VYXCalcAreaModel* area = m_document.TextView())
-        area->InsertText(QStringLiteral("//") + assignment + QStringLiteral("\r\n"));
+    emit insertTextRequested(QStringLiteral("//") + assignment + QStringLiteral("\r\n"));
 }
 
 void C_VYXVariablesModel::RefreshList() {
-    C_VYXVariables variables(Record(), m_document);
+    C_VYXVariables variables(Record(), m_context);
     m_listEntries = variables.PanelEntries();
     std::stable_sort(m_listEntries.begin(), m_listEntries.end(), ListOrder);
     m_toolbarEntries = variables.ToolbarEntries();
@@ -138,7 +136,7 @@ void C_VYXVariablesModel::RefreshList() {
 }
 
 QString C_VYXVariablesModel::ListText() const {
-    C_VYXVariables variables(m_document.Settings().Var(), m_document);
+    C_VYXVariables variables(m_context.VariablesRecord(), m_context);
     return variables.ListText();
 }
 
@@ -159,11 +157,11 @@ bool C_VYXVariablesModel::OnAdd() {
 }
 
 void C_VYXVariablesModel::RemoveAndReevaluate(const QString& name) {
-    C_VYXVariables variables(Record(), m_document);
+    C_VYXVariables variables(Record(), m_context);
     if (variables.RemoveVariable(name)) {
         // Dependants of the removed variable can no longer be evaluated: they become "ERROR".
         variables.ReevaluateAll();
-        m_document.SetModifiedFlag();
+        m_context.SetModifiedFlag();
     }
 }
 
@@ -179,19 +177,17 @@ void C_VYXVariablesModel::OnDelete() {
 void C_VYXVariablesModel::OnDeleteAll() {
     if (!IsDeleteAllEnabled())
         return;
-    if (!m_document.AskYesNo(QStringLiteral("Delete all variables?"),
-                             QStringLiteral("Delete all?")))
+    if (!m_context.AskYesNo(QStringLiteral("Delete all variables?"), QStringLiteral("Delete all?")))
         return;
-    C_VYXVariables(Record(), m_document).DeleteAll();
-    m_document.SetModifiedFlag();
+    C_VYXVariables(Record(), m_context).DeleteAll();
+    m_context.SetModifiedFlag();
     m_strName.clear();
     m_strValue.clear();
     RefreshList();
 }
 
 void C_VYXVariablesModel::OnUseSelected() {
-    if (C_VYXCalcAreaModel* area = m_document.TextView())
-        area->InsertText(m_strName);
+    emit insertTextRequested(m_strName);
 }
 
 void C_VYXVariablesModel::DeleteByName(const QString& name) {
@@ -223,50 +219,6 @@ bool C_VYXVariablesModel::IsUseSelectedEnabled() const {
     return m_nSelected >= 0;
 }
 
-C_VYXVariablesModel::Subscription::Subscription(Subscription&& other) noexcept
-    : m_listeners(std::move(other.m_listeners)), m_nId(other.m_nId) {
-    other.m_listeners.reset();
-}
-
-C_VYXVariablesModel::Subscription&
-C_VYXVariablesModel::Subscription::operator=(Subscription&& other) noexcept {
-    if (this != &other) {
-        Cancel();
-        m_listeners = std::move(other.m_listeners);
-        m_nId = other.m_nId;
-        other.m_listeners.reset();
-    }
-    return *this;
-}
-
-C_VYXVariablesModel::Subscription::~Subscription() {
-    Cancel();
-}
-
-void C_VYXVariablesModel::Subscription::Cancel() {
-    if (const std::shared_ptr<Listeners> listeners = m_listeners.lock())
-        listeners->erase(m_nId);
-    m_listeners.reset();
-}
-
-C_VYXVariablesModel::Subscription
-C_VYXVariablesModel::AddChangeListener(std::function<void()> listener) {
-    const int id = m_nNextListenerId++;
-    m_listeners->emplace(id, std::move(listener));
-    return Subscription(m_listeners, id);
-}
-
 void C_VYXVariablesModel::Changed() {
-    // A listener may cancel itself or another one while it runs: look each one up afresh.
-    std::vector<int> ids;
-    ids.reserve(m_listeners->size());
-    for (const auto& [id, listener] : *m_listeners)
-        ids.push_back(id);
-    for (const int id : ids) {
-        const auto found = m_listeners->find(id);
-        if (found != m_listeners->end() && found->second) {
-            const std::function<void()> listener = found->second;
-            listener();
-        }
-    }
+    emit changed();
 }

@@ -2,54 +2,28 @@
 // C_VYXVariablesModel: the variables panel and toolbar without their widgets.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <map>
-#include <memory>
-
-class C_TOBRIK_CALCULATORDoc;
+class C_VYXEvaluationContext;
 class C_VYXVarNFO;
 
 /// The panel's two fields, its sorted list with the selection, the toolbar's drop-down entries
 /// and the panel's buttons. The widgets show this state and forward the user's actions. The
 /// document owns it, so assignment lines work whether or not the panel was ever shown; the
 /// variables record is looked up afresh for every operation.
-class C_VYXVariablesModel {
+class C_VYXVariablesModel : public QObject {
+    Q_OBJECT
+
 public:
-    explicit C_VYXVariablesModel(C_TOBRIK_CALCULATORDoc& document);
+    /// The context must outlive the model.
+    explicit C_VYXVariablesModel(C_VYXEvaluationContext& context);
 
     /// Whether the panel's window exists; it decides two checks of AddFromFields and
     /// DefineFromText. The panel widget sets it when it is created.
     void SetPanelCreated(bool created) { m_bPanelCreated = created; }
     bool IsPanelCreated() const { return m_bPanelCreated; }
-    /// Keeps one listener registered while it lives. It may outlive the model (a toolbar that
-    /// the main window deletes after the document): it then has nothing left to undo.
-    class Subscription {
-    public:
-        Subscription() = default;
-        Subscription(Subscription&& other) noexcept;
-        Subscription& operator=(Subscription&& other) noexcept;
-        Subscription(const Subscription&) = delete;
-        Subscription& operator=(const Subscription&) = delete;
-        ~Subscription();
-        /// Ends the notice now.
-        void Cancel();
-
-    private:
-        friend class C_VYXVariablesModel;
-        using Listeners = std::map<int, std::function<void()>>;
-        Subscription(const std::shared_ptr<Listeners>& listeners, int id)
-            : m_listeners(listeners), m_nId(id) {}
-        std::weak_ptr<Listeners> m_listeners;
-        int m_nId = 0;
-    };
-
-    /// `listener` is called after every change of the fields, the list or the selection, in
-    /// the order of registration (the panel and the variables toolbar both follow the model).
-    [[nodiscard]] Subscription AddChangeListener(std::function<void()> listener);
-
     /// The name field (1050) and the value field (1049), as the user edits them.
     const QString& NameField() const { return m_strName; }
     const QString& ValueField() const { return m_strValue; }
@@ -94,6 +68,14 @@ public:
     bool IsDeleteAllEnabled() const;
     bool IsUseSelectedEnabled() const;
 
+signals:
+    /// After every change of the fields, the list or the selection (the panel, the variables
+    /// toolbar and the window title follow the model).
+    void changed();
+    /// A text for the caret of the calculation area: "Use selected." and the confirmation of an
+    /// assignment line.
+    void insertTextRequested(const QString& text);
+
 private:
     C_VYXVarNFO& Record();
     /// Fails the check with an error box.
@@ -102,14 +84,11 @@ private:
     void RemoveAndReevaluate(const QString& name);
     void Changed();
 
-    C_TOBRIK_CALCULATORDoc& m_document;
+    C_VYXEvaluationContext& m_context;
     bool m_bPanelCreated = false;
     QString m_strName;
     QString m_strValue;
     QStringList m_listEntries;
     QStringList m_toolbarEntries;
     int m_nSelected = -1;
-    std::shared_ptr<Subscription::Listeners> m_listeners =
-        std::make_shared<Subscription::Listeners>();
-    int m_nNextListenerId = 1;
 };

@@ -93,7 +93,7 @@ void C_VYXCalcVariablesView::SetupControls() {
     connect(m_pList, &QListWidget::currentRowChanged, this,
             [this](int row) { Model().SelectEntry(row); });
 
-    m_modelSubscription = Model().AddChangeListener([this] { ShowModel(); });
+    connect(&Model(), &C_VYXVariablesModel::changed, this, &C_VYXCalcVariablesView::ShowModel);
 }
 
 void C_VYXCalcVariablesView::ReadSettings() {

@@ -44,5 +44,4 @@ private:
     QPushButton* m_pUseButton = nullptr;
     /// The entries the list widget shows, to rebuild it only when they change.
     QStringList m_shownEntries;
-    C_VYXVariablesModel::Subscription m_modelSubscription;
 };

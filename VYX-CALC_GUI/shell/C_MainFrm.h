@@ -7,7 +7,6 @@
 #include "C_VYXPanelOwner.h"
 #include "C_VYXPanelSet.h"
 #include "C_VYXPrintCommands.h"
-#include "C_VYXVariablesModel.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -160,7 +159,6 @@ private:
     std::array<QPointer<C_VYXDlgFix>, C_VYXPanelSet::kCount> m_watchedPanels{};
     // Declared after the document: the panels go first, they point into it.
     C_VYXPanelSet m_panels;
-    C_VYXVariablesModel::Subscription m_variablesSubscription;
 
     // Printing (C_MainFrmPrint.cpp): Print, Print Preview and Export as PDF.
     std::unique_ptr<C_VYXPrintCommands> m_printCommands;

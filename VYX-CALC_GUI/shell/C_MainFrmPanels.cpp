@@ -43,7 +43,7 @@ void C_MainFrm::FocusCalcArea() {
 
 QToolBar* C_MainFrm::MakeVariablesToolbar() {
     // Changes of the variables from any side mark the document: the title follows them too.
-    m_variablesSubscription =
-        m_document->VariablesPanel().AddChangeListener([this] { UpdateTitle(); });
+    connect(&m_document->VariablesPanel(), &C_VYXVariablesModel::changed, this,
+            &C_MainFrm::UpdateTitle);
     return new C_VYXToolbarVariables(*this, this);
 }

@@ -40,22 +40,18 @@ C_VYXCalcTextView::C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* 
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
 
-    m_model.SetChangeListener([this] { OnModelChanged(); });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this,
-            &C_VYXCalcTextView::TakeSelectionFromWidget);
-    connect(this, &QPlainTextEdit::selectionChanged, this,
-            &C_VYXCalcTextView::TakeSelectionFromWidget);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    connect(&m_model, &C_VYXCalcAreaModel::changed, this, &C_VYXCalcTextView::OnModelChanged);
+    // The widget's own destruction still emits these after the model has gone: with the model as
+    // their context they end with it.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, &m_model,
+            [this] { TakeSelectionFromWidget(); });
+    connect(this, &QPlainTextEdit::selectionChanged, &m_model,
+            [this] { TakeSelectionFromWidget(); });
+    connect(this, &QPlainTextEdit::textChanged, &m_model, [this] {
         if (!m_bUpdatingWidget)
             ResetFromModel();
     });
     OnModelChanged();
-}
-
-C_VYXCalcTextView::~C_VYXCalcTextView() {
-    m_model.SetChangeListener({});
-    // The widget's own destruction still emits signals; the model is gone by then.
-    disconnect(this, nullptr, this, nullptr);
 }
 
 void C_VYXCalcTextView::OnUpdate() {

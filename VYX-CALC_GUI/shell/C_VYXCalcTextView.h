@@ -23,7 +23,6 @@ public:
 
     /// The document must outlive the view.
     explicit C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* parent = nullptr);
-    ~C_VYXCalcTextView() override;
 
     C_VYXCalcAreaModel& Model() { return m_model; }
     const C_VYXCalcAreaModel& Model() const { return m_model; }

@@ -48,8 +48,9 @@ bool C_VYXPrintCommands::SystemHasDefaultPrinter() {
 }
 
 QString C_VYXPrintCommands::TextToPrint(C_TOBRIK_CALCULATORDoc& document) {
-    const C_VYXCalcAreaModel* area = document.TextView();
-    return C_VYXPrintLayout::ComposeText(area != nullptr ? area->Text() : QString(),
+    // The live text of the area that shows the document; none without one.
+    const C_VYXCalcTextEdit* area = document.CalcTextRecord().m_pEdit;
+    return C_VYXPrintLayout::ComposeText(area != nullptr ? area->LiveText() : QString(),
                                          document.VariablesPanel().ListText());
 }
 

@@ -45,12 +45,9 @@ C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* pa
     connect(m_pUseAction, &QAction::triggered, this, &C_VYXToolbarVariables::UseSelected);
     connect(m_pDeleteAction, &QAction::triggered, this, &C_VYXToolbarVariables::DeleteSelected);
 
-    m_modelSubscription = Model().AddChangeListener([this] { ShowEntries(); });
+    connect(&Model(), &C_VYXVariablesModel::changed, this, &C_VYXToolbarVariables::ShowEntries);
     ShowEntries();
 }
-
-// The subscription ends itself; it is safe even when the document has already gone.
-C_VYXToolbarVariables::~C_VYXToolbarVariables() = default;
 
 C_VYXVariablesModel& C_VYXToolbarVariables::Model() const {
     return m_owner.ActiveDocument().VariablesPanel();

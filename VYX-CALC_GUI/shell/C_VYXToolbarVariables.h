@@ -17,7 +17,6 @@ class C_VYXToolbarVariables : public QToolBar {
 
 public:
     C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* parent);
-    ~C_VYXToolbarVariables() override;
 
     QComboBox* Combo() const { return m_pCombo; }
     QAction* UseAction() const { return m_pUseAction; }
@@ -41,5 +40,4 @@ private:
     QComboBox* m_pCombo = nullptr;
     QAction* m_pUseAction = nullptr;
     QAction* m_pDeleteAction = nullptr;
-    C_VYXVariablesModel::Subscription m_modelSubscription;
 };

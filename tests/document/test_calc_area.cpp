@@ -233,4 +233,18 @@ TEST_F(CalcAreaTest, DocumentGoneLeavesAPlainTextArea) {
     EXPECT_EQ(orphan.Text(), u"si");
 }
 
+TEST_F(CalcAreaTest, AnAreaGoneFirstIsReachedNoMore) {
+    auto gone = std::make_unique<C_TOBRIK_CALCULATORDoc>(boxes);
+    {
+        C_VYXCalcAreaModel shortLived(*gone);
+        shortLived.TypeText(u"1+1"_s);
+    }
+    EXPECT_EQ(gone->CalcTextRecord().m_pEdit, nullptr);
+    // An assignment's confirmation, File New's update and clearing find no area to write to.
+    gone->CalculateLine(u"x=2"_s);
+    gone->OnNewDocument();
+    gone->OnNewDocument();
+    EXPECT_FALSE(gone->SaveToBytes().isEmpty());
+}
+
 } // namespace

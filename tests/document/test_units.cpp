@@ -6,7 +6,6 @@
 #include "C_VYXConvertNFO.h"
 #include "C_VYXListOrder.h"
 #include "C_VYXUnit.h"
-#include "C_VYXUnitConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@ namespace {
 using namespace VyxTestBytes;
 
 TEST(UnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
-    const C_VYXUnitConverter table;
+    const C_VYXConvertNFO table;
     EXPECT_EQ(table.Categories().size(), 9);
     EXPECT_EQ(table.FindUnit(QStringLiteral("Meter")), nullptr); // names are case-sensitive
     int counted = 0;
@@ -62,7 +61,7 @@ TEST(UnitTable, ConvertsKnownQuantities) {
         {"meter", "Kilogram", 5, -1}, // across categories
     };
     // clang-format on
-    const C_VYXUnitConverter table;
+    const C_VYXConvertNFO table;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
         const C_VYXUnit* from = table.FindUnit(QString::fromUtf8(c.from));
@@ -119,7 +118,7 @@ TEST(ConvertNFO, LoadingReplacesTheSavedConversions) {
     loaded.Serialize(in);
     EXPECT_EQ(loaded.m_savedConversions, source.m_savedConversions);
     EXPECT_EQ(in.Remaining(), 0);
-    EXPECT_EQ(loaded.m_units.UnitCount(), 70); // the table is built, not loaded
+    EXPECT_EQ(loaded.UnitCount(), 70); // the table is built, not loaded
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace {
 
 /// Categories as the panel's category box shows them.
-QStringList CategoryBoxEntries(const C_VYXUnitConverter& units) {
+QStringList CategoryBoxEntries(const C_VYXConvertNFO& units) {
     QStringList categories = units.Categories();
     categories.removeDuplicates();
     return C_VYXListOrder::Sorted(categories);
@@ -20,7 +20,7 @@ QStringList CategoryBoxEntries(const C_VYXUnitConverter& units) {
 
 /// The unit named as in the converter's lists; a name differing from it only in case is taken
 /// too, as long as it names one unit.
-const C_VYXUnit* FindUnitNamed(const C_VYXUnitConverter& units, const QString& name) {
+const C_VYXUnit* FindUnitNamed(const C_VYXConvertNFO& units, const QString& name) {
     if (const C_VYXUnit* exact = units.FindUnit(name))
         return exact;
     const C_VYXUnit* found = nullptr;
@@ -38,7 +38,7 @@ const C_VYXUnit* FindUnitNamed(const C_VYXUnitConverter& units, const QString& n
 
 /// "  Length: centimeter; fathoms; ..." in the order of the unit boxes. Some names hold commas
 /// ("gallons, dry (US)"), so the names are set apart by semicolons.
-std::string UnitsLine(const C_VYXUnitConverter& units, const QString& category) {
+std::string UnitsLine(const C_VYXConvertNFO& units, const QString& category) {
     const QStringList names = C_VYXListOrder::Sorted(units.UnitNamesOf(category));
     return "  " +
            C_VYXTextConversion::ToUtf8(category + QStringLiteral(": ") +
@@ -51,7 +51,7 @@ std::string Quoted(const std::string& name) {
 }
 
 /// Why the two names make no conversion, and which units would; empty when they do.
-std::string UnitProblem(const C_VYXUnitConverter& units, const VyxcalcConversion& conversion,
+std::string UnitProblem(const C_VYXConvertNFO& units, const VyxcalcConversion& conversion,
                         const C_VYXUnit* from, const C_VYXUnit* to) {
     if (from != nullptr && to != nullptr) {
         if (from->m_strCategory == to->m_strCategory)
@@ -83,11 +83,9 @@ int RunConvertCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcConversion&
                       std::ostream& out, std::ostream& err) {
     C_VYXConvertNFO& record = document.Settings().Convert();
     const C_VYXUnit* from =
-        FindUnitNamed(record.m_units, C_VYXTextConversion::FromUtf8(conversion.fromUnit));
-    const C_VYXUnit* to =
-        FindUnitNamed(record.m_units, C_VYXTextConversion::FromUtf8(conversion.toUnit));
-    if (const std::string problem = UnitProblem(record.m_units, conversion, from, to);
-        !problem.empty()) {
+        FindUnitNamed(record, C_VYXTextConversion::FromUtf8(conversion.fromUnit));
+    const C_VYXUnit* to = FindUnitNamed(record, C_VYXTextConversion::FromUtf8(conversion.toUnit));
+    if (const std::string problem = UnitProblem(record, conversion, from, to); !problem.empty()) {
         err << problem;
         return VyxcalcExit::Usage;
     }
