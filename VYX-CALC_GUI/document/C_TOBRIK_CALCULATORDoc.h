@@ -107,7 +107,8 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    /// Tells the frame when the flag changes.
+    void SetModifiedFlag(bool modified = true);
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
     /// The window placement last saved or applied from a file.
