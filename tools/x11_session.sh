@@ -28,34 +28,48 @@ if [ "$window_manager" -eq 1 ] && ! command -v openbox >/dev/null 2>&1; then
 fi
 
 # -displayfd lets the server pick a free display itself, so parallel sessions never collide.
-fifo_dir="$(mktemp -d)"
+session_dir="$(mktemp -d)"
 server_pid=""
 wm_pid=""
 cleanup() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$fifo_dir"
+    # Either may have ended already; that is no failure of the session.
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+    if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$session_dir"
 }
 trap cleanup EXIT
-mkfifo "$fifo_dir/display"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
+mkfifo "$session_dir/display"
+# -noreset: the server must not reset when its last client (xdpyinfo below) disconnects, or the
+# next client finds no display while it does.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$session_dir/display" >/dev/null 2>&1 &
 server_pid=$!
-read -r -t 20 number <"$fifo_dir/display" || { echo "Xvfb did not start" >&2; exit 1; }
+read -r -t 60 number <"$session_dir/display" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$number"
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.05
 done
 
 if [ "$window_manager" -eq 1 ]; then
-    openbox --config-file /dev/null >/dev/null 2>&1 &
+    # The system's own configuration (click to focus), never one of the user's.
+    XDG_CONFIG_HOME="$session_dir" openbox >"$session_dir/openbox.log" 2>&1 &
     wm_pid=$!
     # The manager is ready once it has announced itself on the root window.
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    ready=0
+    for _ in $(seq 600); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            ready=1
+            break
+        fi
+        kill -0 "$wm_pid" 2>/dev/null || break
         sleep 0.05
     done
+    if [ "$ready" -ne 1 ]; then
+        echo "openbox did not start:" >&2
+        cat "$session_dir/openbox.log" >&2
+        exit 1
+    fi
 fi
 
 set +e

@@ -251,6 +251,14 @@ C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
     return context;
 }
 
+void C_TOBRIK_CALCULATORDoc::SetModifiedFlag(bool modified) {
+    if (m_bModified == modified)
+        return;
+    m_bModified = modified;
+    if (m_pFrame != nullptr)
+        m_pFrame->ModifiedChanged(modified);
+}
+
 // ---- lifecycle ----
 
 void C_TOBRIK_CALCULATORDoc::UpdateAllViews() {
@@ -287,13 +295,10 @@ bool C_TOBRIK_CALCULATORDoc::OnOpenDocument(const QString& path, bool fromOpenCo
     QString error;
     const bool loaded = C_VYXFileStore::Load(path, &bytes, &error) && LoadFromBytes(bytes, &error);
     if (!loaded) {
+        // Nothing was changed by the attempt: the work, and whether it is saved, stay as they
+        // were, so the user is still asked before it is lost.
         ShowErrorBox(QStringLiteral("The document %1 could not be opened.\n%2").arg(path, error),
                      ErrorCaption);
-        SetModifiedFlag(false);
-        RefreshPanels();
-        UpdateAllViews();
-        ApplyAngleUnit();
-        m_nCalculations = 0;
         return false;
     }
     if (fromOpenCommand)

@@ -109,7 +109,8 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    void SetModifiedFlag(bool modified = true) override { m_bModified = modified; }
+    /// Tells the frame when the flag changes.
+    void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
     /// The window placement last saved or applied from a file.

@@ -53,7 +53,6 @@ void C_VYXCalcAreaModel::SetSelection(int start, int end) {
 
 void C_VYXCalcAreaModel::SelectAll() {
     SetSelection(0, int(m_text.size()));
-    MarkModified();
 }
 
 int C_VYXCalcAreaModel::LineCount() const {
@@ -101,6 +100,9 @@ QString C_VYXCalcAreaModel::WithLineBreaks(const QString& text) {
 
 void C_VYXCalcAreaModel::ReplaceSelection(const QString& insertion) {
     const QString text = WithLineBreaks(insertion);
+    // Only a change of the text is a change of the document; caret and selection are not.
+    if (QStringView(m_text).mid(m_selStart, m_selEnd - m_selStart) != text)
+        MarkModified();
     m_text.replace(m_selStart, m_selEnd - m_selStart, text);
     m_selStart += int(text.size());
     m_selEnd = m_selStart;
@@ -121,24 +123,20 @@ void C_VYXCalcAreaModel::OnTextChanged() {
 void C_VYXCalcAreaModel::InsertText(const QString& text) {
     ReplaceSelection(text);
     RecordStep();
-    MarkModified();
 }
 
 void C_VYXCalcAreaModel::TypeText(const QString& text) {
-    MarkModified();
     ReplaceSelection(text);
 }
 
 QString C_VYXCalcAreaModel::CutSelection() {
     const QString cut = SelectedText();
-    MarkModified();
     if (!cut.isEmpty())
         ReplaceSelection(QString());
     return cut;
 }
 
 void C_VYXCalcAreaModel::PressEnter(bool ctrl) {
-    MarkModified();
     m_bEnterPressed = true;
     m_bCtrlEnter = ctrl;
     // With a selection the break replaces it, so the line to evaluate is where it starts.
@@ -207,11 +205,9 @@ void C_VYXCalcAreaModel::InsertResult(const QString& text) {
     SetSelection(m_selEnd, m_selEnd);
     ReplaceSelection(text);
     RecordStep();
-    MarkModified();
 }
 
 void C_VYXCalcAreaModel::DeleteBackward() {
-    MarkModified();
     if (m_selStart != m_selEnd) {
         ReplaceSelection(QString());
         return;
@@ -238,12 +234,13 @@ void C_VYXCalcAreaModel::DeleteBackward() {
 }
 
 void C_VYXCalcAreaModel::ClearArea() {
+    if (!m_text.isEmpty())
+        MarkModified();
     m_text.clear();
     m_selStart = 0;
     m_selEnd = 0;
     // Setting the whole text reports no change of its own, so the step is recorded here.
     m_undo.PushClearedArea();
-    MarkModified();
     Changed();
 }
 
@@ -258,9 +255,10 @@ bool C_VYXCalcAreaModel::Redo() {
 bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step) {
     if (step == nullptr)
         return false;
+    if (m_text != step->text)
+        MarkModified();
     m_text = step->text;
     SetSelection(step->selStart, step->selEnd);
-    MarkModified();
     return true;
 }
 

@@ -47,8 +47,8 @@ public:
     int LineLength(int line) const;
     QString LineText(int line) const;
 
-    /// What other parts write: replaces the selection (or inserts at the caret), records an
-    /// undo step and marks the document modified.
+    /// What other parts write: replaces the selection (or inserts at the caret) and records an
+    /// undo step. Like every edit, it marks the document modified when the text changes.
     void InsertText(const QString& text);
     /// Typing or pasting: replaces the selection as the user's own edit.
     void TypeText(const QString& text);

@@ -109,6 +109,8 @@ QString C_VYXCharPalette::KeyText(const C_VYXCharKey& key) {
 
 void C_VYXCharPalette::InsertKey(const C_VYXCharKey& key) {
     Owner().CalcArea().InsertText(KeyText(key));
+    // The user goes on typing where the key wrote.
+    Owner().FocusCalcArea();
 }
 
 void C_VYXCharPalette::ToggleCase() {
@@ -119,8 +121,6 @@ void C_VYXCharPalette::ToggleCase() {
     ShowCase();
     // The case belongs to the document: changing it is a change to save.
     Document()->SetModifiedFlag();
-    if (QWidget* window = Owner().OwnerWindow())
-        window->setWindowModified(true);
 }
 
 void C_VYXCharPalette::ShowCase() {

@@ -60,6 +60,7 @@ protected:
     void ReadSettings() override;
     /// Like any plain dialog, Enter presses the focused button and Escape hides the palette.
     bool StaysOpenOnEnterAndEscape() const override { return false; }
+    bool TakesKeyboard() const override { return false; }
 
 private:
     bool IsUpperCase();

@@ -82,7 +82,6 @@ constexpr std::array kButtons{
 // clang-format on
 
 constexpr int kEnterId = 1030;
-constexpr int kNoTabStopId = 1183; // "00"
 constexpr int kFillerX = 98;
 constexpr int kFillerY = 8;
 
@@ -138,8 +137,6 @@ void C_VYXCalcBasicButtonsView::AddButtons(QGridLayout& grid, QSize cell) {
             button->setToolTip(info.tooltip.toString());
         // Enter must neither close the panel nor press the button that last had the focus.
         button->setAutoDefault(false);
-        if (info.id == kNoTabStopId)
-            button->setFocusPolicy(Qt::ClickFocus);
         const int rows = info.id == kEnterId ? 2 : 1;
         button->setFixedSize(cell.width(), cell.height() * rows);
         grid.addWidget(button, GridIndex(info.y), GridIndex(info.x), rows, 1);
@@ -209,9 +206,10 @@ void C_VYXCalcBasicButtonsView::OnButton(const ButtonInfo& button) {
     case Action::Clear:
         // ClearArea marks the document modified; no question is asked.
         area.ClearArea();
-        Owner().FocusCalcArea();
         break;
     }
+    // The user goes on typing where the button wrote.
+    Owner().FocusCalcArea();
 }
 
 void C_VYXCalcBasicButtonsView::OnDecimalsChanged(int decimals) {
@@ -224,7 +222,6 @@ void C_VYXCalcBasicButtonsView::OnDecimalsChanged(int decimals) {
         if (stored != decimals) {
             stored = decimals;
             document->SetModifiedFlag();
-            Owner().OwnerWindow()->setWindowModified(true);
         }
         document->Calculator().SetDecimals(decimals);
     }

@@ -52,6 +52,7 @@ protected:
     void SetupControls() override;
     /// Slider and engine from the record.
     void ReadSettings() override;
+    bool TakesKeyboard() const override { return false; }
 
 private:
     void AddButtons(QGridLayout& grid, QSize cell);

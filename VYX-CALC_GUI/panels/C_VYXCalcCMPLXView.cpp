@@ -67,8 +67,11 @@ void C_VYXCalcCMPLXView::SetupControls() {
         button->setMinimumSize(buttonSize);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         const QString inserts = QString::fromLatin1(entry.inserts);
-        connect(button, &QPushButton::clicked, this,
-                [this, inserts] { Owner().CalcArea().InsertText(inserts); });
+        connect(button, &QPushButton::clicked, this, [this, inserts] {
+            Owner().CalcArea().InsertText(inserts);
+            // The user types the argument where the button wrote.
+            Owner().FocusCalcArea();
+        });
         grid->addWidget(button, index / ButtonColumns, index % ButtonColumns);
         ++index;
     }
@@ -90,8 +93,6 @@ void C_VYXCalcCMPLXView::OnArgumentCheckBoxClicked(bool checked) {
     // Results already written stay as they are; the next line follows the new setting.
     Document()->Settings().CMPLX().m_nAlwaysShowArgument = checked ? 1 : 0;
     Document()->SetModifiedFlag();
-    if (QWidget* window = Owner().OwnerWindow())
-        window->setWindowModified(true);
 }
 
 void C_VYXCalcCMPLXView::keyPressEvent(QKeyEvent* event) {

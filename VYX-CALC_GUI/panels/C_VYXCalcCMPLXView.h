@@ -24,6 +24,7 @@ protected:
     /// Ticks the check box as the document's record says.
     void ReadSettings() override;
     bool StaysOpenOnEnterAndEscape() const override { return false; }
+    bool TakesKeyboard() const override { return false; }
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -23,7 +23,16 @@ bool C_VYXDlgFix::Create() {
     if (m_bCreated)
         return true;
     m_pDocument = &m_owner.ActiveDocument();
+    if (!TakesKeyboard()) {
+        // The window manager gives such a window no focus, and the clicks give its controls
+        // none, so the main window stays active.
+        setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
     SetupControls();
+    if (!TakesKeyboard())
+        for (QWidget* control : findChildren<QWidget*>())
+            control->setFocusPolicy(Qt::NoFocus);
     m_bCreated = true;
     RefreshFromSettings();
     AfterFirstRefresh();

@@ -61,6 +61,9 @@ protected:
     virtual void AfterFirstRefresh() {}
     /// Panels that Enter and Escape must not close (numpad, trigonometry, converter).
     virtual bool StaysOpenOnEnterAndEscape() const { return true; }
+    /// Panels with fields take the keyboard. A panel made of buttons only never does, neither
+    /// when shown nor when clicked: typing goes on in the calculation area.
+    virtual bool TakesKeyboard() const { return true; }
 
     C_VYXPanelOwner& Owner() const { return m_owner; }
     /// The document, set when the panel is created; null before.

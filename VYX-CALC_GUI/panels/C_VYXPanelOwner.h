@@ -17,6 +17,8 @@ public:
     virtual C_TOBRIK_CALCULATORDoc& ActiveDocument() = 0;
     /// The calculation area: insertion at the caret, Enter, delete, clear.
     virtual C_VYXCalcAreaModel& CalcArea() = 0;
-    /// Gives the keyboard focus back to the calculation area.
+    /// Makes the main window the active window with the keyboard in the calculation area.
     virtual void FocusCalcArea() = 0;
+    /// Makes the numpad exist, unseen, so that its number of decimals is in the engine.
+    virtual void EnsureNumpad() = 0;
 };

@@ -130,6 +130,10 @@ void C_MainFrm::ApplyWindowPlacement(const C_VYXWindowPlacement& placement) {
     C_VYXWindowGeometry::Apply(*this, placement);
 }
 
+void C_MainFrm::ModifiedChanged(bool modified) {
+    setWindowModified(modified);
+}
+
 void C_MainFrm::AddToRecentFiles(const QString& path) {
     m_profile.AddRecentFile(QFileInfo(path).absoluteFilePath());
     m_profile.Sync();

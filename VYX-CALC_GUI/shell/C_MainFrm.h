@@ -59,12 +59,14 @@ public:
     void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) override;
     void AddToRecentFiles(const QString& path) override;
     void RefreshPanels() override;
+    void ModifiedChanged(bool modified) override;
 
     // What the panels ask of the window.
     QWidget* OwnerWindow() override { return this; }
     C_TOBRIK_CALCULATORDoc& ActiveDocument() override { return *m_document; }
     C_VYXCalcAreaModel& CalcArea() override;
     void FocusCalcArea() override;
+    void EnsureNumpad() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

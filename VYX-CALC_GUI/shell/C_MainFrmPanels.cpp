@@ -38,7 +38,17 @@ C_VYXCalcAreaModel& C_MainFrm::CalcArea() {
 }
 
 void C_MainFrm::FocusCalcArea() {
-    m_pView->setFocus();
+    // The focus widget of an inactive window gets no keys: a panel or floating toolbar that was
+    // clicked may be the active window, so this window is made active first.
+    if (isVisible() && !isMinimized()) {
+        raise();
+        activateWindow();
+    }
+    m_pView->setFocus(Qt::OtherFocusReason);
+}
+
+void C_MainFrm::EnsureNumpad() {
+    m_panels.Ensure(C_VYXPanelSet::Panel::Numpad);
 }
 
 QToolBar* C_MainFrm::MakeVariablesToolbar() {

@@ -146,12 +146,10 @@ void C_VYXCalcTextView::ApplyPendingFontSize() {
 
 void C_VYXCalcTextView::Undo() {
     m_model.Undo();
-    m_document.SetModifiedFlag();
 }
 
 void C_VYXCalcTextView::Redo() {
     m_model.Redo();
-    m_document.SetModifiedFlag();
 }
 
 void C_VYXCalcTextView::Cut() {
@@ -164,7 +162,6 @@ void C_VYXCalcTextView::Copy() {
     if (HasSelection())
         QApplication::clipboard()->setText(
             C_VYXLineBreakMapping::DisplayText(m_model.SelectedText()));
-    m_document.SetModifiedFlag();
 }
 
 void C_VYXCalcTextView::Paste() {
@@ -185,7 +182,6 @@ bool C_VYXCalcTextView::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void C_VYXCalcTextView::insertFromMimeData(const QMimeData* source) {
-    m_document.SetModifiedFlag();
     if (source == nullptr || !source->hasText() || source->text().isEmpty())
         return;
     m_model.TypeText(source->text());
@@ -203,8 +199,6 @@ void C_VYXCalcTextView::DeleteTo(QTextCursor::MoveOperation operation) {
     }
     if (HasSelection())
         m_model.TypeText(QString());
-    else
-        m_document.SetModifiedFlag();
 }
 
 // ---- keys ----
@@ -263,8 +257,9 @@ void C_VYXCalcTextView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // Caret movement and the rest: the widget moves, the model follows its selection.
-    m_document.SetModifiedFlag();
+    // Caret movement and the rest: the widget moves, the model follows its selection. The
+    // document only counts as changed when its text changes (the model sees to that); the
+    // caret is saved with it all the same.
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -32,7 +32,8 @@ public:
     /// The point size in use.
     int AppliedFontSize() const { return m_appliedFontSize; }
 
-    // Edit commands of the main window and the context menu. Each marks the document modified.
+    // Edit commands of the main window and the context menu. Those that change the text mark
+    // the document modified; Copy and Select All do not.
     void Undo();
     void Redo();
     void Cut();

@@ -9,7 +9,6 @@
 #include "C_VYXToolbarIcon.h"
 
 #include <QAction>
-#include <QWidget>
 
 namespace {
 
@@ -105,6 +104,9 @@ void C_VYXInsertCommands::Run(const Command& command) {
     // The enabling may lag behind a change nobody reported; the rule decides, not the button.
     if (!IsEnabled(command.rule, area))
         return;
+    // An opened document's decimals reach the engine through the numpad, which may not exist
+    // yet: the result written now must use them.
+    m_owner.EnsureNumpad();
     switch (command.effect) {
     case Effect::Insert:
         area.InsertText(QString::fromUtf16(command.text));
@@ -124,7 +126,5 @@ void C_VYXInsertCommands::Run(const Command& command) {
     }
     // A click on a floating toolbar may have made it the active window; typing goes on in the
     // calculation area.
-    if (QWidget* window = m_owner.OwnerWindow())
-        window->activateWindow();
     m_owner.FocusCalcArea();
 }

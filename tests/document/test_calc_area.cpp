@@ -194,6 +194,43 @@ TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
     }
 }
 
+TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
+    using Edit = void (*)(C_VYXCalcAreaModel&);
+    // clang-format off
+    const struct {
+        const char* name; const char16_t* typed; int selStart, selEnd; Edit edit; bool modified;
+    } cases[] = {
+        {"caret moved", u"1+2", 3, 3, [](auto& area) { area.SetSelection(1, 1); }, false},
+        {"selection drawn", u"1+2", 3, 3, [](auto& area) { area.SetSelection(0, 2); }, false},
+        {"select all", u"1+2", 0, 0, [](auto& area) { area.SelectAll(); }, false},
+        {"backspace at the start", u"1+2", 0, 0, [](auto& area) { area.DeleteBackward(); }, false},
+        {"cut of nothing", u"1+2", 2, 2, [](auto& area) { area.CutSelection(); }, false},
+        {"empty paste", u"1+2", 2, 2, [](auto& area) { area.TypeText(QString()); }, false},
+        {"same text over the selection", u"1+2", 1, 2, [](auto& area) { area.InsertText(u"+"_s); },
+            false},
+        {"clearing an empty area", u"", 0, 0, [](auto& area) { area.ClearArea(); }, false},
+        {"undo of nothing", u"", 0, 0, [](auto& area) { area.Undo(); }, false},
+        {"typing", u"1+2", 3, 3, [](auto& area) { area.TypeText(u"x"_s); }, true},
+        {"backspace", u"1+2", 3, 3, [](auto& area) { area.DeleteBackward(); }, true},
+        {"empty paste over a selection", u"1+2", 0, 1, [](auto& area) { area.TypeText(QString()); },
+            true},
+        {"undo", u"1+2", 3, 3, [](auto& area) { area.Undo(); }, true},
+        {"Enter on an empty line", u"", 0, 0, [](auto& area) { area.PressEnter(false); }, true},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        C_VYXCalcAreaModel fresh(doc); // with a history of its own
+        fresh.TypeText(QString::fromUtf16(c.typed));
+        fresh.SetSelection(c.selStart, c.selEnd);
+        doc.SetModifiedFlag(false);
+        const QString before = fresh.Text();
+        c.edit(fresh);
+        EXPECT_EQ(doc.IsModified(), c.modified);
+        EXPECT_EQ(fresh.Text() != before, c.modified);
+    }
+}
+
 TEST_F(CalcAreaTest, EveryKeyIsAStepAndUndoRedoRecordNone) {
     TypeKeys(u"123"_s);
     for (const QString& text : {u"12"_s, u"1"_s, QString()}) {

@@ -33,8 +33,11 @@ public:
         window = placement;
     }
     void AddToRecentFiles(const QString& path) override { recent.append(path); }
+    void ModifiedChanged(bool modified) override { titleMarked = modified; }
 
     bool hasWindow = false;
+    /// What the window's title would show.
+    bool titleMarked = false;
     C_VYXWindowPlacement window;
     int applied = 0, refreshes = 0;
     QStringList recent;
@@ -226,19 +229,33 @@ TEST_F(FileFormatTest, RandomByteFlipsNeverBreakTheDocument) {
 TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument) {
     const QString damaged = WriteFile(u"short.vyx"_s, RichDocumentBytes().left(40));
     const QString missing = dir.filePath(u"nothing-here.vyx"_s);
-    doc.CalculateLine(u"keep=9"_s);
-    for (const QString& path : {damaged, missing}) {
-        SCOPED_TRACE(path.toStdString());
-        boxes.Reset();
-        doc.CalculateLine(u"1+1"_s);
-        doc.SetModifiedFlag();
-        EXPECT_FALSE(doc.OnOpenDocument(path));
-        ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(path));
-        EXPECT_TRUE(path == missing || boxes.LastBox().text.contains(u"damaged"_s));
-        EXPECT_FALSE(doc.IsModified());
-        EXPECT_TRUE(doc.PathName().isEmpty());
-        EXPECT_TRUE(frame.recent.isEmpty());
-        EXPECT_EQ(doc.CalculateLine(u"keep"_s), u"9\r\n");
+    C_VYXCalcAreaModel area(doc);
+    for (const QString& line : {u"2*3"_s, u"keep=9"_s}) {
+        area.TypeText(line);
+        area.PressEnter(false);
+    }
+    area.TypeText(u"1+1"_s);
+    area.SetSelection(1, 2);
+    const QString text = area.Text();
+    ASSERT_EQ(doc.CalculationCount(), 1); // a counter that a reset would change
+    for (const bool modified : {true, false}) {
+        for (const QString& path : {damaged, missing}) {
+            SCOPED_TRACE(path.toStdString() + (modified ? " modified" : " saved"));
+            boxes.Reset();
+            doc.SetModifiedFlag(modified);
+            const QByteArray before = doc.SaveToBytes();
+            EXPECT_FALSE(doc.OnOpenDocument(path));
+            ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(path));
+            EXPECT_TRUE(path == missing || boxes.LastBox().text.contains(u"damaged"_s));
+            // Unsaved work is still unsaved, and the title still says so.
+            EXPECT_EQ(doc.IsModified(), modified);
+            EXPECT_EQ(frame.titleMarked, modified);
+            EXPECT_EQ(doc.SaveToBytes(), before); // text, caret, settings, counter
+            EXPECT_EQ(area.Text(), text);
+            EXPECT_TRUE(doc.PathName().isEmpty());
+            EXPECT_TRUE(frame.recent.isEmpty());
+            EXPECT_EQ(doc.CalculateLine(u"keep"_s), u"9\r\n");
+        }
     }
 }
 

@@ -5,8 +5,10 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXFileCommands.h"
+#include "C_VYXPanelSet.h"
 #include "WidgetTestSupport.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,19 @@ namespace {
 using Answer = C_VYXMessageBoxes::Answer;
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
+/// Keys and commands, some of which change the document.
+enum class Change {
+    CaretLeft,
+    Selection,
+    ModifiersAlone,
+    KeysSelectAllCopy,
+    MenuSelectAllCopy,
+    DeleteAtEnd,
+    Typing,
+    UndoKey,
+    AngleUnit,
+};
+
 } // namespace
 
 class FileCommandsTest : public MainFrameFixture {
@@ -28,6 +43,41 @@ private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     C_VYXCalcAreaModel& Area() { return View()->Model(); }
     QString Title() const { return m_frame->windowTitle(); }
+
+    void Keys(std::initializer_list<QKeyCombination> keys) {
+        for (const QKeyCombination key : keys)
+            QTest::keyClick(View(), key.key(), key.keyboardModifiers());
+    }
+    void Make(Change change) {
+        constexpr auto Ctrl = Qt::ControlModifier;
+        constexpr auto Shift = Qt::ShiftModifier;
+        switch (change) {
+        case Change::CaretLeft:
+            return Keys({Qt::Key_Left});
+        case Change::Selection:
+            return Keys({Shift | Qt::Key_Home});
+        case Change::ModifiersAlone:
+            return Keys({Shift | Qt::Key_Shift, Ctrl | Qt::Key_Control});
+        case Change::KeysSelectAllCopy:
+            return Keys({Ctrl | Qt::Key_A, Ctrl | Qt::Key_C});
+        case Change::MenuSelectAllCopy:
+            Trigger("actionEditSelectAll");
+            return Trigger("actionEditCopy");
+        case Change::DeleteAtEnd:
+            return Keys({Qt::Key_Delete});
+        case Change::Typing:
+            return QTest::keyClicks(View(), QStringLiteral("x"));
+        case Change::UndoKey:
+            return Keys({Ctrl | Qt::Key_Z});
+        case Change::AngleUnit: {
+            m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Trigonometry);
+            QWidget* panel = m_frame->Panels().Get(C_VYXPanelSet::Panel::Trigonometry);
+            QTest::mouseClick(panel->findChild<QAbstractButton*>(QStringLiteral("radioDegrees")),
+                              Qt::LeftButton);
+            return;
+        }
+        }
+    }
 
 private slots:
     void saveThenReopenRestoresTheWork() {
@@ -112,6 +162,75 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(m_frame->close());
         QVERIFY(!m_env->profile->BarState().isEmpty());
+    }
+
+    void failedOpenKeepsTheUnsavedWork() {
+        const QString damaged = m_env->TempPath(QStringLiteral("damaged.vyx"));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a document") > 0);
+        file.close();
+        QTest::keyClicks(View(), QStringLiteral("6*7"));
+        m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
+        m_env->fileChooser.openPaths.enqueue(damaged);
+        Trigger("actionFileOpen");
+        QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
+        QCOMPARE(Area().Text(), QStringLiteral("6*7"));
+        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
+        QVERIFY(m_frame->isWindowModified() && m_frame->Document().IsModified());
+        // Closed from the title bar, the window still asks before the work goes.
+        m_env->messageBoxes.QueueAnswer(Answer::Cancel);
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Save changes to Untitled?"));
+    }
+
+    // Each row starts from a document just saved, with the caret at the end of "1+2".
+    void titleMarkAndQuestionFollowOnlyChanges_data() {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("textChanged");
+        // clang-format off
+        QTest::newRow("caret left") << Change::CaretLeft << false << false;
+        QTest::newRow("selection") << Change::Selection << false << false;
+        QTest::newRow("Shift and Ctrl alone") << Change::ModifiersAlone << false << false;
+        QTest::newRow("Ctrl+A Ctrl+C") << Change::KeysSelectAllCopy << false << false;
+        QTest::newRow("Select All, Copy") << Change::MenuSelectAllCopy << false << false;
+        QTest::newRow("Delete at the end") << Change::DeleteAtEnd << false << false;
+        QTest::newRow("typing") << Change::Typing << true << true;
+        QTest::newRow("Ctrl+Z") << Change::UndoKey << true << true;
+        QTest::newRow("angle unit") << Change::AngleUnit << true << false;
+        // clang-format on
+    }
+    void titleMarkAndQuestionFollowOnlyChanges() {
+        QFETCH(Change, change);
+        QFETCH(bool, modified);
+        QFETCH(bool, textChanged);
+        const QString path = m_env->TempPath(QStringLiteral("saved.vyx"));
+        QTest::keyClicks(View(), QStringLiteral("1+2"));
+        m_env->fileChooser.savePaths.enqueue(path);
+        Trigger("actionFileSave");
+        QVERIFY(!m_frame->isWindowModified());
+
+        Make(change);
+        QCOMPARE(m_frame->Document().IsModified(), modified);
+        QCOMPARE(m_frame->isWindowModified(), modified);
+        QCOMPARE(Area().Text() != QStringLiteral("1+2"), textChanged);
+        // Closing asks exactly when the title shows the mark.
+        const qsizetype boxes = m_env->messageBoxes.Boxes().size();
+        if (modified)
+            m_env->messageBoxes.QueueAnswer(Answer::Cancel);
+        QCOMPARE(m_frame->close(), !modified);
+        QCOMPARE(m_env->messageBoxes.Boxes().size(), boxes + (modified ? 1 : 0));
+        if (modified)
+            return;
+
+        // The caret is saved with the document all the same.
+        m_frame->show();
+        QTest::keyClick(View(), Qt::Key_Left);
+        const int caret = Area().Caret();
+        Trigger("actionFileSave");
+        Trigger("actionFileNew");
+        QVERIFY(m_frame->OpenFromCommandLine(path));
+        QCOMPARE(Area().Caret(), caret);
     }
 
     void failedRecentFileLeavesTheList() {

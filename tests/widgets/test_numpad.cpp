@@ -85,9 +85,6 @@ private slots:
         QCOMPARE(m_numpad->findChildren<QPushButton*>().size(), 46);
         QVERIFY(!Button(C_VYXCalcBasicButtonsView::kFillerId)->isEnabled());
         QCOMPARE(Slider()->toolTip(), QStringLiteral("Precision slider."));
-        // "00" is the one button the Tab key skips.
-        QCOMPARE(Button(1183)->focusPolicy() & Qt::TabFocus, 0);
-        QVERIFY(Button(1184)->focusPolicy() & Qt::TabFocus);
 
         // Enter and Escape neither close the panel nor press the button that has the focus.
         Button(1020)->setFocus();
@@ -103,11 +100,9 @@ private slots:
         TypeLine(QStringLiteral("1/3"));
         Click(1144); // ≈
         QCOMPARE(Area().LineText(3), QStringLiteral("0.333333"));
-        // CLS empties at once without a question and gives the area the keyboard back.
-        m_frame->TextView().clearFocus();
+        // CLS empties at once without a question.
         Click(1031);
         QCOMPARE(Area().Text(), QString());
-        QCOMPARE(m_frame->focusWidget(), &m_frame->TextView());
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 0);
     }
 
@@ -145,8 +140,6 @@ private slots:
         Slider()->setFocus();
         QTest::keyClick(Slider(), Qt::Key_Up);
         QVERIFY(Document().IsModified());
-        // The keyboard goes back to the calculation area.
-        QCOMPARE(m_frame->focusWidget(), &m_frame->TextView());
         VerifyDecimals(7);
 
         const QString path = m_env->TempPath(QStringLiteral("decimals.vyx"));

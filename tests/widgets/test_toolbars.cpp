@@ -125,15 +125,28 @@ private slots:
     void insertedTextReplacesTheSelection() {
         QTest::keyClicks(View(), QStringLiteral("2+99"));
         Press({Shift | Qt::Key_Left, Shift | Qt::Key_Left});
-        // A click on a floating bar may take the focus; the command gives it back to the area.
-        Bar(205)->setFocus();
-        QVERIFY(m_frame->focusWidget() != View());
         Trigger("actionInsertTenLog");
         QCOMPARE(View()->Model().Text(), QStringLiteral("2+log"));
-        QCOMPARE(m_frame->focusWidget(), View());
         // Undo takes back the insertion as one step.
         Trigger("actionEditUndo");
         QCOMPARE(View()->Model().Text(), QStringLiteral("2+99"));
+    }
+
+    void commandsBringTheOpenedDocumentsDecimals() {
+        const QString path = m_env->TempPath(QStringLiteral("ten.vyx"));
+        m_frame->Document().Settings().BasicButtons().m_nDecimals = 10;
+        m_env->fileChooser.savePaths.enqueue(path);
+        Trigger("actionFileSave");
+        // Opened in a window whose numpad was never shown.
+        m_frame =
+            std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
+        QVERIFY(m_frame->OpenFromCommandLine(path));
+        Trigger("actionInsertSquareRoot");
+        QTest::keyClick(View(), Qt::Key_Backspace);
+        // The decimal text of a real number comes from the engine.
+        QTest::keyClicks(View(), QStringLiteral("PI"));
+        QTest::keyClick(View(), Qt::Key_Return);
+        QCOMPARE(View()->Model().LineText(1), QStringLiteral("3.1415926536"));
     }
 
     void barsTitlesAndToggles() {

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# End to end on a real X server with a window manager (run it inside tools/x11_session.sh):
+# the program opens a document, the numpad is shown from the View menu, and a real mouse click
+# on its "7" followed by the real keys "+1" and Enter must all land in the calculation area.
+# Ctrl+S saves the document; vyxcalc reads the saved text back.
+# Usage: check_keyboard_x11.sh TOBRIKCALCULATOR VYXCALC
+# Exit 77 (skipped) when xdotool is missing. Every wait has a deadline.
+set -euo pipefail
+
+[ $# -eq 2 ] || { echo "usage: $0 TOBRIKCALCULATOR VYXCALC" >&2; exit 2; }
+app="$1"
+vyxcalc="$2"
+command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed: skipped" >&2; exit 77; }
+[ -n "${DISPLAY:-}" ] || { echo "no X display: run this inside tools/x11_session.sh" >&2; exit 2; }
+
+work="$(mktemp -d)"
+app_pid=""
+cleanup() {
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "active window: $(xdotool getactivewindow getwindowname 2>/dev/null || echo none)" >&2
+    [ -f "$work/app.log" ] && sed 's/^/program: /' "$work/app.log" >&2
+    exit 1
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_for() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# The window id of the first window whose name matches, waiting for it at most $2 seconds.
+find_window() {
+    timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+saved_text_is() {
+    timeout 10 "$vyxcalc" --file "$document" --dump </dev/null 2>/dev/null |
+        grep -qF "\"text\": \"$1\""
+}
+
+# A private profile (no toolbar layout of earlier runs) and a document of its own.
+export XDG_CONFIG_HOME="$work/config"
+export QT_QPA_PLATFORM=xcb
+document="$work/keys.vyx"
+timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||
+    fail "vyxcalc could not write the document"
+
+"$app" "$document" >"$work/app.log" 2>&1 &
+app_pid=$!
+main="$(find_window '^keys\.vyx - TobrikCalculator$' 30)"
+[ -n "$main" ] || fail "the main window did not appear"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+
+# View > Dialogs > Numpad. (the menu's first entry is highlighted when it opens).
+xdotool key --delay 100 alt+v Down Right Return
+numpad="$(find_window '^Numpad$' 10)"
+[ -n "$numpad" ] || fail "the numpad did not appear"
+eval "$(xdotool getwindowgeometry --shell "$numpad")"
+# "7" is the first button of the third of the six rows of 15-unit cells under an 8-unit margin
+# (106 units in all); the first column lies between 5% and 14% of the width.
+xdotool mousemove --window "$numpad" $((WIDTH / 10)) $((HEIGHT * 455 / 1060)) click 1
+xdotool type --delay 80 '+1'
+xdotool key Return
+xdotool key ctrl+s
+
+wait_for 20 saved_text_is '7+1\r\n8\r\n' || {
+    echo "saved: $(timeout 10 "$vyxcalc" --file "$document" --dump </dev/null | grep '"text"')" >&2
+    fail "the click and the keys did not all reach the calculation area"
+}
+is_active "$main" || fail "the main window is no longer the active window"
+echo "the click on the numpad and the keys typed after it reached the calculation area"

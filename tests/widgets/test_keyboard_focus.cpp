@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+// Tests of where the keyboard goes: the commands of panels and toolbars hand it to the
+// calculation area, and the panels made of buttons never take it. Run offscreen, and again on
+// a real X server with a window manager, where only the window manager decides which window is
+// active.
+#include "C_MainFrm.h"
+#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCalcBasicButtonsView.h"
+#include "C_VYXCalcTextView.h"
+#include "C_VYXCharPalette.h"
+#include "C_VYXInsertCommands.h"
+#include "C_VYXPanelSet.h"
+#include "WidgetTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+using Panel = C_VYXPanelSet::Panel;
+
+/// Time for a window manager to act on a window just mapped (focusing it, when it would).
+constexpr int kWindowManagerMs = 300;
+
+/// Notes that a real Shift key stroke has reached the program.
+class ShiftReleaseWatcher : public QObject {
+public:
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift)
+            seen = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+class KeyboardFocusTest : public MainFrameFixture {
+    Q_OBJECT
+
+private:
+    C_VYXCalcTextView* View() { return &m_frame->TextView(); }
+    C_VYXCalcAreaModel& Area() { return View()->Model(); }
+
+    /// Shows the panel as the View menu does, unless it is shown already.
+    C_VYXDlgFix* Show(Panel panel) {
+        if (!m_frame->Panels().IsShown(panel))
+            m_frame->Panels().Toggle(panel);
+        C_VYXDlgFix* dialog = m_frame->Panels().Get(panel);
+        if (!QTest::qWaitForWindowExposed(dialog))
+            qFatal("panel not shown");
+        return dialog;
+    }
+    template <typename T = QPushButton> static T* Control(QWidget* panel, const QString& name) {
+        if (T* control = panel->findChild<T*>(name))
+            return control;
+        qFatal("no control %s", qPrintable(name));
+    }
+    QPushButton* NumpadButton(int id) {
+        return Control(Show(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
+    }
+
+    /// Another window has the keyboard: the variables panel, with the cursor in its name field.
+    bool FocusElsewhere() {
+        C_VYXDlgFix* variables = Show(Panel::Variables);
+        variables->activateWindow();
+        QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
+        name->setFocus();
+        // The toolkit may report the activation before the X server has moved the focus.
+        return QTest::qWaitFor([&] {
+            return QApplication::activeWindow() == variables &&
+                   QApplication::focusWidget() == name && XFocusIsOn(variables);
+        });
+    }
+
+    /// Empty when the main window is active, the area has the keyboard and a key typed now
+    /// lands there; else what is wrong.
+    QString KeyboardProblem() {
+        if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }))
+            return QStringLiteral(": active window ") + Name(QApplication::activeWindow());
+        if (QApplication::focusWidget() != View())
+            return QStringLiteral(": focus on ") + Name(QApplication::focusWidget());
+        // A real key goes to the focus widget of the active window.
+        const QString before = Area().Text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        if (Area().Text().size() != before.size() + 1 ||
+            Area().Text().at(Area().Caret() - 1) != u'7')
+            return QStringLiteral(": typing 7 gave ") + Area().Text();
+        return QString();
+    }
+    static QString Name(const QObject* object) {
+        return object == nullptr ? QStringLiteral("none") : object->objectName();
+    }
+
+    /// Whether the X server's keyboard focus is on the window (always true off X).
+    static bool XFocusIsOn(const QWidget* window) {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            return true;
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        return xdotool.waitForFinished() &&
+               xdotool.readAllStandardOutput().trimmed().toULongLong() == window->winId();
+    }
+
+    /// On X, window activation follows the time of the user's input that asked for it, and the
+    /// events QTest makes carry no time: a real Shift key stroke stands for the click or key that
+    /// starts a command. Elsewhere nothing is needed.
+    static bool StampUserInput() {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            return true;
+        ShiftReleaseWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        const bool sent = QProcess::execute(QStringLiteral("xdotool"),
+                                            {QStringLiteral("key"), QStringLiteral("shift")}) == 0;
+        const bool seen = sent && QTest::qWaitFor([&] { return watcher.seen; });
+        qApp->removeEventFilter(&watcher);
+        return seen;
+    }
+
+    void MakeActiveWithAreaFocused() {
+        m_frame->activateWindow();
+        View()->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }));
+    }
+
+private slots:
+    void init() {
+        MainFrameFixture::init();
+        MakeActiveWithAreaFocused();
+    }
+
+    void commandsHandTheKeyboardToTheArea() {
+        if (QGuiApplication::platformName() == QStringLiteral("xcb") &&
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        // A variable for the two "Use" commands, chosen in the panel and in the toolbar's list.
+        QTest::keyClicks(View(), QStringLiteral("v=5"));
+        QTest::keyClick(View(), Qt::Key_Return);
+        Control<QListWidget>(Show(Panel::Variables), QStringLiteral("listVariables"))
+            ->setCurrentRow(0);
+
+        struct Row {
+            QString name;
+            std::function<void()> run;
+        };
+        QList<Row> rows = {
+            {"numpad slider",
+             [&] {
+                 Control<QSlider>(Show(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(
+                                                           C_VYXCalcBasicButtonsView::kSliderId))
+                     ->triggerAction(QSlider::SliderSingleStepSub);
+             }},
+            {"variables panel Use selected.",
+             [&] {
+                 QTest::mouseClick(Control(m_frame->Panels().Get(Panel::Variables),
+                                           QStringLiteral("buttonUseSelected")),
+                                   Qt::LeftButton);
+             }},
+            {"variables toolbar Use", [&] { Trigger("actionUseSelectedVariable"); }},
+        };
+        for (const auto& [id, name] :
+             {std::pair{1030, "="}, {1144, "approx"}, {1028, "DEL"}, {1031, "CLS"}, {1013, "7"}})
+            rows.append({QStringLiteral("numpad ") + QString::fromLatin1(name),
+                         [this, id = id] { QTest::mouseClick(NumpadButton(id), Qt::LeftButton); }});
+        for (const C_VYXInsertCommands::Command& command : C_VYXInsertCommands::Commands())
+            rows.append({QString::fromLatin1(command.objectName),
+                         [this, &command] { Trigger(command.objectName); }});
+
+        for (const Row& row : rows) {
+            Area().ClearArea();
+            Area().TypeText(QStringLiteral("2"));
+            QVERIFY2(FocusElsewhere(), qPrintable(row.name));
+            QVERIFY2(StampUserInput(), "no real key reached the program");
+            row.run();
+            const QString problem = KeyboardProblem();
+            QVERIFY2(problem.isEmpty(), qPrintable(row.name + problem));
+        }
+    }
+
+    void panelsOfButtonsLeaveTheKeyboardInTheArea_data() {
+        QTest::addColumn<Panel>("panel");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("numpad") << Panel::Numpad << C_VYXCalcBasicButtonsView::ControlName(1027);
+        QTest::newRow("complex") << Panel::Complex << QStringLiteral("complexButton1024");
+        QTest::newRow("Latin") << Panel::Latin << C_VYXCharPalette::KeyObjectName(1095);
+        QTest::newRow("Greek") << Panel::Greek << C_VYXCharPalette::KeyObjectName(1053);
+        QTest::newRow("Math") << Panel::Math << C_VYXCharPalette::KeyObjectName(1162);
+    }
+    void panelsOfButtonsLeaveTheKeyboardInTheArea() {
+        QFETCH(Panel, panel);
+        QFETCH(QString, button);
+        C_VYXDlgFix* dialog = Show(panel);
+        // Only a window manager decides on activation (the offscreen platform activates every
+        // window shown); it would focus a new window at once: give it the time to.
+        if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
+            QTest::qWait(kWindowManagerMs);
+            QCOMPARE(QApplication::activeWindow(), m_frame.get());
+            QCOMPARE(QApplication::focusWidget(), View());
+        }
+        // A click on a button: the button takes no focus, the keyboard stays in the area.
+        QTest::mouseClick(Control(dialog, button), Qt::LeftButton);
+        const QString problem = KeyboardProblem();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        // Panels with fields stay typeable.
+        C_VYXDlgFix* variables = Show(Panel::Variables);
+        variables->activateWindow();
+        QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
+        name->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), name);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("w"));
+        QCOMPARE(name->text(), QStringLiteral("w"));
+    }
+};
+
+VYX_WIDGET_TEST_MAIN(KeyboardFocusTest)
+
+#include "test_keyboard_focus.moc"
