@@ -19,8 +19,9 @@ find "$build" -name '*.gcda' -delete
 for suite in engine_tests document_tests vyxcalc_tests; do
     "$build/tests/$suite" --gtest_brief=1 >/dev/null || echo "$suite: some tests failed" >&2
 done
+# gcovr replaces its output file by renaming onto it: never point it at /dev/null.
 for layer in VYX-CALC-DLL VYX-CALC_GUI/document; do
     echo "== $layer"
     gcovr --root "$VYX_REPO" --object-directory "$build" --filter "$VYX_REPO/$layer/" \
-        --print-summary -o /dev/null 2>/dev/null | grep -E '^lines'
+        --print-summary --output "$build/coverage-$(basename "$layer").txt" 2>/dev/null | grep -E '^lines'
 done
