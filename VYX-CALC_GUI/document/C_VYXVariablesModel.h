@@ -23,7 +23,6 @@ public:
     /// Whether the panel's window exists; it decides two checks of AddFromFields and
     /// DefineFromText. The panel widget sets it when it is created.
     void SetPanelCreated(bool created) { m_bPanelCreated = created; }
-    bool IsPanelCreated() const { return m_bPanelCreated; }
     /// Keeps one listener registered while it lives. It may outlive the model (a toolbar that
     /// the main window deletes after the document): it then has nothing left to undo.
     class Subscription {
