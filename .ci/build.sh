@@ -5,6 +5,16 @@
 VYX_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VYX_BUILD_DIR="${VYX_BUILD_DIR:-$VYX_REPO/build}"
 
+# vyx_apt_install PACKAGE...: apt-get install without recommended extras, through sudo unless root.
+vyx_apt_install() {
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"
+}
+
 # Debian packages for the tools we need, installed only when something is absent.
 vyx_install_missing() {
     local missing=()
@@ -25,13 +35,7 @@ vyx_install_missing() {
         return 0
     fi
     echo "Installing missing packages: ${missing[*]}" >&2
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        "${missing[@]}"
+    vyx_apt_install "${missing[@]}"
 }
 
 # vyx_build [cmake --build arguments...]: configure once (Ninja, RelWithDebInfo), then build.
@@ -52,8 +56,7 @@ vyx_install_test_locale() {
         return 0
     fi
     if ! dpkg -s locales >/dev/null 2>&1; then
-        apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends locales
+        vyx_apt_install locales
     fi
     sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
@@ -69,6 +72,7 @@ vyx_install_commands() {
         command -v "${pair%%:*}" >/dev/null 2>&1 || missing+=("${pair#*:}")
     done
     if [ "${#missing[@]}" -gt 0 ]; then
-        apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+        echo "Installing missing packages: ${missing[*]}" >&2
+        vyx_apt_install "${missing[@]}"
     fi
 }

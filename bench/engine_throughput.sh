@@ -7,8 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../.ci/build.sh"
 
 lines="${1:-20000}"
 repetitions="${2:-5}"
-# The shared directory is checked out beside the repository.
-generator="$VYX_REPO/../shared/bench/gen_corpus.py"
+generator="$VYX_REPO/bench/gen_corpus.py"
 out_dir="$VYX_REPO/bench/out"
 corpus="$out_dir/corpus-$lines.txt"
 vyxcalc="$VYX_BUILD_DIR/tools/vyxcalc/vyxcalc"

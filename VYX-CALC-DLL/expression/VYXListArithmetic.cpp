@@ -67,7 +67,7 @@ void CombineInto(char op, VYXNumPtr& left, const VYXNum& right, bool allRational
 
 VYXNumPtr ApplySign(std::string_view sign, VYXNumPtr number) {
     // The sign is read as the number text sign + "1", so "*" or "/" fail with its format message.
-    const double coefficient = ParseDoubleText(std::string(sign) + "1");
+    const double coefficient = vyx_text::ParseDoubleText(std::string(sign) + "1");
     if (IsExactlyRational(number.get())) {
         CombineInto('*', number, VYXNumRational(coefficient, 1, 0, 1), true);
     } else {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <typeinfo>
 
 namespace {
@@ -26,10 +27,10 @@ bool IsDigit(char c) {
 VYXNumPtr ParseNumberLiteral(std::string_view text) {
     double real = 0.0;
     double imag = 0.0;
-    if (!TryReadComplexDoubleLiteral(text, real, imag)) {
+    if (!vyx_text::TryReadComplexDoubleLiteral(text, real, imag)) {
         return nullptr;
     }
-    if (IsExactLiteral(text)) {
+    if (vyx_text::IsExactLiteral(text)) {
         return std::make_unique<VYXNumRational>(real, 1.0, imag, 1.0);
     }
     return std::make_unique<VYXNumUni>(real, imag);
@@ -47,7 +48,7 @@ VYXNumPtr ImaginaryLiteral(std::string_view text) {
         return nullptr;
     }
     double coefficient = 0.0;
-    if (!TryParseDoubleText(text.substr(0, text.size() - 1), coefficient)) {
+    if (!vyx_text::TryParseDoubleText(text.substr(0, text.size() - 1), coefficient)) {
         return nullptr;
     }
     return VYXParser::MakeNumber(coefficient, true);
@@ -78,7 +79,8 @@ VYXParser::~VYXParser() = default;
 
 VYXNumPtr VYXParser::Calculate(const std::string& text) {
     double ignored = 0.0;
-    const std::string prepared = TryParseDoubleText(text, ignored) ? text : Preprocess(text);
+    const std::string prepared =
+        vyx_text::TryParseDoubleText(text, ignored) ? text : Preprocess(text);
     const VYXBraceMap braces(prepared);
     return EvaluateText(Source{prepared, braces}, 0, prepared.size(), 0);
 }
@@ -254,11 +256,11 @@ size_t VYXParser::ScientificLiteralStart(std::string_view rest) const {
 
 VYXNumPtr VYXParser::OperandToNumber(std::string_view text) const {
     double value = 0.0;
-    if (TryParseDoubleText(text, value)) {
+    if (vyx_text::TryParseDoubleText(text, value)) {
         return MakeNumber(value, false);
     }
     if (text == "PI") {
-        return MakeNumber(3.141592653589793, false);
+        return MakeNumber(std::numbers::pi, false);
     }
     if (text == "E") {
         return MakeNumber(std::exp(1.0), false);
@@ -273,7 +275,7 @@ VYXNumPtr VYXParser::OperandToNumber(std::string_view text) const {
 }
 
 VYXNumPtr VYXParser::MakeNumber(double value, bool imaginary) {
-    if (IsInteger(value)) {
+    if (vyx_text::IsInteger(value)) {
         return imaginary ? std::make_unique<VYXNumRational>(0, 1, value, 1)
                          : std::make_unique<VYXNumRational>(value, 1, 0, 1);
     }

@@ -7,6 +7,7 @@
 #include "VYXNumberText.h"
 
 #include <cmath>
+#include <numbers>
 
 double VYXFunctSinh::ApplyDouble(double x, std::string) {
     return std::sinh(x);
@@ -51,10 +52,10 @@ VYXNum* VYXFunctLn::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
     }
     const double value = x->GetRealValue();
     const double r = ApplyDouble(std::fabs(value), angleUnit);
-    if (IsInteger(r) && value >= 0.0) {
+    if (vyx_text::IsInteger(r) && value >= 0.0) {
         return WrapResult(r);
     }
-    return new VYXNumUni(r, value < 0.0 ? kVyxPi : 0.0);
+    return new VYXNumUni(r, value < 0.0 ? std::numbers::pi : 0.0);
 }
 
 double VYXFunctLog::ApplyDouble(double x, std::string) {

@@ -38,13 +38,13 @@ VYXNum* RequireMade(VYXNum* made, const std::string& functionName) {
 } // namespace
 
 double VYXFunctFac::ApplyDouble(double x, std::string) {
-    if (!IsInteger(x)) {
-        throw VYXExceptionFunction(
-            "ERROR!! CANNOT CALCULATE FACULTY FOR A DOUBLE: " + DoubleToStrDefault(x) + "!!");
+    if (!vyx_text::IsInteger(x)) {
+        throw VYXExceptionFunction("ERROR!! CANNOT CALCULATE FACULTY FOR A DOUBLE: " +
+                                   vyx_text::DoubleToStrDefault(x) + "!!");
     }
     if (x < 0.0) {
         throw VYXExceptionFunction("ERROR!! CANNOT CALCULATE FACULTY FOR A NEGATIVE NUMBER: " +
-                                   DoubleToStrDefault(x) + "!!");
+                                   vyx_text::DoubleToStrDefault(x) + "!!");
     }
     return Factorial(x);
 }

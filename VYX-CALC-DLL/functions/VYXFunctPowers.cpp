@@ -85,7 +85,7 @@ VYXNum* VYXFunctPow::Apply(VYXNum* x, VYXNum* y, std::string angleUnit) {
 }
 
 VYXNum* VYXFunctPow::ApplyDoubles(double a, double b, std::string) {
-    if (IsInteger(a) && IsInteger(b)) {
+    if (vyx_text::IsInteger(a) && vyx_text::IsInteger(b)) {
         return IntegerPower(VYXNumRational(a, 1.0, 0.0, 1.0), VYXNumRational(b, 1.0, 0.0, 1.0));
     }
     return DecimalPower(VYXNumUni(a, 0.0), VYXNumUni(b, 0.0));
@@ -126,7 +126,7 @@ VYXNum* VYXFunctSqrt::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
         const double modulus = std::hypot(a, b);
         const double re = std::sqrt(modulus + a) * (1.0 / std::sqrt(2.0));
         const double im = std::sqrt(modulus - a) * (sign / std::sqrt(2.0));
-        if (IsInteger(re) && IsInteger(im)) {
+        if (vyx_text::IsInteger(re) && vyx_text::IsInteger(im)) {
             return new VYXNumRational(re, 1.0, im, 1.0);
         }
         return new VYXNumUni(re, im);
@@ -134,7 +134,7 @@ VYXNum* VYXFunctSqrt::Apply(VYXNum* x, VYXNum*, std::string angleUnit) {
     const double value = x->GetRealValue();
     const double root = ApplyDouble(std::fabs(value), angleUnit);
     if (value < 0.0) {
-        if (IsInteger(root)) {
+        if (vyx_text::IsInteger(root)) {
             return new VYXNumRational(0.0, 1.0, root, 1.0);
         }
         return new VYXNumUni(0.0, root);

@@ -12,7 +12,7 @@ VYXNum* WrapResult(double r) {
     if (r == 0.0) {
         r = 0.0;
     }
-    if (IsInteger(r)) {
+    if (vyx_text::IsInteger(r)) {
         return new VYXNumRational(r, 1.0, 0.0, 1.0);
     }
     return new VYXNumUni(r, 0.0);

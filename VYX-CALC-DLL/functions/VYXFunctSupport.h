@@ -8,11 +8,6 @@
 
 #include <string>
 
-/// The angle constants of the number model, stored as the number classes store them.
-inline constexpr double kVyxPi = 3.141592653589793;
-inline constexpr double kVyxPositiveImagAxis = 1.5707963267949;
-inline constexpr double kVyxNegativeImagAxis = 4.712388980384693;
-
 /// True when the dynamic type is exactly VYXNumRational (a derived class does not count).
 bool IsExactlyRational(const VYXNum* number);
 

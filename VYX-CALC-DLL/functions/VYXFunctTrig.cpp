@@ -4,28 +4,34 @@
 
 #include "VYXExceptions.h"
 #include "VYXFunctSupport.h"
+#include "VYXImaginaryAxis.h"
 
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace {
 
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kGradiansPerRadian = 200.0 / std::numbers::pi;
+
 double ToRadians(double x, const std::string& unit) {
     if (unit == "DEG") {
-        return x * 0.017453292519943295;
+        return x * kRadiansPerDegree;
     }
     if (unit == "GRA") {
-        return x * kVyxPi / 200.0;
+        return x * std::numbers::pi / 200.0;
     }
     return x;
 }
 
 double FromRadians(double x, const std::string& unit) {
     if (unit == "DEG") {
-        return x * 57.29577951308232;
+        return x * kDegreesPerRadian;
     }
     if (unit == "GRA") {
-        return x * 63.66197723675813;
+        return x * kGradiansPerRadian;
     }
     return x;
 }
@@ -56,7 +62,7 @@ TurnMarks MarksFor(const std::string& unit) {
     if (unit == "GRA") {
         return {100.0, 200.0, 300.0};
     }
-    return {kVyxPositiveImagAxis, kVyxPi, kVyxNegativeImagAxis};
+    return {vyx_angle::kPositiveImaginaryAxis, std::numbers::pi, vyx_angle::kNegativeImaginaryAxis};
 }
 
 // The tables compare exactly: only the marks themselves are recognised, not 360 or 450.

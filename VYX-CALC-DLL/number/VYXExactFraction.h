@@ -17,7 +17,7 @@ __extension__ typedef unsigned __int128 UInt128;
 /// An integer-valued double of magnitude up to 2^53. The range test comes first, so the cast is
 /// always defined, and it truncates like std::trunc without a library call.
 inline bool IsExactInteger(double x) {
-    return std::fabs(x) <= kVyxExactIntegerLimit &&
+    return std::fabs(x) <= vyx_text::kVyxExactIntegerLimit &&
            x == static_cast<double>(static_cast<std::int64_t>(x));
 }
 

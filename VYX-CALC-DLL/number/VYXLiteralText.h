@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace vyx_text {
+
 /// Whole text to double in the "C" locale, as strtod reads it; false when the text is empty or
 /// strtod would stop early. Short decimal integers take an exact path without strtod.
 bool TryParseDoubleText(std::string_view text, double& value);
@@ -54,3 +56,5 @@ inline bool TryReadComplexDoubleLiteral(std::string_view text, double& real, dou
 /// True when a text that TryReadComplexDoubleLiteral accepts is an exact literal as well: its
 /// number, or the coefficient in front of the imaginary unit, is an integer.
 bool IsExactLiteral(std::string_view literal);
+
+} // namespace vyx_text

@@ -19,7 +19,7 @@ using vyx_exact::IsExactInteger;
 
 // IsInteger with the common case inline: every exact integer passes its test as well.
 bool PassesIntegerTest(double x) {
-    return IsExactInteger(x) || IsInteger(x);
+    return IsExactInteger(x) || vyx_text::IsInteger(x);
 }
 
 UInt128 IntegerSquareRoot(UInt128 n) {
@@ -71,36 +71,36 @@ void ApplyOrThrow(VYXRationalOperation operation, VYXNumRational& self, const VY
     const double part =
         inexact == VYXInexactPart::Real ? value.GetRealValue() : value.GetCmplxValue();
     throw VYXExceptionNumberFormat("CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. " +
-                                   DoubleToStrDefault(part));
+                                   vyx_text::DoubleToStrDefault(part));
 }
 
 void RequireIntegerPart(double value, const char* letter) {
     if (!PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat(std::string("CANT MAKE A ") + letter +
                                        " RATIONAL NUMBER OF A DOUBLE.. " +
-                                       DoubleToStrDefault(value));
+                                       vyx_text::DoubleToStrDefault(value));
     }
 }
 
 void RequireIntegerValue(double value) {
     if (value != 0.0 && !PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat("CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. " +
-                                       DoubleToStrDefault(value));
+                                       vyx_text::DoubleToStrDefault(value));
     }
 }
 
 void RequireConstructorPart(double value, const char* role) {
     if (!PassesIntegerTest(value)) {
         throw VYXExceptionNumberFormat(std::string(role) +
-                                       " NOT AN INTEGER: " + DoubleToStrDefault(value) +
+                                       " NOT AN INTEGER: " + vyx_text::DoubleToStrDefault(value) +
                                        "...CANT MAKE A RATIONAL NUMBER!!");
     }
 }
 
 std::string FractionText(double numerator, double divisor) {
-    std::string text = RationalPartToStr(numerator);
+    std::string text = vyx_text::RationalPartToStr(numerator);
     if (divisor != 1.0) {
-        text += "/" + RationalPartToStr(divisor);
+        text += "/" + vyx_text::RationalPartToStr(divisor);
     }
     return text;
 }
@@ -112,10 +112,10 @@ std::string ImaginaryFractionText(double numerator, double divisor) {
     } else if (numerator == -1.0) {
         text = "-i";
     } else {
-        text = RationalPartToStr(numerator) + "i";
+        text = vyx_text::RationalPartToStr(numerator) + "i";
     }
     if (divisor != 1.0) {
-        text += "/" + RationalPartToStr(divisor);
+        text += "/" + vyx_text::RationalPartToStr(divisor);
     }
     return text;
 }
@@ -129,12 +129,14 @@ VYXNumRational::VYXNumRational() : VYXNumUni() {
 VYXNumRational::VYXNumRational(double realNum, double realDiv, double cmplxNum, double cmplxDiv)
     : VYXNumUni() {
     if (realDiv == 0.0) {
-        throw VYXExceptionNumberFormat("DIVISION BY ZERO: " + DoubleToStrDefault(realNum) + "/" +
-                                       DoubleToStrDefault(realDiv));
+        throw VYXExceptionNumberFormat(
+            "DIVISION BY ZERO: " + vyx_text::DoubleToStrDefault(realNum) + "/" +
+            vyx_text::DoubleToStrDefault(realDiv));
     }
     if (cmplxDiv == 0.0) {
-        throw VYXExceptionNumberFormat("DIVISION BY ZERO: " + DoubleToStrDefault(cmplxNum) + "/" +
-                                       DoubleToStrDefault(cmplxDiv));
+        throw VYXExceptionNumberFormat(
+            "DIVISION BY ZERO: " + vyx_text::DoubleToStrDefault(cmplxNum) + "/" +
+            vyx_text::DoubleToStrDefault(cmplxDiv));
     }
     RequireConstructorPart(realNum, "NUMERATOR");
     RequireConstructorPart(realDiv, "DIVISOR");
@@ -194,7 +196,7 @@ VYXNum* VYXNumRational::GetABSValue() const {
         return new VYXNumUni(s / (rd * cd), 0.0);
     }
     // Components beyond 2^53 are not exact anyway; the integer test of the number model decides.
-    if (s != 0.0 && !(IsInteger(s) && IsInteger(rd * cd))) {
+    if (s != 0.0 && !(vyx_text::IsInteger(s) && vyx_text::IsInteger(rd * cd))) {
         return new VYXNumUni(s / (rd * cd), 0.0);
     }
     return new VYXNumRational(s, rd * cd, 0.0, 1.0);
@@ -247,7 +249,7 @@ void VYXNumRational::SetValue(std::string text) {
     }
     const bool imaginary = !text.empty() && (text.back() == 'i' || text.back() == 'I');
     if (!imaginary) {
-        if (!IsInteger(ParseDoubleText(text))) {
+        if (!vyx_text::IsInteger(vyx_text::ParseDoubleText(text))) {
             throw VYXExceptionNumberFormat("CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. " + text +
                                            "..");
         }
@@ -255,7 +257,7 @@ void VYXNumRational::SetValue(std::string text) {
         return;
     }
     const std::string coefficient = text.substr(0, text.size() - 1);
-    if (!IsInteger(ParseDoubleText(coefficient))) {
+    if (!vyx_text::IsInteger(vyx_text::ParseDoubleText(coefficient))) {
         throw VYXExceptionNumberFormat("CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. " + coefficient +
                                        "..");
     }
@@ -394,7 +396,7 @@ void VYXNumRational::FixBiggestCommonDiv(double& numerator, double& divisor) {
     if (g > 1.0) {
         const double reducedNumerator = numerator / g;
         const double reducedDivisor = divisor / g;
-        if (IsInteger(reducedNumerator) && IsInteger(reducedDivisor)) {
+        if (vyx_text::IsInteger(reducedNumerator) && vyx_text::IsInteger(reducedDivisor)) {
             numerator = reducedNumerator;
             divisor = reducedDivisor;
         }
@@ -404,9 +406,10 @@ void VYXNumRational::FixBiggestCommonDiv(double& numerator, double& divisor) {
 std::pair<double, double> VYXNumRational::ParseStrRat(const std::string& text) {
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos) {
-        return {ParseDoubleText(text), 1.0};
+        return {vyx_text::ParseDoubleText(text), 1.0};
     }
-    return {ParseDoubleText(text.substr(0, slash)), ParseDoubleText(text.substr(slash + 1))};
+    return {vyx_text::ParseDoubleText(text.substr(0, slash)),
+            vyx_text::ParseDoubleText(text.substr(slash + 1))};
 }
 
 const std::string& VYXNumRational::RationalText() const {

@@ -3,18 +3,16 @@
 #include "VYXNumUni.h"
 
 #include "VYXExceptions.h"
+#include "VYXImaginaryAxis.h"
 #include "VYXLiteralText.h"
 #include "VYXNumberText.h"
 
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-// The arguments of the imaginary axis, stored exactly as written (3π/2 for the negative axis).
-constexpr double kPositiveImaginaryAxis = 1.5707963267949;
-constexpr double kNegativeImaginaryAxis = 4.712388980384693;
 // Up to this many factors the power multiplies one by one, which keeps ordinary results identical
 // to the last bit; beyond it square-and-multiply keeps enormous exponents fast.
 constexpr double kRepeatedMultiplicationLimit = 1000000.0;
@@ -108,7 +106,7 @@ VYXNum* VYXNumUni::GetCNJ() const {
 }
 
 void VYXNumUni::SetRealValue(std::string text) {
-    m_dReal = ParseDoubleText(text);
+    m_dReal = vyx_text::ParseDoubleText(text);
     UpdateNumber();
 }
 
@@ -118,7 +116,7 @@ void VYXNumUni::SetRealValue(double value) {
 }
 
 void VYXNumUni::SetCmplxValue(std::string text) {
-    m_dCmplx = ParseDoubleText(text);
+    m_dCmplx = vyx_text::ParseDoubleText(text);
     UpdateNumber();
 }
 
@@ -130,12 +128,12 @@ void VYXNumUni::SetCmplxValue(double value) {
 void VYXNumUni::SetValue(std::string text) {
     // ParseDoubleText throws its own message for a malformed number part.
     const auto parseOrThrow = [](std::string_view number, double& value) {
-        value = ParseDoubleText(std::string(number));
+        value = vyx_text::ParseDoubleText(std::string(number));
         return true;
     };
     double real = 0.0;
     double imag = 0.0;
-    if (!ReadComplexDoubleLiteral(text, real, imag, parseOrThrow)) {
+    if (!vyx_text::ReadComplexDoubleLiteral(text, real, imag, parseOrThrow)) {
         throw VYXExceptionNumberFormat("ERROR! UNABLE TO PARSE THE NUMBER: " + text + "i..");
     }
     VYXNumUni::SetValue(real, imag);
@@ -223,7 +221,7 @@ void VYXNumUni::operator^=(const VYXNumUni& rhs) {
         throw VYXExceptionNumberFormat("ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!");
     }
     const double p = rhs.m_dReal;
-    if (m_bCmplx && !IsInteger(p)) {
+    if (m_bCmplx && !vyx_text::IsInteger(p)) {
         throw VYXExceptionNumberFormat(
             "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!");
     }
@@ -301,10 +299,11 @@ void VYXNumUni::UpdateNumber() {
         m_dFI = 0.0;
     } else if (imagZero) {
         m_dAbs = std::fabs(m_dReal);
-        m_dFI = m_dReal > 0.0 ? 0.0 : kPi;
+        m_dFI = m_dReal > 0.0 ? 0.0 : std::numbers::pi;
     } else if (realZero) {
         m_dAbs = std::fabs(m_dCmplx);
-        m_dFI = m_dCmplx > 0.0 ? kPositiveImaginaryAxis : kNegativeImaginaryAxis;
+        m_dFI =
+            m_dCmplx > 0.0 ? vyx_angle::kPositiveImaginaryAxis : vyx_angle::kNegativeImaginaryAxis;
     } else {
         CalcABS();
         CalcFI();
@@ -335,7 +334,7 @@ std::string VYXNumUni::RenderText() const {
         return "0";
     }
     if (m_dCmplx == 0.0) {
-        return DoubleToStr(m_nTextPrecision, m_dReal);
+        return vyx_text::DoubleToStr(m_nTextPrecision, m_dReal);
     }
     if (m_dReal == 0.0) {
         if (m_dCmplx == 1.0) {
@@ -344,20 +343,20 @@ std::string VYXNumUni::RenderText() const {
         if (m_dCmplx == -1.0) {
             return "-i";
         }
-        return DoubleToStr(m_nTextPrecision, m_dCmplx) + "i";
+        return vyx_text::DoubleToStr(m_nTextPrecision, m_dCmplx) + "i";
     }
     return BuildStrVal();
 }
 
 std::string VYXNumUni::BuildStrVal() const {
-    const std::string real = DoubleToStr(m_nTextPrecision, m_dReal);
+    const std::string real = vyx_text::DoubleToStr(m_nTextPrecision, m_dReal);
     if (m_dCmplx == -1.0) {
         return real + "-i";
     }
     if (m_dCmplx == 1.0) {
         return real + "+i";
     }
-    const std::string imag = DoubleToStr(m_nTextPrecision, m_dCmplx);
+    const std::string imag = vyx_text::DoubleToStr(m_nTextPrecision, m_dCmplx);
     // A not-a-number imaginary part carries its own sign in the text ("-nan"), like a negative one.
     if (m_dCmplx < 0.0 || (std::isnan(m_dCmplx) && imag.front() == '-')) {
         return real + imag + "i";

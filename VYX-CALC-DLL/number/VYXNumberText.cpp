@@ -2,6 +2,7 @@
 // Number-text routines: parsing and printing of doubles, and the integer test of the number model.
 #include "VYXNumberText.h"
 
+#include "VYXClassicNumbers.h"
 #include "VYXExactFraction.h"
 #include "VYXExceptions.h"
 #include "VYXLiteralText.h"
@@ -10,23 +11,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <locale.h>
+
+namespace vyx_text {
 
 namespace {
 
-// The GUI toolkit switches the process to the user's locale, where the decimal point may be a
-// comma; the engine's texts always use ".", so parsing runs against the "C" locale explicitly.
-locale_t ClassicLocale() {
-    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return classic;
-}
-
 // Largest count of decimal digits that a 64-bit accumulator holds without overflow.
 constexpr size_t kMaxAccumulatedDigits = 18;
-// Texts up to this length are copied to the stack for strtod, which needs a terminated string.
-constexpr size_t kStackCopyLength = 64;
 
 // [sign]digits with an integer value up to 2^53: every such integer is a double, so the exact
 // value is what strtod would round to. False leaves the text to strtod.
@@ -57,12 +48,6 @@ bool ParseShortInteger(std::string_view text, double& value) {
 
 // The blank space that strtod skips in the "C" locale.
 constexpr std::string_view kBlankChars = " \t\n\v\f\r";
-
-bool StrtodWhole(const char* begin, size_t size, double& value) {
-    char* end = nullptr;
-    value = strtod_l(begin, &end, ClassicLocale());
-    return end == begin + size;
-}
 
 // Beyond this many significant digits a double has nothing left to show.
 constexpr int kMaxPrintedDigits = 1000;
@@ -118,15 +103,8 @@ bool TryParseDoubleText(std::string_view text, double& value) {
     if (CannotBeNumberText(text)) {
         return false;
     }
-    // A zero byte inside the text stops strtod early in the copy as well, so it is refused.
-    if (text.size() < kStackCopyLength) {
-        char buffer[kStackCopyLength];
-        std::memcpy(buffer, text.data(), text.size());
-        buffer[text.size()] = '\0';
-        return StrtodWhole(buffer, text.size(), value);
-    }
-    const std::string copy(text);
-    return StrtodWhole(copy.c_str(), copy.size(), value);
+    // The "C" locale's reading: the process locale may have a decimal comma.
+    return vyx_classic::ReadWhole(text, value);
 }
 
 bool IsExactLiteral(std::string_view literal) {
@@ -183,3 +161,5 @@ std::string RationalPartToStr(double x) {
     }
     return DoubleToStrDefault(x);
 }
+
+} // namespace vyx_text

@@ -78,10 +78,10 @@ VYXInexactPart Store(const ComplexFraction<Arith>& z, VYXNumRational& result) {
 
 // Beyond 2^53 the historical integer test decides what a rational may hold.
 VYXInexactPart Store(const RationalParts& p, VYXNumRational& result) {
-    if (!IsInteger(p.realNum) || !IsInteger(p.realDiv) || p.realDiv == 0.0) {
+    if (!vyx_text::IsInteger(p.realNum) || !vyx_text::IsInteger(p.realDiv) || p.realDiv == 0.0) {
         return VYXInexactPart::Real;
     }
-    if (!IsInteger(p.cmplxNum) || !IsInteger(p.cmplxDiv) || p.cmplxDiv == 0.0) {
+    if (!vyx_text::IsInteger(p.cmplxNum) || !vyx_text::IsInteger(p.cmplxDiv) || p.cmplxDiv == 0.0) {
         return VYXInexactPart::Imaginary;
     }
     result.SetValue(p.realNum, p.realDiv, p.cmplxNum, p.cmplxDiv);
@@ -206,7 +206,7 @@ VYXInexactPart ApplyPower(const VYXNumRational& base, const VYXNumRational& expo
         throw VYXExceptionNumberFormat("ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!");
     }
     const double p = exponent.RealNumerator();
-    const bool integerExponent = exponent.GetRealDivisor() == 1.0 && IsInteger(p);
+    const bool integerExponent = exponent.GetRealDivisor() == 1.0 && vyx_text::IsInteger(p);
     if (base.IsCmplx() && !integerExponent) {
         throw VYXExceptionNumberFormat(
             "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!");

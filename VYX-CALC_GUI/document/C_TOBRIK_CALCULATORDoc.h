@@ -113,8 +113,6 @@ public:
     void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
-    /// The window placement last saved or applied from a file.
-    const C_VYXWindowPlacement& Placement() const { return m_placement; }
     bool IsSkippingNextPlacement() const { return m_bSkipPlacement; }
 
 private:

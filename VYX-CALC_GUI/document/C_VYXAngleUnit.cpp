@@ -4,9 +4,7 @@
 
 #include "C_VYXStringTable.h"
 
-namespace {
-constexpr double Pi = 3.141592653589793;
-}
+#include <numbers>
 
 namespace C_VYXAngleUnit {
 
@@ -41,16 +39,16 @@ double HalfTurn(qint32 unitId) {
     case VYX_ANGLE_GRA:
         return 200.0;
     default:
-        return Pi;
+        return std::numbers::pi;
     }
 }
 
 double ToRadiansFactor(qint32 unitId) {
     switch (unitId) {
     case VYX_ANGLE_DEG:
-        return 0.017453292519943295;
+        return std::numbers::pi / 180.0;
     case VYX_ANGLE_GRA:
-        return 0.015707963267948967;
+        return std::numbers::pi / 200.0;
     default:
         return 1.0;
     }
@@ -59,9 +57,9 @@ double ToRadiansFactor(qint32 unitId) {
 double FromRadiansFactor(qint32 unitId) {
     switch (unitId) {
     case VYX_ANGLE_DEG:
-        return 57.29577951308232;
+        return 180.0 / std::numbers::pi;
     case VYX_ANGLE_GRA:
-        return 63.66197723675813;
+        return 200.0 / std::numbers::pi;
     default:
         return 1.0;
     }

@@ -1,37 +1,16 @@
 // SPDX-License-Identifier: MIT
-// C_VYXNumberText: formatting on std::snprintf and reading on std::strtod, in the "C" locale.
+// C_VYXNumberText: the program's number formats on the shared "C"-locale printing and reading,
+// so a German desktop locale cannot turn the decimal point into a comma.
 #include "C_VYXNumberText.h"
+
+#include "VYXClassicNumbers.h"
 
 #include <QByteArray>
 
-#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace {
-
-/// Switches the calling thread to the "C" numeric conventions while it lives, so a German
-/// desktop locale cannot turn the decimal point into a comma.
-class CNumericLocale {
-public:
-    CNumericLocale() {
-        static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-        if (cLocale != static_cast<locale_t>(0))
-            m_previous = uselocale(cLocale);
-    }
-    ~CNumericLocale() {
-        if (m_previous != static_cast<locale_t>(0))
-            uselocale(m_previous);
-    }
-    CNumericLocale(const CNumericLocale&) = delete;
-    CNumericLocale& operator=(const CNumericLocale&) = delete;
-
-private:
-    locale_t m_previous = static_cast<locale_t>(0);
-};
 
 const char* PrintfPattern(C_VYXNumberText::Format format) {
     using C_VYXNumberText::Format;
@@ -54,20 +33,8 @@ const char* PrintfPattern(C_VYXNumberText::Format format) {
     return "%f";
 }
 
-/// snprintf into a buffer of the right size (huge values print hundreds of digits).
-QString Print(const char* pattern, int precision, bool withPrecision, double value) {
-    const CNumericLocale cLocale;
-    const int length = withPrecision ? std::snprintf(nullptr, 0, pattern, precision, value)
-                                     : std::snprintf(nullptr, 0, pattern, value);
-    if (length <= 0)
-        return QString();
-    std::string buffer(static_cast<size_t>(length) + 1, '\0');
-    if (withPrecision)
-        std::snprintf(buffer.data(), buffer.size(), pattern, precision, value);
-    else
-        std::snprintf(buffer.data(), buffer.size(), pattern, value);
-    buffer.resize(static_cast<size_t>(length));
-    return QString::fromLatin1(buffer.data(), length);
+QString ToQString(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 /// Index of the next sign that starts a new part of a complex number text, or -1. A sign at the
@@ -89,12 +56,8 @@ qsizetype NextPartSign(const QString& text, qsizetype from) {
 /// taken off); false for anything else, such as a fraction's text or "nan".
 bool WholeFiniteValue(const QString& text, double& value) {
     const QByteArray bytes = text.toLatin1();
-    char* end = nullptr;
-    {
-        const CNumericLocale cLocale;
-        value = std::strtod(bytes.constData(), &end);
-    }
-    return !bytes.isEmpty() && end == bytes.constData() + bytes.size() && std::isfinite(value);
+    return vyx_classic::ReadWhole(std::string_view(bytes.constData(), bytes.size()), value) &&
+           std::isfinite(value);
 }
 
 /// Fixed decimals would lie about these values: from 1e16 on a double's digits are no longer the
@@ -118,7 +81,7 @@ QString RoundPart(const QString& part, int decimals) {
     QString rounded;
     if (decimals >= 1 && decimals <= 10 && WholeFiniteValue(text, value) &&
         NeedsExponent(value, decimals)) {
-        rounded = Print("%.*e", decimals, true, value);
+        rounded = ToQString(vyx_classic::Print("%.*e", decimals, value));
     } else {
         const qsizetype point = text.indexOf(u'.');
         // Without a point the text is returned as it came, "j" and all.
@@ -142,13 +105,13 @@ QString RoundPart(const QString& part, int decimals) {
 namespace C_VYXNumberText {
 
 QString FormatDouble(Format format, double value) {
-    return Print(PrintfPattern(format), 0, false, value);
+    return ToQString(vyx_classic::Print(PrintfPattern(format), value));
 }
 
 QString FormatDecimals(double value, int decimals) {
     if (decimals < 1 || decimals > 10)
         return QString();
-    return Print("%.*f", decimals, true, value);
+    return ToQString(vyx_classic::Print("%.*f", decimals, value));
 }
 
 QString RoundNumberText(const QString& text, int decimals) {
@@ -166,8 +129,7 @@ QString RoundNumberText(const QString& text, int decimals) {
 
 double LeadingDouble(const QString& text) {
     const QByteArray bytes = text.toLatin1();
-    const CNumericLocale cLocale;
-    return std::strtod(bytes.constData(), nullptr);
+    return vyx_classic::ReadLeading(bytes.constData());
 }
 
 bool ParseDouble(const QString& text, double& value) {
@@ -180,13 +142,9 @@ bool ParseDouble(const QString& text, double& value) {
             return false;
     }
     const QByteArray bytes = trimmed.toLatin1();
-    char* end = nullptr;
     double parsed = 0.0;
-    {
-        const CNumericLocale cLocale;
-        parsed = std::strtod(bytes.constData(), &end);
-    }
-    if (end != bytes.constData() + bytes.size() || !std::isfinite(parsed))
+    if (!vyx_classic::ReadWhole(std::string_view(bytes.constData(), bytes.size()), parsed) ||
+        !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
@@ -195,13 +153,8 @@ bool ParseDouble(const QString& text, double& value) {
 bool IsDoubleText(const QString& text) {
     // UTF-8 keeps every non-ASCII character away from the digits and letters strtod reads.
     const QByteArray bytes = text.toUtf8();
-    if (bytes.isEmpty())
-        return false;
-    // The whole "C" locale, not only its decimal point: letter case ("INF") is the locale's too.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    char* end = nullptr;
-    strtod_l(bytes.constData(), &end, cLocale);
-    return end == bytes.constData() + bytes.size();
+    double ignored = 0.0;
+    return vyx_classic::ReadWhole(std::string_view(bytes.constData(), bytes.size()), ignored);
 }
 
 } // namespace C_VYXNumberText

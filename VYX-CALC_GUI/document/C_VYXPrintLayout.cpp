@@ -78,7 +78,6 @@ void C_VYXPrintLayout::ComputeBands(int width, int height) {
 void C_VYXPrintLayout::Layout(const QString& text, const C_VYXTextMeasurer& measurer, int width,
                               int height) {
     m_lines.clear();
-    m_laidOut = true;
     m_lineHeight = std::max(1, measurer.LineHeight(Font::Body));
     const qint64 usableHeight = std::llabs(height) - m_footerBand - m_headerBand;
     m_linesPerPage = int(std::clamp<qint64>(usableHeight / m_lineHeight, 1, INT_MAX));

@@ -53,7 +53,6 @@ public:
     /// (the rectangle's width less two left margins) and counts the pages. Nothing is laid out
     /// for a rectangle without positive width.
     void Layout(const QString& text, const C_VYXTextMeasurer& measurer, int width, int height);
-    bool IsLaidOut() const { return m_laidOut; }
     const QStringList& Lines() const { return m_lines; }
     int LinesPerPage() const { return m_linesPerPage; }
     int PageCount() const { return m_pageCount; }
@@ -73,7 +72,6 @@ private:
     int m_footerBand = FooterBandDivisor;
     int m_leftMargin = LeftMarginDivisor;
     bool m_bandsComputed = false;
-    bool m_laidOut = false;
     QStringList m_lines;
     int m_lineHeight = 1;
     int m_linesPerPage = 1;

@@ -17,7 +17,6 @@ public:
     /// Adds a symbol or changes the replacement of one already held. Empty symbols are ignored.
     void Add(const QString& symbol, const QString& replacement);
     void Clear();
-    bool IsEmpty() const { return m_entries.empty(); }
 
     /// The text with every symbol occurrence replaced.
     QString ReplaceAll(QStringView text) const;

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
 /// What a few roundings leave of a result computed from doubles, relative to the magnitudes it
 /// came from: values closer than this are taken as equal (an angle sum and its half turn, the
 /// two roots of the ambiguous case, a side and the sum of the other two).
@@ -88,7 +88,7 @@ void C_VYXTriangleSolver::Run::Inform(const QString& message) {
 
 bool C_VYXTriangleSolver::Run::AnglesLeaveRoom() {
     for (size_t i = AngleA; i <= AngleC; ++i) {
-        if (m_w[i] >= Pi * (1 - RoundingTolerance)) {
+        if (m_w[i] >= std::numbers::pi * (1 - RoundingTolerance)) {
             Fail(CantBeConstructed);
             return false;
         }
@@ -130,9 +130,9 @@ bool C_VYXTriangleSolver::Run::CompleteThirdAngle(size_t base) {
         double others = 0;
         for (size_t j = AngleA; j <= AngleC; ++j)
             others += j == i ? 0.0 : m_w[base + j];
-        m_w[base + i] = Pi - others;
+        m_w[base + i] = std::numbers::pi - others;
         // Two angles that already fill half a turn, up to rounding, leave no room for a triangle.
-        if (m_w[base + i] <= Pi * RoundingTolerance) {
+        if (m_w[base + i] <= std::numbers::pi * RoundingTolerance) {
             Fail(CantBeConstructed);
             return false;
         }
@@ -233,7 +233,7 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
         Fail(CantBeConstructed);
     } else {
         const double j1 = std::asin(sinJ);
-        const double j2 = Pi - j1;
+        const double j2 = std::numbers::pi - j1;
         const double across = sideK * sideK + sideL * sideL;
         if (sideJ * sideJ > across)
             angleJ = std::max(j1, j2); // the side is longer than a right angle allows: obtuse
@@ -242,8 +242,8 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
         else
             angleJ = j1;
     }
-    m_w[base + l] = Pi - m_w[base + k] - angleJ;
-    if (m_w[base + l] <= Pi * RoundingTolerance)
+    m_w[base + l] = std::numbers::pi - m_w[base + k] - angleJ;
+    if (m_w[base + l] <= std::numbers::pi * RoundingTolerance)
         Fail(CantBeConstructed); // the two angles fill half a turn: a flat triangle
 }
 

@@ -38,7 +38,6 @@ public:
     /// The second-solution flag as stored, which a file may hold as any integer.
     qint32 SecondSolutionFlag() const { return m_hasSecondSolution; }
     bool HasError() const { return m_error != 0; }
-    bool ThreeAnglesGiven() const { return m_threeAnglesGiven != 0; }
 
     /// The 14 values, then the second-solution flag.
     void Serialize(C_VYXArchive& ar);

@@ -23,7 +23,6 @@ public:
     /// Whether the panel's window exists; it decides two checks of AddFromFields and
     /// DefineFromText. The panel widget sets it when it is created.
     void SetPanelCreated(bool created) { m_bPanelCreated = created; }
-    bool IsPanelCreated() const { return m_bPanelCreated; }
     /// The name field (1050) and the value field (1049), as the user edits them.
     const QString& NameField() const { return m_strName; }
     const QString& ValueField() const { return m_strValue; }

@@ -36,10 +36,6 @@ qsizetype C_VYXArchive::Remaining() const {
     return IsLoading() ? m_in.size() - m_pos : 0;
 }
 
-qsizetype C_VYXArchive::Position() const {
-    return IsLoading() ? m_pos : m_out->size();
-}
-
 void C_VYXArchive::RequireStoring() const {
     if (!IsStoring()) {
         throw C_VYXArchiveError(QStringLiteral("Cannot write: the archive is open for loading."));

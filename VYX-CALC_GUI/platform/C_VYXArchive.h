@@ -36,8 +36,6 @@ public:
     bool IsLoading() const { return m_out == nullptr; }
     /// Bytes not yet read (loading); 0 when storing.
     qsizetype Remaining() const;
-    /// Offset of the next byte to read (loading) or the number of bytes written (storing).
-    qsizetype Position() const;
 
     void WriteInt(qint32 value);
     void WriteDouble(double value);

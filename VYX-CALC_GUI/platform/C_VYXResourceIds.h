@@ -12,7 +12,6 @@ constexpr int StrAngleRadians = 102;     ///< "ANGLE_RAD"
 constexpr int StrAngleDegrees = 213;     ///< "ANGLE_DEG"
 constexpr int StrAngleGradians = 214;    ///< "ANGLE_GRA"
 constexpr int StrDocumentTemplate = 128; ///< the document type line, with the file filter
-constexpr int StrAboutText = 190;
 constexpr int StrCalculationCount = 244; ///< "Number of calculations: "
 constexpr int StrBarStateSection = 355;  ///< "MAINFRMBARSTATE"
 
@@ -115,23 +114,16 @@ constexpr int StrUnitQuartsUk = 341;
 constexpr int StrUnitQuartsDryUs = 342;
 constexpr int StrUnitQuartsLiquidUs = 343;
 
-// ---- other text resources ----
-constexpr int TextHelp = 211; ///< the built-in help text (a text resource, not a string)
-
 // ---- dialog templates (also the commands that show the panels) ----
 constexpr int DlgTrigonometry = 101;
 constexpr int DlgNumpad = 103;
 constexpr int DlgComplex = 104;
 constexpr int DlgVariables = 108;
 constexpr int DlgLatinChars = 109;
-constexpr int DlgCalcTextView = 111;
 constexpr int DlgConversion = 163;
 constexpr int DlgAbout = 176;
 constexpr int DlgGreekChars = 177;
 constexpr int DlgMathChars = 178;
-
-/// The calculation area's edit control in template 111.
-constexpr int CtlCalcTextEdit = 1100;
 
 // ---- toolbars (also their View > Toolbars commands) ----
 constexpr int BarFiles = 128;
@@ -143,22 +135,7 @@ constexpr int BarExecute = 197;
 constexpr int BarDelete = 199;
 constexpr int BarVariables = 205;
 
-// ---- bitmaps and icons ----
-constexpr int IconApplication = 128;
-constexpr int IconLowerCase = 137;
-constexpr int IconUpperCase = 138;
-constexpr int BmpLogo = 172;
-constexpr int BmpBarFiles = 182;
-constexpr int BmpBarDialogs = 183;
-constexpr int BmpBarRoots = 184;
-constexpr int BmpBarExponents = 185;
-constexpr int BmpBarLogarithms = 186;
-constexpr int BmpBarExecute = 187;
-constexpr int BmpBarDelete = 188;
-constexpr int BmpBarVariables = 207;
-
 // ---- commands ----
-constexpr int CmdVariablesCombo = 32771;
 constexpr int CmdFontSize8 = 32772;
 constexpr int CmdFontSize10 = 32773;
 constexpr int CmdFontSize12 = 32774;
@@ -187,7 +164,6 @@ constexpr int CmdClearArea = 32863;
 constexpr int CmdUseSelectedVariable = 32868;
 constexpr int CmdDeleteSelectedVariable = 32869;
 constexpr int CmdEditUndo = 57643;
-constexpr int CmdEditRedo = 57644;
 constexpr int CmdAbout = 57664;
 
 } // namespace C_VYXResourceIds

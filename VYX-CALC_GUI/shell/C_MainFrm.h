@@ -92,6 +92,8 @@ private:
     /// New, Open, Save and Print also work while a tool panel has the keyboard.
     void MakeFileShortcutsGlobal();
     void UpdateEditActions();
+    void UpdateRecentFileActions();
+    void OpenRecentFile(int index);
 
     // C_MainFrmToolbars.cpp
     /// The eight toolbars: three docked at the top, the five function bars floating hidden.
@@ -111,8 +113,6 @@ private:
 
     // C_MainFrmHelp.cpp
     void CreateHelpMenu();
-    void UpdateRecentFileActions();
-    void OpenRecentFile(int index);
     void ShowAbout();
     /// Opens the help window (or raises the open one) and hides this window until it closes.
     void ShowHelp();

@@ -39,7 +39,7 @@ TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
         double expected = 0.0;
         const bool expectedOk = StrtodWhole(text, expected);
         double value = 0.0;
-        ASSERT_EQ(TryParseDoubleText(text, value), expectedOk);
+        ASSERT_EQ(vyx_text::TryParseDoubleText(text, value), expectedOk);
         if (expectedOk) {
             EXPECT_TRUE(SameBits(value, expected)) << value << " against " << expected;
         }
@@ -58,7 +58,7 @@ TEST(LiteralReading, MatchesTheCheckedSetters) {
         SCOPED_TRACE(text);
         double real = 0.0;
         double imag = 0.0;
-        const bool read = TryReadComplexDoubleLiteral(text, real, imag);
+        const bool read = vyx_text::TryReadComplexDoubleLiteral(text, real, imag);
         VYXNumUni checked;
         const bool checkedOk =
             number_tests::MessageOf([&] { checked.SetValue(text); }) == "no error";
@@ -70,7 +70,7 @@ TEST(LiteralReading, MatchesTheCheckedSetters) {
         EXPECT_TRUE(SameBits(imag, checked.GetCmplxValue()));
         VYXNumRational exact;
         const bool exactOk = number_tests::MessageOf([&] { exact.SetValue(text); }) == "no error";
-        EXPECT_EQ(IsExactLiteral(text), exactOk);
+        EXPECT_EQ(vyx_text::IsExactLiteral(text), exactOk);
         if (exactOk) {
             EXPECT_EQ(exact.GetValue(), VYXNumRational(real, 1.0, imag, 1.0).GetValue());
         }

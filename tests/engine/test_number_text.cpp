@@ -23,7 +23,7 @@ const double kTwo31 = 2147483648.0;
 
 std::string ParseError(const std::string& text) {
     try {
-        ParseDoubleText(text);
+        vyx_text::ParseDoubleText(text);
     } catch (const VYXExceptionNumberFormat& e) {
         return e.GetMessage();
     }
@@ -36,16 +36,16 @@ TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
         {"-0.125", -0.125}, {"1E20", 1e20}, {"+7", 7.0}};
     // clang-format on
     for (const auto& [text, value] : valid) {
-        EXPECT_TRUE(IsDoubleText(text)) << text;
-        EXPECT_EQ(ParseDoubleText(text), value) << text;
+        EXPECT_TRUE(vyx_text::IsDoubleText(text)) << text;
+        EXPECT_EQ(vyx_text::ParseDoubleText(text), value) << text;
     }
     for (const std::string text : {"3/4", "2,5", "5 ", "-"}) {
-        EXPECT_FALSE(IsDoubleText(text)) << text;
+        EXPECT_FALSE(vyx_text::IsDoubleText(text)) << text;
         EXPECT_EQ(ParseError(text), "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE "
                                     "STRING: " +
                                         text + " TO DOUBLE..");
     }
-    EXPECT_FALSE(IsDoubleText(""));
+    EXPECT_FALSE(vyx_text::IsDoubleText(""));
     EXPECT_EQ(ParseError(""), "ERROR! CANNOT CONVERT ' ' TO A NUMBER!!");
 }
 
@@ -60,8 +60,8 @@ TEST(ParseDoubleText, IgnoresTheProcessLocale) {
     if (commaLocale == nullptr) {
         GTEST_SKIP() << "no locale with a decimal comma installed";
     }
-    const double value = ParseDoubleText("2.5");
-    const std::string text = DoubleToStr(6, 0.5);
+    const double value = vyx_text::ParseDoubleText("2.5");
+    const std::string text = vyx_text::DoubleToStr(6, 0.5);
     std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(value, 2.5);
     EXPECT_EQ(text, "0.5");
@@ -75,27 +75,28 @@ TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
         for (double value : values) {
             char expected[64];
             std::snprintf(expected, sizeof(expected), "%.*g", precision, value);
-            EXPECT_EQ(DoubleToStr(precision, value), expected) << precision << " " << value;
+            EXPECT_EQ(vyx_text::DoubleToStr(precision, value), expected)
+                << precision << " " << value;
         }
     }
-    EXPECT_EQ(DoubleToStr(6, -kNaN), "-nan");
+    EXPECT_EQ(vyx_text::DoubleToStr(6, -kNaN), "-nan");
     // An absurd precision is clamped, and what is written reads back.
-    const std::string text = DoubleToStr(1 << 30, 1.0 / 3.0);
+    const std::string text = vyx_text::DoubleToStr(1 << 30, 1.0 / 3.0);
     EXPECT_LE(text.size(), 1010u);
-    EXPECT_EQ(ParseDoubleText(text), 1.0 / 3.0);
+    EXPECT_EQ(vyx_text::ParseDoubleText(text), 1.0 / 3.0);
     // 1e300 has 301 digits in fixed form: a large precision must still write all of them.
-    EXPECT_EQ(ParseDoubleText(DoubleToStr(400, 1e300)), 1e300);
+    EXPECT_EQ(vyx_text::ParseDoubleText(vyx_text::DoubleToStr(400, 1e300)), 1e300);
 }
 
 TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
     for (double value : {1000000.0, 999999.0, 1e-7, 15511210043330985984000000.0, kNaN}) {
         std::ostringstream stream;
         stream << value;
-        EXPECT_EQ(DoubleToStrDefault(value), stream.str());
+        EXPECT_EQ(vyx_text::DoubleToStrDefault(value), stream.str());
     }
-    EXPECT_EQ(IntToStr(-17), "-17");
-    EXPECT_EQ(IntToStr(1000000), "1e+06");
-    EXPECT_EQ(IntToStr(2147483647), "2.14748e+09");
+    EXPECT_EQ(vyx_text::IntToStr(-17), "-17");
+    EXPECT_EQ(vyx_text::IntToStr(1000000), "1e+06");
+    EXPECT_EQ(vyx_text::IntToStr(2147483647), "2.14748e+09");
 }
 
 TEST(IsInteger, ClassifiesBothSignsAlike) {
@@ -111,8 +112,8 @@ TEST(IsInteger, ClassifiesBothSignsAlike) {
         {1e300, true}, {twentyFiveFactorial, true}, {kInf, false}, {kNaN, false}};
     // clang-format on
     for (const auto& [value, integer] : rows) {
-        EXPECT_EQ(IsInteger(value), integer) << value;
-        EXPECT_EQ(IsInteger(-value), integer) << -value;
+        EXPECT_EQ(vyx_text::IsInteger(value), integer) << value;
+        EXPECT_EQ(vyx_text::IsInteger(-value), integer) << -value;
     }
 }
 
@@ -123,7 +124,7 @@ TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
         {-0.0, "0"}, {1.5, "1.5"}, {kNaN, "nan"}};
     // clang-format on
     for (const auto& [value, text] : rows) {
-        EXPECT_EQ(RationalPartToStr(value), text);
+        EXPECT_EQ(vyx_text::RationalPartToStr(value), text);
     }
 }
 

@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: MIT
-// Conversions between numbers and their text, shared by the whole engine.
+// Conversions between numbers and their text: private to the engine, shared by all of it.
 #pragma once
-
-#include "VYXExport.h"
 
 #include <string>
 
+namespace vyx_text {
+
 /// Whole text to double through strtod; throws VYXExceptionNumberFormat when empty or not entirely
 /// a number.
-VYX_API double ParseDoubleText(const std::string& text);
+double ParseDoubleText(const std::string& text);
 /// True when the text is non-empty and strtod consumes all of it.
-VYX_API bool IsDoubleText(const std::string& text);
+bool IsDoubleText(const std::string& text);
 /// %.*g with the given number of significant digits (0 behaves as 1).
-VYX_API std::string DoubleToStr(int precision, double x);
+std::string DoubleToStr(int precision, double x);
 /// The default string-stream form: %g, six significant digits.
-VYX_API std::string DoubleToStrDefault(double x);
+std::string DoubleToStrDefault(double x);
 /// DoubleToStrDefault of an int.
-VYX_API std::string IntToStr(int n);
+std::string IntToStr(int n);
 /// Integer test of the number model: every integer-valued double up to 2^53 in magnitude counts;
 /// above 2^53 only exact multiples of 2^31 do (the historical 32-bit rule). NaN and infinities
 /// never.
-VYX_API bool IsInteger(double x);
+bool IsInteger(double x);
 /// Text of an exact integer part of a rational: all digits up to 2^53, the default form above.
-VYX_API std::string RationalPartToStr(double x);
+std::string RationalPartToStr(double x);
 
 /// Largest magnitude below which every integer is exactly representable as a double.
 constexpr double kVyxExactIntegerLimit = 9007199254740992.0; // 2^53
+
+} // namespace vyx_text
