@@ -49,7 +49,11 @@ for _ in $(seq 100); do
 done
 
 if [ "$window_manager" -eq 1 ]; then
-    openbox --config-file /dev/null >/dev/null 2>&1 &
+    # An empty but valid configuration: openbox's defaults, and no error dialog about the file
+    # on the screen (it would take the focus and show in screenshots).
+    printf '%s\n' '<?xml version="1.0"?>' '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' \
+        >"$fifo_dir/rc.xml"
+    openbox --config-file "$fifo_dir/rc.xml" >/dev/null 2>&1 &
     wm_pid=$!
     # The manager is ready once it has announced itself on the root window.
     for _ in $(seq 200); do
