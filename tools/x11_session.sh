@@ -49,10 +49,15 @@ for _ in $(seq 100); do
 done
 
 if [ "$window_manager" -eq 1 ]; then
-    # An empty but valid configuration: openbox's defaults, and no error dialog about the file
-    # on the screen (it would take the focus and show in screenshots).
-    printf '%s\n' '<?xml version="1.0"?>' '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' \
-        >"$fifo_dir/rc.xml"
+    # A configuration of our own, not the user's: the stock theme and otherwise openbox's
+    # defaults. It must parse, or openbox puts an error dialog on the screen, which takes the
+    # focus and shows in screenshots.
+    cat >"$fifo_dir/rc.xml" <<'CONFIG'
+<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme><name>Clearlooks</name></theme>
+</openbox_config>
+CONFIG
     openbox --config-file "$fifo_dir/rc.xml" >/dev/null 2>&1 &
     wm_pid=$!
     # The manager is ready once it has announced itself on the root window.
