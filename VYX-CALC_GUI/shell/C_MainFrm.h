@@ -97,7 +97,12 @@ private:
     void CreateToolbars();
     QToolBar* AddToolbar(int barId, const char* objectName);
     void FillFilesToolbar(QToolBar* bar);
+    /// The width of the three docked toolbars side by side.
+    int DockedRowWidth() const;
     void WrapDockedToolbars();
+    /// What the window needs at first start: the docked toolbars in one row and every status
+    /// text in full.
+    QSize FirstStartMinimum() const;
     void CreatePanelActions();
     void CreateToolbarsMenu(QMenu* viewMenu);
     void CreateDialogsMenu(QMenu* viewMenu);

@@ -3,6 +3,7 @@
 #include "C_MainFrm.h"
 
 #include "C_VYXInsertCommands.h"
+#include "C_VYXStatusBar.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXToolbarIcon.h"
@@ -138,7 +139,6 @@ void C_MainFrm::CreateToolbars() {
         m_toolbars[i] = {kind.id, bar};
     }
     m_pInsertCommands->UpdateEnabling();
-    WrapDockedToolbars();
     for (int id : kFloatedAtStart) {
         QToolBar* bar = Toolbar(id);
         bar->hide();
@@ -146,20 +146,49 @@ void C_MainFrm::CreateToolbars() {
     }
 }
 
-void C_MainFrm::WrapDockedToolbars() {
-    // Where the window is too narrow for the docked bars in one row, the next bar starts a new
-    // row, so no button hides behind an overflow arrow. A saved layout replaces this.
-    const int spacing = layout() != nullptr ? std::max(0, layout()->spacing()) : 0;
+namespace {
+
+constexpr int kDockedBars[] = {BarFiles, BarDialogs, BarVariables};
+
+int BarWidth(const QToolBar& bar, const QLayout* windowLayout) {
+    return bar.sizeHint().width() +
+           (windowLayout != nullptr ? std::max(0, windowLayout->spacing()) : 0);
+}
+
+} // namespace
+
+int C_MainFrm::DockedRowWidth() const {
     int rowWidth = 0;
-    for (int id : {BarFiles, BarDialogs, BarVariables}) {
+    for (int id : kDockedBars)
+        rowWidth += BarWidth(*Toolbar(id), layout());
+    return rowWidth;
+}
+
+void C_MainFrm::WrapDockedToolbars() {
+    // Where the window is too narrow for the docked bars in one row (a screen too small for
+    // them), the next bar starts a new row, so no button hides behind an overflow arrow. A saved
+    // layout replaces this.
+    int rowWidth = 0;
+    for (int id : kDockedBars) {
         QToolBar* bar = Toolbar(id);
-        const int barWidth = bar->sizeHint().width() + spacing;
+        const int barWidth = BarWidth(*bar, layout());
         if (rowWidth > 0 && rowWidth + barWidth > width()) {
             insertToolBarBreak(bar);
             rowWidth = 0;
         }
         rowWidth += barWidth;
     }
+}
+
+QSize C_MainFrm::FirstStartMinimum() const {
+    int width = DockedRowWidth();
+    // The texts the status pane shows: the prompts of the commands and the calculation count.
+    for (const QAction* action : findChildren<QAction*>())
+        width = std::max(width, m_pStatusBar->WidthToShow(action->statusTip()));
+    width = std::max(width, m_pStatusBar->WidthToShow(
+                                C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
+                                QStringLiteral("999999")));
+    return QSize(width, minimumSizeHint().height());
 }
 
 void C_MainFrm::FillFilesToolbar(QToolBar* bar) {

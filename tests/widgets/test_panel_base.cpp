@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the tool panels' common base: placement arithmetic, lazy creation, stacking of
-// paired panels, hiding, and the refresh when the document is replaced.
+// Tests of the tool panels' common base: lazy creation, stacking of paired panels, hiding, and
+// the refresh when the document is replaced.
 #include "C_VYXDlgFix.h"
 #include "C_VYXPanelSet.h"
 #include "WidgetTestSupport.h"
@@ -43,17 +43,6 @@ private:
     void Toggle(Panel panel) { m_frame->Panels().Toggle(panel); }
 
 private slots:
-    void placementBesideTheOwner() {
-        // A panel 100 wide on a screen 1000 wide, beside an owner 400 wide at `left`.
-        const auto x = [](Side side, int left) {
-            return C_VYXDlgFix::PlacementX(side, QRect(left, 50, 400, 300), 100, 1000);
-        };
-        QCOMPARE(x(Side::Left, 300), 200);
-        QCOMPARE(x(Side::Left, 99), 0); // no room: at the screen's edge
-        QCOMPARE(x(Side::Right, 300), 700);
-        QCOMPARE(x(Side::Right, 501), 900);
-    }
-
     void createdOnceOnFirstShowThenHiddenAndShownAgain() {
         CountingPanel* fixed = Install(Panel::Conversion, Side::Right);
         QVERIFY(!fixed->IsCreated());
