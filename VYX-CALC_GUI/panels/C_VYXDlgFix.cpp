@@ -5,6 +5,7 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXPanelOwner.h"
 #include "C_VYXWindowFrame.h"
+#include "C_VYXX11CloseBoxOnly.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -159,7 +160,7 @@ void C_VYXDlgFix::closeEvent(QCloseEvent* event) {
 void C_VYXDlgFix::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Before the window is mapped: the window manager reads its type then.
-    C_VYXWindowFrame::DeclareToolbarWindow(*this);
+    C_VYXX11CloseBoxOnly::Apply(*this);
     if (!m_bCreated)
         return;
     if (!m_bShownOnce) {

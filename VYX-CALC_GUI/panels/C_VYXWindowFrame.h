@@ -17,15 +17,9 @@ public:
     /// A dialog with a title and a close box only.
     static Qt::WindowFlags DialogFlags();
 
-    /// The width at which a title bar shows `title` in full beside its icon and close box. The
+    /// The width at which a title bar shows `title` in full beside its icon and buttons. The
     /// window manager's font is not known: the application's font in bold stands in for it.
     static int WidthForTitle(const QString& title);
-
-    /// On X11, declares `window` (created, not yet mapped) a toolbar torn off the main window.
-    /// Some window managers (openbox) draw minimise and maximise buttons on every other kind of
-    /// window, whatever the window asks for; a toolbar gets a close box only. Elsewhere nothing
-    /// happens.
-    static void DeclareToolbarWindow(const QWidget& window);
 
     /// The frame around `window` once the window manager has drawn it; until then the frame of
     /// `decorated` (a window already shown), which a new window of the program will get alike.

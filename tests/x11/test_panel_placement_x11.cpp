@@ -6,7 +6,9 @@
 #include "WidgetTestSupport.h"
 
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -26,6 +28,15 @@ constexpr PanelCommand kOpeningOrder[] = {
     {Panel::Trigonometry, "actionPanelTrigonometry"},
     {Panel::Conversion, "actionPanelConversion"},
 };
+
+/// The actions the window manager offers for a window, as xprop reports them.
+QString AllowedActions(const QWidget& window) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                          QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+    xprop.waitForFinished(10000);
+    return QString::fromLatin1(xprop.readAllStandardOutput());
+}
 
 QString Describe(const QRect& rect) {
     return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(
@@ -85,6 +96,22 @@ private slots:
                     QVERIFY2(!frame.intersects(otherFrame), qPrintable(pair));
             }
             shown.append({command.action, frame});
+        }
+    }
+
+    // Window managers differ in what they make of a tool window's wishes; the panels are
+    // declared such that even openbox gives them a close box only.
+    void panelsCanBeClosedButNotMinimisedOrMaximised() {
+        if (QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+            QSKIP("xprop (x11-utils) is needed to read the window manager's answer");
+        for (const PanelCommand& command : kOpeningOrder) {
+            const C_VYXDlgFix* panel = Open(command);
+            QVERIFY2(panel != nullptr, command.action);
+            const QString actions = AllowedActions(*panel);
+            QVERIFY2(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE")) &&
+                         !actions.contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE")) &&
+                         !actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE")),
+                     qPrintable(QString::fromLatin1(command.action) + u' ' + actions));
         }
     }
 };
