@@ -14,8 +14,8 @@
 
 C_VYXDlgFix::C_VYXDlgFix(C_VYXPanelOwner& owner, unsigned templateId, const QString& caption,
                          Side side)
-    : QDialog(owner.OwnerWindow(), C_VYXWindowFrame::ToolWindowFlags()), m_owner(owner), m_nTemplateId(templateId),
-      m_side(side) {
+    : QDialog(owner.OwnerWindow(), C_VYXWindowFrame::ToolWindowFlags()), m_owner(owner),
+      m_nTemplateId(templateId), m_side(side) {
     setWindowTitle(caption);
     setModal(false);
 }
@@ -79,8 +79,7 @@ QList<QRect> C_VYXDlgFix::OtherPanelFrames() const {
     const QWidget* owner = m_owner.OwnerWindow();
     if (owner == nullptr)
         return frames;
-    for (const C_VYXDlgFix* panel :
-         owner->findChildren<C_VYXDlgFix*>(Qt::FindDirectChildrenOnly))
+    for (const C_VYXDlgFix* panel : owner->findChildren<C_VYXDlgFix*>(Qt::FindDirectChildrenOnly))
         if (panel != this && panel->isVisible())
             frames.append(panel->frameGeometry());
     return frames;
@@ -121,8 +120,8 @@ void C_VYXDlgFix::PlacePanel() {
 
 void C_VYXDlgFix::KeepClearOfPanels() {
     const QRect here = FrameAt(frameGeometry().topLeft());
-    const QRect place = C_VYXPanelPlacement::AvoidOverlap(here, m_side, AvailableArea(),
-                                                          OtherPanelFrames());
+    const QRect place =
+        C_VYXPanelPlacement::AvoidOverlap(here, m_side, AvailableArea(), OtherPanelFrames());
     if (place != here)
         move(place.topLeft());
 }

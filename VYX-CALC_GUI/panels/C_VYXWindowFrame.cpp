@@ -22,8 +22,7 @@ Qt::WindowFlags C_VYXWindowFrame::ToolWindowFlags() {
 }
 
 Qt::WindowFlags C_VYXWindowFrame::DialogFlags() {
-    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-           Qt::WindowCloseButtonHint;
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 int C_VYXWindowFrame::WidthForTitle(const QString& title) {

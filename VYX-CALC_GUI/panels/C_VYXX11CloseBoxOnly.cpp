@@ -111,10 +111,10 @@ void C_VYXX11CloseBoxOnly::Apply(const QWidget& window) {
     if (xcb.WindowManagerName(connection) != "Openbox")
         return;
     // A window manager takes the first type it knows; the second is the one Qt declared.
-    const xcb_atom_t types[] = {
-        xcb.Atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
-        xcb.Atom(connection, window.windowType() == Qt::Dialog ? "_NET_WM_WINDOW_TYPE_DIALOG"
-                                                               : "_NET_WM_WINDOW_TYPE_UTILITY")};
+    const xcb_atom_t types[] = {xcb.Atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
+                                xcb.Atom(connection, window.windowType() == Qt::Dialog
+                                                         ? "_NET_WM_WINDOW_TYPE_DIALOG"
+                                                         : "_NET_WM_WINDOW_TYPE_UTILITY")};
     const xcb_atom_t property = xcb.Atom(connection, "_NET_WM_WINDOW_TYPE");
     if (property == XCB_ATOM_NONE || types[0] == XCB_ATOM_NONE || types[1] == XCB_ATOM_NONE)
         return;

@@ -120,6 +120,5 @@ QRect C_VYXPanelPlacement::AvoidOverlap(const QRect& wanted, Side side, const QR
 
 QRect C_VYXPanelPlacement::Place(Side side, const QRect& owner, const QSize& panel, int top,
                                  const QRect& available, const QList<QRect>& occupied) {
-    return AvoidOverlap(BesideOwner(side, owner, panel, top, available), side, available,
-                        occupied);
+    return AvoidOverlap(BesideOwner(side, owner, panel, top, available), side, available, occupied);
 }

@@ -49,6 +49,7 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
         setGeometry(C_VYXWindowGeometry::FirstStartGeometry(
             screen->geometry(), screen->availableGeometry(), FirstStartMinimum()));
     WrapDockedToolbars();
+    FloatFunctionToolbars();
     connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, this, &C_MainFrm::UpdateTitle);
     connect(m_pView, &C_VYXCalcTextView::contentsUpdated, this, [this] {
         UpdateTitle();

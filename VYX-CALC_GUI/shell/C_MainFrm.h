@@ -93,8 +93,10 @@ private:
     void UpdateEditActions();
 
     // C_MainFrmToolbars.cpp
-    /// The eight toolbars: three docked at the top, the five function bars floating hidden.
+    /// The eight toolbars: three docked at the top, the five function bars hidden.
     void CreateToolbars();
+    /// The five function bars float at random points of the window, once it has its size.
+    void FloatFunctionToolbars();
     QToolBar* AddToolbar(int barId, const char* objectName);
     void FillFilesToolbar(QToolBar* bar);
     /// The width of the three docked toolbars side by side.

@@ -3,8 +3,9 @@
 #include "C_MainFrm.h"
 
 #include "C_VYXInsertCommands.h"
-#include "C_VYXStatusBar.h"
+#include "C_VYXPanelPlacement.h"
 #include "C_VYXResourceIds.h"
+#include "C_VYXStatusBar.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXToolbarIcon.h"
 #include "C_VYXToolbarPlacement.h"
@@ -13,6 +14,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
@@ -139,11 +141,13 @@ void C_MainFrm::CreateToolbars() {
         m_toolbars[i] = {kind.id, bar};
     }
     m_pInsertCommands->UpdateEnabling();
-    for (int id : kFloatedAtStart) {
-        QToolBar* bar = Toolbar(id);
-        bar->hide();
-        FloatAtRandomPoint(bar);
-    }
+    for (int id : kFloatedAtStart)
+        Toolbar(id)->hide();
+}
+
+void C_MainFrm::FloatFunctionToolbars() {
+    for (int id : kFloatedAtStart)
+        FloatAtRandomPoint(Toolbar(id));
 }
 
 namespace {
@@ -256,7 +260,14 @@ void C_MainFrm::CreateDialogsMenu(QMenu* viewMenu) {
 
 void C_MainFrm::FloatAtRandomPoint(QToolBar* bar) {
     const QRect client(mapToGlobal(QPoint(0, 0)), size());
-    C_VYXToolbarPlacement::Float(*bar, C_VYXToolbarPlacement::RandomPoint(client, m_random));
+    QPoint point = C_VYXToolbarPlacement::RandomPoint(client, m_random);
+    // A bar drawn near the right or bottom edge of a window at the screen's edge would reach
+    // off the screen.
+    if (const QScreen* screen = this->screen())
+        point = C_VYXPanelPlacement::KeepInside(QRect(point, bar->sizeHint()),
+                                                screen->availableGeometry())
+                    .topLeft();
+    C_VYXToolbarPlacement::Float(*bar, point);
 }
 
 void C_MainFrm::ToggleToolbar(QToolBar* bar) {

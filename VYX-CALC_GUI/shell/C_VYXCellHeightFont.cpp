@@ -23,9 +23,9 @@ QFont C_VYXCellHeightFont::Fit(QFont font, int cellHeight, const QPaintDevice* d
     // One measurement gives the ratio of line to em; the steps after it absorb the rounding of
     // ascent and descent to whole pixels.
     const int measured = LineHeight(font, wanted, device);
-    int pixelSize = measured > 0 ? std::max(1, int((qint64(wanted) * wanted + measured / 2) /
-                                                   measured))
-                                 : wanted;
+    int pixelSize = measured > 0
+                        ? std::max(1, int((qint64(wanted) * wanted + measured / 2) / measured))
+                        : wanted;
     while (pixelSize > 1 && LineHeight(font, pixelSize, device) > wanted)
         --pixelSize;
     while (LineHeight(font, pixelSize + 1, device) <= wanted)

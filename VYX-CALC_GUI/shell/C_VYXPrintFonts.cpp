@@ -17,6 +17,9 @@ QFont BaseFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Weight(C_VYXPrintLayout::FontWeight));
     font.setKerning(false);
+    // Letter by letter, without ligatures: "fi" in a path stays two letters that a reader of the
+    // PDF can find and copy.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

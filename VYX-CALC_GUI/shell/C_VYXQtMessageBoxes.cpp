@@ -25,12 +25,12 @@ std::unique_ptr<QMessageBox> C_VYXQtMessageBoxes::MakeBox(QWidget* parent, QMess
     return box;
 }
 
-QMessageBox::StandardButton C_VYXQtMessageBoxes::Run(QMessageBox::Icon icon,
-                                                     const QString& caption, const QString& text,
+QMessageBox::StandardButton C_VYXQtMessageBoxes::Run(QMessageBox::Icon icon, const QString& caption,
+                                                     const QString& text,
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton preferred) {
-    const std::unique_ptr<QMessageBox> box = MakeBox(m_parent, icon, caption, text, buttons,
-                                                     preferred);
+    const std::unique_ptr<QMessageBox> box =
+        MakeBox(m_parent, icon, caption, text, buttons, preferred);
     // The native window is made here, so its type is settled before the box is shown.
     box->winId();
     C_VYXX11CloseBoxOnly::Apply(*box);

@@ -3,8 +3,8 @@
 #include "C_VYXToolbarVariables.h"
 
 #include "C_TOBRIK_CALCULATORDoc.h"
-#include "C_VYXCellHeightFont.h"
 #include "C_VYXCalcAreaModel.h"
+#include "C_VYXCellHeightFont.h"
 #include "C_VYXPanelOwner.h"
 #include "C_VYXPrintLayout.h"
 #include "C_VYXResourceIds.h"

@@ -146,6 +146,7 @@ private slots:
             QSize minimum;
             QRect expected;
         };
+        // clang-format off
         const Case cases[] = {
             // A third of a screen whose size is not divisible by 3, centred.
             {"third", {1920, 0, 1280, 1024}, {1920, 0, 1280, 1024}, {0, 0}, {2347, 341, 426, 341}},
@@ -156,6 +157,7 @@ private slots:
             {"below a panel bar", {0, 0, 600, 300}, {0, 30, 600, 270}, {0, 250},
              {200, 30, 200, 250}},
         };
+        // clang-format on
         for (const Case& c : cases)
             QVERIFY2(C_VYXWindowGeometry::FirstStartGeometry(c.screen, c.available, c.minimum) ==
                          c.expected,

@@ -9,8 +9,8 @@
 #include "VYXCalculator.h"
 #include "WidgetTestSupport.h"
 
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 #include <QTest>
 

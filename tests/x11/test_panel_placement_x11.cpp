@@ -22,9 +22,12 @@ struct PanelCommand {
 
 // Left-side panels, then right-side ones, then the two partners of the stacked pairs.
 constexpr PanelCommand kOpeningOrder[] = {
-    {Panel::Numpad, "actionPanelNumpad"},   {Panel::Complex, "actionPanelComplex"},
-    {Panel::Latin, "actionPanelLatin"},     {Panel::Variables, "actionPanelVariables"},
-    {Panel::Greek, "actionPanelGreek"},     {Panel::Math, "actionPanelMath"},
+    {Panel::Numpad, "actionPanelNumpad"},
+    {Panel::Complex, "actionPanelComplex"},
+    {Panel::Latin, "actionPanelLatin"},
+    {Panel::Variables, "actionPanelVariables"},
+    {Panel::Greek, "actionPanelGreek"},
+    {Panel::Math, "actionPanelMath"},
     {Panel::Trigonometry, "actionPanelTrigonometry"},
     {Panel::Conversion, "actionPanelConversion"},
 };
@@ -39,8 +42,11 @@ QString AllowedActions(const QWidget& window) {
 }
 
 QString Describe(const QRect& rect) {
-    return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(
-        rect.height());
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
 }
 
 } // namespace
@@ -56,8 +62,8 @@ private:
             return nullptr;
         // The window manager's frame arrives after the window is mapped; until then the frame
         // geometry is that of the bare window.
-        const bool framed = QTest::qWaitFor(
-            [panel] { return panel->frameGeometry() != panel->geometry(); }, 20000);
+        const bool framed =
+            QTest::qWaitFor([panel] { return panel->frameGeometry() != panel->geometry(); }, 20000);
         return framed ? panel : nullptr;
     }
 
