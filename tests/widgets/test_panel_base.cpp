@@ -83,6 +83,28 @@ private slots:
         QCOMPARE(conversion->frameGeometry().top(), owner.top());
     }
 
+    void panelsOpenClearOfEachOtherAndStayClearWhenShownAgain() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        m_frame->setGeometry(screen.center().x(), screen.top() + 100, 200, 150);
+        CountingPanel* numpad = Install(Panel::Numpad, Side::Left);
+        CountingPanel* latin = Install(Panel::Latin, Side::Left);
+        CountingPanel* complex = Install(Panel::Complex, Side::Left);
+        Toggle(Panel::Numpad);
+        Toggle(Panel::Latin);
+        // Same side, same height: the second goes under the first.
+        QCOMPARE(latin->frameGeometry().top(), numpad->frameGeometry().bottom() + 1);
+        QCOMPARE(latin->frameGeometry().right(), numpad->frameGeometry().right());
+        // The numpad's place is free while it is hidden: the complex panel takes it...
+        Toggle(Panel::Numpad);
+        Toggle(Panel::Complex);
+        QCOMPARE(complex->frameGeometry().topLeft(), numpad->frameGeometry().topLeft());
+        // ...and the numpad, shown again, moves off both.
+        Toggle(Panel::Numpad);
+        for (const CountingPanel* other : {latin, complex})
+            QVERIFY(!numpad->frameGeometry().intersects(other->frameGeometry()));
+        QVERIFY(screen.contains(numpad->frameGeometry()));
+    }
+
     void newDocumentRefreshesCreatedPanelsAndFieldsUseIt() {
         CountingPanel* created = Install(Panel::Variables, Side::Right);
         CountingPanel* never = Install(Panel::Latin, Side::Left);
