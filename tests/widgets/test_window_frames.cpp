@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Tests of the tool windows' and message boxes' frames: a close box only, and wide enough for
-// the window manager to show the whole caption.
+// Tests of the message boxes' frames: a close box only, and wide enough for the window manager
+// to show the whole caption. (The panels' frames are checked on a real X server.)
 #include "C_MainFrm.h"
-#include "C_VYXDlgFix.h"
 #include "C_VYXQtMessageBoxes.h"
 #include "C_VYXWindowFrame.h"
 #include "WidgetTestSupport.h"
@@ -10,8 +9,6 @@
 #include <QTest>
 
 namespace {
-
-using Panel = C_VYXPanelSet::Panel;
 
 bool HasCloseBoxOnly(Qt::WindowFlags flags) {
     return flags.testFlag(Qt::WindowCloseButtonHint) &&
@@ -25,20 +22,6 @@ class WindowFramesTest : public MainFrameFixture {
     Q_OBJECT
 
 private slots:
-    void panelsAreToolWindowsWideEnoughForTheirCaptions() {
-        for (int i = 0; i < C_VYXPanelSet::kCount; ++i) {
-            const auto panel = Panel(i);
-            m_frame->Panels().Toggle(panel);
-            C_VYXDlgFix* dialog = m_frame->Panels().Get(panel);
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            const QString caption = dialog->windowTitle();
-            QCOMPARE(dialog->windowType(), Qt::Tool);
-            QVERIFY2(HasCloseBoxOnly(dialog->windowFlags()), qPrintable(caption));
-            QVERIFY2(dialog->width() >= C_VYXWindowFrame::WidthForTitle(caption),
-                     qPrintable(caption));
-        }
-    }
-
     void messageBoxesAreWideEnoughForTheirCaptions() {
         // A short text under a long caption, as the variables panel shows it.
         const QString caption = QStringLiteral("Illegal variable name.");
