@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Start-up to the first shown window, TobrikCalculator beside SpeedCrunch (a Qt desktop
-# calculator) in the same run, on a private Xvfb display: median of N launches each, and the
+# calculator) in the same run, on a private X display: median of N launches each, and the
 # ratio ours/peer. Target: under 0.5 s.
 # Usage: bench/gui_startup.sh [RUNS]
 set -euo pipefail
@@ -9,19 +9,20 @@ source "$(dirname "${BASH_SOURCE[0]}")/../.ci/build.sh"
 runs="${1:-15}"
 
 # The display server, the window probe and the peer are the benchmark's own needs.
-vyx_install_commands Xvfb:xvfb xdotool:xdotool speedcrunch:speedcrunch
+vyx_install_commands Xvfb:xvfb xdotool:xdotool xdpyinfo:x11-utils speedcrunch:speedcrunch
 vyx_install_missing
-vyx_build --target TobrikCalculator
+# The launches run on a private display without a window manager (none to wait for), started
+# by tools/x11_session.sh, which runs this script again inside it.
+if [ -z "${VYX_GUI_STARTUP_SESSION:-}" ]; then
+    vyx_build --target TobrikCalculator
+    VYX_GUI_STARTUP_SESSION=1 exec "$VYX_REPO/tools/x11_session.sh" --size 1600x1000 --no-wm -- \
+        "${BASH_SOURCE[0]}" "$@"
+fi
 program="$VYX_BUILD_DIR/VYX-CALC_GUI/TobrikCalculator"
 
-display=":$((90 + RANDOM % 9))"
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 profile_home="$(mktemp -d)"
-trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$profile_home"' EXIT
-export DISPLAY="$display"
+trap 'rm -rf "$profile_home"' EXIT
 export HOME="$profile_home" XDG_CONFIG_HOME="$profile_home/.config"
-sleep 1
 
 # One launch: milliseconds from exec to the first visible window whose title matches.
 # Now and then the X server refuses a client's connection just after the previous one was

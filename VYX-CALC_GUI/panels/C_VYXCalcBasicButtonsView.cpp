@@ -12,6 +12,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -28,7 +29,8 @@ using ButtonInfo = C_VYXCalcBasicButtonsView::ButtonInfo;
 // The panel's layout in dialog units: an 8-unit margin, 15-unit cells.
 constexpr int kMarginUnits = 8;
 constexpr int kCellUnits = 15;
-constexpr int kSliderRows = 6;
+// The slider takes five of the six rows; the sixth shows its number.
+constexpr int kSliderRows = 5;
 constexpr int kSliderColumn = 8;
 
 // clang-format off
@@ -166,6 +168,15 @@ void C_VYXCalcBasicButtonsView::AddSlider(QGridLayout& grid, QSize cell) {
     m_pSlider->setMinimumWidth(cell.width());
     grid.addWidget(m_pSlider, 0, kSliderColumn, kSliderRows, 1, Qt::AlignHCenter);
     connect(m_pSlider, &QSlider::valueChanged, this, &C_VYXCalcBasicButtonsView::OnDecimalsChanged);
+
+    m_pDecimalsLabel = new QLabel(this);
+    m_pDecimalsLabel->setObjectName(QString::fromLatin1(kDecimalsLabelName));
+    m_pDecimalsLabel->setAccessibleName(QStringLiteral("Decimals"));
+    m_pDecimalsLabel->setToolTip(QStringLiteral("Precision slider."));
+    m_pDecimalsLabel->setAlignment(Qt::AlignCenter);
+    m_pDecimalsLabel->setFixedSize(cell);
+    grid.addWidget(m_pDecimalsLabel, kSliderRows, kSliderColumn, Qt::AlignHCenter);
+    ShowDecimals();
     // The slider's own position tip while it is dragged.
     connect(m_pSlider, &QSlider::sliderMoved, this, [this](int position) {
         QToolTip::showText(QCursor::pos(), QString::number(position), m_pSlider);
@@ -184,6 +195,12 @@ void C_VYXCalcBasicButtonsView::ReadSettings() {
     // A damaged file may hold any number; the engine gets the slider's, which is in range.
     m_nDecimals = m_pSlider->value();
     document->Calculator().SetDecimals(m_nDecimals);
+    ShowDecimals();
+}
+
+void C_VYXCalcBasicButtonsView::ShowDecimals() {
+    if (m_pDecimalsLabel != nullptr)
+        m_pDecimalsLabel->setText(QString::number(m_nDecimals));
 }
 
 void C_VYXCalcBasicButtonsView::OnButton(const ButtonInfo& button) {
@@ -214,6 +231,7 @@ void C_VYXCalcBasicButtonsView::OnButton(const ButtonInfo& button) {
 
 void C_VYXCalcBasicButtonsView::OnDecimalsChanged(int decimals) {
     m_nDecimals = decimals;
+    ShowDecimals();
     C_TOBRIK_CALCULATORDoc* document = Document();
     if (document != nullptr) {
         qint32& stored = document->Settings().BasicButtons().m_nDecimals;

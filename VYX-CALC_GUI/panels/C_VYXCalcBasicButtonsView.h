@@ -11,6 +11,7 @@
 #include <span>
 
 class QGridLayout;
+class QLabel;
 class QSlider;
 
 /// The numpad panel. Its buttons come from one table; its only setting is the number of
@@ -21,6 +22,8 @@ class C_VYXCalcBasicButtonsView : public C_VYXDlgFix {
 public:
     static constexpr unsigned kTemplateId = C_VYXResourceIds::DlgNumpad;
     static constexpr int kSliderId = 1112;
+    /// Object name of the label under the slider that shows the number of decimals.
+    static constexpr const char* kDecimalsLabelName = "numpadDecimalsShown";
     /// The disabled, captionless button that fills the space beside "⅞".
     static constexpr int kFillerId = 1045;
 
@@ -61,6 +64,10 @@ private:
     /// A new slider position goes to the record and the engine at once.
     void OnDecimalsChanged(int decimals);
 
+    /// Shows the slider's position under it: the slider itself carries no number.
+    void ShowDecimals();
+
     QSlider* m_pSlider = nullptr;
+    QLabel* m_pDecimalsLabel = nullptr;
     int m_nDecimals;
 };

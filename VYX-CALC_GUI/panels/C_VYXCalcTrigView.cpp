@@ -15,6 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +69,22 @@ const TriangleField kTriangleFields[] = {
 };
 constexpr int kFieldLabelOffset = 9;
 constexpr int kFieldLabelWidth = 8;
+// The three columns of fields (left edges and width, dialog units) and the widest value a field
+// must show whole: an angle of three digits with ten decimals.
+constexpr int kFieldColumns[] = {99, 146, 193};
+constexpr int kFieldWidth = 35;
+const QString kWidestFieldText = QStringLiteral("188.8888888888");
+
+/// The width of a line edit in `panel`'s style and font that shows `text` without scrolling.
+int LineEditWidthFor(const QWidget& panel, const QString& text) {
+    QStyleOptionFrame option;
+    option.initFrom(&panel);
+    option.lineWidth = panel.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &panel);
+    // A line edit keeps two pixels free on each side of its text.
+    const QFontMetrics metrics(panel.font());
+    const QSize contents(metrics.horizontalAdvance(text) + 4, metrics.height());
+    return panel.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &panel).width();
+}
 
 } // namespace
 
@@ -79,7 +99,9 @@ C_VYXCalcTrigView::~C_VYXCalcTrigView() = default;
 void C_VYXCalcTrigView::SetupControls() {
     setFont(QFont(QStringLiteral("Verdana"), 10));
     m_units = C_VYXDialogUnits::ForFont(font());
-    setFixedSize(m_units.X(kPanelSize.width()), m_units.Y(kPanelSize.height()));
+    m_nFieldGrowth =
+        std::max(0, LineEditWidthFor(*this, kWidestFieldText) - m_units.X(kFieldWidth));
+    setFixedSize(ToPixelsX(kPanelSize.width()), m_units.Y(kPanelSize.height()));
 
     BuildAngleGroup();
     BuildFunctionGroup();
@@ -92,8 +114,18 @@ void C_VYXCalcTrigView::SetupControls() {
     }
 }
 
+int C_VYXCalcTrigView::ToPixelsX(int dialogX) const {
+    int pixels = m_units.X(dialogX);
+    for (int left : kFieldColumns)
+        pixels += m_nFieldGrowth * std::clamp(dialogX - left, 0, kFieldWidth) / kFieldWidth;
+    return pixels;
+}
+
 void C_VYXCalcTrigView::Place(QWidget* widget, const QRect& dialogRect) const {
-    widget->setGeometry(m_units.ToPixels(dialogRect));
+    const int left = ToPixelsX(dialogRect.x());
+    const int top = m_units.Y(dialogRect.y());
+    widget->setGeometry(left, top, ToPixelsX(dialogRect.x() + dialogRect.width()) - left,
+                        m_units.Y(dialogRect.y() + dialogRect.height()) - top);
 }
 
 QPushButton* C_VYXCalcTrigView::AddButton(const QRect& dialogRect, const QString& caption,

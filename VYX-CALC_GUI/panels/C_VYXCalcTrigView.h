@@ -35,6 +35,8 @@ private:
     void BuildSolverGroup();
     QPushButton* AddButton(const QRect& dialogRect, const QString& caption, const QString& name);
     void Place(QWidget* widget, const QRect& dialogRect) const;
+    /// A horizontal position in dialog units to pixels, with the triangle fields widened.
+    int ToPixelsX(int dialogX) const;
 
     /// Runs one of the model's commands, then shows the model.
     void Run(void (C_VYXTriangleModel::*command)());
@@ -45,6 +47,9 @@ private:
     void ShowButtonStates();
 
     C_VYXDialogUnits m_units;
+    /// Pixels each triangle field is wider than the template makes it, so that a value with ten
+    /// decimals shows in full; the columns after a field move right by as much.
+    int m_nFieldGrowth = 0;
     std::unique_ptr<C_VYXTriangleModel> m_model;
     /// The document the model was made for; another one needs another model.
     C_TOBRIK_CALCULATORDoc* m_pModelDocument = nullptr;

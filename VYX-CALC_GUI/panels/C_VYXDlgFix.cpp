@@ -4,15 +4,18 @@
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXPanelOwner.h"
+#include "C_VYXWindowFrame.h"
+#include "C_VYXX11CloseBoxOnly.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 C_VYXDlgFix::C_VYXDlgFix(C_VYXPanelOwner& owner, unsigned templateId, const QString& caption,
                          Side side)
-    : QDialog(owner.OwnerWindow(), Qt::Tool), m_owner(owner), m_nTemplateId(templateId),
-      m_side(side) {
+    : QDialog(owner.OwnerWindow(), C_VYXWindowFrame::ToolWindowFlags()), m_owner(owner),
+      m_nTemplateId(templateId), m_side(side) {
     setWindowTitle(caption);
     setModal(false);
 }
@@ -36,7 +39,7 @@ bool C_VYXDlgFix::Create() {
     m_bCreated = true;
     RefreshFromSettings();
     AfterFirstRefresh();
-    adjustSize();
+    WidenForTitle();
     PlacePanel();
     return true;
 }
@@ -52,31 +55,84 @@ void C_VYXDlgFix::StackBelow(const C_VYXDlgFix& partner) {
     m_nOffsetY = partner.IsCreated() && partner.isVisible() ? partner.frameGeometry().height() : 0;
 }
 
-int C_VYXDlgFix::PlacementX(Side side, const QRect& owner, int panelWidth, int screenWidth) {
-    if (side == Side::Left)
-        return owner.left() < panelWidth ? 0 : owner.left() - panelWidth;
-    const int right = owner.left() + owner.width();
-    return screenWidth - right < panelWidth ? screenWidth - panelWidth : right;
+int C_VYXDlgFix::GetOwnerTop() const {
+    return OwnerRect().top();
 }
 
-int C_VYXDlgFix::GetOwnerTop() const {
+QRect C_VYXDlgFix::OwnerRect() const {
     const QWidget* owner = m_owner.OwnerWindow();
     if (owner == nullptr)
-        return 0;
-    return owner->isMaximized() || owner->isMinimized() ? owner->normalGeometry().top()
-                                                        : owner->frameGeometry().top();
+        return QRect();
+    if (!owner->isMaximized() && !owner->isMinimized())
+        return owner->frameGeometry();
+    // The normal rectangle is that of the client area; the frame goes round it.
+    const QMargins frame = C_VYXWindowFrame::FrameMargins(*owner, nullptr);
+    return owner->normalGeometry().marginsAdded(frame);
+}
+
+QRect C_VYXDlgFix::AvailableArea() const {
+    const QWidget* owner = m_owner.OwnerWindow();
+    const QScreen* screen = owner != nullptr ? owner->screen() : nullptr;
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+QRect C_VYXDlgFix::FrameAt(const QPoint& topLeft) const {
+    const QMargins frame = C_VYXWindowFrame::FrameMargins(*this, m_owner.OwnerWindow());
+    return QRect(topLeft, size().grownBy(frame));
+}
+
+QList<QRect> C_VYXDlgFix::OtherPanelFrames() const {
+    QList<QRect> frames;
+    const QWidget* owner = m_owner.OwnerWindow();
+    if (owner == nullptr)
+        return frames;
+    for (const C_VYXDlgFix* panel : owner->findChildren<C_VYXDlgFix*>(Qt::FindDirectChildrenOnly))
+        if (panel != this && panel->isVisible())
+            frames.append(panel->frameGeometry());
+    return frames;
+}
+
+void C_VYXDlgFix::WidenForTitle() {
+    adjustSize();
+    const int missing = C_VYXWindowFrame::WidthForTitle(windowTitle()) - width();
+    if (missing <= 0)
+        return;
+    if (QLayout* grid = layout()) {
+        // Wider margins on both sides keep the controls centred, whatever the size constraint.
+        QMargins margins = grid->contentsMargins();
+        margins.setLeft(margins.left() + missing / 2);
+        margins.setRight(margins.right() + missing - missing / 2);
+        grid->setContentsMargins(margins);
+        grid->activate();
+    } else if (minimumWidth() == maximumWidth()) {
+        setFixedWidth(width() + missing);
+    } else {
+        setMinimumWidth(width() + missing);
+    }
+    adjustSize();
 }
 
 void C_VYXDlgFix::PlacePanel() {
     const QWidget* owner = m_owner.OwnerWindow();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (owner == nullptr || screen == nullptr)
+    if (owner == nullptr)
         return;
-    const QRect ownerRect = owner->isMaximized() || owner->isMinimized() ? owner->normalGeometry()
-                                                                         : owner->frameGeometry();
-    const int x =
-        PlacementX(m_side, ownerRect, frameGeometry().width(), screen->geometry().width());
-    move(x, GetOwnerTop() + m_nOffsetY);
+    QList<QRect> occupied = OtherPanelFrames();
+    if (owner->isVisible() && !owner->isMinimized())
+        occupied.append(owner->frameGeometry());
+    const QRect frame = FrameAt(QPoint());
+    move(C_VYXPanelPlacement::Place(m_side, OwnerRect(), frame.size(), GetOwnerTop() + m_nOffsetY,
+                                    AvailableArea(), occupied)
+             .topLeft());
+}
+
+void C_VYXDlgFix::KeepClearOfPanels() {
+    const QRect here = FrameAt(frameGeometry().topLeft());
+    const QRect place =
+        C_VYXPanelPlacement::AvoidOverlap(here, m_side, AvailableArea(), OtherPanelFrames());
+    if (place != here)
+        move(place.topLeft());
 }
 
 QString C_VYXDlgFix::EvaluateExpressionText(const QString& text) const {
@@ -111,8 +167,14 @@ void C_VYXDlgFix::closeEvent(QCloseEvent* event) {
 
 void C_VYXDlgFix::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_bCreated && !m_bShownOnce) {
+    // Before the window is mapped: the window manager reads its type then.
+    C_VYXX11CloseBoxOnly::Apply(*this);
+    if (!m_bCreated)
+        return;
+    if (!m_bShownOnce) {
         m_bShownOnce = true;
         PlacePanel();
+    } else {
+        KeepClearOfPanels();
     }
 }

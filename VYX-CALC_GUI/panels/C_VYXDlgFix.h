@@ -3,6 +3,8 @@
 // hiding on close, and the utilities the panels share.
 #pragma once
 
+#include "C_VYXPanelPlacement.h"
+
 #include <QDialog>
 #include <QRect>
 #include <QString>
@@ -16,7 +18,7 @@ class C_VYXDlgFix : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Side { Left, Right };
+    using Side = C_VYXPanelPlacement::Side;
 
     C_VYXDlgFix(C_VYXPanelOwner& owner, unsigned templateId, const QString& caption, Side side);
     ~C_VYXDlgFix() override;
@@ -73,11 +75,26 @@ protected:
     void reject() override;
     /// The close box hides the panel, whatever Escape does.
     void closeEvent(QCloseEvent* event) override;
-    /// Places the panel once more when it is first shown: only then is its frame known.
+    /// Places the panel once more when it is first shown; shown again, it moves off any panel
+    /// that has come to stand where it was.
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// Beside the owner, on the screen that holds it, clear of the windows shown.
     void PlacePanel();
+    /// Off the other panels shown and onto the screen, from where the panel stands now.
+    void KeepClearOfPanels();
+    /// Wide enough for the window manager to show the whole caption.
+    void WidenForTitle();
+    /// The owner's normal (restored) frame.
+    QRect OwnerRect() const;
+    /// The free area of the screen that holds the owner; empty without a screen.
+    QRect AvailableArea() const;
+    /// This panel's frame at `topLeft`, with the window manager's frame once known (estimated
+    /// from the owner's until then).
+    QRect FrameAt(const QPoint& topLeft) const;
+    /// The frames of the other panels shown.
+    QList<QRect> OtherPanelFrames() const;
 
     C_VYXPanelOwner& m_owner;
     C_TOBRIK_CALCULATORDoc* m_pDocument = nullptr;

@@ -33,9 +33,6 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     m_fileCommands =
         std::make_unique<C_VYXFileCommands>(*m_document, messageBoxes, fileChooser, this);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(C_VYXWindowGeometry::FirstStartGeometry(screen->geometry()));
-
     m_pStatusBar = new C_VYXStatusBar(this);
     setStatusBar(m_pStatusBar);
     m_pView = new C_VYXCalcTextView(*m_document, this);
@@ -48,6 +45,11 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     m_pInsertCommands = new C_VYXInsertCommands(*this, this);
     // The menus make the toolbars too: the files toolbar shows File and Edit commands.
     CreateMenus();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(C_VYXWindowGeometry::FirstStartGeometry(
+            screen->geometry(), screen->availableGeometry(), FirstStartMinimum()));
+    WrapDockedToolbars();
+    FloatFunctionToolbars();
     connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, this, &C_MainFrm::UpdateTitle);
     connect(m_pView, &C_VYXCalcTextView::contentsUpdated, this, [this] {
         UpdateTitle();

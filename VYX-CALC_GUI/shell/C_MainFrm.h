@@ -96,11 +96,18 @@ private:
     void OpenRecentFile(int index);
 
     // C_MainFrmToolbars.cpp
-    /// The eight toolbars: three docked at the top, the five function bars floating hidden.
+    /// The eight toolbars: three docked at the top, the five function bars hidden.
     void CreateToolbars();
+    /// The five function bars float at random points of the window, once it has its size.
+    void FloatFunctionToolbars();
     QToolBar* AddToolbar(int barId, const char* objectName);
     void FillFilesToolbar(QToolBar* bar);
+    /// The width of the three docked toolbars side by side.
+    int DockedRowWidth() const;
     void WrapDockedToolbars();
+    /// What the window needs at first start: the docked toolbars in one row and every status
+    /// text in full.
+    QSize FirstStartMinimum() const;
     void CreatePanelActions();
     void CreateToolbarsMenu(QMenu* viewMenu);
     void CreateDialogsMenu(QMenu* viewMenu);

@@ -3,7 +3,9 @@
 #include "C_MainFrm.h"
 
 #include "C_VYXInsertCommands.h"
+#include "C_VYXPanelPlacement.h"
 #include "C_VYXResourceIds.h"
+#include "C_VYXStatusBar.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXToolbarIcon.h"
 #include "C_VYXToolbarPlacement.h"
@@ -12,6 +14,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
@@ -138,28 +141,58 @@ void C_MainFrm::CreateToolbars() {
         m_toolbars[i] = {kind.id, bar};
     }
     m_pInsertCommands->UpdateEnabling();
-    WrapDockedToolbars();
-    for (int id : kFloatedAtStart) {
-        QToolBar* bar = Toolbar(id);
-        bar->hide();
-        FloatAtRandomPoint(bar);
-    }
+    for (int id : kFloatedAtStart)
+        Toolbar(id)->hide();
+}
+
+void C_MainFrm::FloatFunctionToolbars() {
+    for (int id : kFloatedAtStart)
+        FloatAtRandomPoint(Toolbar(id));
+}
+
+namespace {
+
+constexpr int kDockedBars[] = {BarFiles, BarDialogs, BarVariables};
+
+int BarWidth(const QToolBar& bar, const QLayout* windowLayout) {
+    return bar.sizeHint().width() +
+           (windowLayout != nullptr ? std::max(0, windowLayout->spacing()) : 0);
+}
+
+} // namespace
+
+int C_MainFrm::DockedRowWidth() const {
+    int rowWidth = 0;
+    for (int id : kDockedBars)
+        rowWidth += BarWidth(*Toolbar(id), layout());
+    return rowWidth;
 }
 
 void C_MainFrm::WrapDockedToolbars() {
-    // Where the window is too narrow for the docked bars in one row, the next bar starts a new
-    // row, so no button hides behind an overflow arrow. A saved layout replaces this.
-    const int spacing = layout() != nullptr ? std::max(0, layout()->spacing()) : 0;
+    // Where the window is too narrow for the docked bars in one row (a screen too small for
+    // them), the next bar starts a new row, so no button hides behind an overflow arrow. A saved
+    // layout replaces this.
     int rowWidth = 0;
-    for (int id : {BarFiles, BarDialogs, BarVariables}) {
+    for (int id : kDockedBars) {
         QToolBar* bar = Toolbar(id);
-        const int barWidth = bar->sizeHint().width() + spacing;
+        const int barWidth = BarWidth(*bar, layout());
         if (rowWidth > 0 && rowWidth + barWidth > width()) {
             insertToolBarBreak(bar);
             rowWidth = 0;
         }
         rowWidth += barWidth;
     }
+}
+
+QSize C_MainFrm::FirstStartMinimum() const {
+    int width = DockedRowWidth();
+    // The texts the status pane shows: the prompts of the commands and the calculation count.
+    for (const QAction* action : findChildren<QAction*>())
+        width = std::max(width, m_pStatusBar->WidthToShow(action->statusTip()));
+    width = std::max(width, m_pStatusBar->WidthToShow(
+                                C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
+                                QStringLiteral("999999")));
+    return QSize(width, minimumSizeHint().height());
 }
 
 void C_MainFrm::FillFilesToolbar(QToolBar* bar) {
@@ -227,7 +260,14 @@ void C_MainFrm::CreateDialogsMenu(QMenu* viewMenu) {
 
 void C_MainFrm::FloatAtRandomPoint(QToolBar* bar) {
     const QRect client(mapToGlobal(QPoint(0, 0)), size());
-    C_VYXToolbarPlacement::Float(*bar, C_VYXToolbarPlacement::RandomPoint(client, m_random));
+    QPoint point = C_VYXToolbarPlacement::RandomPoint(client, m_random);
+    // A bar drawn near the right or bottom edge of a window at the screen's edge would reach
+    // off the screen.
+    if (const QScreen* screen = this->screen())
+        point = C_VYXPanelPlacement::KeepInside(QRect(point, bar->sizeHint()),
+                                                screen->availableGeometry())
+                    .topLeft();
+    C_VYXToolbarPlacement::Float(*bar, point);
 }
 
 void C_MainFrm::ToggleToolbar(QToolBar* bar) {

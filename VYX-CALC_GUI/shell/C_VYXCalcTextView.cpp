@@ -3,7 +3,9 @@
 #include "C_VYXCalcTextView.h"
 
 #include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCellHeightFont.h"
 #include "C_VYXLineBreakMapping.h"
+#include "C_VYXPrintLayout.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -136,9 +138,10 @@ void C_VYXCalcTextView::ApplyPendingFontSize() {
         return;
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(size);
+    // The size is the height of a whole line (the cell), rounded like the printout's fonts.
+    const int cellHeight = C_VYXPrintLayout::FontHeight(size, logicalDpiY());
     QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
-    setFont(font);
+    setFont(C_VYXCellHeightFont::Fit(font, cellHeight, this));
     m_appliedFontSize = size;
 }
 

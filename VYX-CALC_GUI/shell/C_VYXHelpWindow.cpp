@@ -2,6 +2,8 @@
 // C_VYXHelpWindow: loading, measuring, painting and scrolling the built-in user guide.
 #include "C_VYXHelpWindow.h"
 
+#include "C_VYXCellHeightFont.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontMetrics>
@@ -98,15 +100,10 @@ C_VYXHelpWindow::~C_VYXHelpWindow() = default;
 void C_VYXHelpWindow::CreateTextFont() {
     // Verdana with the cell height of the window's default font; where Verdana is missing the
     // font matcher picks a sans-serif face of the same height.
-    const int cellHeight = QFontMetrics(font()).height();
-    m_font = QFont(QStringLiteral("Verdana"));
-    m_font.setStyleHint(QFont::SansSerif);
-    m_font.setWeight(QFont::Normal);
-    m_font.setPixelSize(std::max(1, cellHeight));
-    // A pixel size is the em height; scale it once so that the cell comes out at the height.
-    const int measured = QFontMetrics(m_font).height();
-    if (measured > 0 && measured != cellHeight)
-        m_font.setPixelSize(std::max(1, (cellHeight * cellHeight + measured / 2) / measured));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setStyleHint(QFont::SansSerif);
+    verdana.setWeight(QFont::Normal);
+    m_font = C_VYXCellHeightFont::Fit(verdana, QFontMetrics(font()).height(), nullptr);
     const QFontMetrics metrics(m_font);
     m_lineHeight = std::max(1, metrics.height() + metrics.leading());
     m_charWidth = std::max(1, metrics.averageCharWidth());

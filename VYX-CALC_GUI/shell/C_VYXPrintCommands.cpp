@@ -30,13 +30,20 @@ const QString ErrorCaption = QStringLiteral("ERROR!!");
 constexpr int PdfResolution = 600;
 constexpr qreal PdfMarginMillimetres = 6.35;
 
-QPageSize DefaultPageSize() {
+QPageLayout PdfPageLayout() {
+    return QPageLayout(C_VYXPrintCommands::LocalePageSize(), QPageLayout::Portrait,
+                       QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres,
+                                 PdfMarginMillimetres),
+                       QPageLayout::Millimeter);
+}
+
+} // namespace
+
+QPageSize C_VYXPrintCommands::LocalePageSize() {
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                ? QPageSize(QPageSize::Letter)
                : QPageSize(QPageSize::A4);
 }
-
-} // namespace
 
 C_VYXPrintCommands::C_VYXPrintCommands(C_TOBRIK_CALCULATORDoc& document, C_VYXDocumentFrame& frame,
                                        C_VYXFileChooser& fileChooser, QWidget* dialogParent)
@@ -61,20 +68,17 @@ QString C_VYXPrintCommands::HeaderText(const C_TOBRIK_CALCULATORDoc& document) {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-bool C_VYXPrintCommands::CheckDefaultPrinter() {
-    if (m_hasDefaultPrinter())
-        return true;
-    m_document.MessageBoxes().ShowError(NoPrinterCaption, NoPrinterText);
-    return false;
-}
-
 int C_VYXPrintCommands::RunDialog(QDialog& dialog) {
     return m_runDialog ? m_runDialog(dialog) : dialog.exec();
 }
 
 bool C_VYXPrintCommands::Print() {
-    if (!CheckDefaultPrinter())
+    if (!m_hasDefaultPrinter()) {
+        // Nothing can be printed, but the pages can still be kept.
+        if (m_document.MessageBoxes().AskYesNo(NoPrinterCaption, NoPrinterText + ExportInsteadText))
+            return ExportPdf();
         return false;
+    }
     // The text is taken before the dialog, as it stood when the user chose the command.
     C_VYXPrintRenderer renderer(TextToPrint(m_document), HeaderText(m_document));
     QPrinter printer(QPrinter::HighResolution);
@@ -91,12 +95,15 @@ bool C_VYXPrintCommands::Print() {
 }
 
 bool C_VYXPrintCommands::PrintPreview() {
-    if (!CheckDefaultPrinter())
-        return false;
     C_VYXWindowPlacement placement;
     const bool placementSaved = m_frame.GetWindowPlacement(placement);
     C_VYXPrintRenderer renderer(TextToPrint(m_document), HeaderText(m_document));
     QPrinter printer(QPrinter::HighResolution);
+    // A preview needs no printer: without one the pages are those Export as PDF writes.
+    if (!m_hasDefaultPrinter()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageLayout(PdfPageLayout());
+    }
     QPrintPreviewDialog dialog(&printer, m_dialogParent);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
     // The preview asks again whenever the page setup changes; each time is a fresh layout.
@@ -153,10 +160,7 @@ bool C_VYXPrintCommands::WritePdf(const QString& path, const QString& text,
     {
         QPdfWriter writer(&file);
         writer.setResolution(PdfResolution);
-        writer.setPageLayout(QPageLayout(DefaultPageSize(), QPageLayout::Portrait,
-                                         QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
-                                                   PdfMarginMillimetres, PdfMarginMillimetres),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(PdfPageLayout());
         writer.setCreator(QStringLiteral("TobrikCalculator"));
         writer.setTitle(headerText.isEmpty() ? QStringLiteral("Untitled") : headerText);
         C_VYXPrintRenderer renderer(text, headerText);

@@ -2,6 +2,7 @@
 // C_VYXPrintCommands: File > Print, Print Preview and Export as PDF, and the batch PDF export.
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -13,10 +14,11 @@ class C_VYXMessageBoxes;
 class QDialog;
 class QWidget;
 
-/// Prints the calculation area followed by the variables. Print and Print Preview need a
-/// default printer and say so in an error box when there is none; Export as PDF needs no
-/// printer. The printer query and the running of the print and preview dialogs can be replaced,
-/// so tests drive both without a printer and without a modal dialog.
+/// Prints the calculation area followed by the variables. Print needs a default printer; without
+/// one it says so and offers Export as PDF instead. Print Preview and Export as PDF need no
+/// printer: they lay the pages out on the locale's paper (A4, or Letter where the US measures).
+/// The printer query and the running of the print and preview dialogs can be replaced, so tests
+/// drive both without a printer and without a modal dialog.
 class C_VYXPrintCommands {
 public:
     /// Whether the system has a default printer.
@@ -28,6 +30,9 @@ public:
     static inline const QString NoPrinterText =
         QStringLiteral("The computer does not have a default printer installed\r\nThere has to be "
                        "a printer installed if you want to print.");
+    /// Follows NoPrinterText in the question Print asks without a printer.
+    static inline const QString ExportInsteadText =
+        QStringLiteral("\r\n\r\nSave the pages with \"Export as PDF...\" instead?");
 
     /// Everything must outlive the commands. `frame` keeps the main window's placement across a
     /// preview; `dialogParent` may be null.
@@ -44,10 +49,13 @@ public:
     /// The document's full path, empty for a document that was never saved or opened.
     static QString HeaderText(const C_TOBRIK_CALCULATORDoc& document);
 
-    /// The print dialog, then the pages on the chosen printer. True when pages were printed.
+    /// The print dialog, then the pages on the chosen printer. True when pages were printed (or,
+    /// without a printer, exported as the user chose).
     bool Print();
     /// The preview window. The main window's placement from before is restored afterwards.
     bool PrintPreview();
+    /// The paper of the user's locale: Letter where the US customary system is used, else A4.
+    static QPageSize LocalePageSize();
     /// Asks where to save and writes the pages as a PDF. True when the file was written.
     bool ExportPdf();
 
@@ -64,8 +72,6 @@ public:
     static QString WithPdfExtension(const QString& path);
 
 private:
-    /// False, after the error box, when there is no default printer.
-    bool CheckDefaultPrinter();
     int RunDialog(QDialog& dialog);
     /// Where Export as PDF starts: beside the document, under its name.
     QString SuggestedPdfPath() const;

@@ -2,6 +2,7 @@
 // C_VYXPrintFonts: the printout's fonts sized by cell height at the device's resolution.
 #include "C_VYXPrintFonts.h"
 
+#include "C_VYXCellHeightFont.h"
 #include "C_VYXPrintLayout.h"
 
 #include <QPaintDevice>
@@ -16,6 +17,9 @@ QFont BaseFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Weight(C_VYXPrintLayout::FontWeight));
     font.setKerning(false);
+    // Letter by letter, without ligatures: "fi" in a path stays two letters that a reader of the
+    // PDF can find and copy.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -31,15 +35,7 @@ C_VYXPrintFonts::C_VYXPrintFonts(QPaintDevice& device)
       m_headerMetrics(m_header, &device), m_bodyMetrics(m_body, &device) {}
 
 QFont C_VYXPrintFonts::MakeFont(int cellHeight, QPaintDevice& device) {
-    QFont font = BaseFont();
-    const int wanted = std::max(1, cellHeight);
-    // The height is that of the whole line, not of the em square the pixel size sets: scale the
-    // em by what one trial measures.
-    font.setPixelSize(wanted);
-    const int measured = QFontMetrics(font, &device).height();
-    if (measured > 0 && measured != wanted)
-        font.setPixelSize(std::max(1, int((qint64(wanted) * wanted + measured / 2) / measured)));
-    return font;
+    return C_VYXCellHeightFont::Fit(BaseFont(), cellHeight, &device);
 }
 
 int C_VYXPrintFonts::TextWidth(Font font, QStringView text) const {

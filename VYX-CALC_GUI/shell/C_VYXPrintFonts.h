@@ -24,8 +24,8 @@ public:
     /// From the top of a line to its baseline, where text is drawn.
     int Ascent(Font font) const;
 
-    /// A bold font whose line height is `cellHeight` device units, as close as the sizes the
-    /// font offers come.
+    /// A bold font whose line height is `cellHeight` device units, or as close below as the sizes
+    /// the font offers come.
     static QFont MakeFont(int cellHeight, QPaintDevice& device);
 
 private:

@@ -4,8 +4,11 @@
 
 #include "C_VYXMessageBoxes.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 /// Modal message boxes over the main window. The parent is set once the main window exists;
 /// until then (and after it is gone) the boxes are top-level.
@@ -18,6 +21,17 @@ public:
     Answer AskYesNoCancel(const QString& caption, const QString& text) override;
     void ShowInformation(const QString& caption, const QString& text) override;
 
+    /// The box as it is shown: a dialog with a close box only, wide enough for its caption.
+    static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& caption, const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton preferred);
+
 private:
+    /// Shows the box and waits; the button chosen, NoButton when it was closed otherwise.
+    QMessageBox::StandardButton Run(QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton preferred);
+
     QPointer<QWidget> m_parent;
 };

@@ -91,6 +91,15 @@ QString C_VYXStatusBar::StatusText() const {
     return m_pMessagePane->text();
 }
 
+int C_VYXStatusBar::WidthToShow(const QString& text) const {
+    // The message pane asks for no width of its own (it gives way to the indicators), so the
+    // bar's hint is that of the indicators, the grip and the spacing.
+    const QMargins margins = m_pMessagePane->contentsMargins();
+    return sizeHint().width() + m_pMessagePane->fontMetrics().horizontalAdvance(text) +
+           2 * m_pMessagePane->margin() + margins.left() + margins.right() +
+           m_pMessagePane->fontMetrics().averageCharWidth();
+}
+
 bool C_VYXStatusBar::IsLockOn(LockKey key) const {
     const std::size_t i = Index(key);
     return m_ledStates[i].value_or(m_inferredStates[i].value_or(false));

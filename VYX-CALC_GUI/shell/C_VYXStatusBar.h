@@ -32,6 +32,8 @@ public:
 
     void ShowStatusText(const QString& text) override;
     QString StatusText() const;
+    /// The bar's width at which `text` shows in full beside the lock indicators.
+    int WidthToShow(const QString& text) const;
 
     /// Whether the indicator is lit.
     bool IsLockOn(LockKey key) const;

@@ -4,7 +4,9 @@
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcAreaModel.h"
+#include "C_VYXCellHeightFont.h"
 #include "C_VYXPanelOwner.h"
+#include "C_VYXPrintLayout.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStringTable.h"
 
@@ -30,9 +32,13 @@ C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* pa
     m_pCombo->setEditable(false);
     m_pCombo->setFixedWidth(ComboWidth);
     m_pCombo->setMaxVisibleItems(6);
-    QFont font(QStringLiteral("Verdana"), 10, QFont::Light);
+    // Ten points as a cell height, at normal weight: Verdana has no light face, so a light
+    // weight shows as normal where it is installed, but picks the hairline face of a substitute
+    // (DejaVu Sans ExtraLight), whose grey strokes look disabled.
+    QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
-    m_pCombo->setFont(font);
+    m_pCombo->setFont(C_VYXCellHeightFont::Fit(
+        font, C_VYXPrintLayout::FontHeight(10, m_pCombo->logicalDpiY()), m_pCombo));
     addWidget(m_pCombo);
     addSeparator();
 

@@ -2,17 +2,25 @@
 // C_VYXWindowGeometry: first-start size and the placement rows against the window's geometry.
 #include "C_VYXWindowGeometry.h"
 
+#include "C_VYXPanelPlacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 
-QRect C_VYXWindowGeometry::FirstStartGeometry(const QRect& screen) {
-    const int width = screen.width() / 3;
-    const int height = screen.height() / 3;
-    return QRect(screen.x() + (screen.width() - width) / 2,
-                 screen.y() + (screen.height() - height) / 2, width, height);
+QRect C_VYXWindowGeometry::FirstStartGeometry(const QRect& screen, const QRect& available,
+                                              const QSize& minimum) {
+    int width = std::max(screen.width() / 3, minimum.width());
+    int height = std::max(screen.height() / 3, minimum.height());
+    if (!available.isEmpty()) {
+        width = std::min(width, available.width());
+        height = std::min(height, available.height());
+    }
+    const QRect centred(screen.x() + (screen.width() - width) / 2,
+                        screen.y() + (screen.height() - height) / 2, width, height);
+    return C_VYXPanelPlacement::KeepInside(centred, available);
 }
 
 C_VYXWindowPlacement C_VYXWindowGeometry::PlacementOf(const QWidget& window) {

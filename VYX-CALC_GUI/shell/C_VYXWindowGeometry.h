@@ -15,8 +15,10 @@ public:
     static constexpr int kMinWidth = 160;
     static constexpr int kMinHeight = 120;
 
-    /// One third of the screen in each direction, centred on it.
-    static QRect FirstStartGeometry(const QRect& screen);
+    /// One third of the screen in each direction, centred on it, or larger where `minimum`
+    /// asks for more (the docked toolbars in one row); never beyond the free area `available`.
+    static QRect FirstStartGeometry(const QRect& screen, const QRect& available,
+                                    const QSize& minimum);
     /// The window's normal (restored) rectangle and whether it is maximised or minimised.
     static C_VYXWindowPlacement PlacementOf(const QWidget& window);
     /// The normal rectangle of a placement made to fit `available`; a null rectangle when the

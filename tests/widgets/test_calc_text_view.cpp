@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTextDocument>
 
@@ -125,18 +126,24 @@ private slots:
         VerifyWidgetShowsModel();
     }
 
-    void fontSizeFromRecord() {
+    void fontSizeIsTheCellHeight() {
         QCOMPARE(m_view->AppliedFontSize(), 12);
         C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
-        // Out of range sizes from a file.
-        const int rows[][2] = {{400, 16}, {-3, 8}};
+        const int dpi = m_view->logicalDpiY();
+        // The menu's sizes, then out of range sizes from a file.
+        const int rows[][2] = {{8, 8}, {10, 10}, {14, 14}, {16, 16}, {400, 16}, {-3, 8}};
         for (const auto& [stored, shown] : rows) {
             record.fontSize = stored;
             record.fontChanged = 1;
             m_view->OnUpdate();
             QCOMPARE(m_view->AppliedFontSize(), shown);
-            QCOMPARE(m_view->font().pointSize(), shown);
             QCOMPARE(record.fontChanged, 0);
+            // A line, ascent and descent, is `shown` points high: 16 points are 21 pixels at 96
+            // dots per inch.
+            const int cell = QFontMetrics(m_view->font(), m_view.get()).height();
+            QCOMPARE(cell, qRound(shown * dpi / 72.0));
+            if (dpi == 96 && shown == 16)
+                QCOMPARE(cell, 21);
         }
     }
 

@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QTest>
+#include <QToolBar>
 #include <QUrl>
 
 #include <climits>
@@ -121,14 +123,46 @@ private slots:
         QVERIFY(QFileInfo::exists(saved) && !m_frame->Document().IsModified());
     }
 
-    void firstStartCentredAndFilePlacementFitted() {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const C_VYXWindowPlacement placement = C_VYXWindowGeometry::PlacementOf(*m_frame);
-        QCOMPARE(placement.NormalWidth(), screen.width() / 3);
-        QCOMPARE(placement.NormalHeight(), screen.height() / 3);
-        // A second screen whose size is not divisible by 3.
-        QCOMPARE(C_VYXWindowGeometry::FirstStartGeometry({1920, 0, 1280, 1024}),
-                 QRect(2347, 341, 426, 341));
+    void firstStartAndFilePlacementsFitTheScreen() {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect window = m_frame->geometry();
+        QVERIFY(window.width() >= screen->geometry().width() / 3);
+        QVERIFY(window.height() >= screen->geometry().height() / 3);
+        QVERIFY(screen->availableGeometry().contains(window));
+        // The docked bars stand in one row, none with buttons behind an overflow arrow.
+        QList<int> rows;
+        for (int id : {128, 174, 205}) {
+            const QToolBar* bar = m_frame->Toolbar(id);
+            QVERIFY2(bar->width() >= bar->sizeHint().width(), qPrintable(bar->objectName()));
+            rows.append(bar->geometry().top());
+        }
+        QCOMPARE(rows, (QList<int>{rows.first(), rows.first(), rows.first()}));
+        const auto* pane = m_frame->findChild<QLabel*>(QStringLiteral("statusMessagePane"));
+        QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(pane->text()));
+
+        struct Case {
+            const char* name;
+            QRect screen, available;
+            QSize minimum;
+            QRect expected;
+        };
+        // clang-format off
+        const Case cases[] = {
+            // A third of a screen whose size is not divisible by 3, centred.
+            {"third", {1920, 0, 1280, 1024}, {1920, 0, 1280, 1024}, {0, 0}, {2347, 341, 426, 341}},
+            {"wider for the toolbars", {0, 0, 1200, 900}, {0, 0, 1200, 900}, {700, 100},
+             {250, 300, 700, 300}},
+            {"never beyond the screen", {0, 0, 800, 500}, {0, 0, 800, 470}, {900, 200},
+             {0, 150, 800, 200}},
+            {"below a panel bar", {0, 0, 600, 300}, {0, 30, 600, 270}, {0, 250},
+             {200, 30, 200, 250}},
+        };
+        // clang-format on
+        for (const Case& c : cases)
+            QVERIFY2(C_VYXWindowGeometry::FirstStartGeometry(c.screen, c.available, c.minimum) ==
+                         c.expected,
+                     c.name);
+
         // A placement from a file is fitted to the screen.
         auto fitted = [](int left, int top, int right, int bottom) {
             const C_VYXWindowPlacement placement{

@@ -9,6 +9,7 @@
 #include "VYXCalculator.h"
 #include "WidgetTestSupport.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -59,9 +60,13 @@ private:
     /// Typed with real keys, caret at the end.
     void TypeLine(const QString& text) { QTest::keyClicks(&m_frame->TextView(), text); }
 
-    /// The slider shows `decimals` and 1/3 is evaluated with them.
+    /// The slider and the number under it show `decimals` and 1/3 is evaluated with them.
     void VerifyDecimals(int decimals) {
         QCOMPARE(Slider()->value(), decimals);
+        const auto* shown = m_numpad->findChild<QLabel*>(
+            QString::fromLatin1(C_VYXCalcBasicButtonsView::kDecimalsLabelName));
+        QVERIFY(shown != nullptr && shown->isVisible());
+        QCOMPARE(shown->text(), QString::number(decimals));
         Area().ClearArea();
         TypeLine(QStringLiteral("1/3"));
         Click(kEnter);
@@ -155,8 +160,8 @@ private slots:
         for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{99, 10}}) {
             Document().Settings().BasicButtons().m_nDecimals = stored;
             m_frame->Panels().RefreshAll();
-            QCOMPARE(Slider()->value(), shown);
             QCOMPARE(Document().Calculator().GetDecimals(), shown);
+            VerifyDecimals(shown);
         }
     }
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the tool panels' common base: placement arithmetic, lazy creation, stacking of
-// paired panels, hiding, and the refresh when the document is replaced.
+// Tests of the tool panels' common base: lazy creation, stacking of paired panels, hiding, and
+// the refresh when the document is replaced.
 #include "C_VYXDlgFix.h"
 #include "C_VYXPanelSet.h"
 #include "WidgetTestSupport.h"
@@ -43,17 +43,6 @@ private:
     void Toggle(Panel panel) { m_frame->Panels().Toggle(panel); }
 
 private slots:
-    void placementBesideTheOwner() {
-        // A panel 100 wide on a screen 1000 wide, beside an owner 400 wide at `left`.
-        const auto x = [](Side side, int left) {
-            return C_VYXDlgFix::PlacementX(side, QRect(left, 50, 400, 300), 100, 1000);
-        };
-        QCOMPARE(x(Side::Left, 300), 200);
-        QCOMPARE(x(Side::Left, 99), 0); // no room: at the screen's edge
-        QCOMPARE(x(Side::Right, 300), 700);
-        QCOMPARE(x(Side::Right, 501), 900);
-    }
-
     void createdOnceOnFirstShowThenHiddenAndShownAgain() {
         CountingPanel* fixed = Install(Panel::Conversion, Side::Right);
         QVERIFY(!fixed->IsCreated());
@@ -92,6 +81,28 @@ private slots:
         Toggle(Panel::Variables);
         Toggle(Panel::Conversion);
         QCOMPARE(conversion->frameGeometry().top(), owner.top());
+    }
+
+    void panelsOpenClearOfEachOtherAndStayClearWhenShownAgain() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        m_frame->setGeometry(screen.center().x(), screen.top() + 100, 200, 150);
+        CountingPanel* numpad = Install(Panel::Numpad, Side::Left);
+        CountingPanel* latin = Install(Panel::Latin, Side::Left);
+        CountingPanel* complex = Install(Panel::Complex, Side::Left);
+        Toggle(Panel::Numpad);
+        Toggle(Panel::Latin);
+        // Same side, same height: the second goes under the first.
+        QCOMPARE(latin->frameGeometry().top(), numpad->frameGeometry().bottom() + 1);
+        QCOMPARE(latin->frameGeometry().right(), numpad->frameGeometry().right());
+        // The numpad's place is free while it is hidden: the complex panel takes it...
+        Toggle(Panel::Numpad);
+        Toggle(Panel::Complex);
+        QCOMPARE(complex->frameGeometry().topLeft(), numpad->frameGeometry().topLeft());
+        // ...and the numpad, shown again, moves off both.
+        Toggle(Panel::Numpad);
+        for (const CountingPanel* other : {latin, complex})
+            QVERIFY(!numpad->frameGeometry().intersects(other->frameGeometry()));
+        QVERIFY(screen.contains(numpad->frameGeometry()));
     }
 
     void newDocumentRefreshesCreatedPanelsAndFieldsUseIt() {

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -70,7 +72,8 @@ private:
 
     /// Evaluates `count` lines and defines two variables, one depending on the other.
     void FillWithCalculations(int count) {
-        QStringList lines{"rate=7", "bonus=rate*2"};
+        // "fi" and "fl" stay letters in the PDF, not ligatures.
+        QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
         for (int i = 1; i <= count; ++i)
             lines << QStringLiteral("%1*3+1/4").arg(i);
         for (const QString& line : lines)
@@ -135,22 +138,60 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
     }
 
-    void withoutDefaultPrinterNothingIsPrinted() {
+    // Without a printer the preview lays the pages out on the locale's paper, and Print offers
+    // the PDF export instead.
+    void withoutPrinterPreviewWorksAndPrintOffersPdf() {
+        FillWithCalculations(70);
+        C_VYXPrintCommands commands(Document(), *m_frame, m_env->fileChooser, m_frame.get());
+        commands.SetPrinterCheck([] { return false; });
+        const QString previewed = m_env->TempPath(QStringLiteral("preview.pdf"));
+        QSizeF paper;
+        int dialogs = 0;
+        commands.SetDialogRunner([&](QDialog& dialog) {
+            ++dialogs;
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
+                // The preview's own printer, as its window would draw on it.
+                QPrinter* printer = preview->printer();
+                paper = printer->pageLayout().pageSize().size(QPageSize::Millimeter);
+                printer->setOutputFileName(previewed);
+                emit preview->paintRequested(printer);
+            }
+            return int(QDialog::Rejected);
+        });
+        commands.PrintPreview();
+        QCOMPARE(dialogs, 1);
+        QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
+        // A4 is 210 by 297 mm, Letter 8.5 by 11 inches.
+        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+        QCOMPARE(paper, letter ? QSizeF(215.9, 279.4) : QSizeF(210, 297));
+        VerifyPrintout(previewed, QString(), ExpectedBody());
+
+        const QString expectedText =
+            QStringLiteral("The computer does not have a default printer installed\r\nThere has "
+                           "to be a printer installed if you want to print.\r\n\r\nSave the "
+                           "pages with \"Export as PDF...\" instead?");
+        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
+        QVERIFY(!commands.Print());
+        const QString exported = m_env->TempPath(QStringLiteral("instead.pdf"));
+        m_env->fileChooser.pdfPaths.enqueue(exported);
+        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
+        QVERIFY(commands.Print());
+        QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
+        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
+            QCOMPARE(int(box.kind), int(Kind::YesNo));
+            QCOMPARE(box.caption, QStringLiteral("Unable to print."));
+            QCOMPARE(box.text, expectedText);
+        }
+        QCOMPARE(dialogs, 1); // no print dialog
+        VerifyPrintout(exported, QString(), ExpectedBody());
+
+        // Ctrl+P asks the system, from the calculation area.
         if (C_VYXPrintCommands::SystemHasDefaultPrinter())
-            QSKIP("this machine has a default printer");
-        Area().InsertText(QStringLiteral("1+1"));
-        Trigger("actionFilePrintPreview");
-        Trigger("actionFilePrint");
+            return;
+        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
         QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 3);
-        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
-            QCOMPARE(int(box.kind), int(Kind::Error));
-            QCOMPARE(box.caption, QStringLiteral("Unable to print."));
-            QCOMPARE(box.text, QStringLiteral("The computer does not have a default printer "
-                                              "installed\r\nThere has to be a printer installed "
-                                              "if you want to print."));
-        }
-        QCOMPARE(Area().Text(), QStringLiteral("1+1"));
+        QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);
     }
 
     // Both dialogs draw every page; the print dialog offers no page range and the preview puts

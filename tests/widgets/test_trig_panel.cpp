@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -144,6 +145,27 @@ private slots:
         QCOMPARE(
             m_env->messageBoxes.LastBox().text,
             QStringLiteral("TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED.."));
+    }
+
+    void valuesWithTenDecimalsShowInFull() {
+        Doc().Settings().BasicButtons().m_nDecimals = 10;
+        ShowPanel();
+        Click(QStringLiteral("radioDegrees"));
+        Fill(Cells(QStringLiteral("|||3|4|6")));
+        Click(QStringLiteral("buttonExe"));
+        // Worked out with Python's math module.
+        QCOMPARE(FieldTexts().mid(0, 3), Cells("26.3843297494|36.3360575146|117.2796127360"));
+        QCOMPARE(Field(6)->text(), QStringLiteral("5.3326822519"));
+        const int frame = m_panel->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        for (int i = 0; i < 7; ++i) {
+            // A line edit draws its text inside its frame and two pixels on either side.
+            const QLineEdit* field = Field(i);
+            const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
+            QVERIFY2(textWidth + 2 * frame + 4 <= field->width(), kFieldNames[i]);
+        }
+        // The widened fields still stand in the panel, side by side.
+        QVERIFY(Field(0)->geometry().right() < Field(1)->geometry().left());
+        QVERIFY(Field(2)->geometry().right() < m_panel->width());
     }
 
     void readsTheRecordAndTheNewDocumentResetsIt() {

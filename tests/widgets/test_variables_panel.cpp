@@ -145,6 +145,13 @@ private slots:
         for (const char* line : {"p=1", "q=p+1", "r=3"})
             TypeLine(QString::fromLatin1(line));
         QCOMPARE(ToolbarStates(), QList<bool>({true, true, true}));
+        // The chosen entry is drawn in the dark text of an enabled control, not in grey.
+        const QImage drawn = m_toolbar->Combo()->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width() / 2; ++x)
+                darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+        QVERIFY2(darkest < 32, qPrintable(QString::number(darkest)));
         m_toolbar->Combo()->setCurrentIndex(1);
         Area().SetSelection(Area().Text().size(), Area().Text().size());
         m_toolbar->UseAction()->trigger();

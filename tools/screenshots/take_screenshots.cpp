@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // take_screenshots: opens the real main window and its panels on the current X display, types a
-// short session and saves pictures of the screen for the documentation.
+// short session and saves pictures of the screen for the documentation. The window starts as on
+// a first start (fresh profile), so the pictures show where the program puts everything.
 #include "C_MainFrm.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
@@ -9,6 +10,7 @@
 #include "C_VYXQtMessageBoxes.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
@@ -64,20 +66,29 @@ void ShowOnly(C_MainFrm& frame, std::initializer_list<Panel> panels) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tobrikcalculator.svg")));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: take_screenshots OUTPUT_DIRECTORY (on an X display)\n");
-        return 2;
-    }
-    const QString directory = QString::fromLocal8Bit(argv[1]);
+    QCommandLineParser parser;
+    const QCommandLineOption mainWindowOnly(
+        QStringLiteral("main-window-only"),
+        QStringLiteral("Only the main window with the numpad and the variables panel."));
+    const QCommandLineOption suffix(QStringLiteral("suffix"),
+                                    QStringLiteral("Appended to each picture's name."),
+                                    QStringLiteral("TEXT"));
+    parser.addOptions({mainWindowOnly, suffix});
+    parser.addPositionalArgument(QStringLiteral("OUTPUT_DIRECTORY"),
+                                 QStringLiteral("Where the pictures go (run on an X display)."));
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    const QString directory = parser.positionalArguments().first();
+    const auto name = [&](const char* base) {
+        return QString::fromLatin1(base) + parser.value(suffix) + QStringLiteral(".png");
+    };
     QTemporaryDir profileDirectory;
     C_VYXProfile profile(profileDirectory.filePath(QStringLiteral("profile.ini")));
     C_VYXQtMessageBoxes messageBoxes;
     C_VYXQtFileChooser fileChooser;
     C_MainFrm frame(profile, messageBoxes, fileChooser);
     messageBoxes.SetParentWidget(&frame);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // Room on both sides for the widest panels, so none has to overlap the window.
-    frame.setGeometry(screen.center().x() - 310, screen.top() + 150, 620, 470);
     frame.show();
     Wait(300);
 
@@ -91,13 +102,15 @@ int main(int argc, char* argv[]) {
 
     bool ok = true;
     ShowOnly(frame, {Panel::Numpad, Panel::Variables});
-    ok &= Save(directory, QStringLiteral("main-window.png"));
-    ShowOnly(frame, {Panel::Trigonometry, Panel::Conversion});
-    ok &= Save(directory, QStringLiteral("trigonometry-and-conversion.png"));
-    ShowOnly(frame, {Panel::Complex, Panel::Math});
-    ok &= Save(directory, QStringLiteral("complex-and-math.png"));
-    ShowOnly(frame, {Panel::Latin, Panel::Greek});
-    ok &= Save(directory, QStringLiteral("latin-and-greek.png"));
+    ok &= Save(directory, name("main-window"));
+    if (!parser.isSet(mainWindowOnly)) {
+        ShowOnly(frame, {Panel::Trigonometry, Panel::Conversion});
+        ok &= Save(directory, name("trigonometry-and-conversion"));
+        ShowOnly(frame, {Panel::Complex, Panel::Math});
+        ok &= Save(directory, name("complex-and-math"));
+        ShowOnly(frame, {Panel::Latin, Panel::Greek});
+        ok &= Save(directory, name("latin-and-greek"));
+    }
     ShowOnly(frame, {});
     frame.setWindowModified(false);
     frame.Document().SetModifiedFlag(false);
