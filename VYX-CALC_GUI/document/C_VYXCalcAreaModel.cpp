@@ -92,6 +92,9 @@ void C_VYXCalcAreaModel::ReplaceSelection(const QString& insertion) {
     // Only a change of the text is a change of the document; caret and selection are not.
     if (QStringView(m_text).mid(m_selStart, m_selEnd - m_selStart) != text)
         MarkModified();
+    // What is left of the text recorded last: the edit may have reached into either end.
+    m_unchangedPrefix = std::min(m_unchangedPrefix, m_selStart);
+    m_unchangedSuffix = std::min(m_unchangedSuffix, int(m_text.size()) - m_selEnd);
     m_text.replace(m_selStart, m_selEnd - m_selStart, text);
     m_lines.Replace(m_text, m_selStart, m_selEnd - m_selStart, int(text.size()));
     m_selStart += int(text.size());
@@ -228,6 +231,8 @@ void C_VYXCalcAreaModel::ClearArea() {
         MarkModified();
     m_text.clear();
     m_lines.Rebuild(m_text);
+    m_unchangedPrefix = 0;
+    m_unchangedSuffix = 0;
     m_selStart = 0;
     m_selEnd = 0;
     // Setting the whole text reports no change of its own, so the step is recorded here.
@@ -250,12 +255,17 @@ bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step) {
         MarkModified();
     m_text = step->text;
     m_lines.Rebuild(m_text);
+    // The text shown is the history's current one again.
+    m_unchangedPrefix = int(m_text.size());
+    m_unchangedSuffix = 0;
     SetSelection(step->selStart, step->selEnd);
     return true;
 }
 
 void C_VYXCalcAreaModel::RecordStep() {
-    m_undo.Push(m_text, m_selStart, m_selEnd);
+    m_undo.Push(m_text, m_selStart, m_selEnd, m_unchangedPrefix, m_unchangedSuffix);
+    m_unchangedPrefix = int(m_text.size());
+    m_unchangedSuffix = 0;
 }
 
 void C_VYXCalcAreaModel::RefreshFromSettings() {
@@ -272,6 +282,8 @@ void C_VYXCalcAreaModel::OnUpdate() {
     if (record.textValid != 0) {
         m_text = record.text;
         m_lines.Rebuild(m_text);
+        m_unchangedPrefix = 0;
+        m_unchangedSuffix = 0;
         record.textValid = 0;
     }
     if (record.selValid != 0) {
