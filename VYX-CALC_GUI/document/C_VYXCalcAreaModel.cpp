@@ -56,31 +56,20 @@ void C_VYXCalcAreaModel::SelectAll() {
 }
 
 int C_VYXCalcAreaModel::LineCount() const {
-    return int(m_text.count(LineBreak)) + 1;
+    return m_lines.LineCount();
 }
 
 int C_VYXCalcAreaModel::LineFromPosition(int position) const {
-    position = std::clamp(position, 0, int(m_text.size()));
-    return int(QStringView(m_text).left(position).count(LineBreak));
+    return m_lines.LineFromPosition(std::clamp(position, 0, int(m_text.size())));
 }
 
 int C_VYXCalcAreaModel::LineStart(int line) const {
-    if (line <= 0)
-        return 0;
-    qsizetype start = 0;
-    for (int i = 0; i < line; ++i) {
-        const qsizetype lineBreak = m_text.indexOf(LineBreak, start);
-        if (lineBreak < 0)
-            return int(m_text.size());
-        start = lineBreak + LineBreak.size();
-    }
-    return int(start);
+    return m_lines.LineStart(line, int(m_text.size()));
 }
 
 int C_VYXCalcAreaModel::LineLength(int line) const {
     const int start = LineStart(line);
-    const qsizetype lineBreak = m_text.indexOf(LineBreak, start);
-    return int((lineBreak < 0 ? m_text.size() : lineBreak) - start);
+    return std::max(m_lines.LineEnd(line, int(m_text.size())) - start, 0);
 }
 
 QString C_VYXCalcAreaModel::LineText(int line) const {
@@ -103,7 +92,11 @@ void C_VYXCalcAreaModel::ReplaceSelection(const QString& insertion) {
     // Only a change of the text is a change of the document; caret and selection are not.
     if (QStringView(m_text).mid(m_selStart, m_selEnd - m_selStart) != text)
         MarkModified();
+    // What is left of the text recorded last: the edit may have reached into either end.
+    m_unchangedPrefix = std::min(m_unchangedPrefix, m_selStart);
+    m_unchangedSuffix = std::min(m_unchangedSuffix, int(m_text.size()) - m_selEnd);
     m_text.replace(m_selStart, m_selEnd - m_selStart, text);
+    m_lines.Replace(m_text, m_selStart, m_selEnd - m_selStart, int(text.size()));
     m_selStart += int(text.size());
     m_selEnd = m_selStart;
     OnTextChanged();
@@ -237,6 +230,9 @@ void C_VYXCalcAreaModel::ClearArea() {
     if (!m_text.isEmpty())
         MarkModified();
     m_text.clear();
+    m_lines.Rebuild(m_text);
+    m_unchangedPrefix = 0;
+    m_unchangedSuffix = 0;
     m_selStart = 0;
     m_selEnd = 0;
     // Setting the whole text reports no change of its own, so the step is recorded here.
@@ -258,12 +254,18 @@ bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step) {
     if (m_text != step->text)
         MarkModified();
     m_text = step->text;
+    m_lines.Rebuild(m_text);
+    // The text shown is the history's current one again.
+    m_unchangedPrefix = int(m_text.size());
+    m_unchangedSuffix = 0;
     SetSelection(step->selStart, step->selEnd);
     return true;
 }
 
 void C_VYXCalcAreaModel::RecordStep() {
-    m_undo.Push(m_text, m_selStart, m_selEnd);
+    m_undo.Push(m_text, m_selStart, m_selEnd, m_unchangedPrefix, m_unchangedSuffix);
+    m_unchangedPrefix = int(m_text.size());
+    m_unchangedSuffix = 0;
 }
 
 void C_VYXCalcAreaModel::RefreshFromSettings() {
@@ -279,6 +281,9 @@ void C_VYXCalcAreaModel::OnUpdate() {
     C_VYXCalcTextNFO& record = m_pDocument->CalcTextRecord();
     if (record.textValid != 0) {
         m_text = record.text;
+        m_lines.Rebuild(m_text);
+        m_unchangedPrefix = 0;
+        m_unchangedSuffix = 0;
         record.textValid = 0;
     }
     if (record.selValid != 0) {

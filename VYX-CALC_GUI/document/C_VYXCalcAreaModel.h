@@ -4,6 +4,7 @@
 
 #include "C_VYXCalcAreaHost.h"
 #include "C_VYXCalcTextNFO.h"
+#include "C_VYXLineIndex.h"
 #include "C_VYXUndoMap.h"
 
 #include <QObject>
@@ -104,6 +105,12 @@ private:
 
     QPointer<C_VYXCalcAreaHost> m_pDocument;
     QString m_text;
+    /// Updated with every change of m_text, so no line lookup walks the text.
+    C_VYXLineIndex m_lines;
+    /// How much of the start and of the end of the text is as the history last recorded it, so
+    /// that recording a step looks only at what changed.
+    int m_unchangedPrefix = 0;
+    int m_unchangedSuffix = 0;
     int m_selStart = 0;
     int m_selEnd = 0;
     bool m_bEnterPressed = false;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
-// C_VYXUndoMap: recording snapshots and moving through them.
+// C_VYXUndoMap: recording changes between snapshots and replaying them to move through them.
 #include "C_VYXUndoMap.h"
+
+#include <QStringView>
+
+#include <algorithm>
 
 C_VYXUndoMap::C_VYXUndoMap() {
     Push(QString(), 0, 0);
@@ -8,16 +12,23 @@ C_VYXUndoMap::C_VYXUndoMap() {
 
 C_VYXUndoMap::~C_VYXUndoMap() = default;
 
-bool C_VYXUndoMap::IsCurrentStep(const QString& text, int selStart, int selEnd) const {
-    if (current < 0 || current >= StepCount())
-        return false;
-    const C_VYXUndoStep& step = Step(current);
-    // Equal strings that share their data compare in constant time; others compare by length
-    // before any character is looked at.
-    return step.selStart == selStart && step.selEnd == selEnd && step.text == text;
+void C_VYXUndoMap::Push(const QString& text, int selStart, int selEnd) {
+    const QStringView previous(m_currentText);
+    const QStringView next(text);
+    const qsizetype shorter = std::min(previous.size(), next.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && previous[prefix] == next[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           previous[previous.size() - 1 - suffix] == next[next.size() - 1 - suffix])
+        ++suffix;
+    Push(text, selStart, selEnd, int(prefix), int(suffix));
 }
 
-void C_VYXUndoMap::Push(const QString& text, int selStart, int selEnd) {
+void C_VYXUndoMap::Push(const QString& text, int selStart, int selEnd, int unchangedPrefix,
+                        int unchangedSuffix) {
+    m_shown.text.clear(); // no second copy of the text stays behind for a step already shown
     bool discarded = false;
     while (current >= 0 && current + 1 < StepCount()) {
         steps.pop_back();
@@ -25,12 +36,27 @@ void C_VYXUndoMap::Push(const QString& text, int selStart, int selEnd) {
     }
     if (discarded)
         canRedo = false; // the steps to redo are gone, whether or not this one is recorded
-    if (current >= 1 && IsCurrentStep(text, selStart, selEnd))
-        return;
+    const int position = unchangedPrefix;
+    const QStringView before =
+        QStringView(m_currentText)
+            .mid(position, m_currentText.size() - unchangedPrefix - unchangedSuffix);
+    const QStringView after =
+        QStringView(text).mid(position, text.size() - unchangedPrefix - unchangedSuffix);
+    if (current >= 1) {
+        const StoredStep& step = steps[std::size_t(current)];
+        if (step.selStart == selStart && step.selEnd == selEnd && before == after)
+            return;
+    }
     ++current;
-    steps.push_back(std::make_unique<C_VYXUndoStep>(text, selStart, selEnd));
+    StoredStep step{selStart, selEnd, position, before.toString(), after.toString()};
+    // Changed in place: the area's own text is never shared, so its next edit copies nothing.
+    m_currentText.replace(position, before.size(), step.after);
+    steps.push_back(std::move(step));
     if (current > limit) {
         steps.pop_front();
+        // The oldest kept step is the start of the history: nothing leads to it any more.
+        steps.front().before.clear();
+        steps.front().after.clear();
         current = limit;
     }
     canRedo = false;
@@ -39,25 +65,38 @@ void C_VYXUndoMap::Push(const QString& text, int selStart, int selEnd) {
 
 void C_VYXUndoMap::PushClearedArea() {
     // Clearing an area that is already empty changes nothing, not even at the initial step.
-    if (IsCurrentStep(QString(), 0, 0))
+    const StoredStep& step = steps[std::size_t(current)];
+    if (m_currentText.isEmpty() && step.selStart == 0 && step.selEnd == 0)
         return;
-    Push(QString(), 0, 0);
+    Push(QString(), 0, 0, 0, 0);
+}
+
+const C_VYXUndoStep* C_VYXUndoMap::ShowCurrent() {
+    const StoredStep& step = steps[std::size_t(current)];
+    m_shown.text = m_currentText;
+    m_shown.selStart = step.selStart;
+    m_shown.selEnd = step.selEnd;
+    return &m_shown;
 }
 
 const C_VYXUndoStep* C_VYXUndoMap::Undo() {
     if (!canUndo || current <= 0)
         return nullptr;
+    const StoredStep& undone = steps[std::size_t(current)];
+    m_currentText.replace(undone.position, undone.after.size(), undone.before);
     --current;
     canUndo = current > 0;
     canRedo = current + 1 < StepCount();
-    return steps[std::size_t(current)].get();
+    return ShowCurrent();
 }
 
 const C_VYXUndoStep* C_VYXUndoMap::Redo() {
     if (!canRedo || current + 1 >= StepCount())
         return nullptr;
     ++current;
+    const StoredStep& redone = steps[std::size_t(current)];
+    m_currentText.replace(redone.position, redone.before.size(), redone.after);
     canUndo = current > 0;
     canRedo = current + 1 < StepCount();
-    return steps[std::size_t(current)].get();
+    return ShowCurrent();
 }
