@@ -42,6 +42,8 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     setCentralWidget(m_pView);
     m_document->SetStatusSink(m_pStatusBar);
     m_document->SetFrame(this);
+    connect(m_document.get(), &C_VYXCalcAreaHost::modifiedChanged, this,
+            &QWidget::setWindowModified);
 
     InstallPanels();
     m_pSettingsMenu = new C_VYXSettingsMenu(*m_document, *m_pView, *this, this);
@@ -128,10 +130,6 @@ bool C_MainFrm::GetWindowPlacement(C_VYXWindowPlacement& placement) {
 
 void C_MainFrm::ApplyWindowPlacement(const C_VYXWindowPlacement& placement) {
     C_VYXWindowGeometry::Apply(*this, placement);
-}
-
-void C_MainFrm::ModifiedChanged(bool modified) {
-    setWindowModified(modified);
 }
 
 void C_MainFrm::AddToRecentFiles(const QString& path) {

@@ -59,7 +59,6 @@ public:
     void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) override;
     void AddToRecentFiles(const QString& path) override;
     void RefreshPanels() override;
-    void ModifiedChanged(bool modified) override;
 
     // What the panels ask of the window.
     QWidget* OwnerWindow() override { return this; }
