@@ -255,8 +255,7 @@ void C_TOBRIK_CALCULATORDoc::SetModifiedFlag(bool modified) {
     if (m_bModified == modified)
         return;
     m_bModified = modified;
-    if (m_pFrame != nullptr)
-        m_pFrame->ModifiedChanged(modified);
+    emit modifiedChanged(modified);
 }
 
 // ---- lifecycle ----

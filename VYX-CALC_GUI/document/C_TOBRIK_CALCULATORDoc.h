@@ -109,7 +109,7 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    /// Tells the frame when the flag changes.
+    /// Emits modifiedChanged when the flag changes.
     void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }

@@ -34,6 +34,8 @@ signals:
     void clearRequested();
     /// A panel or an assignment line writes a text at the area's caret.
     void insertTextRequested(const QString& text);
+    /// The modified flag changed, so the title's marker follows it at once.
+    void modifiedChanged(bool modified);
 
 protected:
     C_VYXCalcAreaHost() = default;

@@ -24,6 +24,4 @@ public:
     virtual void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) { (void)placement; }
     /// Adds a successfully opened or saved file to the recently-used list.
     virtual void AddToRecentFiles(const QString& path) { (void)path; }
-    /// The modified flag changed, so the title's marker follows it at once.
-    virtual void ModifiedChanged(bool modified) { (void)modified; }
 };

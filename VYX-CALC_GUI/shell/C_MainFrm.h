@@ -9,25 +9,23 @@
 #include "C_VYXPrintCommands.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
 #include <memory>
-#include <random>
 
 class C_TOBRIK_CALCULATORDoc;
 class C_VYXCalcTextView;
-class C_VYXDlgFix;
+class C_VYXEditMenu;
 class C_VYXFileChooser;
 class C_VYXInsertCommands;
 class C_VYXMessageBoxes;
+class C_VYXPanelCommands;
 class C_VYXProfile;
+class C_VYXRecentFiles;
 class C_VYXSettingsMenu;
 class C_VYXStatusBar;
-class QAction;
+class C_VYXToolbarSet;
 class QMenu;
 class QMimeData;
-class QToolBar;
 
 /// The program's one window. It owns the document and shows its calculation area; the menus
 /// map onto the area, the File commands and the Settings menu. Message boxes, file dialogs and
@@ -46,8 +44,7 @@ public:
     C_VYXStatusBar& StatusBar() { return *m_pStatusBar; }
     C_VYXFileCommands& FileCommands() { return *m_fileCommands; }
     C_VYXPanelSet& Panels() { return m_panels; }
-    /// A toolbar by its resource id (128, 174, 205, 189, 193, 195, 197, 199); null for others.
-    QToolBar* Toolbar(int barId) const;
+    C_VYXToolbarSet& Toolbars() { return *m_pToolbars; }
 
     /// Opens the document named on the command line; false when it could not be opened.
     bool OpenFromCommandLine(const QString& path);
@@ -59,7 +56,6 @@ public:
     void ApplyWindowPlacement(const C_VYXWindowPlacement& placement) override;
     void AddToRecentFiles(const QString& path) override;
     void RefreshPanels() override;
-    void ModifiedChanged(bool modified) override;
 
     // What the panels ask of the window.
     QWidget* OwnerWindow() override { return this; }
@@ -72,63 +68,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    /// Watches the panels, so the Dialogs checks follow a panel hidden by its close box.
-    bool eventFilter(QObject* watched, QEvent* event) override;
     /// The toolbar area's context menu: the View > Toolbars toggles.
     QMenu* createPopupMenu() override;
 
 private:
-    // C_MainFrmPanels.cpp
     /// Makes the eight panel objects; their windows are built when first shown.
     void InstallPanels();
-    /// The variables toolbar, with its list of the defined variables.
-    QToolBar* MakeVariablesToolbar();
-
-    // C_MainFrmMenus.cpp
-    void CreateMenus();
-    void CreateFileMenu();
-    void CreateEditMenu();
-    void CreateViewMenu();
-    /// New, Open, Save and Print also work while a tool panel has the keyboard.
-    void MakeFileShortcutsGlobal();
-    void UpdateEditActions();
-    void UpdateRecentFileActions();
-    void OpenRecentFile(int index);
-
-    // C_MainFrmToolbars.cpp
-    /// The eight toolbars: three docked at the top, the five function bars hidden.
-    void CreateToolbars();
-    /// The five function bars float at random points of the window, once it has its size.
-    void FloatFunctionToolbars();
-    QToolBar* AddToolbar(int barId, const char* objectName);
-    void FillFilesToolbar(QToolBar* bar);
-    /// The width of the three docked toolbars side by side.
-    int DockedRowWidth() const;
-    void WrapDockedToolbars();
+    /// The menus and the toolbars: the files toolbar shows File and Edit commands.
+    void CreateMenusAndToolbars();
     /// What the window needs at first start: the docked toolbars in one row and every status
     /// text in full.
     QSize FirstStartMinimum() const;
-    void CreatePanelActions();
-    void CreateToolbarsMenu(QMenu* viewMenu);
-    void CreateDialogsMenu(QMenu* viewMenu);
-    void FloatAtRandomPoint(QToolBar* bar);
-    /// View > Toolbars for all but the files toolbar: float afresh, then show or hide.
-    void ToggleToolbar(QToolBar* bar);
-    void TogglePanel(C_VYXPanelSet::Panel panel);
-    /// Enables the panel commands of installed panels and checks those shown.
-    void UpdatePanelActions();
-
-    // C_MainFrmHelp.cpp
+    void CreateFileMenu();
+    void AddPrintCommands(QMenu* fileMenu);
+    void CreateViewMenu();
     void CreateHelpMenu();
-    void ShowAbout();
     /// Opens the help window (or raises the open one) and hides this window until it closes.
     void ShowHelp();
     void HelpWindowClosed();
-    /// The open help window, at most one; its concrete class stays out of this header.
-    std::unique_ptr<QWidget> m_pHelpWindow;
-
-    // C_MainFrmPrint.cpp
-    void CreatePrintCommands(QMenu* fileMenu);
 
     /// Brings title, status pane and menus up to date after a File command.
     void AfterFileCommand(C_VYXFileCommands::Outcome outcome);
@@ -145,30 +102,18 @@ private:
     C_VYXCalcTextView* m_pView = nullptr;
     C_VYXStatusBar* m_pStatusBar = nullptr;
     C_VYXSettingsMenu* m_pSettingsMenu = nullptr;
-
-    QAction* m_pUndoAction = nullptr;
-    QAction* m_pRedoAction = nullptr;
-    QAction* m_pCutAction = nullptr;
-    QAction* m_pCopyAction = nullptr;
-    QAction* m_pPasteAction = nullptr;
-    std::array<QAction*, 4> m_recentFileActions{};
-    QAction* m_pNoRecentFileAction = nullptr;
+    C_VYXEditMenu* m_pEditMenu = nullptr;
+    C_VYXRecentFiles* m_pRecentFiles = nullptr;
+    C_VYXInsertCommands* m_pInsertCommands = nullptr;
+    C_VYXToolbarSet* m_pToolbars = nullptr;
     bool m_bSettingsSyncPending = false;
 
-    /// Floating points of the function toolbars; seeded from the clock.
-    std::mt19937 m_random;
-    C_VYXInsertCommands* m_pInsertCommands = nullptr;
-    /// Resource id and toolbar, in the order of the View > Toolbars menu.
-    std::array<std::pair<int, QToolBar*>, 8> m_toolbars{};
-    QList<QAction*> m_toolbarToggles;
-    /// In the order of the Dialogs menu: numpad, trigonometry, complex, variables, conversion,
-    /// Latin, Greek, math.
-    std::array<QAction*, C_VYXPanelSet::kCount> m_panelActions{};
-    /// The panels whose visibility this window watches (a replaced panel is watched anew).
-    std::array<QPointer<C_VYXDlgFix>, C_VYXPanelSet::kCount> m_watchedPanels{};
+    /// The open help window, at most one; its concrete class stays out of this header.
+    std::unique_ptr<QWidget> m_pHelpWindow;
     // Declared after the document: the panels go first, they point into it.
     C_VYXPanelSet m_panels;
-
-    // Printing (C_MainFrmPrint.cpp): Print, Print Preview and Export as PDF.
+    // Declared after the panels: the commands stop watching them before they go.
+    std::unique_ptr<C_VYXPanelCommands> m_panelCommands;
+    // Print, Print Preview and Export as PDF.
     std::unique_ptr<C_VYXPrintCommands> m_printCommands;
 };

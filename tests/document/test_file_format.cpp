@@ -33,7 +33,6 @@ public:
         window = placement;
     }
     void AddToRecentFiles(const QString& path) override { recent.append(path); }
-    void ModifiedChanged(bool modified) override { titleMarked = modified; }
 
     bool hasWindow = false;
     /// What the window's title would show.
@@ -62,7 +61,11 @@ QByteArray NewSettingsRows() {
 
 class FileFormatTest : public DocumentTestSupport::DocumentTest {
 protected:
-    FileFormatTest() { doc.SetFrame(&frame); }
+    FileFormatTest() {
+        doc.SetFrame(&frame);
+        QObject::connect(&doc, &C_VYXCalcAreaHost::modifiedChanged,
+                         [this](bool modified) { frame.titleMarked = modified; });
+    }
 
     /// A document with something in every kind of row, saved with a window placement.
     QByteArray RichDocumentBytes() {

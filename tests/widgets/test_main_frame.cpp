@@ -5,6 +5,7 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXDlgFix.h"
+#include "C_VYXToolbarSet.h"
 #include "C_VYXWindowGeometry.h"
 #include "WidgetTestSupport.h"
 
@@ -132,7 +133,7 @@ private slots:
         // The docked bars stand in one row, none with buttons behind an overflow arrow.
         QList<int> rows;
         for (int id : {128, 174, 205}) {
-            const QToolBar* bar = m_frame->Toolbar(id);
+            const QToolBar* bar = m_frame->Toolbars().Toolbar(id);
             QVERIFY2(bar->width() >= bar->sizeHint().width(), qPrintable(bar->objectName()));
             rows.append(bar->geometry().top());
         }

@@ -7,6 +7,7 @@
 #include "C_VYXDlgFix.h"
 #include "C_VYXInsertCommands.h"
 #include "C_VYXToolbarPlacement.h"
+#include "C_VYXToolbarSet.h"
 #include "WidgetTestSupport.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ class ToolbarsTest : public MainFrameFixture {
 private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     QToolBar* Bar(int id) {
-        QToolBar* bar = m_frame->Toolbar(id);
+        QToolBar* bar = m_frame->Toolbars().Toolbar(id);
         return bar != nullptr ? bar : (qFatal("no toolbar %d", id), nullptr);
     }
     QRect ClientArea() { return QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()); }
@@ -203,7 +204,7 @@ private slots:
         C_MainFrm again(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
-        auto bar = [&again](int id) { return again.Toolbar(id); };
+        auto bar = [&again](int id) { return again.Toolbars().Toolbar(id); };
         QCOMPARE(again.toolBarArea(bar(174)), Qt::LeftToolBarArea);
         QCOMPARE(again.toolBarArea(bar(193)), Qt::BottomToolBarArea);
         QVERIFY(!bar(193)->isFloating() && bar(193)->isVisible() && bar(128)->isHidden());

@@ -1,46 +1,28 @@
 // SPDX-License-Identifier: MIT
-// C_MainFrm: the eight toolbars, View > Toolbars and View > Dialogs, the panel commands.
-#include "C_MainFrm.h"
+// C_VYXToolbarSet: the eight toolbars, their start-up layout and View > Toolbars.
+#include "C_VYXToolbarSet.h"
 
 #include "C_VYXInsertCommands.h"
 #include "C_VYXPanelPlacement.h"
 #include "C_VYXResourceIds.h"
-#include "C_VYXStatusBar.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXToolbarIcon.h"
 #include "C_VYXToolbarPlacement.h"
+#include "C_VYXToolbarVariables.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
 using namespace C_VYXResourceIds;
-using Panel = C_VYXPanelSet::Panel;
-
-struct PanelCommand {
-    int id;
-    Panel panel;
-    const char* objectName;
-    const char* iconName;
-};
-
-constexpr std::array<PanelCommand, C_VYXPanelSet::kCount> kPanelCommands = {{
-    {DlgNumpad, Panel::Numpad, "actionPanelNumpad", "panel-numpad"},
-    {DlgTrigonometry, Panel::Trigonometry, "actionPanelTrigonometry", "panel-trigonometry"},
-    {DlgComplex, Panel::Complex, "actionPanelComplex", "panel-complex"},
-    {DlgVariables, Panel::Variables, "actionPanelVariables", "panel-variables"},
-    {DlgConversion, Panel::Conversion, "actionPanelConversion", "panel-conversion"},
-    {DlgLatinChars, Panel::Latin, "actionPanelLatin", "panel-latin"},
-    {DlgGreekChars, Panel::Greek, "actionPanelGreek", "panel-greek"},
-    {DlgMathChars, Panel::Math, "actionPanelMath", "panel-math"},
-}};
 
 /// The files toolbar shows these File and Edit commands; a group ends in a separator.
 struct FilesButton {
@@ -94,32 +76,21 @@ const QString kToolbarPrompt = QStringLiteral("Show or hide the toolbar");
 
 } // namespace
 
-QToolBar* C_MainFrm::Toolbar(int barId) const {
-    for (const auto& [id, bar] : m_toolbars)
-        if (id == barId)
-            return bar;
-    return nullptr;
-}
-
-QToolBar* C_MainFrm::AddToolbar(int barId, const char* objectName) {
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QString::fromLatin1(objectName));
-    bar->setWindowTitle(C_VYXStringTable::MenuText(barId));
-    addToolBar(Qt::TopToolBarArea, bar);
-    return bar;
-}
-
-void C_MainFrm::CreateToolbars() {
-    CreatePanelActions();
+C_VYXToolbarSet::C_VYXToolbarSet(QMainWindow& window, C_VYXPanelOwner& owner,
+                                 const C_VYXInsertCommands& insertCommands,
+                                 const QList<QAction*>& panelActions)
+    : QObject(&window), m_window(window),
+      m_random(
+          std::mt19937::result_type(std::chrono::system_clock::now().time_since_epoch().count())) {
     for (std::size_t i = 0; i < kBars.size(); ++i) {
         const BarKind& kind = kBars[i];
         QToolBar* bar = nullptr;
         if (kind.id == BarVariables) {
-            bar = MakeVariablesToolbar();
+            bar = new C_VYXToolbarVariables(owner, &window);
             // The names the saved layout and View > Toolbars go by, whoever made the bar.
             bar->setObjectName(QString::fromLatin1(kind.objectName));
             bar->setWindowTitle(C_VYXStringTable::MenuText(kind.id));
-            addToolBar(Qt::TopToolBarArea, bar);
+            window.addToolBar(Qt::TopToolBarArea, bar);
         } else {
             bar = AddToolbar(kind.id, kind.objectName);
         }
@@ -128,11 +99,11 @@ void C_MainFrm::CreateToolbars() {
             bar->setWindowTitle(QStringLiteral("Files&Toolbar"));
             FillFilesToolbar(bar);
         } else if (kind.id == BarDialogs) {
-            bar->addActions(QList<QAction*>(m_panelActions.begin(), m_panelActions.end()));
+            bar->addActions(panelActions);
         }
         for (int command = kind.firstCommand; kind.firstCommand != 0 && command <= kind.lastCommand;
              ++command)
-            bar->addAction(m_pInsertCommands->Action(command));
+            bar->addAction(insertCommands.Action(command));
         // Small buttons, so the docked bars need few rows at a third of the screen.
         bar->setIconSize(QSize(20, 20));
         bar->setMovable(true);
@@ -140,12 +111,12 @@ void C_MainFrm::CreateToolbars() {
         bar->setAllowedAreas(Qt::AllToolBarAreas);
         m_toolbars[i] = {kind.id, bar};
     }
-    m_pInsertCommands->UpdateEnabling();
     for (int id : kFloatedAtStart)
         Toolbar(id)->hide();
 }
 
-void C_MainFrm::FloatFunctionToolbars() {
+void C_VYXToolbarSet::LayOutForWindowSize() {
+    WrapDockedToolbars();
     for (int id : kFloatedAtStart)
         FloatAtRandomPoint(Toolbar(id));
 }
@@ -161,44 +132,48 @@ int BarWidth(const QToolBar& bar, const QLayout* windowLayout) {
 
 } // namespace
 
-int C_MainFrm::DockedRowWidth() const {
+int C_VYXToolbarSet::DockedRowWidth() const {
     int rowWidth = 0;
     for (int id : kDockedBars)
-        rowWidth += BarWidth(*Toolbar(id), layout());
+        rowWidth += BarWidth(*Toolbar(id), m_window.layout());
     return rowWidth;
 }
 
-void C_MainFrm::WrapDockedToolbars() {
+QToolBar* C_VYXToolbarSet::Toolbar(int barId) const {
+    for (const auto& [id, bar] : m_toolbars)
+        if (id == barId)
+            return bar;
+    return nullptr;
+}
+
+QToolBar* C_VYXToolbarSet::AddToolbar(int barId, const char* objectName) {
+    auto* bar = new QToolBar(&m_window);
+    bar->setObjectName(QString::fromLatin1(objectName));
+    bar->setWindowTitle(C_VYXStringTable::MenuText(barId));
+    m_window.addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void C_VYXToolbarSet::WrapDockedToolbars() {
     // Where the window is too narrow for the docked bars in one row (a screen too small for
     // them), the next bar starts a new row, so no button hides behind an overflow arrow. A saved
     // layout replaces this.
     int rowWidth = 0;
     for (int id : kDockedBars) {
         QToolBar* bar = Toolbar(id);
-        const int barWidth = BarWidth(*bar, layout());
-        if (rowWidth > 0 && rowWidth + barWidth > width()) {
-            insertToolBarBreak(bar);
+        const int barWidth = BarWidth(*bar, m_window.layout());
+        if (rowWidth > 0 && rowWidth + barWidth > m_window.width()) {
+            m_window.insertToolBarBreak(bar);
             rowWidth = 0;
         }
         rowWidth += barWidth;
     }
 }
 
-QSize C_MainFrm::FirstStartMinimum() const {
-    int width = DockedRowWidth();
-    // The texts the status pane shows: the prompts of the commands and the calculation count.
-    for (const QAction* action : findChildren<QAction*>())
-        width = std::max(width, m_pStatusBar->WidthToShow(action->statusTip()));
-    width = std::max(width, m_pStatusBar->WidthToShow(
-                                C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
-                                QStringLiteral("999999")));
-    return QSize(width, minimumSizeHint().height());
-}
-
-void C_MainFrm::FillFilesToolbar(QToolBar* bar) {
+void C_VYXToolbarSet::FillFilesToolbar(QToolBar* bar) {
     for (const FilesButton& button : kFilesButtons) {
         // The print commands may be missing from a build without them; the bar does without.
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(button.actionName))) {
+        if (auto* action = m_window.findChild<QAction*>(QString::fromLatin1(button.actionName))) {
             action->setIcon(ToolbarIcon(QString::fromLatin1(button.iconName)));
             action->setToolTip(QString::fromLatin1(button.toolTip));
             bar->addAction(action);
@@ -208,24 +183,8 @@ void C_MainFrm::FillFilesToolbar(QToolBar* bar) {
     }
 }
 
-void C_MainFrm::CreatePanelActions() {
-    for (std::size_t i = 0; i < kPanelCommands.size(); ++i) {
-        const PanelCommand& command = kPanelCommands[i];
-        auto* action = new QAction(ToolbarIcon(QString::fromLatin1(command.iconName)),
-                                   C_VYXStringTable::MenuText(command.id), this);
-        action->setObjectName(QString::fromLatin1(command.objectName));
-        action->setToolTip(C_VYXStringTable::ToolTip(command.id));
-        action->setStatusTip(C_VYXStringTable::StatusPrompt(command.id));
-        action->setCheckable(true);
-        const Panel panel = command.panel;
-        connect(action, &QAction::triggered, this, [this, panel] { TogglePanel(panel); });
-        m_panelActions[i] = action;
-    }
-    UpdatePanelActions();
-}
-
-void C_MainFrm::CreateToolbarsMenu(QMenu* viewMenu) {
-    QMenu* menu = viewMenu->addMenu(QStringLiteral("Toolbars"));
+void C_VYXToolbarSet::AddToolbarsMenu(QMenu& viewMenu) {
+    QMenu* menu = viewMenu.addMenu(QStringLiteral("Toolbars"));
     menu->setObjectName(QStringLiteral("menuToolbars"));
     for (std::size_t i = 0; i < kBars.size(); ++i) {
         QToolBar* bar = m_toolbars[i].second;
@@ -234,7 +193,7 @@ void C_MainFrm::CreateToolbarsMenu(QMenu* viewMenu) {
             // The toolkit's standard toggle: show or hide where the bar stands.
             toggle = bar->toggleViewAction();
         } else {
-            toggle = new QAction(bar->windowTitle(), this);
+            toggle = new QAction(bar->windowTitle(), &m_window);
             toggle->setCheckable(true);
             toggle->setChecked(!bar->isHidden());
             connect(toggle, &QAction::triggered, this, [this, bar, toggle] {
@@ -247,67 +206,24 @@ void C_MainFrm::CreateToolbarsMenu(QMenu* viewMenu) {
         toggle->setObjectName(QString::fromLatin1(kBars[i].toggleName));
         toggle->setStatusTip(kToolbarPrompt);
         menu->addAction(toggle);
-        m_toolbarToggles.append(toggle);
+        m_toggles.append(toggle);
     }
 }
 
-void C_MainFrm::CreateDialogsMenu(QMenu* viewMenu) {
-    QMenu* menu = viewMenu->addMenu(QStringLiteral("Dialogs"));
-    menu->setObjectName(QStringLiteral("menuDialogs"));
-    menu->addActions(QList<QAction*>(m_panelActions.begin(), m_panelActions.end()));
-    connect(menu, &QMenu::aboutToShow, this, &C_MainFrm::UpdatePanelActions);
-}
-
-void C_MainFrm::FloatAtRandomPoint(QToolBar* bar) {
-    const QRect client(mapToGlobal(QPoint(0, 0)), size());
+void C_VYXToolbarSet::FloatAtRandomPoint(QToolBar* bar) {
+    const QRect client(m_window.mapToGlobal(QPoint(0, 0)), m_window.size());
     QPoint point = C_VYXToolbarPlacement::RandomPoint(client, m_random);
     // A bar drawn near the right or bottom edge of a window at the screen's edge would reach
     // off the screen.
-    if (const QScreen* screen = this->screen())
+    if (const QScreen* screen = m_window.screen())
         point = C_VYXPanelPlacement::KeepInside(QRect(point, bar->sizeHint()),
                                                 screen->availableGeometry())
                     .topLeft();
     C_VYXToolbarPlacement::Float(*bar, point);
 }
 
-void C_MainFrm::ToggleToolbar(QToolBar* bar) {
+void C_VYXToolbarSet::ToggleToolbar(QToolBar* bar) {
     const bool show = bar->isHidden();
     FloatAtRandomPoint(bar);
     bar->setVisible(show);
-}
-
-void C_MainFrm::TogglePanel(Panel panel) {
-    m_panels.Toggle(panel);
-    UpdatePanelActions();
-}
-
-void C_MainFrm::UpdatePanelActions() {
-    for (std::size_t i = 0; i < kPanelCommands.size(); ++i) {
-        const Panel panel = kPanelCommands[i].panel;
-        C_VYXDlgFix* dialog = m_panels.Get(panel);
-        if (dialog != nullptr && m_watchedPanels[i].data() != dialog) {
-            dialog->installEventFilter(this);
-            m_watchedPanels[i] = dialog;
-        }
-        m_panelActions[i]->setEnabled(dialog != nullptr);
-        m_panelActions[i]->setChecked(m_panels.IsShown(panel));
-    }
-}
-
-bool C_MainFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-        for (const QPointer<C_VYXDlgFix>& panel : m_watchedPanels) {
-            if (panel.data() == watched) {
-                UpdatePanelActions();
-                break;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-QMenu* C_MainFrm::createPopupMenu() {
-    auto* menu = new QMenu(this);
-    menu->addActions(m_toolbarToggles);
-    return menu;
 }
