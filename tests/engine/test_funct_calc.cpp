@@ -76,13 +76,15 @@ TEST(FunctionTableTest, ApplyLeavesOperandsUnchanged) {
             const std::unique_ptr<VYXNum> owned(x);
             VYXNumRational y = third;
             x->SetPrecision(10);
-            const std::string before = x->GetValue() + std::to_string(x->GetRealValue()) +
-                                       std::to_string(x->GetCMPLXNumerator());
+            const auto snapshot = [x] {
+                return x->GetValue() + " " + std::to_string(x->GetRealValue()) + " " +
+                       std::to_string(x->GetRealDivisor()) + " " +
+                       std::to_string(x->GetCMPLXNumerator()) + " " +
+                       std::to_string(x->GetCMPLXDivisor());
+            };
+            const std::string before = snapshot();
             Observe([&] { return calc.ApplyFunction(name, x, &y); });
-            EXPECT_EQ(x->GetValue() + std::to_string(x->GetRealValue()) +
-                          std::to_string(x->GetCMPLXNumerator()),
-                      before)
-                << name;
+            EXPECT_EQ(snapshot(), before) << name;
             EXPECT_EQ(x->GetPrecision(), 10) << name;
             EXPECT_EQ(y.GetValue(), "1/3") << name;
         }
