@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
-// DocumentTestSupport: a document with scripted message boxes and a recorded status bar.
+// DocumentTestSupport: a document with scripted message boxes and a recorded status bar, and the
+// stand-ins the records and the panels' models talk to.
 #pragma once
 
 #include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXPanelContext.h"
 #include "C_VYXScriptedMessageBoxes.h"
 #include "C_VYXStatusSink.h"
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <QStringList>
 
 namespace DocumentTestSupport {
@@ -37,6 +40,49 @@ protected:
     C_VYXScriptedMessageBoxes boxes;
     RecordingStatusSink status;
     C_TOBRIK_CALCULATORDoc doc{boxes};
+};
+
+/// The text control of a calculation area, holding a text and selection of its own.
+class FixedEdit : public C_VYXCalcTextEdit {
+public:
+    FixedEdit(const QString& text, qint32 start, qint32 end)
+        : m_text(text), m_start(start), m_end(end) {}
+    QString LiveText() const override { return m_text; }
+    qint32 LiveSelectionStart() const override { return m_start; }
+    qint32 LiveSelectionEnd() const override { return m_end; }
+
+private:
+    QString m_text;
+    qint32 m_start, m_end;
+};
+
+/// A document stand-in for the panels' models: evaluates the expressions it was given (any other
+/// line to itself, as a plain number does), and records what the panel asked of it.
+struct FakePanelHost {
+    C_VYXPanelContext Context() {
+        C_VYXPanelContext context;
+        context.evaluate = [this](const QString& line) {
+            evaluated.append(line);
+            return results.value(line, line + QStringLiteral("\r\n"));
+        };
+        context.evaluateReal = [this](const QString& line) -> std::optional<double> {
+            if (!values.contains(line))
+                return std::nullopt;
+            return values.value(line);
+        };
+        context.decimals = [this] { return decimals; };
+        context.markModified = [this] { ++modified; };
+        context.insertText = [this](const QString& text) { inserted.append(text); };
+        context.setEngineAngle = [this](const QString& key) { engineAngles.append(key); };
+        return context;
+    }
+
+    QMap<QString, QString> results;
+    /// Unrounded values of expressions, where the document has one.
+    QMap<QString, double> values;
+    QStringList evaluated, inserted, engineAngles;
+    int decimals = 6;
+    int modified = 0;
 };
 
 } // namespace DocumentTestSupport

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Tests of the triangle solver (every case, its messages, both solutions) and the panel's logic.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXScriptedMessageBoxes.h"
 #include "C_VYXTriangleModel.h"
 #include "C_VYXTriangleSolver.h"
@@ -145,31 +147,18 @@ TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangleAndClearForgetsIt) {
 
 // ---- the panel's logic ----
 
-class TriangleModelFixture : public ::testing::Test {
+class TriangleModelTest : public ::testing::Test {
 protected:
-    C_VYXPanelContext Context() {
-        C_VYXPanelContext context;
-        context.evaluate = [this](const QString& line) {
-            return results.value(line, line + u"\r\n"_s);
-        };
-        context.evaluateReal = [this](const QString& line) -> std::optional<double> {
-            if (!values.contains(line))
-                return std::nullopt;
-            return values.value(line);
-        };
-        context.decimals = [this] { return decimals; };
-        context.markModified = [this] { ++modifiedCount; };
-        context.insertText = [this](const QString& text) { inserted.append(text); };
-        context.setEngineAngle = [this](const QString& key) { engineAngles.append(key); };
-        return context;
+    std::unique_ptr<C_VYXTriangleModel> Model() {
+        return std::make_unique<C_VYXTriangleModel>(record, host.Context(), boxes);
     }
     static void Type(C_VYXTriangleModel& model, const std::array<const char*, 6>& texts) {
         for (int i = 0; i < 6; ++i)
             model.EditField(C_VYXTriangleModel::Field(i), QString::fromUtf8(texts[size_t(i)]));
     }
-    void UseDegrees() {
-        record.m_nAngleUnit = VYX_ANGLE_DEG;
-        record.m_solver.SetAngleUnit(VYX_ANGLE_DEG);
+    void UseUnit(qint32 unit) {
+        record.m_nAngleUnit = unit;
+        record.m_solver.SetAngleUnit(unit);
     }
     /// The seven fields A, B, C, a, b, c, area joined by "|".
     static QString Fields(const C_VYXTriangleModel& model) {
@@ -179,189 +168,157 @@ protected:
         return texts.join(u'|');
     }
     /// The enabled buttons among Exe, Clr, 2nd and Use.
-    static QStringList Enabled(const C_VYXTriangleModel& model) {
-        QStringList enabled;
-        for (const auto& [on, name] : {std::pair{model.IsExecuteEnabled(), "Exe"},
-                                       {model.IsClearEnabled(), "Clr"},
-                                       {model.IsSecondEnabled(), "2nd"},
-                                       {model.IsUseEnabled(), "Use"}})
-            if (on)
-                enabled.append(QString::fromLatin1(name));
-        return enabled;
+    static QString Enabled(const C_VYXTriangleModel& model) {
+        return QString::fromLatin1("%1%2%3%4")
+            .arg(model.IsExecuteEnabled() ? "Exe " : "", model.IsClearEnabled() ? "Clr " : "",
+                 model.IsSecondEnabled() ? "2nd " : "", model.IsUseEnabled() ? "Use" : "")
+            .trimmed();
     }
 
     C_VYXTrigNFO record;
     C_VYXScriptedMessageBoxes boxes;
-    QMap<QString, QString> results;
-    /// Unrounded values of expressions, where the document has one.
-    QMap<QString, double> values;
-    QStringList inserted;
-    QStringList engineAngles;
-    int decimals = 6;
-    int modifiedCount = 0;
+    DocumentTestSupport::FakePanelHost host;
 };
 
-TEST_F(TriangleModelFixture, ExeFillsTheRightTriangleUseNamesDegreesAndAngleButtonsSwitch) {
-    UseDegrees();
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"30", "60", "", "", "", "10"});
-    model.Execute();
+TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheValues) {
+    UseUnit(VYX_ANGLE_DEG);
+    auto model = Model();
+    Type(*model, {"30", "60", "", "", "", "10"});
+    model->Execute();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
-    EXPECT_EQ(Fields(model),
+    EXPECT_EQ(Fields(*model),
               u"30.000000|60.000000|90.000000|5.000000|8.660254|10.000000|21.650635");
-    EXPECT_EQ(Enabled(model), QStringList({"Clr", "Use"})); // all six given: Exe waits
-    model.Use();
-    EXPECT_EQ(inserted, QStringList(u"Calculated Triangle:\r\nAngle: (Degrees)\r\nA=30.000000\r\n"
-                                    "B=60.000000\r\nC=90.000000\r\nLengths: (LengthUnits)\r\n"
-                                    "a=5.000000\r\nb=8.660254\r\nc=10.000000\r\n"
-                                    "Area: (LengthUnits²)\r\n21.650635\r\n"_s));
+    EXPECT_EQ(Enabled(*model), u"Clr Use"); // all six given: Exe waits
+    model->Use();
+    EXPECT_EQ(host.inserted,
+              QStringList(u"Calculated Triangle:\r\nAngle: (Degrees)\r\nA=30.000000\r\n"
+                          "B=60.000000\r\nC=90.000000\r\nLengths: (LengthUnits)\r\n"
+                          "a=5.000000\r\nb=8.660254\r\nc=10.000000\r\n"
+                          "Area: (LengthUnits²)\r\n21.650635\r\n"_s));
     // The angle buttons set record, solver and engine; the values are kept as they stand.
-    ASSERT_GT(modifiedCount, 0);
-    modifiedCount = 0;
+    host.modified = 0;
+    host.engineAngles.clear();
     const auto solved = record.m_solver.Values();
-    engineAngles.clear();
-    model.SelectAngleUnit(VYX_ANGLE_RAD);
-    EXPECT_EQ(engineAngles, QStringList({"ANGLE_RAD"}));
+    model->SelectAngleUnit(VYX_ANGLE_RAD);
+    model->SelectAngleUnit(999);
+    EXPECT_EQ(host.engineAngles, QStringList({"ANGLE_RAD"}));
+    EXPECT_EQ(record.m_nAngleUnit, VYX_ANGLE_RAD);
     EXPECT_EQ(record.m_solver.AngleUnit(), VYX_ANGLE_RAD);
-    EXPECT_EQ(model.RadioIndex(), C_VYXTriangleModel::RadioRadians);
+    EXPECT_EQ(model->RadioIndex(), C_VYXTriangleModel::RadioRadians);
     EXPECT_EQ(record.m_solver.Values(), solved);
-    EXPECT_EQ(modifiedCount, 1);
-    model.SelectAngleUnit(VYX_ANGLE_GRA);
-    model.SelectAngleUnit(999);
-    EXPECT_EQ(record.m_nAngleUnit, VYX_ANGLE_GRA);
-    EXPECT_EQ(engineAngles.size(), 2);
+    EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(TriangleModelFixture, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
-    results.insert(u"x+1"_s, u"4\r\n"_s);
-    results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
-    C_VYXTriangleModel model(record, Context(), boxes);
+TEST_F(TriangleModelTest, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
+    host.results.insert(u"x+1"_s, u"4\r\n"_s);
+    host.results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
+    auto model = Model();
     // The solver's error keeps the input and leaves nothing to use.
-    Type(model, {"", "", "", "1", "2", "4"});
-    model.Execute();
-    ASSERT_EQ(boxes.Boxes().size(), 1);
+    Type(*model, {"", "", "", "1", "2", "4"});
+    model->Execute();
     EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(CantBeConstructed));
-    EXPECT_EQ(Fields(model), u"0|0|0|1|2|4|0");
-    EXPECT_FALSE(model.IsUseEnabled());
-    model.Use();
-    EXPECT_TRUE(inserted.isEmpty());
+    EXPECT_EQ(Fields(*model), u"0|0|0|1|2|4|0");
+    model->Use();
+    EXPECT_TRUE(host.inserted.isEmpty());
     // A field that is no number is reported before the solver is asked.
     record.m_solver.Clear();
-    Type(model, {"", "", "", "1/0", "4", "5"});
-    model.Execute();
+    Type(*model, {"", "", "", "1/0", "4", "5"});
+    model->Execute();
     ASSERT_EQ(boxes.Boxes().size(), 2);
-    EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
-    EXPECT_EQ(boxes.LastBox().text, u"Please enter a number.");
+    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
+              u"ERROR!!|Please enter a number.");
     EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
-    Type(model, {"", "", "", "x+1", "3", "5"});
-    model.Execute();
-    EXPECT_EQ(Fields(model), u"0.927295|0.643501|1.570796|4.000000|3.000000|5.000000|6.000000");
+    Type(*model, {"", "", "", "x+1", "3", "5"});
+    model->Execute();
+    EXPECT_EQ(Fields(*model), u"0.927295|0.643501|1.570796|4.000000|3.000000|5.000000|6.000000");
 }
 
-TEST_F(TriangleModelFixture, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
-    results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
-    values.insert(u"PI/3"_s, Pi / 3);
-    C_VYXTriangleModel model(record, Context(), boxes); // radians
-    Type(model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
-    model.Execute();
+TEST_F(TriangleModelTest, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
+    host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
+    host.values.insert(u"PI/3"_s, Pi / 3);
+    auto model = Model(); // radians
+    Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
+    model->Execute();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     // equilateral: area sqrt(3)/4
-    EXPECT_EQ(Fields(model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
+    EXPECT_EQ(Fields(*model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
 }
 
-TEST_F(TriangleModelFixture, SecondSolutionTogglesUntilClearOrANewTriangle) {
-    UseDegrees();
-    decimals = 3;
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"30", "", "", "5", "8", ""});
-    model.Execute();
-    EXPECT_EQ(Fields(model), u"30.000|53.130|96.870|5.000|8.000|9.928|19.856");
-    EXPECT_EQ(Enabled(model), QStringList({"Clr", "2nd", "Use"}));
-    model.ToggleSecondSolution();
-    EXPECT_EQ(Fields(model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
-    model.ToggleSecondSolution();
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldSideC), u"9.928");
-    model.ToggleSecondSolution();
-    model.Clear();
-    EXPECT_EQ(Fields(model), u"0|0|0|0|0|0|0");
-    EXPECT_FALSE(model.ShowsSecondSolution());
-    EXPECT_EQ(Enabled(model), QStringList());
+TEST_F(TriangleModelTest, SecondSolutionTogglesUntilClearOrANewTriangle) {
+    UseUnit(VYX_ANGLE_DEG);
+    host.decimals = 3;
+    auto model = Model();
+    Type(*model, {"30", "", "", "5", "8", ""});
+    model->Execute();
+    EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
+    model->ToggleSecondSolution();
+    EXPECT_EQ(Fields(*model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
+    model->Clear();
+    EXPECT_EQ(Fields(*model), u"0|0|0|0|0|0|0");
+    EXPECT_FALSE(model->ShowsSecondSolution());
+    EXPECT_EQ(Enabled(*model), u"");
     // A new triangle without a second solution shows the first even if the second was shown.
-    Type(model, {"30", "", "", "5", "8", ""});
-    model.Execute();
-    model.ToggleSecondSolution();
-    Type(model, {"", "", "", "3", "4", "5"});
-    model.Execute();
-    EXPECT_FALSE(model.ShowsSecondSolution());
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), u"90.000");
+    Type(*model, {"30", "", "", "5", "8", ""});
+    model->Execute();
+    model->ToggleSecondSolution();
+    Type(*model, {"", "", "", "3", "4", "5"});
+    model->Execute();
+    EXPECT_FALSE(model->ShowsSecondSolution());
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000");
 }
 
-TEST_F(TriangleModelFixture, ExeNeedsASolvableCombinationAndClrAnyGivenField) {
+TEST_F(TriangleModelTest, ExeNeedsASolvableCombinationAndClrAnyGivenField) {
     // clang-format off
-    const struct { std::array<const char*, 6> texts; bool execute, clear; } cases[] = {
-        {{"", "", "", "", "", ""}, false, false},
-        {{"0", "0", "0", "0", "0", "0"}, false, false}, // zeros are not given
-        {{"", "", "", "3", "4", "0.0"}, true, true}, // only "0" itself counts as not given
-        {{"60", "60", "60", "1", "", ""}, true, true},
-        {{"30", "60", "", "", "", ""}, false, true},
-        {{"30", "60", "", "1", "2", ""}, false, true},
-        {{"30", "", "", "3", "4", "5"}, false, true},
-        {{"", "", "", "x", "4", "5"}, true, true}, // an expression counts
+    const struct { std::array<const char*, 6> texts; const char* enabled; } cases[] = {
+        {{"", "", "", "", "", ""}, ""},
+        {{"0", "0", "0", "0", "0", "0"}, ""}, // zeros are not given
+        {{"", "", "", "3", "4", "0.0"}, "Exe Clr"}, // only "0" itself counts as not given
+        {{"60", "60", "60", "1", "", ""}, "Exe Clr"},
+        {{"30", "60", "", "", "", ""}, "Clr"},
+        {{"30", "60", "", "1", "2", ""}, "Clr"},
+        {{"30", "", "", "3", "4", "5"}, "Clr"},
+        {{"", "", "", "x", "4", "5"}, "Exe Clr"}, // an expression counts
     };
     // clang-format on
     for (const auto& c : cases) {
-        C_VYXTriangleModel model(record, Context(), boxes);
-        Type(model, c.texts);
-        const QString typed = Fields(model);
-        EXPECT_EQ(model.IsExecuteEnabled(), c.execute) << typed.toStdString();
-        EXPECT_EQ(model.IsClearEnabled(), c.clear) << typed.toStdString();
+        auto model = Model();
+        Type(*model, c.texts);
+        EXPECT_EQ(Enabled(*model), QString::fromLatin1(c.enabled)) << Fields(*model).toStdString();
     }
 }
 
-TEST_F(TriangleModelFixture, EnterSolvesTwoAnglesEvenWithExeDisabled) {
-    UseDegrees();
-    C_VYXTriangleModel model(record, Context(), boxes);
-    Type(model, {"30", "60", "", "", "", ""});
-    ASSERT_FALSE(model.IsExecuteEnabled());
-    model.PressEnter();
-    ASSERT_EQ(boxes.Boxes().size(), 1);
+TEST_F(TriangleModelTest, EnterSolvesTwoAnglesEvenWithExeDisabled) {
+    UseUnit(VYX_ANGLE_DEG);
+    auto model = Model();
+    Type(*model, {"30", "60", "", "", "", ""});
+    model->PressEnter();
     EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(LastAngleCalculated));
-    EXPECT_EQ(model.FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
-    EXPECT_TRUE(model.IsUseEnabled());
-    EXPECT_EQ(modifiedCount, 1);
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
+    EXPECT_TRUE(model->IsUseEnabled());
+    EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(TriangleModelFixture, RefreshShowsTheStoredFirstSolution) {
-    {
-        C_VYXTriangleModel fresh(record, Context(), boxes); // a new document
-        EXPECT_EQ(Fields(fresh), u"0|0|0|0|0|0|0");
-        EXPECT_EQ(engineAngles, QStringList({"ANGLE_RAD"}));
-        EXPECT_EQ(Enabled(fresh), QStringList());
-        fresh.Execute(); // all zero: nothing to solve, nothing to report
-        EXPECT_TRUE(boxes.Boxes().isEmpty());
-        EXPECT_EQ(modifiedCount, 0);
-    }
-    engineAngles.clear();
-    record.m_nAngleUnit = VYX_ANGLE_GRA;
-    record.m_solver.SetAngleUnit(VYX_ANGLE_GRA);
+TEST_F(TriangleModelTest, ANewModelShowsTheStoredSolutionInItsUnit) {
+    Model()->Execute(); // a new document: nothing to solve, nothing to report
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(host.engineAngles, QStringList({"ANGLE_RAD"}));
+    EXPECT_EQ(host.modified, 0);
+    host.engineAngles.clear();
+    UseUnit(VYX_ANGLE_GRA);
     record.m_solver.Solve({50, 50, 0, 0, 0, 2}, boxes);
-    decimals = 4;
-    C_VYXTriangleModel model(record, Context(), boxes);
-    EXPECT_EQ(model.RadioIndex(), C_VYXTriangleModel::RadioGradians);
-    EXPECT_EQ(engineAngles, QStringList({"ANGLE_GRA"}));
-    const QStringList fields = Fields(model).split(u'|');
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldC), u"100");
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldArea), u"1.0000000000");
+    host.decimals = 4;
+    auto model = Model();
+    EXPECT_EQ(model->RadioIndex(), C_VYXTriangleModel::RadioGradians);
+    EXPECT_EQ(host.engineAngles, QStringList({"ANGLE_GRA"}));
     // At most fifteen significant digits, as a double is written into a field.
-    EXPECT_EQ(fields.at(C_VYXTriangleModel::FieldSideA), u"1.4142135623731");
-    EXPECT_TRUE(model.IsUseEnabled());
+    EXPECT_EQ(Fields(*model), u"50|50|100|1.4142135623731|1.4142135623731|2|1.0000000000");
+    EXPECT_EQ(Enabled(*model), u"Clr Use");
     // An unknown angle unit is named so and not given to the engine.
     record.m_nAngleUnit = 7;
-    engineAngles.clear();
-    C_VYXTriangleModel unknown(record, Context(), boxes);
-    EXPECT_TRUE(unknown.UseText().startsWith(
+    host.engineAngles.clear();
+    EXPECT_TRUE(Model()->UseText().startsWith(
         u"Calculated Triangle:\r\nAngle: (UNKNOWN ANGLE UNIT.)\r\nA=50\r\n"_s));
-    EXPECT_TRUE(engineAngles.isEmpty());
+    EXPECT_TRUE(host.engineAngles.isEmpty());
 }
 
 } // namespace

@@ -13,45 +13,29 @@ namespace {
 
 /// The text and selection a step restores, as one readable value.
 QString Restored(const C_VYXUndoStep* step) {
-    if (step == nullptr)
-        return u"none"_s;
-    return u"%1 (%2, %3)"_s.arg(step->text).arg(step->selStart).arg(step->selEnd);
+    return step ? u"%1 (%2, %3)"_s.arg(step->text).arg(step->selStart).arg(step->selEnd)
+                : u"none"_s;
 }
 
 void Type(C_VYXUndoMap& history, const QString& text) {
     history.Push(text, int(text.size()), int(text.size()));
 }
 
-TEST(UndoMap, UndoWalksBackToTheEmptyAreaAndRedoForward) {
+TEST(UndoMap, UndoWalksBackToTheEmptyAreaRedoForwardAndANewStepDropsTheRest) {
     C_VYXUndoMap history;
-    EXPECT_EQ(history.StepCount(), 1);
-    EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(Restored(history.Undo()), u"none");
-    EXPECT_EQ(Restored(history.Redo()), u"none");
+    EXPECT_EQ(Restored(history.Undo()) + Restored(history.Redo()), u"nonenone");
     for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})
         Type(history, text);
-    EXPECT_EQ(history.StepCount(), 4);
     for (const char16_t* expected : {u"12 (2, 2)", u"1 (1, 1)", u" (0, 0)", u"none"})
         EXPECT_EQ(Restored(history.Undo()), expected);
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_TRUE(history.CanRedo());
     for (const char16_t* expected : {u"1 (1, 1)", u"12 (2, 2)", u"123 (3, 3)", u"none"})
         EXPECT_EQ(Restored(history.Redo()), expected);
-    EXPECT_FALSE(history.CanRedo());
-}
-
-TEST(UndoMap, AnyNotificationAfterUndoDiscardsTheRedoSteps) {
-    C_VYXUndoMap history;
-    Type(history, u"a"_s);
-    Type(history, u"ab"_s);
     history.Undo();
-    Type(history, u"a"_s); // same text and selection as the restored step
+    history.Undo();
+    Type(history, u"1"_s); // the restored step itself: still the redo steps go
     EXPECT_EQ(history.StepCount(), 2);
     EXPECT_FALSE(history.CanRedo());
-    Type(history, u"a+"_s);
-    EXPECT_EQ(history.StepCount(), 3);
-    EXPECT_EQ(Restored(history.Redo()), u"none");
-    EXPECT_EQ(Restored(history.Undo()), u"a (1, 1)");
 }
 
 TEST(UndoMap, RecordsOnlyRealChanges) {
@@ -79,7 +63,6 @@ TEST(UndoMap, KeepsTheLastFiftyOneSnapshots) {
         oldest = step;
     EXPECT_EQ(undos, C_VYXUndoMap::DefaultLimit);
     EXPECT_EQ(Restored(oldest), u"10 (2, 2)") << "snapshots 0 to 9 were dropped";
-    EXPECT_TRUE(history.CanRedo());
 }
 
 TEST(UndoMap, ClearingTheAreaIsAStepOfItsOwnUnlessItIsEmpty) {
@@ -87,14 +70,10 @@ TEST(UndoMap, ClearingTheAreaIsAStepOfItsOwnUnlessItIsEmpty) {
     history.PushClearedArea();
     EXPECT_EQ(history.StepCount(), 1);
     Type(history, u"2+3"_s);
-    history.Push(u"2+3\r\n5\r\n"_s, 8, 8);
     history.PushClearedArea();
     history.PushClearedArea();
-    EXPECT_EQ(history.StepCount(), 4);
-    EXPECT_EQ(Restored(history.Undo()), u"2+3\r\n5\r\n (8, 8)");
-    EXPECT_EQ(Restored(history.Redo()), u" (0, 0)");
-    history.Undo();
-    history.Undo();
+    EXPECT_EQ(history.StepCount(), 3);
+    EXPECT_EQ(Restored(history.Undo()), u"2+3 (3, 3)");
     history.Undo(); // the area is empty again: clearing it keeps the redo steps
     history.PushClearedArea();
     EXPECT_EQ(Restored(history.Redo()), u"2+3 (3, 3)");

@@ -35,22 +35,16 @@ TEST(UnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
 
 TEST(UnitTable, ConvertsKnownQuantities) {
     // Expected values from the exact definitions (python3 fractions): inch 0.0254 m, foot
-    // 0.3048 m, yard 0.9144 m, mile 1609.344 m, nautical mile 1852 m, pound 0.45359237 kg,
-    // standard gravity 9.80665 m/s², atmosphere 101325 Pa = 760 mm HG, kelvin = celsius + 273.15,
-    // fahrenheit = celsius * 9/5 + 32.
+    // 0.3048 m, mile 1609.344 m, pound 0.45359237 kg, standard gravity 9.80665 m/s², atmosphere
+    // 101325 Pa = 760 mm HG, kelvin = celsius + 273.15, fahrenheit = celsius * 9/5 + 32.
     // clang-format off
     const struct { const char *from, *to; double value, expected; } cases[] = {
         {"meter", "feet", 1, 3.2808398950131235},
-        {"miles", "meter", 1, 1609.344},
-        {"yard", "meter", 1, 0.9144},
         {"miles²", "acres", 1, 640},
         {"atmosphere", "mm HG", 1, 760},
         {"pounds-force/inch²", "pascals", 1, 6894.757293168361},
-        {"m/s", "feet/h", 1, 11811.023622047243},
-        {"knots", "km/h", 1, 1.852},
         {"horsepower", "watt", 1, 745.6998715822702},
         {"barrels oil", "liters", 1, 158.987294928},
-        {"bushels (US)", "liters", 1, 35.23907016688},
         // Temperatures have an offset besides the factor, every way.
         {"Kelvin", "Celcius", 300, 26.85},
         {"Kelvin", "Farenheit", 300, 80.33},

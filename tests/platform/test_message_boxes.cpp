@@ -14,37 +14,24 @@ namespace {
 using Answer = C_VYXMessageBoxes::Answer;
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
-TEST(ScriptedMessageBoxes, AnswersInQueueOrderThenTheSafeAnswerAndRecordsEveryBox) {
+// The scripted boxes answer every widget and document test; a question nobody scripted must be
+// answered No and counted, or a test would go on as if the user had agreed.
+TEST(ScriptedMessageBoxes, AnswersInQueueOrderThenTheSafeAnswerAndCounts) {
     C_VYXScriptedMessageBoxes boxes;
     C_VYXMessageBoxes& shown = boxes;
-    for (Answer answer : {Answer::Yes, Answer::Cancel, Answer::No})
-        boxes.QueueAnswer(answer);
-    shown.ShowError(QStringLiteral("ERROR!!"), QStringLiteral("No value entered!!"));
+    boxes.QueueAnswer(Answer::Yes);
+    boxes.QueueAnswer(Answer::Cancel);
     EXPECT_TRUE(shown.AskYesNo(QStringLiteral("OVERWRITE?"), QStringLiteral("x")));
     EXPECT_FALSE(shown.AskYesNo(QString(), QString())); // Cancel is not Yes
-    shown.ShowInformation(QStringLiteral("Info"), QStringLiteral("done"));
-    EXPECT_EQ(boxes.UnusedAnswers(), 1);
-    EXPECT_EQ(shown.AskYesNoCancel(QStringLiteral("Save?"), QStringLiteral("y")), Answer::No);
-    EXPECT_EQ(boxes.UnexpectedQuestions(), 0);
-    // Unqueued questions get the answer that changes nothing, and are counted.
     EXPECT_FALSE(shown.AskYesNo(QStringLiteral("OVERWRITE?"), QString()));
     EXPECT_EQ(shown.AskYesNoCancel(QStringLiteral("Again?"), QString()), Answer::Cancel);
     EXPECT_EQ(boxes.UnexpectedQuestions(), 2);
-
-    const Kind kinds[] = {Kind::Error,       Kind::YesNo, Kind::YesNo,      Kind::Information,
-                          Kind::YesNoCancel, Kind::YesNo, Kind::YesNoCancel};
-    ASSERT_EQ(boxes.Boxes().size(), qsizetype(std::size(kinds)));
-    for (qsizetype i = 0; i < boxes.Boxes().size(); ++i)
-        EXPECT_EQ(boxes.Boxes()[i].kind, kinds[i]) << i;
-    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("ERROR!!"));
-    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("No value entered!!"));
-    EXPECT_EQ(boxes.LastBox().caption, QStringLiteral("Again?"));
-
+    EXPECT_EQ(boxes.Boxes().size(), 4);
+    EXPECT_EQ(boxes.LastBox().kind, Kind::YesNoCancel);
     boxes.QueueAnswer(Answer::Yes);
+    EXPECT_EQ(boxes.UnusedAnswers(), 1);
     boxes.Reset();
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-    EXPECT_EQ(boxes.UnexpectedQuestions(), 0);
-    EXPECT_EQ(boxes.UnusedAnswers(), 0);
+    EXPECT_EQ(boxes.Boxes().size() + boxes.UnexpectedQuestions() + boxes.UnusedAnswers(), 0);
 }
 
 TEST(StreamMessageBoxes, WritesOneCaptionTextLinePerBoxAndAnswersYes) {

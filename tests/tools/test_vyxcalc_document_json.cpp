@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Tests of vyxcalc --dump: JSON strings and doubles that read back exactly, the document's keys.
+#include "../document/DocumentTestSupport.h"
 #include "DocumentJson.h"
 #include "JsonWriter.h"
 #include "QStringPrinter.h"
@@ -75,16 +76,9 @@ QJsonObject Parse(const std::string& text) {
     return document.object();
 }
 
-/// A text control as the area provides it: the live text wins over the record's.
-class FakeAreaControl : public C_VYXCalcTextEdit {
-public:
-    QString LiveText() const override { return u"live\r\n"_s; }
-    qint32 LiveSelectionStart() const override { return 2; }
-    qint32 LiveSelectionEnd() const override { return 4; }
-};
-
-// The defaults of a new document are checked through the program in check_vyxcalc_document.
-TEST(DocumentJson, EveryRecordFieldIsWrittenUnderItsKey) {
+// The keys and the defaults of a new document are checked through the program in
+// check_vyxcalc_document; here the nested parts and the live text of an open area.
+TEST(DocumentJson, VariablesTriangleAndTheLiveTextOfTheArea) {
     C_VYXSettings settings;
     QByteArray bytes;
     {
@@ -96,59 +90,26 @@ TEST(DocumentJson, EveryRecordFieldIsWrittenUnderItsKey) {
     }
     C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
     settings.Trig().m_solver.Serialize(load);
-    settings.Var().definitions.insert(u"r"_s, u"1/3"_s);
-    settings.Var().values.insert(u"r"_s, u"1/3"_s);
     settings.Var().definitions.insert(u"\u03b1"_s, u"r*2"_s);
     settings.Var().values.insert(u"\u03b1"_s, u"2/3"_s);
-    settings.KeyBoard().m_nLatinCaps = 0;
+    settings.Convert().m_savedConversions = QStringList{u"1 m = 100 cm"_s, u"\"x\""_s};
     settings.KeyBoard().m_nGreekCaps = 7; // a stored flag goes out as stored
-    settings.CMPLX().m_nAlwaysShowArgument = 1;
-    settings.Trig().m_nAngleUnit = 214;
-    C_VYXConvertNFO& converter = settings.Convert();
-    converter.m_savedConversions = QStringList{u"1 m = 100 cm"_s, u"\"x\""_s};
-    converter.m_dValue = 0.1;
-    converter.m_strLastResult = u"3.28084"_s;
-    converter.m_nCategoryIndex = 4;
-    converter.m_nFromIndex = 2;
-    converter.m_nToIndex = 3;
-    C_VYXCalcTextNFO& area = settings.CalcText();
-    area.text = u"stored"_s;
-    area.selStart = 1;
-    area.selEnd = 6;
-    area.fontSize = 16;
-    area.showReal = 0;
-    area.showRational = 1;
-    settings.BasicButtons().m_nDecimals = 9;
+    settings.CalcText().text = u"stored"_s;
+    DocumentTestSupport::FixedEdit live(u"live\r\n"_s, 2, 4);
+    settings.CalcText().m_pEdit = &live;
 
-    QJsonObject dump = Parse(DocumentToJson(settings, 42, true));
-    // clang-format off
-    const QJsonObject variables{
-        {u"r"_s, QJsonObject{{u"definition"_s, u"1/3"_s}, {u"value"_s, u"1/3"_s}}},
-        {u"\u03b1"_s, QJsonObject{{u"definition"_s, u"r*2"_s}, {u"value"_s, u"2/3"_s}}}};
-    const QJsonObject convert{{u"saved"_s, QJsonArray{u"1 m = 100 cm"_s, u"\"x\""_s}},
-        {u"value"_s, 0.1}, {u"lastResult"_s, u"3.28084"_s}, {u"category"_s, 4}, {u"fromUnit"_s, 2},
-        {u"toUnit"_s, 3}};
-    const std::pair<QString, QJsonValue> expected[] = {
-        {u"text"_s, u"stored"_s}, {u"selStart"_s, 1}, {u"selEnd"_s, 6}, {u"fontSize"_s, 16},
-        {u"showReal"_s, 0}, {u"showRational"_s, 1}, {u"decimals"_s, 9}, {u"angleUnit"_s, 214},
-        {u"argument"_s, 1}, {u"latinCaps"_s, 0}, {u"greekCaps"_s, 7}, {u"calculations"_s, 42},
-        {u"placement"_s, true}, {u"variables"_s, variables}, {u"converter"_s, convert}};
-    // clang-format on
-    for (const auto& [key, value] : expected)
-        EXPECT_EQ(dump[key], value) << key.toStdString();
-    EXPECT_EQ(dump.size(), qsizetype(std::size(expected)) + 1);
-    const QJsonObject triangle = dump[u"triangle"_s].toObject();
-    const QJsonArray values = triangle[u"values"_s].toArray();
+    const QJsonObject dump = Parse(DocumentToJson(settings, 42, true));
+    EXPECT_EQ(dump[u"variables"_s],
+              QJsonObject({{u"\u03b1"_s,
+                            QJsonObject{{u"definition"_s, u"r*2"_s}, {u"value"_s, u"2/3"_s}}}}));
+    EXPECT_EQ(dump[u"converter"_s][u"saved"_s], QJsonArray({u"1 m = 100 cm"_s, u"\"x\""_s}));
+    EXPECT_EQ(dump[u"greekCaps"_s], 7);
+    EXPECT_EQ(dump[u"calculations"_s], 42);
+    const QJsonArray values = dump[u"triangle"_s][u"values"_s].toArray();
     ASSERT_EQ(values.size(), C_VYXTriangleSolver::ValueCount);
     EXPECT_EQ(values[0].toDouble(), 1.0 / 3.0);
-    for (int i = 1; i < values.size(); ++i)
-        EXPECT_EQ(values[i].toDouble(), i * 1.5) << i;
-    EXPECT_EQ(triangle[u"secondSolution"_s], 1);
-    EXPECT_EQ(triangle.size(), 2);
-
-    FakeAreaControl live;
-    area.m_pEdit = &live;
-    dump = Parse(DocumentToJson(settings, 0, false));
+    EXPECT_EQ(values[13].toDouble(), 13 * 1.5);
+    EXPECT_EQ(dump[u"triangle"_s][u"secondSolution"_s], 1);
     EXPECT_EQ(dump[u"text"_s], u"live\r\n"_s);
     EXPECT_EQ(dump[u"selStart"_s], 2);
     EXPECT_EQ(dump[u"selEnd"_s], 4);

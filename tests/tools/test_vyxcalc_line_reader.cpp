@@ -8,9 +8,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -184,55 +182,6 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
     std::fclose(out);
     std::fclose(err);
 }
-
-#ifdef VYXCALC_BINARY
-// What a new user meets at a terminal: the document mode, a first line that says how to keep
-// the session, and each line's result before the next prompt.
-TEST(VyxcalcLineReader, DocumentModeAtATerminalAnswersAsTheCalculationArea) {
-    Terminal terminal;
-    ASSERT_TRUE(terminal.Ok());
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        setsid();
-        for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-            dup2(terminal.Slave(), fd);
-        setenv("TERM", "xterm", 1);
-        // √ is typed as one character.
-        setenv("LC_ALL", "C.UTF-8", 1);
-        execl(VYXCALC_BINARY, "vyxcalc", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    const std::string prompt = "vyxcalc> ";
-    bool ok = terminal.WaitFor(prompt, 1);
-    const std::string banner = terminal.Output().substr(0, terminal.Output().find('\n'));
-    const char* lines[] = {"sin(pi/6)\r", "x=2\r", "x*3\r", "\u221a2\r"};
-    for (int i = 0; ok && i < 4; ++i) {
-        terminal.Type(lines[i]);
-        ok = terminal.WaitFor(prompt, i + 2);
-    }
-    if (ok)
-        terminal.Type("\x04");
-    int status = -1;
-    for (int waited = 0; waited < 200 && waitpid(child, &status, WNOHANG) == 0; ++waited)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    if (!WIFEXITED(status)) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-    }
-    ASSERT_TRUE(ok) << terminal.Output();
-    EXPECT_NE(banner.find("--file"), std::string::npos) << banner;
-    // sin(pi/6) = 0.5, 2*3 = 6, sqrt(2) = 1.41421356 (python3), each before the next prompt.
-    std::string answers = terminal.Output();
-    answers.erase(answers.rfind(prompt) + prompt.size());
-    answers.erase(0, answers.find(prompt));
-    for (const char* echo : {"sin(pi/6)", "x=2", "x*3", "\u221a2"})
-        answers.erase(answers.find(echo), std::string(echo).size());
-    EXPECT_EQ(answers, "vyxcalc> \r\n0.500000\r\nvyxcalc> \r\n//Variable: x=2\r\nvyxcalc> \r\n6\r\n"
-                       "vyxcalc> \r\n1.414214\r\nvyxcalc> ");
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-}
-#endif
 
 #endif
 

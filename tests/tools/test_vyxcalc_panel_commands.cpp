@@ -47,12 +47,9 @@ PanelRun RunPanel(const std::vector<std::string>& args) {
 TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
     // clang-format off
     const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"1", "miles", "kilometer"}, "1 miles = 1.609344 kilometer"},         // 1609.344/1000
-        {{"2.5*4", "inch", "centimeter"}, "10 inch = 25.400000 centimeter"},   // 10*2.54
         {{"100", "celcius", "FARENHEIT"}, "100 Celcius = 212.000000 Farenheit"}, // 100*9/5+32
-        {{"1", "feet", "meter", "--decimals", "3"}, "1 feet = 0.305 meter"},   // 0.3048
-        {{"1", "m\u00b2", "cm\u00b2"}, "1 m\u00b2 = 10000.000000 cm\u00b2"},
-        {{"2*3", "meter", "meter"}, "6 meter = 6 meter"}};
+        {{"2.5*4", "feet", "meter", "--decimals", "3"}, "10 feet = 3.048 meter"}, // 0.3048
+        {{"2*3", "m\u00b2", "m\u00b2"}, "6 m\u00b2 = 6 m\u00b2"}};
     // clang-format on
     for (const auto& [args, line] : cases) {
         std::vector<std::string> command{"--convert"};
@@ -68,22 +65,12 @@ TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
 TEST(VyxcalcConvert, UnitsThatMakeNoConversionAreNamedWithTheUnitsToChooseFrom) {
     const std::string length = "  Length: centimeter; fathoms; feet; furlong; inch; kilometer; "
                                "meter; miles; millimeter; nautical miles; yard\n";
-    const std::string mass = "  Mass: gram; Kilogram; Pound; Tonnes; Tons(UK); Tons(US)\n";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"metre", "kilometer"},
-         "vyxcalc: unknown unit \"metre\"; the units of Length are:\n" + length},
-        {{"meter", "Kilogram"},
-         "vyxcalc: \"meter\" is a unit of Length and \"Kilogram\" one of Mass; a conversion stays "
-         "within one category:\n" +
-             length + mass}};
-    for (const auto& [units, message] : cases) {
-        const PanelRun run = RunPanel({"--convert", "1", units[0], units[1]});
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, message);
-    }
+    PanelRun run = RunPanel({"--convert", "1", "metre", "kilometer"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vyxcalc: unknown unit \"metre\"; the units of Length are:\n" + length);
     // Neither known: every category on a line of its own, in the boxes' alphabetical order.
-    const PanelRun run = RunPanel({"--convert", "1", "foo", "qux"});
+    run = RunPanel({"--convert", "1", "foo", "qux"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find(":\n  Area: acres;"), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1 + 9);
@@ -99,14 +86,9 @@ std::string TriangleText(const char* unit, const std::vector<const char*>& value
 }
 
 TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
-    // 3-4-5: A = atan2(3, 4), B = atan2(4, 3), C = pi/2, area 3*4/2.
-    PanelRun run = RunPanel({"--triangle", "a=3", "b=2*2", "c=5"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, TriangleText("Radians", {"0.643501", "0.927295", "1.570796", "3.000000",
-                                                "4.000000", "5.000000", "6.000000"}));
     // A = 30 degrees, a = 5, b = 8: c = 8cos30 +- sqrt(25 - (8sin30)^2), B = asin(0.8) or its
     // supplement, C = 180 - A - B, area = a*b*sin(C)/2.
-    run = RunPanel({"--triangle", "--angle", "deg", "A=30", "a=5", "b=8"});
+    const PanelRun run = RunPanel({"--triangle", "--angle", "deg", "A=30", "a=5", "b=2*4"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               TriangleText("Degrees", {"30.000000", "53.130102", "96.869898", "5.000000",
@@ -125,7 +107,6 @@ TEST(VyxcalcTriangle, TheSolversMessagesFailTheRun) {
         const char* err = "";
     };
     const Case cases[] = {
-        {{"a=3", "b=4"}, {u"ERROR!!: TRIANGLE IS UNDERCONSTRAINED!!"_s}, false},
         {{"--angle", "deg", "A=30", "B=60"},
          {u"ERROR!!: TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED.."_s},
          true},

@@ -4,6 +4,7 @@
 
 #include "C_MainFrm.h"
 #include "C_VYXCalcTextView.h"
+#include "C_VYXDlgFix.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -76,6 +77,28 @@ QAction* MainFrameFixture::Action(const char* name) const {
 
 void MainFrameFixture::Trigger(const char* name) const {
     Action(name)->trigger();
+}
+
+C_VYXCalcAreaModel& MainFrameFixture::Area() const {
+    return m_frame->TextView().Model();
+}
+
+void MainFrameFixture::TypeLine(const QString& line) const {
+    QTest::keyClicks(&m_frame->TextView(), line);
+    QTest::keyClick(&m_frame->TextView(), Qt::Key_Return);
+}
+
+C_VYXDlgFix* MainFrameFixture::ShowPanel(C_VYXPanelSet::Panel panel) const {
+    if (!m_frame->Panels().IsShown(panel))
+        m_frame->Panels().Toggle(panel);
+    C_VYXDlgFix* dialog = m_frame->Panels().Get(panel);
+    if (!QTest::qWaitForWindowExposed(dialog))
+        qFatal("panel not shown");
+    return dialog;
+}
+
+void MainFrameFixture::Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 void MainFrameFixture::init() {

@@ -5,10 +5,12 @@
 
 #include "C_MainFrm.h"
 #include "C_VYXFileChooser.h"
+#include "C_VYXPanelSet.h"
 #include "C_VYXProfile.h"
 #include "C_VYXScriptedMessageBoxes.h"
 
 #include <QObject>
+#include <QPushButton>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -67,6 +69,8 @@ public:
 };
 
 class QAction;
+class C_VYXCalcAreaModel;
+class C_VYXDlgFix;
 
 /// Base of the test classes that drive a whole main window: a fresh environment and a shown
 /// window for each test function, and the stray-dialog check after it.
@@ -77,6 +81,19 @@ protected:
     /// The window's action with this object name; the test stops when there is none.
     QAction* Action(const char* name) const;
     void Trigger(const char* name) const;
+    C_VYXCalcAreaModel& Area() const;
+    /// Types a line into the calculation area with real keys and presses Enter.
+    void TypeLine(const QString& line) const;
+    /// Shows the panel as the View menu does, unless it is shown already.
+    C_VYXDlgFix* ShowPanel(C_VYXPanelSet::Panel panel) const;
+    /// The child of `parent` with this object name; the test stops when there is none.
+    template <typename T = QPushButton>
+    static T* Control(const QObject* parent, const QString& name) {
+        if (T* control = parent->findChild<T*>(name))
+            return control;
+        qFatal("no control %s", qPrintable(name));
+    }
+    static void Click(QWidget* widget);
 
     std::unique_ptr<WidgetTestEnvironment> m_env;
     std::unique_ptr<C_MainFrm> m_frame;

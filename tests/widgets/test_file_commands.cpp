@@ -27,7 +27,6 @@ enum class Change {
     Selection,
     ModifiersAlone,
     KeysSelectAllCopy,
-    MenuSelectAllCopy,
     DeleteAtEnd,
     Typing,
     UndoKey,
@@ -41,7 +40,6 @@ class FileCommandsTest : public MainFrameFixture {
 
 private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
-    C_VYXCalcAreaModel& Area() { return View()->Model(); }
     QString Title() const { return m_frame->windowTitle(); }
 
     void Keys(std::initializer_list<QKeyCombination> keys) {
@@ -60,22 +58,15 @@ private:
             return Keys({Shift | Qt::Key_Shift, Ctrl | Qt::Key_Control});
         case Change::KeysSelectAllCopy:
             return Keys({Ctrl | Qt::Key_A, Ctrl | Qt::Key_C});
-        case Change::MenuSelectAllCopy:
-            Trigger("actionEditSelectAll");
-            return Trigger("actionEditCopy");
         case Change::DeleteAtEnd:
             return Keys({Qt::Key_Delete});
         case Change::Typing:
             return QTest::keyClicks(View(), QStringLiteral("x"));
         case Change::UndoKey:
             return Keys({Ctrl | Qt::Key_Z});
-        case Change::AngleUnit: {
-            m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Trigonometry);
-            QWidget* panel = m_frame->Panels().Get(C_VYXPanelSet::Panel::Trigonometry);
-            QTest::mouseClick(panel->findChild<QAbstractButton*>(QStringLiteral("radioDegrees")),
-                              Qt::LeftButton);
-            return;
-        }
+        case Change::AngleUnit:
+            return Click(Control<QAbstractButton>(ShowPanel(C_VYXPanelSet::Panel::Trigonometry),
+                                                  QStringLiteral("radioDegrees")));
         }
     }
 
@@ -193,7 +184,6 @@ private slots:
         QTest::newRow("selection") << Change::Selection << false << false;
         QTest::newRow("Shift and Ctrl alone") << Change::ModifiersAlone << false << false;
         QTest::newRow("Ctrl+A Ctrl+C") << Change::KeysSelectAllCopy << false << false;
-        QTest::newRow("Select All, Copy") << Change::MenuSelectAllCopy << false << false;
         QTest::newRow("Delete at the end") << Change::DeleteAtEnd << false << false;
         QTest::newRow("typing") << Change::Typing << true << true;
         QTest::newRow("Ctrl+Z") << Change::UndoKey << true << true;
@@ -249,12 +239,6 @@ private slots:
         QVERIFY(m_env->profile->RecentFiles().isEmpty());
         QVERIFY(!Action("actionRecentFile1")->isVisible());
         QVERIFY(Action("actionNoRecentFile")->isVisible());
-    }
-
-    void commandLineOpens() {
-        QVERIFY(!m_frame->OpenFromCommandLine(m_env->TempPath(QStringLiteral("missing.vyx"))));
-        QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
-        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
     }
 
     void droppedDocumentOpens() {

@@ -33,11 +33,6 @@ void SendWheel(C_VYXHelpWindow* window, int delta) {
     QApplication::sendEvent(window->viewport(), &event);
 }
 
-/// Pixels of a widget as it paints itself.
-QImage Painted(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 class HelpWindowTest : public MainFrameFixture {
@@ -87,17 +82,7 @@ private slots:
         window->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         window->resize(window->size() - window->viewport()->size() + QSize(200, 100));
 
-        // A margin of one line above the text; anti-aliased glyph edges may touch it.
-        const QImage image = Painted(window->viewport());
-        auto blank = [&image, window](const QRect& part) {
-            QImage face(part.size(), image.format());
-            face.fill(window->palette().color(QPalette::Button));
-            return image.copy(part) == face;
-        };
         const int lineHeight = window->LineHeight(), charWidth = window->CharWidth();
-        QVERIFY(blank({0, 0, image.width(), lineHeight - 1}));
-        QVERIFY(!blank({charWidth, lineHeight * 3 / 2, image.width() - charWidth, 1}));
-
         QScrollBar* vertical = window->verticalScrollBar();
         QScrollBar* horizontal = window->horizontalScrollBar();
         const int page = vertical->pageStep();
@@ -180,31 +165,14 @@ private slots:
         QCOMPARE(shown, QStringLiteral("About TobrikCalculator"));
     }
 
-    void aboutBoxLayoutAndPainting() {
+    void aboutBoxShowsItsTextWholeAndEscapeClosesIt() {
         C_VYXAboutBox box(m_frame.get());
         box.setWindowModality(Qt::NonModal);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const int w = box.LogoSize().width(), h = box.LogoSize().height();
         const auto* text = box.findChild<QLabel*>(QStringLiteral("aboutText"));
         QVERIFY(text->sizeHint().boundedTo(text->size()) == text->sizeHint()); // not cut off
         QVERIFY(text->text().contains(QRegularExpression(QStringLiteral("Version \\d+\\.\\d+"))));
-
-        // The bands run between the button face and white, the first downwards to white.
-        const QColor face = box.palette().color(QPalette::Button);
-        auto painted = [&box](const char* name) {
-            return Painted(box.findChild<QWidget*>(QString::fromLatin1(name)));
-        };
-        const QImage top = painted("aboutTopBand");
-        QCOMPARE(top.pixelColor(w / 2, 0), face);
-        QCOMPARE(top.pixelColor(w / 2, top.height() - 1), QColor(Qt::white));
-        // The logo is the program's icon on white.
-        const QImage logo = painted("aboutLogo");
-        int coloured = 0;
-        for (int x = 0; x < logo.width(); ++x)
-            coloured += logo.pixelColor(x, logo.height() / 2) != QColor(Qt::white) ? 1 : 0;
-        QVERIFY(coloured > h / 4);
-
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(!box.isVisible() && box.result() == QDialog::Rejected);
     }

@@ -53,29 +53,14 @@ class KeyboardFocusTest : public MainFrameFixture {
 
 private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
-    C_VYXCalcAreaModel& Area() { return View()->Model(); }
 
-    /// Shows the panel as the View menu does, unless it is shown already.
-    C_VYXDlgFix* Show(Panel panel) {
-        if (!m_frame->Panels().IsShown(panel))
-            m_frame->Panels().Toggle(panel);
-        C_VYXDlgFix* dialog = m_frame->Panels().Get(panel);
-        if (!QTest::qWaitForWindowExposed(dialog))
-            qFatal("panel not shown");
-        return dialog;
-    }
-    template <typename T = QPushButton> static T* Control(QWidget* panel, const QString& name) {
-        if (T* control = panel->findChild<T*>(name))
-            return control;
-        qFatal("no control %s", qPrintable(name));
-    }
     QPushButton* NumpadButton(int id) {
-        return Control(Show(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
+        return Control(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
     }
 
     /// Another window has the keyboard: the variables panel, with the cursor in its name field.
     bool FocusElsewhere() {
-        C_VYXDlgFix* variables = Show(Panel::Variables);
+        C_VYXDlgFix* variables = ShowPanel(Panel::Variables);
         variables->activateWindow();
         QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
         name->setFocus();
@@ -149,7 +134,7 @@ private slots:
         // A variable for the two "Use" commands, chosen in the panel and in the toolbar's list.
         QTest::keyClicks(View(), QStringLiteral("v=5"));
         QTest::keyClick(View(), Qt::Key_Return);
-        Control<QListWidget>(Show(Panel::Variables), QStringLiteral("listVariables"))
+        Control<QListWidget>(ShowPanel(Panel::Variables), QStringLiteral("listVariables"))
             ->setCurrentRow(0);
 
         struct Row {
@@ -159,8 +144,9 @@ private slots:
         QList<Row> rows = {
             {"numpad slider",
              [&] {
-                 Control<QSlider>(Show(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(
-                                                           C_VYXCalcBasicButtonsView::kSliderId))
+                 Control<QSlider>(
+                     ShowPanel(Panel::Numpad),
+                     C_VYXCalcBasicButtonsView::ControlName(C_VYXCalcBasicButtonsView::kSliderId))
                      ->triggerAction(QSlider::SliderSingleStepSub);
              }},
             {"variables panel Use selected.",
@@ -202,7 +188,7 @@ private slots:
     void panelsOfButtonsLeaveTheKeyboardInTheArea() {
         QFETCH(Panel, panel);
         QFETCH(QString, button);
-        C_VYXDlgFix* dialog = Show(panel);
+        C_VYXDlgFix* dialog = ShowPanel(panel);
         // Only a window manager decides on activation (the offscreen platform activates every
         // window shown); it would focus a new window at once: give it the time to.
         if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
@@ -215,7 +201,7 @@ private slots:
         const QString problem = KeyboardProblem();
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         // Panels with fields stay typeable.
-        C_VYXDlgFix* variables = Show(Panel::Variables);
+        C_VYXDlgFix* variables = ShowPanel(Panel::Variables);
         variables->activateWindow();
         QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
         name->setFocus();
