@@ -26,10 +26,6 @@ public:
     C_VYXUnicodeTranslatorContainer& Translator() { return *translator; }
     const C_VYXUnicodeTranslatorContainer& Translator() const { return *translator; }
 
-    const QStringList& FourCharTokens() const { return fourCharTokens; }
-    const QStringList& ThreeCharTokens() const { return threeCharTokens; }
-    const QStringList& TwoCharTokens() const { return twoCharTokens; }
-
 private:
     std::unique_ptr<C_VYXUnicodeTranslatorContainer> translator;
     QStringList fourCharTokens;

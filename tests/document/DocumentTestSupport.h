@@ -3,6 +3,7 @@
 // stand-ins the records and the panels' models talk to.
 #pragma once
 
+#include "../tools/QStringPrinter.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXPanelContext.h"
 #include "C_VYXScriptedMessageBoxes.h"

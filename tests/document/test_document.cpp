@@ -131,41 +131,31 @@ TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmpt
 
 // ---- the panels' evaluation ----
 
-TEST_F(DocumentTest, PanelEvaluationGivesDecimalTextAndRestoresTheDisplay) {
+// A panel's field gives decimal text (no line break), and the display flags the text was made
+// with are put back; its unrounded value comes without counting and without a message.
+TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
     C_VYXCalcTextNFO& display = doc.Settings().CalcText();
-    const std::pair<QString, QString> cases[] = {
-        {u"1,5*2"_s, u"3"_s}, // decimal comma
-        {u"1/3"_s, u"0.333333"_s},
-        {u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!"_s}, // no line break
-        {QString(), QString()}};
-    for (const auto& [text, expected] : cases) {
+    const C_VYXPanelContext context = doc.PanelContext();
+    // clang-format off
+    const std::tuple<QString, QString, std::optional<double>> cases[] = {
+        {u"1,5*2"_s, u"3"_s, 3.0}, // decimal comma
+        {u"PI/3"_s, u"1.047198"_s, 3.141592653589793 / 3},
+        {u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!"_s, std::nullopt},
+        {u"2+i"_s, u"2+i"_s, std::nullopt}, // no real number
+        {QString(), QString(), std::nullopt}};
+    // clang-format on
+    for (const auto& [text, shown, value] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        const int counted = doc.CalculationCount();
+        EXPECT_EQ(context.EvaluateRealValue(text), value);
+        EXPECT_TRUE(doc.TakeEngineMessage().isEmpty());
+        EXPECT_EQ(doc.CalculationCount(), counted);
         display.showReal = 0;
-        display.showRational = 1;
         display.displayChanged = 0;
-        EXPECT_EQ(doc.EvaluateExpressionText(text), expected);
+        EXPECT_EQ(context.EvaluateExpressionText(text), shown);
         EXPECT_EQ(QList<int>({display.showReal, display.showRational, display.displayChanged}),
                   QList<int>({0, 1, 1}));
-        EXPECT_EQ(doc.PanelContext().EvaluateExpressionText(text), expected);
     }
-}
-
-TEST_F(DocumentTest, PanelFieldsGetTheirValueUnroundedWithoutCountingOrMessages) {
-    const C_VYXPanelContext context = doc.PanelContext();
-    const int counted = doc.CalculationCount();
-    // clang-format off
-    const std::pair<QString, std::optional<double>> cases[] = {
-        {u"PI/3"_s, 3.141592653589793 / 3},
-        {u"1/3"_s, 1.0 / 3},
-        {u"1,5*2"_s, 3.0},
-        {u"1/0"_s, std::nullopt},
-        {u"2+i"_s, std::nullopt}, // no real number
-    };
-    // clang-format on
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(context.EvaluateRealValue(text), expected) << text.toStdString();
-        EXPECT_TRUE(doc.TakeEngineMessage().isEmpty());
-    }
-    EXPECT_EQ(doc.CalculationCount(), counted);
 }
 
 TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The settings records: state a new document starts with, pending flags, live text, emptied maps.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXArchive.h"
 #include "C_VYXSettings.h"
 
@@ -11,16 +13,10 @@ namespace {
 
 // The stored defaults are checked byte for byte with the document file; the area's pending flags
 // are never stored: a new record has only the font pending.
-TEST(SettingsRecords, NewRecordsAreUnlinkedAndEachSettingsObjectHasItsOwn) {
-    C_VYXSettings first;
-    EXPECT_EQ(first.Var().m_pTokenTables, nullptr);
-    const C_VYXCalcTextNFO& area = first.CalcText();
-    EXPECT_EQ(area.m_pEdit, nullptr);
+TEST(SettingsRecords, ANewAreaRecordHasOnlyTheFontPending) {
+    const C_VYXCalcTextNFO area;
     EXPECT_EQ(QList<int>({area.fontChanged, area.textValid, area.selValid, area.displayChanged}),
               QList<int>({1, 0, 0, 0}));
-    const C_VYXSettings second;
-    first.Var().definitions.insert(u"x"_s, u"1"_s);
-    EXPECT_TRUE(second.Var().definitions.isEmpty());
 }
 
 /// The area record alone: its six rows.
@@ -52,13 +48,6 @@ TEST(CalcTextRecord, LoadingMarksTextSelectionAndFontPendingButNotTheDisplay) {
     EXPECT_EQ(QList<int>({failed.textValid, failed.selValid}), QList<int>({1, 0}));
 }
 
-class FakeEdit : public C_VYXCalcTextEdit {
-public:
-    QString LiveText() const override { return u"live\r\ntext"_s; }
-    qint32 LiveSelectionStart() const override { return 2; }
-    qint32 LiveSelectionEnd() const override { return 7; }
-};
-
 TEST(CalcTextRecord, SavingTakesTheLiveTextAndSelectionOrTheRecordWithoutEdit) {
     C_VYXCalcTextNFO area;
     area.text = u"9"_s;
@@ -69,7 +58,7 @@ TEST(CalcTextRecord, SavingTakesTheLiveTextAndSelectionOrTheRecordWithoutEdit) {
     area.Serialize(plain);
     EXPECT_EQ(bytes, AreaBytes(u"9"_s, 1, 1, 12, 0, 1));
 
-    FakeEdit edit;
+    DocumentTestSupport::FixedEdit edit(u"live\r\ntext"_s, 2, 7);
     area.m_pEdit = &edit;
     bytes.clear();
     C_VYXArchive live = C_VYXArchive::ForStoring(&bytes);

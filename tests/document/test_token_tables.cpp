@@ -10,9 +10,6 @@ namespace {
 
 TEST(TokenTables, TheLongestCaseSensitiveTrailingTokenGoesAtOnce) {
     const C_VYXTokenTables tables;
-    EXPECT_EQ(tables.FourCharTokens().size(), 6);
-    EXPECT_EQ(tables.ThreeCharTokens().size(), 10);
-    EXPECT_EQ(tables.TwoCharTokens().size(), 6);
     // One token of each length and the odd ones (symbols, upper-case names); anything else
     // loses one character.
     const std::pair<const char16_t*, int> cases[] = {

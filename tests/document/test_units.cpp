@@ -29,8 +29,7 @@ TEST(UnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
             ++counted;
         }
     }
-    EXPECT_EQ(counted, 70);
-    EXPECT_EQ(table.UnitCount(), 70);
+    EXPECT_EQ(counted, table.UnitCount());
 }
 
 TEST(UnitTable, ConvertsKnownQuantities) {
@@ -112,7 +111,7 @@ TEST(ConvertNFO, LoadingReplacesTheSavedConversions) {
     loaded.Serialize(in);
     EXPECT_EQ(loaded.m_savedConversions, source.m_savedConversions);
     EXPECT_EQ(in.Remaining(), 0);
-    EXPECT_EQ(loaded.UnitCount(), 70); // the table is built, not loaded
+    EXPECT_EQ(loaded.UnitCount(), C_VYXConvertNFO().UnitCount()); // built, not loaded
 }
 
 } // namespace

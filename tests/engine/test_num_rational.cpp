@@ -74,9 +74,11 @@ TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
         {{1, 1.5, 2.5, 1}, "CANT MAKE A b RATIONAL NUMBER OF A DOUBLE.. 1.5"}};
     // clang-format on
     for (const auto& [f, message] : constructed) {
+        SCOPED_TRACE(message);
         EXPECT_EQ(MessageOf([&] { Make(f); }), message);
     }
     for (const auto& [f, message] : set) {
+        SCOPED_TRACE(message);
         VYXNumRational number(1, 2, 1, 3);
         EXPECT_EQ(MessageOf([&] { number.SetValue(f.rn, f.rd, f.cn, f.cd); }), message);
         EXPECT_EQ(number.GetValue(), "1/2+i/3");

@@ -124,7 +124,7 @@ TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
         {-0.0, "0"}, {1.5, "1.5"}, {kNaN, "nan"}};
     // clang-format on
     for (const auto& [value, text] : rows) {
-        EXPECT_EQ(vyx_text::RationalPartToStr(value), text);
+        EXPECT_EQ(vyx_text::RationalPartToStr(value), text) << value;
     }
 }
 

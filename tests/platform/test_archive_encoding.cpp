@@ -106,31 +106,4 @@ TEST(ArchiveStringEncoding, NarrowFormsAreReadAsLatin1) {
     }
 }
 
-// Loading replaces what the collections held; documents round-trip in the document tests.
-TEST(ArchiveCollections, CountThenStringsKeepingOrderAndDuplicatesLoadingReplaces) {
-    QMap<QString, QString> map{{QStringLiteral("A"), QStringLiteral("1")},
-                               {QStringLiteral("B"), QStringLiteral("A+1")}};
-    QStringList list{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b"), {}};
-    const QByteArray bytes = Stored([&](C_VYXArchive& ar) {
-        ar.Exchange(map);
-        ar.Exchange(list);
-        ar.WriteStringMap({});
-    });
-    QByteArray expected = Word(2);
-    for (const char* text : {"A", "1", "B", "A+1"})
-        expected += ShortString(QString::fromLatin1(text));
-    expected += Word(4);
-    for (const QString& text : list)
-        expected += ShortString(text);
-    EXPECT_EQ(bytes.toHex(), (expected + Hex("0000")).toHex());
-    QMap<QString, QString> loadedMap{{QStringLiteral("old"), QStringLiteral("1")}};
-    QStringList loadedList{QStringLiteral("old1")};
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    in.Exchange(loadedMap);
-    in.Exchange(loadedList);
-    EXPECT_EQ(loadedMap, map);
-    EXPECT_EQ(loadedList, list);
-    EXPECT_TRUE(in.ReadStringMap().isEmpty());
-}
-
 } // namespace

@@ -36,7 +36,7 @@ TEST(JsonWriter, DoubleIsTheShortestTextThatLooksLikeADouble) {
         {-kInf, "\"-Infinity\""}};
     // clang-format on
     for (const auto& [value, text] : cases)
-        EXPECT_EQ(JsonWriter::DoubleText(value), text);
+        EXPECT_EQ(JsonWriter::DoubleText(value), text) << value;
 }
 
 TEST(JsonWriter, DoublesOfRandomBitPatternsReadBackExactly) {

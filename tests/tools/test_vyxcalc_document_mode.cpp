@@ -66,7 +66,8 @@ TEST(VyxcalcDocumentMode, PrintsOneLinePerInputWithUnixBreaks) {
         {u"", {u""_s}}, {u"\r", {u""_s}}, {u"a\n\n\nb\n\n", {u"a"_s, u""_s, u""_s, u"b"_s, u""_s}}};
     // clang-format on
     for (const auto& [text, lines] : cases)
-        EXPECT_EQ(DocumentModeRunner::SplitLines(QString::fromUtf16(text)), lines);
+        EXPECT_EQ(DocumentModeRunner::SplitLines(QString::fromUtf16(text)), lines)
+            << QString::fromUtf16(text).toStdString();
 }
 
 // ---- documents on disk ----

@@ -96,8 +96,11 @@ private slots:
         // clang-format on
         for (const auto& step : steps) {
             QTest::keyClick(window, step.key);
-            QCOMPARE(vertical->value(), step.vertical);
-            QCOMPARE(horizontal->value(), step.horizontal);
+            QVERIFY2(vertical->value() == step.vertical && horizontal->value() == step.horizontal,
+                     qPrintable(QStringLiteral("after key %1: %2, %3")
+                                    .arg(step.key)
+                                    .arg(vertical->value())
+                                    .arg(horizontal->value())));
             // The text is drawn where the scroll bars say.
             QCOMPARE(window->TextOrigin(),
                      QPoint((1 - step.horizontal) * charWidth, (1 - step.vertical) * lineHeight));

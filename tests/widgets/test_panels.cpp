@@ -238,6 +238,7 @@ private slots:
         // The box decides the next results and is kept with the document.
         ShowPanel(Panel::Complex);
         Area().ClearArea();
+        Doc().SetModifiedFlag(false);
         Click(box);
         QCOMPARE(Doc().Settings().CMPLX().m_nAlwaysShowArgument, 1);
         QVERIFY(m_frame->isWindowModified());

@@ -91,7 +91,8 @@ private slots:
             QKeyEvent press(QEvent::KeyPress, row.key, Qt::KeyboardModifiers(row.modifiers),
                             row.text);
             QApplication::sendEvent(&m_frame->TextView(), &press);
-            QCOMPARE(Bar().IsLockOn(row.lock), row.on);
+            QVERIFY2(Bar().IsLockOn(row.lock) == row.on,
+                     qPrintable(QStringLiteral("key %1 text %2").arg(row.key).arg(row.text)));
         }
     }
 
