@@ -13,11 +13,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -123,8 +125,13 @@ private slots:
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_Up);
         QVERIFY(Doc().IsModified());
+        // The number under the slider shows the decimals too.
+        const auto* shown = slider->parentWidget()->findChild<QLabel*>(
+            QString::fromLatin1(C_VYXCalcBasicButtonsView::kDecimalsLabelName));
+        QVERIFY(shown != nullptr && shown->isVisible());
         const auto verifyDecimals = [&](int decimals) {
             QCOMPARE(slider->value(), decimals);
+            QCOMPARE(shown->text(), QString::number(decimals));
             Area().ClearArea();
             Area().InsertText(QStringLiteral("1/3"));
             Click(NumpadButton(1030));
@@ -137,8 +144,8 @@ private slots:
         for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{99, 10}}) {
             Doc().Settings().BasicButtons().m_nDecimals = stored;
             m_frame->Panels().RefreshAll();
-            QCOMPARE(slider->value(), shown);
             QCOMPARE(Doc().Calculator().GetDecimals(), shown);
+            verifyDecimals(shown);
         }
     }
 
@@ -312,6 +319,33 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
     }
 
+    void trigValuesWithTenDecimalsShowInFull() {
+        Doc().Settings().BasicButtons().m_nDecimals = 10;
+        C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
+        const char* const names[] = {"editAngleA", "editAngleB", "editAngleC", "editSideA",
+                                     "editSideB",  "editSideC",  "editArea"};
+        const auto field = [&](int i) { return Control<QLineEdit>(panel, names[i]); };
+        Click(Control<QRadioButton>(panel, "radioDegrees"));
+        for (int i = 0; i < 6; ++i)
+            Retype(field(i), i < 3 ? QString() : QString::number(i == 5 ? 6 : i));
+        Click(Control(panel, "buttonExe"));
+        // Sides 3, 4, 6, worked out with Python's math module (law of cosines, Heron).
+        const char* const expected[] = {"26.3843297494", "36.3360575146", "117.2796127360"};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(field(i)->text(), QString::fromLatin1(expected[i]));
+        QCOMPARE(field(6)->text(), QStringLiteral("5.3326822519"));
+        const int frame = panel->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        for (int i = 0; i < 7; ++i) {
+            // A line edit draws its text inside its frame and two pixels on either side.
+            const QLineEdit* edit = field(i);
+            const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text());
+            QVERIFY2(textWidth + 2 * frame + 4 <= edit->width(), names[i]);
+        }
+        // The widened fields still stand in the panel, side by side.
+        QVERIFY(field(0)->geometry().right() < field(1)->geometry().left());
+        QVERIFY(field(2)->geometry().right() < panel->width());
+    }
+
     void trigReadsTheRecordAndFileNewResetsIt() {
         C_VYXTrigNFO& record = Doc().Settings().Trig();
         record.m_nAngleUnit = 214;
@@ -473,6 +507,13 @@ private slots:
         for (const char* line : {"p=1", "q=p+1", "r=3"})
             TypeLine(QString::fromLatin1(line));
         QVERIFY(toolbar->Combo()->isEnabled() && toolbar->DeleteAction()->isEnabled());
+        // The chosen entry is drawn in the dark text of an enabled control, not in grey.
+        const QImage drawn = toolbar->Combo()->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width() / 2; ++x)
+                darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+        QVERIFY2(darkest < 32, qPrintable(QString::number(darkest)));
         toolbar->Combo()->setCurrentIndex(1);
         toolbar->UseAction()->trigger();
         QVERIFY(Area().Text().endsWith(QStringLiteral("\r\nq")));
