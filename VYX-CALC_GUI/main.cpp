@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const ExportPdfOption = "export-pdf";
+const char* const kExportPdfOption = "export-pdf";
 
 /// Whether the command line asks for the PDF export or the help text, which show no window;
 /// looked at before the application object exists, since that is when the window system is
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral("A scientific calculator."));
     parser.addHelpOption();
     const QCommandLineOption exportOption(
-        QString::fromLatin1(ExportPdfOption),
+        QString::fromLatin1(kExportPdfOption),
         QStringLiteral("Write the printout of FILE.vyx (its text and variables) to OUT.pdf "
                        "and quit, without showing a window."),
         QStringLiteral("OUT.pdf"));

@@ -10,7 +10,7 @@
 #include <utility>
 
 VYXCalculator::VYXCalculator(VYXConfirmHandler confirm)
-    : m_parser(std::make_shared<VYXParser>()), m_confirm(std::move(confirm)) {}
+    : m_pParser(std::make_shared<VYXParser>()), m_confirm(std::move(confirm)) {}
 
 VYXCalculator::VYXCalculator(const VYXCalculator& other) = default;
 
@@ -20,23 +20,23 @@ VYXCalculator::~VYXCalculator() = default;
 
 void VYXCalculator::SetAngle(std::string unit) {
     if (unit == "ANGLE_RAD") {
-        m_parser->SetAngle("RAD");
+        m_pParser->SetAngle("RAD");
     } else if (unit == "ANGLE_DEG") {
-        m_parser->SetAngle("DEG");
+        m_pParser->SetAngle("DEG");
     } else if (unit == "ANGLE_GRA") {
-        m_parser->SetAngle("GRA");
+        m_pParser->SetAngle("GRA");
     }
 }
 
 std::string VYXCalculator::GetAngle() const {
-    return m_parser->GetAngle();
+    return m_pParser->GetAngle();
 }
 
 VYXNum* VYXCalculator::ParseString(std::string expression) {
     // A decimal comma is accepted as a decimal point.
     std::replace(expression.begin(), expression.end(), ',', '.');
     try {
-        VYXNumPtr result = m_parser->Calculate(expression);
+        VYXNumPtr result = m_pParser->Calculate(expression);
         result->SetPrecision(m_nDecimals);
         return result.release();
     } catch (const VYXExceptionNumberFormat& e) {
@@ -54,13 +54,13 @@ std::string VYXCalculator::GetExceptionMessage() {
 }
 
 void VYXCalculator::SetVariable(std::string name, std::string valueExpression) {
-    if (m_parser->HasVariable(name) && m_confirm &&
+    if (m_pParser->HasVariable(name) && m_confirm &&
         !m_confirm("INFO!!", "The variable: " + name + " is already defined!!\n" + "Overwrite?")) {
         return;
     }
-    m_parser->DefineVariable(name, valueExpression);
+    m_pParser->DefineVariable(name, valueExpression);
 }
 
 std::vector<std::string> VYXCalculator::GetDefinedVars() {
-    return m_parser->GetDefinedVars(m_nDecimals);
+    return m_pParser->GetDefinedVars(m_nDecimals);
 }

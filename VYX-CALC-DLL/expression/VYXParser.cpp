@@ -72,8 +72,8 @@ struct VYXParser::Source {
 };
 
 VYXParser::VYXParser()
-    : m_functCalc(std::make_unique<VYXFunctCalc>()), m_names(*m_functCalc), m_preprocessor(m_names),
-      m_evaluator(*m_functCalc) {}
+    : m_pFunctCalc(std::make_unique<VYXFunctCalc>()), m_names(*m_pFunctCalc),
+      m_preprocessor(m_names), m_evaluator(*m_pFunctCalc) {}
 
 VYXParser::~VYXParser() = default;
 

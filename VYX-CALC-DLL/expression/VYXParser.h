@@ -44,8 +44,8 @@ public:
     static VYXNumPtr MakeNumber(double value, bool imaginary);
 
     /// "RAD", "DEG" or "GRA"; anything else is ignored.
-    void SetAngle(const std::string& unit) { m_functCalc->SetAngle(unit); }
-    const std::string& GetAngle() const { return m_functCalc->GetAngle(); }
+    void SetAngle(const std::string& unit) { m_pFunctCalc->SetAngle(unit); }
+    const std::string& GetAngle() const { return m_pFunctCalc->GetAngle(); }
 
     /// Evaluates the value expression and stores it under the name (replacing an old value).
     /// Names containing a function name, and PI, I, J, E, are refused.
@@ -72,7 +72,7 @@ private:
     size_t OperandLength(std::string_view rest) const;
     size_t ScientificLiteralStart(std::string_view rest) const;
 
-    std::unique_ptr<VYXFunctCalc> m_functCalc;
+    std::unique_ptr<VYXFunctCalc> m_pFunctCalc;
     VYXFunctionNameTable m_names;
     VYXPreprocessor m_preprocessor;
     VYXEvaluator m_evaluator;

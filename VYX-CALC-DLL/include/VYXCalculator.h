@@ -52,7 +52,7 @@ public:
     std::vector<std::string> GetDefinedVars();
 
 private:
-    std::shared_ptr<VYXParser> m_parser;
+    std::shared_ptr<VYXParser> m_pParser;
     bool m_bApprox = true;
     bool m_bArg = false;
     int m_nDecimals = 6;

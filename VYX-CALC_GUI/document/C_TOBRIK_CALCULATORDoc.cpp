@@ -24,11 +24,11 @@
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("ERROR!!");
-const QString CommentMarker = QStringLiteral("//");
-const QString LineBreak = QStringLiteral("\r\n");
+const QString kErrorCaption = QStringLiteral("ERROR!!");
+const QString kCommentMarker = QStringLiteral("//");
+const QString kLineBreak = QStringLiteral("\r\n");
 /// Decimal texts are taken at full precision and rounded for display afterwards.
-constexpr int FullPrecision = 20;
+constexpr int kFullPrecision = 20;
 
 } // namespace
 
@@ -69,7 +69,7 @@ int C_TOBRIK_CALCULATORDoc::TrailingTokenLength(QStringView text) const {
 // ---- line evaluation ----
 
 QString C_TOBRIK_CALCULATORDoc::CalculateLine(const QString& line) {
-    if (line.startsWith(CommentMarker))
+    if (line.startsWith(kCommentMarker))
         return QString();
     const qsizetype equals = line.indexOf(u'=');
     if (equals >= 0) {
@@ -88,7 +88,7 @@ QString C_TOBRIK_CALCULATORDoc::CalculateLine(const QString& line) {
         m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));
     if (!number) {
         const QString message = TakeEngineMessage();
-        return message.isEmpty() ? QString() : CommentMarker + message + LineBreak;
+        return message.isEmpty() ? QString() : kCommentMarker + message + kLineBreak;
     }
     ++m_nCalculations;
     ShowCalculationCount();
@@ -99,7 +99,7 @@ QString C_TOBRIK_CALCULATORDoc::LayoutResult(VYXNum& number) {
     const C_VYXCalcTextNFO& display = m_pSettings->CalcText();
     const bool showArgument = m_pSettings->CMPLX().m_nAlwaysShowArgument != 0 && number.IsCmplx();
     const QString suffix =
-        showArgument ? QStringLiteral(" ") + FormatArgument(number) + LineBreak : LineBreak;
+        showArgument ? QStringLiteral(" ") + FormatArgument(number) + kLineBreak : kLineBreak;
 
     if (!IsExactFraction(number) || display.showRational == 0) {
         m_strLastResult = RealText(number);
@@ -131,10 +131,10 @@ QString C_TOBRIK_CALCULATORDoc::RealText(VYXNum& number) {
     std::string text;
     if (dynamic_cast<VYXNumRational*>(&number) != nullptr) {
         VYXNumUni real(number.GetRealValue(), number.GetCmplxValue());
-        real.SetPrecision(FullPrecision);
+        real.SetPrecision(kFullPrecision);
         text = real.GetValue();
     } else {
-        number.SetPrecision(FullPrecision);
+        number.SetPrecision(kFullPrecision);
         text = number.GetValue();
     }
     return RoundToDecimals(C_VYXTextConversion::FromNarrow(text));
@@ -227,7 +227,7 @@ void C_TOBRIK_CALCULATORDoc::ShowStatusText(const QString& text) {
 }
 
 void C_TOBRIK_CALCULATORDoc::ShowCalculationCount() {
-    ShowStatusText(C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
+    ShowStatusText(C_VYXStringTable::Text(C_VYXResourceIds::kStrCalculationCount) +
                    QString::number(m_nCalculations));
 }
 
@@ -297,7 +297,7 @@ bool C_TOBRIK_CALCULATORDoc::OnOpenDocument(const QString& path, bool fromOpenCo
         // Nothing was changed by the attempt: the work, and whether it is saved, stay as they
         // were, so the user is still asked before it is lost.
         ShowErrorBox(QStringLiteral("The document %1 could not be opened.\n%2").arg(path, error),
-                     ErrorCaption);
+                     kErrorCaption);
         return false;
     }
     if (fromOpenCommand)
@@ -329,7 +329,7 @@ bool C_TOBRIK_CALCULATORDoc::OnSaveDocument(const QString& path) {
         SetModifiedFlag(false);
         return true;
     }
-    ShowErrorBox(QStringLiteral("The document could not be saved.\n%1").arg(error), ErrorCaption);
+    ShowErrorBox(QStringLiteral("The document could not be saved.\n%1").arg(error), kErrorCaption);
     return false;
 }
 

@@ -9,9 +9,9 @@
 
 /// Angle units are stored as the id of their string resource, which holds the engine's key.
 enum C_VYXAngleUnitId : qint32 {
-    VYX_ANGLE_RAD = C_VYXResourceIds::StrAngleRadians,
-    VYX_ANGLE_DEG = C_VYXResourceIds::StrAngleDegrees,
-    VYX_ANGLE_GRA = C_VYXResourceIds::StrAngleGradians,
+    VYX_ANGLE_RAD = C_VYXResourceIds::kStrAngleRadians,
+    VYX_ANGLE_DEG = C_VYXResourceIds::kStrAngleDegrees,
+    VYX_ANGLE_GRA = C_VYXResourceIds::kStrAngleGradians,
 };
 
 namespace C_VYXAngleUnit {

@@ -21,58 +21,58 @@ int IndexIn(const QStringList& entries, qint32 index, qint32 fallback) {
 
 C_VYXConverterModel::C_VYXConverterModel(C_VYXConvertNFO& record, C_VYXPanelContext context,
                                          C_VYXMessageBoxes& messageBoxes)
-    : m_record(&record), m_context(std::move(context)), m_messageBoxes(messageBoxes) {
+    : m_pRecord(&record), m_context(std::move(context)), m_messageBoxes(messageBoxes) {
     RefreshFromSettings(record);
 }
 
 void C_VYXConverterModel::RefreshFromSettings(C_VYXConvertNFO& record) {
-    m_record = &record;
+    m_pRecord = &record;
     m_value = record.m_dValue;
     m_valueText = C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::FieldValue, m_value);
     m_resultText = record.m_strLastResult;
     FillCategoryBox();
     FillUnitBoxes();
-    m_savedEntries = C_VYXListOrder::Sorted(m_record->m_savedConversions);
+    m_savedEntries = C_VYXListOrder::Sorted(m_pRecord->m_savedConversions);
     m_markedEntry = -1;
     UpdateButtons();
 }
 
 int C_VYXConverterModel::CategoryIndex() const {
-    return IndexIn(m_categoryEntries, m_record->m_nCategoryIndex, 0);
+    return IndexIn(m_categoryEntries, m_pRecord->m_nCategoryIndex, 0);
 }
 
 int C_VYXConverterModel::FromIndex() const {
-    return IndexIn(m_unitEntries, m_record->m_nFromIndex, 0);
+    return IndexIn(m_unitEntries, m_pRecord->m_nFromIndex, 0);
 }
 
 int C_VYXConverterModel::ToIndex() const {
-    return IndexIn(m_unitEntries, m_record->m_nToIndex, 1);
+    return IndexIn(m_unitEntries, m_pRecord->m_nToIndex, 1);
 }
 
 void C_VYXConverterModel::FillCategoryBox() {
     m_categoryEntries.clear();
-    for (const QString& category : m_record->Categories()) {
+    for (const QString& category : m_pRecord->Categories()) {
         if (!m_categoryEntries.contains(category))
             m_categoryEntries.append(category);
     }
     m_categoryEntries = C_VYXListOrder::Sorted(m_categoryEntries);
     // An index from a damaged file falls back to the first entry.
-    m_record->m_nCategoryIndex = CategoryIndex();
-    m_categoryName = m_categoryEntries.value(m_record->m_nCategoryIndex);
+    m_pRecord->m_nCategoryIndex = CategoryIndex();
+    m_categoryName = m_categoryEntries.value(m_pRecord->m_nCategoryIndex);
 }
 
 void C_VYXConverterModel::FillUnitBoxes() {
-    m_unitEntries = C_VYXListOrder::Sorted(m_record->UnitNamesOf(m_categoryName));
-    m_record->m_nFromIndex = FromIndex();
-    m_record->m_nToIndex = ToIndex();
-    m_fromName = m_unitEntries.value(m_record->m_nFromIndex);
-    m_toName = m_unitEntries.value(m_record->m_nToIndex);
+    m_unitEntries = C_VYXListOrder::Sorted(m_pRecord->UnitNamesOf(m_categoryName));
+    m_pRecord->m_nFromIndex = FromIndex();
+    m_pRecord->m_nToIndex = ToIndex();
+    m_fromName = m_unitEntries.value(m_pRecord->m_nFromIndex);
+    m_toName = m_unitEntries.value(m_pRecord->m_nToIndex);
     m_fromBoxText = m_fromName;
 }
 
 void C_VYXConverterModel::FillSavedList() {
     m_context.MarkModified();
-    m_savedEntries = C_VYXListOrder::Sorted(m_record->m_savedConversions);
+    m_savedEntries = C_VYXListOrder::Sorted(m_pRecord->m_savedConversions);
     m_markedEntry = -1;
 }
 
@@ -87,12 +87,12 @@ void C_VYXConverterModel::UpdateButtons() {
 void C_VYXConverterModel::SelectCategory(int index) {
     if (index < 0 || index >= m_categoryEntries.size())
         return;
-    m_record->m_nCategoryIndex = index;
+    m_pRecord->m_nCategoryIndex = index;
     m_categoryName = m_categoryEntries.at(index);
-    m_record->m_nFromIndex = 0;
-    m_record->m_nToIndex = 1;
+    m_pRecord->m_nFromIndex = 0;
+    m_pRecord->m_nToIndex = 1;
     m_resultText.clear();
-    m_record->m_strLastResult.clear();
+    m_pRecord->m_strLastResult.clear();
     m_addEnabled = false;
     FillUnitBoxes();
     m_context.MarkModified();
@@ -101,12 +101,12 @@ void C_VYXConverterModel::SelectCategory(int index) {
 void C_VYXConverterModel::SelectFromUnit(int index) {
     if (index < 0 || index >= m_unitEntries.size())
         return;
-    m_record->m_nFromIndex = index;
+    m_pRecord->m_nFromIndex = index;
     m_fromName = m_unitEntries.at(index);
     m_fromBoxText = m_fromName;
     // A result of other units must not come back with the document either.
     m_resultText.clear();
-    m_record->m_strLastResult.clear();
+    m_pRecord->m_strLastResult.clear();
     m_addEnabled = false;
     m_context.MarkModified();
 }
@@ -114,10 +114,10 @@ void C_VYXConverterModel::SelectFromUnit(int index) {
 void C_VYXConverterModel::SelectToUnit(int index) {
     if (index < 0 || index >= m_unitEntries.size())
         return;
-    m_record->m_nToIndex = index;
+    m_pRecord->m_nToIndex = index;
     m_toName = m_unitEntries.at(index);
     m_resultText.clear();
-    m_record->m_strLastResult.clear();
+    m_pRecord->m_strLastResult.clear();
     m_addEnabled = false;
     m_context.MarkModified();
 }
@@ -129,8 +129,8 @@ void C_VYXConverterModel::EditFromBoxText(const QString& text) {
 void C_VYXConverterModel::EditValueText(const QString& text) {
     m_valueText = text;
     // The value itself is taken only when the field is read on Convert.
-    m_record->m_dValue = m_value;
-    m_record->m_strLastResult.clear();
+    m_pRecord->m_dValue = m_value;
+    m_pRecord->m_strLastResult.clear();
     m_resultText.clear();
     m_context.MarkModified();
     UpdateButtons();
@@ -145,14 +145,14 @@ void C_VYXConverterModel::Convert() {
                                  QStringLiteral("Please enter a number."));
         return;
     }
-    m_record->m_dValue = m_value;
+    m_pRecord->m_dValue = m_value;
 
     if (m_fromName == m_toName) {
         m_resultText = m_valueText;
         return;
     }
-    const C_VYXUnit* from = m_record->FindUnit(m_fromName);
-    const C_VYXUnit* to = m_record->FindUnit(m_toName);
+    const C_VYXUnit* from = m_pRecord->FindUnit(m_fromName);
+    const C_VYXUnit* to = m_pRecord->FindUnit(m_toName);
     if (from == nullptr || to == nullptr)
         return;
     QString result = C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed20,
@@ -160,7 +160,7 @@ void C_VYXConverterModel::Convert() {
     result.remove(u' ');
     result = m_context.RoundToDecimals(result);
     m_resultText = result;
-    m_record->m_strLastResult = result;
+    m_pRecord->m_strLastResult = result;
     m_addEnabled = true;
     UpdateButtons();
 }
@@ -168,8 +168,8 @@ void C_VYXConverterModel::Convert() {
 void C_VYXConverterModel::Add() {
     if (!m_addEnabled)
         return;
-    m_record->m_savedConversions.append(m_valueText + u' ' + m_fromBoxText + QStringLiteral(" = ") +
-                                        m_resultText + u' ' + m_toName);
+    m_pRecord->m_savedConversions.append(m_valueText + u' ' + m_fromBoxText +
+                                         QStringLiteral(" = ") + m_resultText + u' ' + m_toName);
     FillSavedList();
     UpdateButtons();
 }
@@ -182,7 +182,7 @@ void C_VYXConverterModel::MarkEntry(int index) {
 void C_VYXConverterModel::Delete() {
     if (m_savedEntries.isEmpty() || m_markedEntry < 0)
         return;
-    m_record->m_savedConversions.removeOne(m_savedEntries.at(m_markedEntry));
+    m_pRecord->m_savedConversions.removeOne(m_savedEntries.at(m_markedEntry));
     FillSavedList();
     m_context.MarkModified();
     UpdateButtons();
@@ -194,7 +194,7 @@ void C_VYXConverterModel::DeleteAll() {
     if (!m_messageBoxes.AskYesNo(QStringLiteral("Delete all?"),
                                  QStringLiteral("Delete all convertions?")))
         return;
-    m_record->m_savedConversions.clear();
+    m_pRecord->m_savedConversions.clear();
     m_savedEntries.clear();
     m_markedEntry = -1;
     m_context.MarkModified();

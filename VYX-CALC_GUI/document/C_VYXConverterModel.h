@@ -63,7 +63,7 @@ private:
     void FillSavedList();
     void UpdateButtons();
 
-    C_VYXConvertNFO* m_record;
+    C_VYXConvertNFO* m_pRecord;
     C_VYXPanelContext m_context;
     C_VYXMessageBoxes& m_messageBoxes;
 

@@ -2,16 +2,13 @@
 // C_VYXPanelContext: safe calls into the optional document services.
 #include "C_VYXPanelContext.h"
 
+#include "C_VYXBasicButtonsNFO.h"
 #include "C_VYXNumberText.h"
 
 #include <cmath>
 
-namespace {
-constexpr int DefaultDecimals = 6;
-}
-
 int C_VYXPanelContext::Decimals() const {
-    return decimals ? decimals() : DefaultDecimals;
+    return decimals ? decimals() : C_VYXBasicButtonsNFO::kDefaultDecimals;
 }
 
 QString C_VYXPanelContext::RoundToDecimals(const QString& numberText) const {

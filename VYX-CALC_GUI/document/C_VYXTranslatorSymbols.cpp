@@ -39,7 +39,7 @@ const QStringList& ReservedWords() {
 }
 
 QStringList FunctionNames() {
-    return ReservedWords().mid(0, FunctionNameCount);
+    return ReservedWords().mid(0, kFunctionNameCount);
 }
 
 const QList<C_VYXSymbolPair>& NumericSymbols() {
@@ -59,12 +59,12 @@ const QList<C_VYXSymbolPair>& NumericSymbols() {
 const QList<C_VYXSymbolMapSeed>& SymbolMapSeeds() {
     using namespace C_VYXResourceIds;
     static const QList<C_VYXSymbolMapSeed> seeds = {
-        {QStringLiteral("\u00B2"), StrSymbolSquare, QString()},
-        {QStringLiteral("\u221A"), StrSymbolSquareRoot, QString()},
-        {QStringLiteral("\u207F\u221A"), StrSymbolNthRoot, QString()},
-        {QStringLiteral("\u00B3"), StrSymbolCube, QString()},
-        {QStringLiteral("\u00B3\u221A"), StrSymbolCubeRoot, QString()},
-        {QStringLiteral("\u02C9\u00B9"), StrSymbolInverse, QString()},
+        {QStringLiteral("\u00B2"), kStrSymbolSquare, QString()},
+        {QStringLiteral("\u221A"), kStrSymbolSquareRoot, QString()},
+        {QStringLiteral("\u207F\u221A"), kStrSymbolNthRoot, QString()},
+        {QStringLiteral("\u00B3"), kStrSymbolCube, QString()},
+        {QStringLiteral("\u00B3\u221A"), kStrSymbolCubeRoot, QString()},
+        {QStringLiteral("\u02C9\u00B9"), kStrSymbolInverse, QString()},
         {QStringLiteral("\u00D7"), 0, QStringLiteral("*")},
         {QStringLiteral("EXP"), 0, QStringLiteral("E")}};
     return seeds;

@@ -10,10 +10,10 @@
 namespace C_VYXTranslatorSymbols {
 
 /// Reserved words and symbols a variable name may not equal, in their fixed order. The first
-/// FunctionNameCount entries are the engine's function names.
+/// kFunctionNameCount entries are the engine's function names.
 const QStringList& ReservedWords();
-constexpr qsizetype ReservedWordCount = 97;
-constexpr qsizetype FunctionNameCount = 19;
+constexpr qsizetype kReservedWordCount = 97;
+constexpr qsizetype kFunctionNameCount = 19;
 
 /// The function names (the first entries of ReservedWords), in that order.
 QStringList FunctionNames();
@@ -40,7 +40,7 @@ struct C_VYXSymbolMapSeed {
 const QList<C_VYXSymbolMapSeed>& SymbolMapSeeds();
 
 /// The marker that starts a comment.
-inline constexpr char16_t CommentMarker[] = u"//";
+inline constexpr char16_t kCommentMarker[] = u"//";
 
 /// Upper-cases a to z only; every other character stays as it is.
 QString ToUpperAscii(QStringView text);

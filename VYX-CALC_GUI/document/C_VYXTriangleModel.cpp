@@ -33,12 +33,12 @@ bool IsGiven(const QString& text) {
 
 C_VYXTriangleModel::C_VYXTriangleModel(C_VYXTrigNFO& record, C_VYXPanelContext context,
                                        C_VYXMessageBoxes& messageBoxes)
-    : m_record(&record), m_context(std::move(context)), m_messageBoxes(messageBoxes) {
+    : m_pRecord(&record), m_context(std::move(context)), m_messageBoxes(messageBoxes) {
     RefreshFromSettings(record);
 }
 
 void C_VYXTriangleModel::RefreshFromSettings(C_VYXTrigNFO& record) {
-    m_record = &record;
+    m_pRecord = &record;
     m_radioIndex = RadioIndexOf(record.m_nAngleUnit, m_radioIndex);
     const QString key = C_VYXAngleUnit::EngineKey(record.m_nAngleUnit);
     if (!key.isEmpty())
@@ -75,8 +75,8 @@ void C_VYXTriangleModel::SelectAngleUnit(qint32 unitId) {
     const QString key = C_VYXAngleUnit::EngineKey(unitId);
     if (key.isEmpty())
         return;
-    m_record->m_nAngleUnit = unitId;
-    m_record->m_solver.SetAngleUnit(unitId);
+    m_pRecord->m_nAngleUnit = unitId;
+    m_pRecord->m_solver.SetAngleUnit(unitId);
     m_radioIndex = RadioIndexOf(unitId, m_radioIndex);
     m_context.SetEngineAngle(key);
     m_context.MarkModified();
@@ -101,7 +101,7 @@ void C_VYXTriangleModel::Execute() {
             inputs[i] = m_context.EvaluateRealValue(typed[i]).value_or(inputs[i]);
     }
     m_inputs = inputs;
-    C_VYXTriangleSolver& solver = m_record->m_solver;
+    C_VYXTriangleSolver& solver = m_pRecord->m_solver;
     if (InputSum() == 0) {
         UpdateButtons();
         return;
@@ -124,7 +124,7 @@ void C_VYXTriangleModel::PressEnter() {
 
 void C_VYXTriangleModel::ShowSolution() {
     const int base = m_showSecond ? C_VYXTriangleSolver::SolutionSize : 0;
-    const C_VYXTriangleSolver& solver = m_record->m_solver;
+    const C_VYXTriangleSolver& solver = m_pRecord->m_solver;
     using C_VYXNumberText::Format;
     for (int i = 0; i < FieldArea; ++i) {
         m_fields[static_cast<size_t>(i)] = m_context.RoundToDecimals(
@@ -140,7 +140,7 @@ void C_VYXTriangleModel::Clear() {
     m_useEnabled = false;
     m_showSecond = false;
     SetNumbersIntoFields();
-    m_record->m_solver.Clear();
+    m_pRecord->m_solver.Clear();
     m_fields[FieldArea] = QStringLiteral("0");
     UpdateButtons();
 }
@@ -156,7 +156,7 @@ void C_VYXTriangleModel::ToggleSecondSolution() {
 QString C_VYXTriangleModel::UseText() const {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Calculated Triangle:\r\nAngle: (") +
-           C_VYXAngleUnit::DisplayName(m_record->m_nAngleUnit) + QStringLiteral(")\r\nA=") +
+           C_VYXAngleUnit::DisplayName(m_pRecord->m_nAngleUnit) + QStringLiteral(")\r\nA=") +
            m_fields[FieldA] + QStringLiteral("\r\nB=") + m_fields[FieldB] +
            QStringLiteral("\r\nC=") + m_fields[FieldC] + crlf +
            QStringLiteral("Lengths: (LengthUnits)\r\na=") + m_fields[FieldSideA] +
@@ -186,7 +186,7 @@ void C_VYXTriangleModel::UpdateButtons() {
         angles += IsGiven(m_fields[static_cast<size_t>(i)]) ? 1 : 0;
     for (int i = FieldSideA; i <= FieldSideC; ++i)
         sides += IsGiven(m_fields[static_cast<size_t>(i)]) ? 1 : 0;
-    const C_VYXTriangleSolver& solver = m_record->m_solver;
+    const C_VYXTriangleSolver& solver = m_pRecord->m_solver;
     m_secondEnabled = solver.HasSecondSolution();
     m_useEnabled = InputSum() != 0 && !solver.HasError();
     m_executeEnabled =

@@ -68,7 +68,7 @@ private:
     void UpdateButtons();
     double InputSum() const;
 
-    C_VYXTrigNFO* m_record;
+    C_VYXTrigNFO* m_pRecord;
     C_VYXPanelContext m_context;
     C_VYXMessageBoxes& m_messageBoxes;
 

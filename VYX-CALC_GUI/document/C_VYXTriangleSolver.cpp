@@ -17,9 +17,9 @@ namespace {
 /// What a few roundings leave of a result computed from doubles, relative to the magnitudes it
 /// came from: values closer than this are taken as equal (an angle sum and its half turn, the
 /// two roots of the ambiguous case, a side and the sum of the other two).
-constexpr double RoundingTolerance = 8 * std::numeric_limits<double>::epsilon();
-const QString ErrorCaption = QStringLiteral("ERROR!!");
-const QString CantBeConstructed = QStringLiteral("TRIANGLE CANT BE CONSTRUCTED!!");
+constexpr double kRoundingTolerance = 8 * std::numeric_limits<double>::epsilon();
+const QString kErrorCaption = QStringLiteral("ERROR!!");
+const QString kCantBeConstructed = QStringLiteral("TRIANGLE CANT BE CONSTRUCTED!!");
 
 QString AngleSumMessage(qint32 unitId) {
     switch (unitId) {
@@ -78,18 +78,18 @@ void C_VYXTriangleSolver::Run::Fail(const QString& message) {
     if (m_shown.contains(message))
         return;
     m_shown.append(message);
-    m_boxes.ShowError(ErrorCaption, message);
+    m_boxes.ShowError(kErrorCaption, message);
 }
 
 void C_VYXTriangleSolver::Run::Inform(const QString& message) {
     m_shown.append(message);
-    m_boxes.ShowError(ErrorCaption, message);
+    m_boxes.ShowError(kErrorCaption, message);
 }
 
 bool C_VYXTriangleSolver::Run::AnglesLeaveRoom() {
     for (size_t i = AngleA; i <= AngleC; ++i) {
-        if (m_w[i] >= std::numbers::pi * (1 - RoundingTolerance)) {
-            Fail(CantBeConstructed);
+        if (m_w[i] >= std::numbers::pi * (1 - kRoundingTolerance)) {
+            Fail(kCantBeConstructed);
             return false;
         }
     }
@@ -103,7 +103,7 @@ bool C_VYXTriangleSolver::Run::AngleSumFits() {
     // although 1.047198 three times does not.
     const double sum = m_w[AngleA] + m_w[AngleB] + m_w[AngleC];
     const double halfTurn = C_VYXAngleUnit::HalfTurn(m_solver.m_angleUnit);
-    if (std::fabs(sum - halfTurn) <= RoundingTolerance * halfTurn)
+    if (std::fabs(sum - halfTurn) <= kRoundingTolerance * halfTurn)
         return true;
     Fail(AngleSumMessage(m_solver.m_angleUnit));
     return false;
@@ -132,8 +132,8 @@ bool C_VYXTriangleSolver::Run::CompleteThirdAngle(size_t base) {
             others += j == i ? 0.0 : m_w[base + j];
         m_w[base + i] = std::numbers::pi - others;
         // Two angles that already fill half a turn, up to rounding, leave no room for a triangle.
-        if (m_w[base + i] <= std::numbers::pi * RoundingTolerance) {
-            Fail(CantBeConstructed);
+        if (m_w[base + i] <= std::numbers::pi * kRoundingTolerance) {
+            Fail(kCantBeConstructed);
             return false;
         }
         return true;
@@ -147,9 +147,9 @@ void C_VYXTriangleSolver::Run::ThreeSides() {
         const double cosA = ((c * c + b * b) - a * a) / ((b + b) * c);
         // A longest side that equals the other two together, up to rounding, lies flat.
         const double perimeter = a + b + c;
-        const bool flat = perimeter - 2 * std::max({a, b, c}) <= RoundingTolerance * perimeter;
+        const bool flat = perimeter - 2 * std::max({a, b, c}) <= kRoundingTolerance * perimeter;
         if (flat || std::fabs(cosA) > 1) {
-            Fail(CantBeConstructed);
+            Fail(kCantBeConstructed);
             continue;
         }
         m_w[base + AngleA] = std::acos(cosA);
@@ -183,10 +183,10 @@ void C_VYXTriangleSolver::Run::OneAngleTwoSides() {
         double d = (p / 2) * (p / 2) - q;
         // Both terms are rounded to about the squares of the sides: a smaller d is the double
         // root of a right triangle, which must neither fail nor come out twice.
-        if (std::fabs(d) <= RoundingTolerance * (s * s + o * o))
+        if (std::fabs(d) <= kRoundingTolerance * (s * s + o * o))
             d = 0;
         // A root this small is a side of length 0: a flat triangle.
-        const double zeroSide = RoundingTolerance * (s + o);
+        const double zeroSide = kRoundingTolerance * (s + o);
         double x1 = 0, x2 = 0;
         if (d >= 0) {
             x1 = -p / 2 + std::sqrt(d);
@@ -194,7 +194,7 @@ void C_VYXTriangleSolver::Run::OneAngleTwoSides() {
         }
         // No positive root: the given side across the angle cannot reach the third side.
         if (x1 <= zeroSide) {
-            Fail(CantBeConstructed);
+            Fail(kCantBeConstructed);
             x1 = x2 = 0;
         }
         m_w[missing] = x1;
@@ -213,7 +213,7 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
     while (k <= AngleC && m_w[base + k] == 0)
         ++k;
     if (k > AngleC) {
-        Fail(CantBeConstructed); // a flat triangle: no angle to start from
+        Fail(kCantBeConstructed); // a flat triangle: no angle to start from
         return;
     }
     // The other two angles, in the order the solver has always taken them.
@@ -227,10 +227,10 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
     double sinJ = sideK != 0 ? std::sin(m_w[base + k]) * sideJ / sideK : 0.0;
     // Within rounding of 1 the angle is a right one; the arcsine would turn that rounding into
     // 1e-8 rad (89.999999 degrees).
-    if (std::fabs(std::fabs(sinJ) - 1) <= RoundingTolerance)
+    if (std::fabs(std::fabs(sinJ) - 1) <= kRoundingTolerance)
         sinJ = std::copysign(1.0, sinJ);
     if (sideK == 0 || std::fabs(sinJ) > 1) {
-        Fail(CantBeConstructed);
+        Fail(kCantBeConstructed);
     } else {
         const double j1 = std::asin(sinJ);
         const double j2 = std::numbers::pi - j1;
@@ -243,8 +243,8 @@ void C_VYXTriangleSolver::Run::ResolveRemainingAngles(size_t base) {
             angleJ = j1;
     }
     m_w[base + l] = std::numbers::pi - m_w[base + k] - angleJ;
-    if (m_w[base + l] <= std::numbers::pi * RoundingTolerance)
-        Fail(CantBeConstructed); // the two angles fill half a turn: a flat triangle
+    if (m_w[base + l] <= std::numbers::pi * kRoundingTolerance)
+        Fail(kCantBeConstructed); // the two angles fill half a turn: a flat triangle
 }
 
 void C_VYXTriangleSolver::Run::SineRule(size_t base) {
@@ -255,7 +255,7 @@ void C_VYXTriangleSolver::Run::SineRule(size_t base) {
         return;
     const double sinK = std::sin(m_w[base + k - SideA]);
     if (sinK == 0) {
-        Fail(CantBeConstructed);
+        Fail(kCantBeConstructed);
         return;
     }
     for (size_t j = SideA; j <= SideC; ++j) {

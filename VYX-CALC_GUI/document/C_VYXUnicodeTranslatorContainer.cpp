@@ -14,10 +14,10 @@ using namespace C_VYXTranslatorSymbols;
 
 C_VYXUnicodeTranslatorContainer::C_VYXUnicodeTranslatorContainer()
     : reservedWords(C_VYXTranslatorSymbols::ReservedWords()),
-      commentMarker(QString::fromUtf16(CommentMarker)) {
+      commentMarker(QString::fromUtf16(kCommentMarker)) {
     for (const QString& word : reservedWords)
         m_upperReservedWords.append(ToUpperAscii(word));
-    m_upperFunctionNames = m_upperReservedWords.mid(0, FunctionNameCount);
+    m_upperFunctionNames = m_upperReservedWords.mid(0, kFunctionNameCount);
     for (const QString& name : m_upperFunctionNames) {
         m_functionNameFinder.Add(name, name);
         m_functionNameMatchers.emplace_back(name);
@@ -125,7 +125,7 @@ QString C_VYXUnicodeTranslatorContainer::ReplaceOutsideFunctionNames(
         qsizetype searchedFrom = -1;
         qsizetype found = -1;
     };
-    std::array<Lookup, FunctionNameCount> lookups;
+    std::array<Lookup, kFunctionNameCount> lookups;
     const auto firstOccurrence = [&](qsizetype index, qsizetype start) {
         Lookup& lookup = lookups[std::size_t(index)];
         const bool stillValid = lookup.searchedFrom >= 0 && lookup.searchedFrom <= start &&
@@ -146,7 +146,7 @@ QString C_VYXUnicodeTranslatorContainer::ReplaceOutsideFunctionNames(
     for (qsizetype pos = nameMatcher.indexIn(text); pos >= 0;
          pos = nameMatcher.indexIn(text, from)) {
         bool inside = false;
-        for (qsizetype index = 0; index < FunctionNameCount && !inside; ++index) {
+        for (qsizetype index = 0; index < kFunctionNameCount && !inside; ++index) {
             const qsizetype length = m_upperFunctionNames[index].size();
             const qsizetype start = std::max(copiedUpTo, std::max<qsizetype>(0, from - length + 1));
             const qsizetype found = firstOccurrence(index, start);

@@ -6,14 +6,14 @@
 #include "C_VYXStringTable.h"
 
 QString C_VYXUnitConverter::TemperatureCategory() {
-    return C_VYXStringTable::Text(C_VYXResourceIds::StrCategoryTemperature);
+    return C_VYXStringTable::Text(C_VYXResourceIds::kStrCategoryTemperature);
 }
 
 double C_VYXUnitConverter::ConvertTemperature(const QString& fromName, const QString& toName,
                                               double value) {
-    const QString kelvin = C_VYXStringTable::Text(C_VYXResourceIds::StrUnitKelvin);
-    const QString celsius = C_VYXStringTable::Text(C_VYXResourceIds::StrUnitCelsius);
-    const QString fahrenheit = C_VYXStringTable::Text(C_VYXResourceIds::StrUnitFahrenheit);
+    const QString kelvin = C_VYXStringTable::Text(C_VYXResourceIds::kStrUnitKelvin);
+    const QString celsius = C_VYXStringTable::Text(C_VYXResourceIds::kStrUnitCelsius);
+    const QString fahrenheit = C_VYXStringTable::Text(C_VYXResourceIds::kStrUnitFahrenheit);
     if (fromName == fahrenheit) {
         if (toName == kelvin)
             return (value - 32) * 0.5555555555555556 + 273.15;

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString EntrySeparator = QStringLiteral(" = ");
+const QString kEntrySeparator = QStringLiteral(" = ");
 
 QString IllegalNameText(const QString& name) {
     return QStringLiteral("The variable name:\n") + name + QStringLiteral("\nis not allowed!!");
@@ -190,9 +190,9 @@ QStringList C_VYXVariables::PanelEntries() const {
     for (auto entry = m_record.definitions.cbegin(); entry != m_record.definitions.cend();
          ++entry) {
         const QString value = m_record.values.value(entry.key());
-        QString text = entry.key() + EntrySeparator + entry.value();
+        QString text = entry.key() + kEntrySeparator + entry.value();
         if (value != entry.value())
-            text += EntrySeparator + value;
+            text += kEntrySeparator + value;
         entries.append(text);
     }
     return entries;
@@ -201,7 +201,7 @@ QStringList C_VYXVariables::PanelEntries() const {
 QStringList C_VYXVariables::ToolbarEntries() const {
     QStringList entries;
     for (auto entry = m_record.definitions.cbegin(); entry != m_record.definitions.cend(); ++entry)
-        entries.append(entry.key() + EntrySeparator + m_record.values.value(entry.key()));
+        entries.append(entry.key() + kEntrySeparator + m_record.values.value(entry.key()));
     return entries;
 }
 
@@ -219,6 +219,6 @@ QString C_VYXVariables::ListText() const {
 }
 
 QString C_VYXVariables::NameOfEntry(const QString& entry) {
-    const qsizetype separator = entry.indexOf(EntrySeparator);
+    const qsizetype separator = entry.indexOf(kEntrySeparator);
     return separator < 0 ? entry : entry.left(separator);
 }

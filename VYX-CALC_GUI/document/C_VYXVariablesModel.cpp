@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("ERROR!!");
+const QString kErrorCaption = QStringLiteral("ERROR!!");
 
 /// The text without the blanks and tabs around it.
 QString WithoutSurroundingBlanks(const QString& text) {
@@ -63,11 +63,11 @@ bool C_VYXVariablesModel::AddFromFields() {
     const QString name = m_strName;
     const QString definition = m_strValue;
     if (definition.isEmpty())
-        return Reject(QStringLiteral("No value entered!!"), ErrorCaption);
+        return Reject(QStringLiteral("No value entered!!"), kErrorCaption);
     if (name.isEmpty())
-        return Reject(QStringLiteral("No variable name entered!!"), ErrorCaption);
+        return Reject(QStringLiteral("No variable name entered!!"), kErrorCaption);
     if (C_VYXNumberText::IsDoubleText(name))
-        return Reject(QStringLiteral("Variable name is not allowed to be numeric."), ErrorCaption);
+        return Reject(QStringLiteral("Variable name is not allowed to be numeric."), kErrorCaption);
     if (!m_context.TokenTables().Translator().IsValidVariableName(name)) {
         return Reject(QStringLiteral("The variable name:\n") + name +
                           QStringLiteral("\nis not allowed!!"),
@@ -82,7 +82,7 @@ bool C_VYXVariablesModel::AddFromFields() {
             return Reject(QStringLiteral("Variable name can be evaluated to a nummeric "
                                          "expression.\r\nThis kind of variable name is not "
                                          "allowed!!"),
-                          ErrorCaption);
+                          kErrorCaption);
         }
     }
     const std::unique_ptr<VYXNum> number = m_context.EvaluateExpression(definition);
@@ -91,7 +91,7 @@ bool C_VYXVariablesModel::AddFromFields() {
         // Some engine failures carry no text; an empty error box would say nothing.
         if (message.isEmpty())
             message = QStringLiteral("The value cannot be evaluated.");
-        return Reject(message, ErrorCaption);
+        return Reject(message, kErrorCaption);
     }
     const QString value = C_VYXValueText::FromNumber(*number);
 

@@ -8,7 +8,7 @@
 namespace {
 
 // In alphabetical order, the final sigma before sigma; it has no capital and stays ς.
-constexpr C_VYXCharKey GreekKeys[] = {
+constexpr C_VYXCharKey kGreekKeys[] = {
     {1053, u"\u0391", u"\u03B1", "Alfa"},    {1061, u"\u0392", u"\u03B2", "Beta"},
     {1062, u"\u0393", u"\u03B3", "Gamma"},   {1064, u"\u0394", u"\u03B4", "Delta"},
     {1065, u"\u0395", u"\u03B5", "Epsilon"}, {1054, u"\u0396", u"\u03B6", "Zeta"},
@@ -24,13 +24,13 @@ constexpr C_VYXCharKey GreekKeys[] = {
     {1099, u"\u03A9", u"\u03C9", "Omega"},
 };
 
-constexpr C_VYXCaseToggleIds GreekCaseToggle{1265, 1103};
+constexpr C_VYXCaseToggleIds kGreekCaseToggle{1265, 1103};
 
 } // namespace
 
 C_VYXCalcGreekCharsView::C_VYXCalcGreekCharsView(C_VYXPanelOwner& owner)
-    : C_VYXCharPalette(owner, C_VYXResourceIds::DlgGreekChars, QStringLiteral("Greek chars"),
-                       Side::Right, GreekKeys, 6, GreekCaseToggle) {
+    : C_VYXCharPalette(owner, C_VYXResourceIds::kDlgGreekChars, QStringLiteral("Greek chars"),
+                       Side::Right, kGreekKeys, 6, kGreekCaseToggle) {
     setObjectName(QStringLiteral("greekCharsPanel"));
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 // Row by row, six to a row; W stands before V.
-constexpr C_VYXCharKey LatinKeys[] = {
+constexpr C_VYXCharKey kLatinKeys[] = {
     {1095, u"A", u"a", nullptr}, {1096, u"B", u"b", nullptr}, {1046, u"C", u"c", nullptr},
     {1097, u"D", u"d", nullptr}, {1047, u"E", u"e", nullptr}, {1068, u"F", u"f", nullptr},
     {1069, u"G", u"g", nullptr}, {1071, u"H", u"h", nullptr}, {1070, u"I", u"i", nullptr},
@@ -20,13 +20,13 @@ constexpr C_VYXCharKey LatinKeys[] = {
     {1080, u"Y", u"y", nullptr}, {1082, u"Z", u"z", nullptr},
 };
 
-constexpr C_VYXCaseToggleIds LatinCaseToggle{1043, 1102};
+constexpr C_VYXCaseToggleIds kLatinCaseToggle{1043, 1102};
 
 } // namespace
 
 C_VYXCalcLatinCharsView::C_VYXCalcLatinCharsView(C_VYXPanelOwner& owner)
-    : C_VYXCharPalette(owner, C_VYXResourceIds::DlgLatinChars, QStringLiteral("Latin chars"),
-                       Side::Left, LatinKeys, 6, LatinCaseToggle) {
+    : C_VYXCharPalette(owner, C_VYXResourceIds::kDlgLatinChars, QStringLiteral("Latin chars"),
+                       Side::Left, kLatinKeys, 6, kLatinCaseToggle) {
     setObjectName(QStringLiteral("latinCharsPanel"));
 }
 

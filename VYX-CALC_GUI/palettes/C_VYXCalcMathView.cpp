@@ -7,7 +7,7 @@
 namespace {
 
 // Nine to a row. The tooltips keep their wording as the program always had it.
-constexpr C_VYXCharKey MathKeys[] = {
+constexpr C_VYXCharKey kMathKeys[] = {
     {1162, u"!", u"!", "Exclamation mark."},
     {1106, u"\"", u"\"", "Quotation mark."},
     {1044, u"@", u"@", "Commercial at."},
@@ -62,7 +62,7 @@ constexpr C_VYXCharKey MathKeys[] = {
 } // namespace
 
 C_VYXCalcMathView::C_VYXCalcMathView(C_VYXPanelOwner& owner)
-    : C_VYXCharPalette(owner, C_VYXResourceIds::DlgMathChars, QStringLiteral("Math chars"),
-                       Side::Right, MathKeys, 9, std::nullopt) {
+    : C_VYXCharPalette(owner, C_VYXResourceIds::kDlgMathChars, QStringLiteral("Math chars"),
+                       Side::Right, kMathKeys, 9, std::nullopt) {
     setObjectName(QStringLiteral("mathCharsPanel"));
 }

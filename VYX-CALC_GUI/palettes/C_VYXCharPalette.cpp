@@ -77,7 +77,7 @@ void C_VYXCharPalette::AddCaseToggle(QGridLayout& grid, int cellSize) {
     // The filler only closes the row up to the toggle, as in the dialog's template.
     if (fillerSpan > 0) {
         auto* filler = new QPushButton(this);
-        filler->setObjectName(FillerObjectName);
+        filler->setObjectName(kFillerObjectName);
         filler->setEnabled(false);
         filler->setFocusPolicy(Qt::NoFocus);
         filler->setFixedSize(cellSize * fillerSpan, cellSize);
@@ -85,9 +85,9 @@ void C_VYXCharPalette::AddCaseToggle(QGridLayout& grid, int cellSize) {
     }
 
     m_pCaseToggle = new QPushButton(this);
-    m_pCaseToggle->setObjectName(CaseToggleObjectName);
-    m_pCaseToggle->setAccessibleName(CaseToggleText);
-    m_pCaseToggle->setToolTip(CaseToggleTooltip);
+    m_pCaseToggle->setObjectName(kCaseToggleObjectName);
+    m_pCaseToggle->setAccessibleName(kCaseToggleText);
+    m_pCaseToggle->setToolTip(kCaseToggleTooltip);
     m_pCaseToggle->setFixedSize(cellSize, cellSize);
     m_pCaseToggle->setIconSize(QSize(cellSize - 8, cellSize - 8));
     connect(m_pCaseToggle, &QPushButton::clicked, this, &C_VYXCharPalette::ToggleCase);
@@ -131,5 +131,5 @@ void C_VYXCharPalette::ShowCase() {
         return;
     const QIcon& icon = IsUpperCase() ? m_upperCaseIcon : m_lowerCaseIcon;
     m_pCaseToggle->setIcon(icon);
-    m_pCaseToggle->setText(icon.isNull() ? CaseToggleText : QString());
+    m_pCaseToggle->setText(icon.isNull() ? kCaseToggleText : QString());
 }

@@ -37,13 +37,13 @@ class C_VYXCharPalette : public C_VYXDlgFix {
     Q_OBJECT
 
 public:
-    static inline const QString CaseToggleTooltip = QStringLiteral("Caps Lock.");
-    static inline const QString CaseToggleText = QStringLiteral("CLK");
+    static inline const QString kCaseToggleTooltip = QStringLiteral("Caps Lock.");
+    static inline const QString kCaseToggleText = QStringLiteral("CLK");
 
     /// The object name of a key's button, from its control id.
     static QString KeyObjectName(int id);
-    static inline const QString CaseToggleObjectName = QStringLiteral("caseToggle");
-    static inline const QString FillerObjectName = QStringLiteral("caseToggleFiller");
+    static inline const QString kCaseToggleObjectName = QStringLiteral("caseToggle");
+    static inline const QString kFillerObjectName = QStringLiteral("caseToggleFiller");
 
 protected:
     /// `keys` must outlive the palette (the tables are static).

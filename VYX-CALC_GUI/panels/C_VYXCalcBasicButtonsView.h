@@ -20,7 +20,7 @@ class C_VYXCalcBasicButtonsView : public C_VYXDlgFix {
     Q_OBJECT
 
 public:
-    static constexpr unsigned kTemplateId = C_VYXResourceIds::DlgNumpad;
+    static constexpr unsigned kTemplateId = C_VYXResourceIds::kDlgNumpad;
     static constexpr int kSliderId = 1112;
     /// Object name of the label under the slider that shows the number of decimals.
     static constexpr const char* kDecimalsLabelName = "numpadDecimalsShown";

@@ -24,17 +24,17 @@ struct ComplexButton {
 };
 
 // Three to a row; the functions get their opening parenthesis, the user types the rest.
-constexpr ComplexButton ComplexButtons[] = {
+constexpr ComplexButton kComplexButtons[] = {
     {1024, "i", "i", "i or j."},         {1014, "ABS", "ABS(", "Absolute value."},
     {1015, "ARG", "ARG(", "Argument."},  {1025, "Cnj", "CNJ(", "Conjugate."},
     {1022, "ReP", "REP(", "Real part."}, {1023, "ImP", "IMP(", "Imaginary part."},
 };
-constexpr int ButtonColumns = 3;
+constexpr int kButtonColumns = 3;
 
 } // namespace
 
 C_VYXCalcCMPLXView::C_VYXCalcCMPLXView(C_VYXPanelOwner& owner)
-    : C_VYXDlgFix(owner, C_VYXResourceIds::DlgComplex, QStringLiteral("CMPLX Functions"),
+    : C_VYXDlgFix(owner, C_VYXResourceIds::kDlgComplex, QStringLiteral("CMPLX Functions"),
                   Side::Left) {
     setObjectName(QStringLiteral("complexPanel"));
 }
@@ -59,7 +59,7 @@ void C_VYXCalcCMPLXView::SetupControls() {
     column->addLayout(grid);
 
     int index = 0;
-    for (const ComplexButton& entry : ComplexButtons) {
+    for (const ComplexButton& entry : kComplexButtons) {
         auto* button = new QPushButton(QString::fromLatin1(entry.caption), this);
         button->setObjectName(ButtonObjectName(entry.id));
         button->setToolTip(QString::fromLatin1(entry.tooltip));
@@ -72,7 +72,7 @@ void C_VYXCalcCMPLXView::SetupControls() {
             // The user types the argument where the button wrote.
             Owner().FocusCalcArea();
         });
-        grid->addWidget(button, index / ButtonColumns, index % ButtonColumns);
+        grid->addWidget(button, index / kButtonColumns, index % kButtonColumns);
         ++index;
     }
 

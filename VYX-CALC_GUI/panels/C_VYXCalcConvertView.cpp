@@ -99,8 +99,8 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text) 
 } // namespace
 
 C_VYXCalcConvertView::C_VYXCalcConvertView(C_VYXPanelOwner& owner)
-    : C_VYXDlgFix(owner, C_VYXResourceIds::DlgConversion,
-                  C_VYXStringTable::DialogCaption(C_VYXResourceIds::DlgConversion), Side::Right) {
+    : C_VYXDlgFix(owner, C_VYXResourceIds::kDlgConversion,
+                  C_VYXStringTable::DialogCaption(C_VYXResourceIds::kDlgConversion), Side::Right) {
     setObjectName(QStringLiteral("panelConversion"));
 }
 
@@ -161,82 +161,84 @@ void C_VYXCalcConvertView::ConnectControls() {
             &C_VYXCalcConvertView::OnListSelectionChanged);
 
     connect(m_pConvertButton, &QPushButton::clicked, this,
-            [this] { Run([this] { m_model->Convert(); }); });
-    connect(m_pAddButton, &QPushButton::clicked, this, [this] { Run([this] { m_model->Add(); }); });
+            [this] { Run([this] { m_pModel->Convert(); }); });
+    connect(m_pAddButton, &QPushButton::clicked, this,
+            [this] { Run([this] { m_pModel->Add(); }); });
     connect(m_pDeleteButton, &QPushButton::clicked, this,
-            [this] { Run([this] { m_model->Delete(); }); });
-    connect(m_pUseButton, &QPushButton::clicked, this, [this] { Run([this] { m_model->Use(); }); });
+            [this] { Run([this] { m_pModel->Delete(); }); });
+    connect(m_pUseButton, &QPushButton::clicked, this,
+            [this] { Run([this] { m_pModel->Use(); }); });
     connect(m_pDeleteAllButton, &QPushButton::clicked, this,
-            [this] { Run([this] { m_model->DeleteAll(); }); });
+            [this] { Run([this] { m_pModel->DeleteAll(); }); });
 }
 
 void C_VYXCalcConvertView::ReadSettings() {
     C_TOBRIK_CALCULATORDoc& document = *Document();
     // A new or loaded document brings a new record: the model is made anew over it.
-    m_model = std::make_unique<C_VYXConverterModel>(
+    m_pModel = std::make_unique<C_VYXConverterModel>(
         document.Settings().Convert(), document.PanelContext(), document.MessageBoxes());
     ShowModel();
 }
 
 template <typename Action> void C_VYXCalcConvertView::Run(Action action) {
-    if (!m_model || m_bShowingModel)
+    if (!m_pModel || m_bShowingModel)
         return;
     action();
     ShowModel();
 }
 
 void C_VYXCalcConvertView::OnCategoryChosen(int index) {
-    Run([this, index] { m_model->SelectCategory(index); });
+    Run([this, index] { m_pModel->SelectCategory(index); });
 }
 
 void C_VYXCalcConvertView::OnFromUnitChosen(int index) {
-    Run([this, index] { m_model->SelectFromUnit(index); });
+    Run([this, index] { m_pModel->SelectFromUnit(index); });
 }
 
 void C_VYXCalcConvertView::OnToUnitChosen(int index) {
-    Run([this, index] { m_model->SelectToUnit(index); });
+    Run([this, index] { m_pModel->SelectToUnit(index); });
 }
 
 void C_VYXCalcConvertView::OnFromTextEdited(const QString& text) {
-    Run([this, &text] { m_model->EditFromBoxText(text); });
+    Run([this, &text] { m_pModel->EditFromBoxText(text); });
 }
 
 void C_VYXCalcConvertView::OnValueEdited(const QString& text) {
-    Run([this, &text] { m_model->EditValueText(text); });
+    Run([this, &text] { m_pModel->EditValueText(text); });
 }
 
 void C_VYXCalcConvertView::OnListSelectionChanged() {
     const QList<QListWidgetItem*> selected = m_pSavedList->selectedItems();
     const int row = selected.isEmpty() ? -1 : m_pSavedList->row(selected.first());
-    Run([this, row] { m_model->MarkEntry(row); });
+    Run([this, row] { m_pModel->MarkEntry(row); });
 }
 
 void C_VYXCalcConvertView::ShowModel() {
     m_bShowingModel = true;
-    ShowEntries(*m_pCategoryBox, m_model->CategoryEntries(), m_model->CategoryIndex());
+    ShowEntries(*m_pCategoryBox, m_pModel->CategoryEntries(), m_pModel->CategoryIndex());
     ShowUnitBoxes();
-    if (m_pValueEdit->text() != m_model->ValueText())
-        m_pValueEdit->setText(m_model->ValueText());
-    m_pResultEdit->setText(m_model->ResultText());
+    if (m_pValueEdit->text() != m_pModel->ValueText())
+        m_pValueEdit->setText(m_pModel->ValueText());
+    m_pResultEdit->setText(m_pModel->ResultText());
     ShowSavedList();
     ShowButtons();
     m_bShowingModel = false;
 }
 
 void C_VYXCalcConvertView::ShowUnitBoxes() {
-    ShowEntries(*m_pFromBox, m_model->UnitEntries(), m_model->FromIndex());
-    ShowEntries(*m_pToBox, m_model->UnitEntries(), m_model->ToIndex());
+    ShowEntries(*m_pFromBox, m_pModel->UnitEntries(), m_pModel->FromIndex());
+    ShowEntries(*m_pToBox, m_pModel->UnitEntries(), m_pModel->ToIndex());
     // The from box may hold a hand-typed text; Add writes what the box shows.
-    if (m_pFromBox->currentText() != m_model->FromBoxText())
-        m_pFromBox->setEditText(m_model->FromBoxText());
+    if (m_pFromBox->currentText() != m_pModel->FromBoxText())
+        m_pFromBox->setEditText(m_pModel->FromBoxText());
 }
 
 void C_VYXCalcConvertView::ShowSavedList() {
-    if (EntriesOf(*m_pSavedList) != m_model->SavedEntries()) {
+    if (EntriesOf(*m_pSavedList) != m_pModel->SavedEntries()) {
         m_pSavedList->clear();
-        m_pSavedList->addItems(m_model->SavedEntries());
+        m_pSavedList->addItems(m_pModel->SavedEntries());
     }
-    const int marked = m_model->MarkedEntry();
+    const int marked = m_pModel->MarkedEntry();
     if (marked >= 0) {
         m_pSavedList->setCurrentRow(marked);
     } else {
@@ -246,9 +248,9 @@ void C_VYXCalcConvertView::ShowSavedList() {
 }
 
 void C_VYXCalcConvertView::ShowButtons() {
-    m_pConvertButton->setEnabled(m_model->IsConvertEnabled());
-    m_pAddButton->setEnabled(m_model->IsAddEnabled());
-    m_pDeleteButton->setEnabled(m_model->IsDeleteEnabled());
-    m_pUseButton->setEnabled(m_model->IsUseEnabled());
-    m_pDeleteAllButton->setEnabled(m_model->IsDeleteAllEnabled());
+    m_pConvertButton->setEnabled(m_pModel->IsConvertEnabled());
+    m_pAddButton->setEnabled(m_pModel->IsAddEnabled());
+    m_pDeleteButton->setEnabled(m_pModel->IsDeleteEnabled());
+    m_pUseButton->setEnabled(m_pModel->IsUseEnabled());
+    m_pDeleteAllButton->setEnabled(m_pModel->IsDeleteAllEnabled());
 }

@@ -48,7 +48,7 @@ private:
     void ShowSavedList();
     void ShowButtons();
 
-    std::unique_ptr<C_VYXConverterModel> m_model;
+    std::unique_ptr<C_VYXConverterModel> m_pModel;
     bool m_bShowingModel = false;
 
     QComboBox* m_pCategoryBox = nullptr;

@@ -89,7 +89,7 @@ int LineEditWidthFor(const QWidget& panel, const QString& text) {
 } // namespace
 
 C_VYXCalcTrigView::C_VYXCalcTrigView(C_VYXPanelOwner& owner)
-    : C_VYXDlgFix(owner, C_VYXResourceIds::DlgTrigonometry, QStringLiteral("Trigonometry"),
+    : C_VYXDlgFix(owner, C_VYXResourceIds::kDlgTrigonometry, QStringLiteral("Trigonometry"),
                   Side::Left) {
     setObjectName(QStringLiteral("panelTrigonometry"));
 }
@@ -148,7 +148,7 @@ void C_VYXCalcTrigView::BuildAngleGroup() {
         m_pAngleGroup->addButton(button, radio.unitId);
     }
     connect(m_pAngleGroup, &QButtonGroup::idClicked, this, [this](int unitId) {
-        m_model->SelectAngleUnit(unitId);
+        m_pModel->SelectAngleUnit(unitId);
         ShowModel();
     });
 }
@@ -216,19 +216,19 @@ void C_VYXCalcTrigView::ReadSettings() {
     if (document == nullptr)
         return;
     C_VYXTrigNFO& record = document->Settings().Trig();
-    if (m_model == nullptr || m_pModelDocument != document) {
+    if (m_pModel == nullptr || m_pModelDocument != document) {
         // The model reads the record (and tells the engine the unit) as it is made.
-        m_model = std::make_unique<C_VYXTriangleModel>(record, document->PanelContext(),
-                                                       document->MessageBoxes());
+        m_pModel = std::make_unique<C_VYXTriangleModel>(record, document->PanelContext(),
+                                                        document->MessageBoxes());
         m_pModelDocument = document;
     } else {
-        m_model->RefreshFromSettings(record);
+        m_pModel->RefreshFromSettings(record);
     }
     ShowModel();
 }
 
 bool C_VYXCalcTrigView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && m_model != nullptr) {
+    if (event->type() == QEvent::KeyPress && m_pModel != nullptr) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Run(&C_VYXTriangleModel::PressEnter);
@@ -239,16 +239,16 @@ bool C_VYXCalcTrigView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void C_VYXCalcTrigView::Run(void (C_VYXTriangleModel::*command)()) {
-    if (m_model == nullptr)
+    if (m_pModel == nullptr)
         return;
-    (m_model.get()->*command)();
+    (m_pModel.get()->*command)();
     ShowModel();
 }
 
 void C_VYXCalcTrigView::OnFieldEdited(Field field, const QString& text) {
-    if (m_model == nullptr)
+    if (m_pModel == nullptr)
         return;
-    m_model->EditField(field, text);
+    m_pModel->EditField(field, text);
     ShowButtonStates();
 }
 
@@ -259,16 +259,16 @@ void C_VYXCalcTrigView::InsertFunctionName(const QString& name) {
 }
 
 void C_VYXCalcTrigView::ShowModel() {
-    if (m_model == nullptr)
+    if (m_pModel == nullptr)
         return;
-    const int radioIndex = m_model->RadioIndex();
+    const int radioIndex = m_pModel->RadioIndex();
     if (radioIndex >= 0 && radioIndex < int(std::size(kAngleRadios))) {
         if (QAbstractButton* radio = m_pAngleGroup->button(kAngleRadios[radioIndex].unitId))
             radio->setChecked(true);
     }
     for (int i = 0; i < C_VYXTriangleModel::FieldCount; ++i) {
         QLineEdit* edit = m_fields[static_cast<size_t>(i)];
-        const QString& text = m_model->FieldText(static_cast<Field>(i));
+        const QString& text = m_pModel->FieldText(static_cast<Field>(i));
         // Rewriting an unchanged field would throw the user's caret to its end.
         if (edit->text() != text) {
             edit->setText(text);
@@ -280,8 +280,8 @@ void C_VYXCalcTrigView::ShowModel() {
 }
 
 void C_VYXCalcTrigView::ShowButtonStates() {
-    m_pExecute->setEnabled(m_model->IsExecuteEnabled());
-    m_pClear->setEnabled(m_model->IsClearEnabled());
-    m_pSecond->setEnabled(m_model->IsSecondEnabled());
-    m_pUse->setEnabled(m_model->IsUseEnabled());
+    m_pExecute->setEnabled(m_pModel->IsExecuteEnabled());
+    m_pClear->setEnabled(m_pModel->IsClearEnabled());
+    m_pSecond->setEnabled(m_pModel->IsSecondEnabled());
+    m_pUse->setEnabled(m_pModel->IsUseEnabled());
 }

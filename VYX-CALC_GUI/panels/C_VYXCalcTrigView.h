@@ -50,7 +50,7 @@ private:
     /// Pixels each triangle field is wider than the template makes it, so that a value with ten
     /// decimals shows in full; the columns after a field move right by as much.
     int m_nFieldGrowth = 0;
-    std::unique_ptr<C_VYXTriangleModel> m_model;
+    std::unique_ptr<C_VYXTriangleModel> m_pModel;
     /// The document the model was made for; another one needs another model.
     C_TOBRIK_CALCULATORDoc* m_pModelDocument = nullptr;
 

@@ -15,8 +15,8 @@
 #include <QSignalBlocker>
 
 C_VYXCalcVariablesView::C_VYXCalcVariablesView(C_VYXPanelOwner& owner)
-    : C_VYXDlgFix(owner, C_VYXResourceIds::DlgVariables,
-                  C_VYXStringTable::DialogCaption(C_VYXResourceIds::DlgVariables), Side::Right) {
+    : C_VYXDlgFix(owner, C_VYXResourceIds::kDlgVariables,
+                  C_VYXStringTable::DialogCaption(C_VYXResourceIds::kDlgVariables), Side::Right) {
     setObjectName(QStringLiteral("variablesPanel"));
 }
 

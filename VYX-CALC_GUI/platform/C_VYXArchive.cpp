@@ -80,7 +80,7 @@ void C_VYXArchive::NeedItems(quint64 count, qsizetype minBytesEach, const char* 
 
 void C_VYXArchive::WriteRaw(const void* data, qsizetype size) {
     RequireStoring();
-    m_out->append(static_cast<const char*>(data), size);
+    m_pOut->append(static_cast<const char*>(data), size);
 }
 
 void C_VYXArchive::ReadRaw(void* data, qsizetype size, const char* what) {

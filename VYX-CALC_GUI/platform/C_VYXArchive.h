@@ -32,8 +32,8 @@ public:
     /// An archive that reads `in` from the start (it keeps its own shared copy of the bytes).
     static C_VYXArchive ForLoading(const QByteArray& in);
 
-    bool IsStoring() const { return m_out != nullptr; }
-    bool IsLoading() const { return m_out == nullptr; }
+    bool IsStoring() const { return m_pOut != nullptr; }
+    bool IsLoading() const { return m_pOut == nullptr; }
     /// Bytes not yet read (loading); 0 when storing.
     qsizetype Remaining() const;
 
@@ -59,7 +59,7 @@ public:
     void Exchange(QStringList& list);
 
 private:
-    C_VYXArchive(QByteArray* out, const QByteArray& in) : m_out(out), m_in(in) {}
+    C_VYXArchive(QByteArray* out, const QByteArray& in) : m_pOut(out), m_in(in) {}
     void RequireStoring() const;
     void RequireLoading() const;
     /// Throws unless `n` more bytes can be read.
@@ -77,7 +77,7 @@ private:
     quint16 ReadWord(const char* what);
     quint32 ReadDword(const char* what);
 
-    QByteArray* m_out = nullptr;
+    QByteArray* m_pOut = nullptr;
     QByteArray m_in;
     qsizetype m_pos = 0;
 };

@@ -11,28 +11,29 @@ const QString kApplication = QStringLiteral("TobrikCalculator");
 const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
 
 QString BarStateKey() {
-    return C_VYXStringTable::Text(C_VYXResourceIds::StrBarStateSection) + QStringLiteral("/Layout");
+    return C_VYXStringTable::Text(C_VYXResourceIds::kStrBarStateSection) +
+           QStringLiteral("/Layout");
 }
 } // namespace
 
 C_VYXProfile::C_VYXProfile()
-    : m_settings(std::make_unique<QSettings>(kOrganisation, kApplication)) {}
+    : m_pSettings(std::make_unique<QSettings>(kOrganisation, kApplication)) {}
 
 C_VYXProfile::C_VYXProfile(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : m_pSettings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 
 C_VYXProfile::~C_VYXProfile() = default;
 
 QByteArray C_VYXProfile::BarState() const {
-    return m_settings->value(BarStateKey()).toByteArray();
+    return m_pSettings->value(BarStateKey()).toByteArray();
 }
 
 void C_VYXProfile::SetBarState(const QByteArray& state) {
-    m_settings->setValue(BarStateKey(), state);
+    m_pSettings->setValue(BarStateKey(), state);
 }
 
 QStringList C_VYXProfile::RecentFiles() const {
-    QStringList files = m_settings->value(kRecentFilesKey).toStringList();
+    QStringList files = m_pSettings->value(kRecentFilesKey).toStringList();
     files.removeAll(QString());
     // A hand-edited profile may hold more entries than the menu shows.
     if (files.size() > kMaxRecentFiles) {
@@ -58,7 +59,7 @@ void C_VYXProfile::RemoveRecentFile(const QString& path) {
 }
 
 void C_VYXProfile::Sync() {
-    m_settings->sync();
+    m_pSettings->sync();
 }
 
 void C_VYXProfile::WriteRecentFiles(const QStringList& files) {
@@ -66,5 +67,5 @@ void C_VYXProfile::WriteRecentFiles(const QStringList& files) {
     if (kept.size() > kMaxRecentFiles) {
         kept.resize(kMaxRecentFiles);
     }
-    m_settings->setValue(kRecentFilesKey, kept);
+    m_pSettings->setValue(kRecentFilesKey, kept);
 }

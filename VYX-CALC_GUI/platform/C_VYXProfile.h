@@ -40,5 +40,5 @@ public:
 private:
     void WriteRecentFiles(const QStringList& files);
 
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QSettings> m_pSettings;
 };

@@ -25,7 +25,7 @@ void C_VYXStreamMessageBoxes::ShowInformation(const QString& caption, const QStr
 }
 
 void C_VYXStreamMessageBoxes::WriteLine(const QString& caption, const QString& text) {
-    if (m_stream == nullptr) {
+    if (m_pStream == nullptr) {
         return;
     }
     QString oneLine = text;
@@ -33,6 +33,6 @@ void C_VYXStreamMessageBoxes::WriteLine(const QString& caption, const QString& t
     oneLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
     oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '));
     const QByteArray line = (caption + QStringLiteral(": ") + oneLine + QLatin1Char('\n')).toUtf8();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), m_stream);
-    std::fflush(m_stream);
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), m_pStream);
+    std::fflush(m_pStream);
 }

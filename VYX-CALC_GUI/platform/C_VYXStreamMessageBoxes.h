@@ -13,7 +13,7 @@
 class C_VYXStreamMessageBoxes : public C_VYXMessageBoxes {
 public:
     /// `stream` is not owned and must outlive this object.
-    explicit C_VYXStreamMessageBoxes(std::FILE* stream = stderr) : m_stream(stream) {}
+    explicit C_VYXStreamMessageBoxes(std::FILE* stream = stderr) : m_pStream(stream) {}
 
     void ShowError(const QString& caption, const QString& text) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
@@ -23,5 +23,5 @@ public:
 private:
     void WriteLine(const QString& caption, const QString& text);
 
-    std::FILE* m_stream;
+    std::FILE* m_pStream;
 };

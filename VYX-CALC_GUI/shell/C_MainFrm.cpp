@@ -42,25 +42,25 @@
 C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
                      C_VYXFileChooser& fileChooser, QWidget* parent)
     : QMainWindow(parent), m_profile(profile), m_messageBoxes(messageBoxes),
-      m_document(std::make_unique<C_TOBRIK_CALCULATORDoc>(messageBoxes)) {
+      m_pDocument(std::make_unique<C_TOBRIK_CALCULATORDoc>(messageBoxes)) {
     setObjectName(QStringLiteral("mainFrame"));
-    m_fileCommands =
-        std::make_unique<C_VYXFileCommands>(*m_document, messageBoxes, fileChooser, this);
+    m_pFileCommands =
+        std::make_unique<C_VYXFileCommands>(*m_pDocument, messageBoxes, fileChooser, this);
 
     m_pStatusBar = new C_VYXStatusBar(this);
     setStatusBar(m_pStatusBar);
-    m_pView = new C_VYXCalcTextView(*m_document, this);
+    m_pView = new C_VYXCalcTextView(*m_pDocument, this);
     setCentralWidget(m_pView);
-    m_document->SetStatusSink(m_pStatusBar);
-    m_document->SetFrame(this);
-    connect(m_document.get(), &C_VYXCalcAreaHost::modifiedChanged, this,
+    m_pDocument->SetStatusSink(m_pStatusBar);
+    m_pDocument->SetFrame(this);
+    connect(m_pDocument.get(), &C_VYXCalcAreaHost::modifiedChanged, this,
             &QWidget::setWindowModified);
     // Changes of the variables from any side mark the document: the title follows them too.
-    connect(&m_document->VariablesPanel(), &C_VYXVariablesModel::changed, this,
+    connect(&m_pDocument->VariablesPanel(), &C_VYXVariablesModel::changed, this,
             &C_MainFrm::UpdateTitle);
 
     InstallPanels();
-    m_pSettingsMenu = new C_VYXSettingsMenu(*m_document, *m_pView, *this, this);
+    m_pSettingsMenu = new C_VYXSettingsMenu(*m_pDocument, *m_pView, *this, this);
     m_pInsertCommands = new C_VYXInsertCommands(*this, this);
     CreateMenusAndToolbars();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -72,7 +72,7 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
         UpdateTitle();
         m_pEditMenu->UpdateEnabling();
         m_pInsertCommands->UpdateEnabling();
-        m_panelCommands->Update();
+        m_pPanelCommands->Update();
         ScheduleSettingsSync();
     });
 
@@ -80,9 +80,9 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     restoreState(m_profile.BarState());
     setAcceptDrops(true);
 
-    m_document->OnNewDocument();
+    m_pDocument->OnNewDocument();
     m_pView->OnUpdate();
-    m_document->SetModifiedFlag(false);
+    m_pDocument->SetModifiedFlag(false);
     ShowCalculationCount();
     UpdateTitle();
     m_pView->setFocus();
@@ -92,12 +92,12 @@ C_MainFrm::~C_MainFrm() {
     // The view goes first: it holds the document's area record and must not outlive it.
     delete m_pView;
     m_pView = nullptr;
-    m_document->SetFrame(nullptr);
-    m_document->SetStatusSink(nullptr);
+    m_pDocument->SetFrame(nullptr);
+    m_pDocument->SetStatusSink(nullptr);
 }
 
 bool C_MainFrm::OpenFromCommandLine(const QString& path) {
-    const C_VYXFileCommands::Outcome outcome = m_fileCommands->OpenPath(path, false);
+    const C_VYXFileCommands::Outcome outcome = m_pFileCommands->OpenPath(path, false);
     AfterFileCommand(outcome);
     return outcome == C_VYXFileCommands::Outcome::Done;
 }
@@ -111,14 +111,14 @@ void C_MainFrm::AfterFileCommand(C_VYXFileCommands::Outcome outcome) {
 }
 
 void C_MainFrm::UpdateTitle() {
-    setWindowTitle(m_fileCommands->DocumentName() + QStringLiteral("[*] - ") +
+    setWindowTitle(m_pFileCommands->DocumentName() + QStringLiteral("[*] - ") +
                    C_VYXStringTable::DocumentTypePart(0));
-    setWindowModified(m_document->IsModified());
+    setWindowModified(m_pDocument->IsModified());
 }
 
 void C_MainFrm::ShowCalculationCount() {
-    m_pStatusBar->ShowStatusText(C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
-                                 QString::number(m_document->CalculationCount()));
+    m_pStatusBar->ShowStatusText(C_VYXStringTable::Text(C_VYXResourceIds::kStrCalculationCount) +
+                                 QString::number(m_pDocument->CalculationCount()));
 }
 
 void C_MainFrm::ScheduleSettingsSync() {
@@ -142,7 +142,7 @@ QSize C_MainFrm::FirstStartMinimum() const {
     for (const QAction* action : findChildren<QAction*>())
         width = std::max(width, m_pStatusBar->WidthToShow(action->statusTip()));
     width = std::max(width, m_pStatusBar->WidthToShow(
-                                C_VYXStringTable::Text(C_VYXResourceIds::StrCalculationCount) +
+                                C_VYXStringTable::Text(C_VYXResourceIds::kStrCalculationCount) +
                                 QStringLiteral("999999")));
     return QSize(width, minimumSizeHint().height());
 }
@@ -152,8 +152,9 @@ void C_MainFrm::CreateMenusAndToolbars() {
     m_pEditMenu = new C_VYXEditMenu(*m_pView, *this, this);
     menuBar()->addMenu(m_pEditMenu->Menu());
     connect(m_pEditMenu, &C_VYXEditMenu::edited, this, &C_MainFrm::UpdateTitle);
-    m_panelCommands = std::make_unique<C_VYXPanelCommands>(m_panels, *this);
-    m_pToolbars = new C_VYXToolbarSet(*this, *this, *m_pInsertCommands, m_panelCommands->Actions());
+    m_pPanelCommands = std::make_unique<C_VYXPanelCommands>(m_panels, *this);
+    m_pToolbars =
+        new C_VYXToolbarSet(*this, *this, *m_pInsertCommands, m_pPanelCommands->Actions());
     m_pInsertCommands->UpdateEnabling();
     CreateViewMenu();
     menuBar()->addMenu(m_pSettingsMenu->Menu());
@@ -171,7 +172,7 @@ void C_MainFrm::CreateFileMenu() {
         // this window, where the calculation area has its own editing keys.
         action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this,
-                [this, command] { AfterFileCommand(((*m_fileCommands).*command)()); });
+                [this, command] { AfterFileCommand(((*m_pFileCommands).*command)()); });
     };
     add("actionFileNew", QStringLiteral("&New\tCtrl+N"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
         QStringLiteral("Create a new document"), &C_VYXFileCommands::New);
@@ -184,7 +185,7 @@ void C_MainFrm::CreateFileMenu() {
     menu->addSeparator();
     AddPrintCommands(menu);
     menu->addSeparator();
-    m_pRecentFiles = new C_VYXRecentFiles(m_profile, *m_fileCommands, *menu, this);
+    m_pRecentFiles = new C_VYXRecentFiles(m_profile, *m_pFileCommands, *menu, this);
     connect(m_pRecentFiles, &C_VYXRecentFiles::openFinished, this, &C_MainFrm::AfterFileCommand);
     menu->addSeparator();
     connect(AddMenuCommand(menu, QStringLiteral("actionFileExit"), QStringLiteral("E&xit"), {},
@@ -193,30 +194,30 @@ void C_MainFrm::CreateFileMenu() {
 }
 
 void C_MainFrm::AddPrintCommands(QMenu* fileMenu) {
-    m_printCommands = std::make_unique<C_VYXPrintCommands>(*m_document, *this,
-                                                           m_fileCommands->FileChooser(), this);
+    m_pPrintCommands = std::make_unique<C_VYXPrintCommands>(*m_pDocument, *this,
+                                                            m_pFileCommands->FileChooser(), this);
     QAction* print = AddMenuCommand(
         fileMenu, QStringLiteral("actionFilePrint"), QStringLiteral("&Print...\tCtrl+P"),
         {QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("Print the active document"));
     // Ctrl+P prints from a tool panel too.
     print->setShortcutContext(Qt::ApplicationShortcut);
-    connect(print, &QAction::triggered, this, [this] { m_printCommands->Print(); });
+    connect(print, &QAction::triggered, this, [this] { m_pPrintCommands->Print(); });
     connect(AddMenuCommand(fileMenu, QStringLiteral("actionFilePrintPreview"),
                            QStringLiteral("Print Pre&view"), {},
                            QStringLiteral("Display full pages")),
-            &QAction::triggered, this, [this] { m_printCommands->PrintPreview(); });
+            &QAction::triggered, this, [this] { m_pPrintCommands->PrintPreview(); });
     connect(AddMenuCommand(fileMenu, QStringLiteral("actionFileExportPdf"),
                            QStringLiteral("Export as PDF..."), {},
                            QStringLiteral("Save the calculation area and the variables as a PDF "
                                           "file")),
-            &QAction::triggered, this, [this] { m_printCommands->ExportPdf(); });
+            &QAction::triggered, this, [this] { m_pPrintCommands->ExportPdf(); });
 }
 
 void C_MainFrm::CreateViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
     menu->setObjectName(QStringLiteral("menuView"));
     m_pToolbars->AddToolbarsMenu(*menu);
-    m_panelCommands->AddDialogsMenu(*menu);
+    m_pPanelCommands->AddDialogsMenu(*menu);
     menu->addSeparator();
     QAction* statusBarToggle =
         AddMenuCommand(menu, QStringLiteral("actionViewStatusBar"), QStringLiteral("&Status Bar"),
@@ -224,19 +225,19 @@ void C_MainFrm::CreateViewMenu() {
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, m_pStatusBar, &QWidget::setVisible);
-    connect(menu, &QMenu::aboutToShow, m_panelCommands.get(), &C_VYXPanelCommands::Update);
+    connect(menu, &QMenu::aboutToShow, m_pPanelCommands.get(), &C_VYXPanelCommands::Update);
 }
 
 void C_MainFrm::CreateHelpMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("menuHelp"));
     connect(AddMenuCommand(menu, QStringLiteral("actionHelpHelp"),
-                           C_VYXStringTable::MenuText(C_VYXResourceIds::CmdDisplayHelp), {},
+                           C_VYXStringTable::MenuText(C_VYXResourceIds::kCmdDisplayHelp), {},
                            QStringLiteral("Display the user guide")),
             &QAction::triggered, this, &C_MainFrm::ShowHelp);
     connect(
         AddMenuCommand(menu, QStringLiteral("actionHelpAbout"),
-                       C_VYXStringTable::MenuText(C_VYXResourceIds::CmdAbout), {},
+                       C_VYXStringTable::MenuText(C_VYXResourceIds::kCmdAbout), {},
                        QStringLiteral("Display program information, version number and copyright")),
         &QAction::triggered, this, [this] {
             C_VYXAboutBox box(this);
@@ -333,7 +334,7 @@ void C_MainFrm::AddToRecentFiles(const QString& path) {
 void C_MainFrm::closeEvent(QCloseEvent* event) {
     m_profile.SetBarState(saveState());
     m_profile.Sync();
-    if (!m_fileCommands->SaveModified()) {
+    if (!m_pFileCommands->SaveModified()) {
         event->ignore();
         UpdateTitle();
         return;
@@ -365,5 +366,5 @@ void C_MainFrm::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     // A dropped file counts as File Open for the window placement.
-    AfterFileCommand(m_fileCommands->OpenPath(path, true));
+    AfterFileCommand(m_pFileCommands->OpenPath(path, true));
 }

@@ -39,10 +39,10 @@ public:
               QWidget* parent = nullptr);
     ~C_MainFrm() override;
 
-    C_TOBRIK_CALCULATORDoc& Document() { return *m_document; }
+    C_TOBRIK_CALCULATORDoc& Document() { return *m_pDocument; }
     C_VYXCalcTextView& TextView() { return *m_pView; }
     C_VYXStatusBar& StatusBar() { return *m_pStatusBar; }
-    C_VYXFileCommands& FileCommands() { return *m_fileCommands; }
+    C_VYXFileCommands& FileCommands() { return *m_pFileCommands; }
     C_VYXPanelSet& Panels() { return m_panels; }
     C_VYXToolbarSet& Toolbars() { return *m_pToolbars; }
 
@@ -59,7 +59,7 @@ public:
 
     // What the panels ask of the window.
     QWidget* OwnerWindow() override { return this; }
-    C_TOBRIK_CALCULATORDoc& ActiveDocument() override { return *m_document; }
+    C_TOBRIK_CALCULATORDoc& ActiveDocument() override { return *m_pDocument; }
     C_VYXCalcAreaModel& CalcArea() override;
     void FocusCalcArea() override;
     void EnsureNumpad() override;
@@ -97,8 +97,8 @@ private:
 
     C_VYXProfile& m_profile;
     C_VYXMessageBoxes& m_messageBoxes;
-    std::unique_ptr<C_TOBRIK_CALCULATORDoc> m_document;
-    std::unique_ptr<C_VYXFileCommands> m_fileCommands;
+    std::unique_ptr<C_TOBRIK_CALCULATORDoc> m_pDocument;
+    std::unique_ptr<C_VYXFileCommands> m_pFileCommands;
     C_VYXCalcTextView* m_pView = nullptr;
     C_VYXStatusBar* m_pStatusBar = nullptr;
     C_VYXSettingsMenu* m_pSettingsMenu = nullptr;
@@ -113,7 +113,7 @@ private:
     // Declared after the document: the panels go first, they point into it.
     C_VYXPanelSet m_panels;
     // Declared after the panels: the commands stop watching them before they go.
-    std::unique_ptr<C_VYXPanelCommands> m_panelCommands;
+    std::unique_ptr<C_VYXPanelCommands> m_pPanelCommands;
     // Print, Print Preview and Export as PDF.
-    std::unique_ptr<C_VYXPrintCommands> m_printCommands;
+    std::unique_ptr<C_VYXPrintCommands> m_pPrintCommands;
 };

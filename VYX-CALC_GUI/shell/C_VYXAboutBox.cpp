@@ -108,7 +108,7 @@ QColor C_VYXAboutBox::GradientColor(const QColor& top, const QColor& bottom, int
 
 C_VYXAboutBox::C_VYXAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(C_VYXStringTable::DialogCaption(C_VYXResourceIds::DlgAbout));
+    setWindowTitle(C_VYXStringTable::DialogCaption(C_VYXResourceIds::kDlgAbout));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tobrikcalculator.svg")));
     setModal(true);
 

@@ -14,7 +14,7 @@ C_VYXEditMenu::C_VYXEditMenu(C_VYXCalcTextView& view, QWidget& window, QObject* 
     : QObject(parent), m_view(view), m_pMenu(new QMenu(QStringLiteral("&Edit"), &window)) {
     m_pMenu->setObjectName(QStringLiteral("menuEdit"));
     m_pUndoAction =
-        AddEditCommand("actionEditUndo", C_VYXStringTable::MenuText(C_VYXResourceIds::CmdEditUndo),
+        AddEditCommand("actionEditUndo", C_VYXStringTable::MenuText(C_VYXResourceIds::kCmdEditUndo),
                        {QKeySequence(Qt::CTRL | Qt::Key_Z)}, QStringLiteral("Undo the last action"),
                        &C_VYXCalcTextView::Undo);
     m_pRedoAction = AddEditCommand(

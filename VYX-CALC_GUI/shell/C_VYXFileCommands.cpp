@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString UntitledName = QStringLiteral("Untitled");
+const QString kUntitledName = QStringLiteral("Untitled");
 
 /// Field 4 of the document type line: ".vyx".
 QString DocumentExtension() {
@@ -24,11 +24,11 @@ C_VYXFileCommands::C_VYXFileCommands(C_TOBRIK_CALCULATORDoc& document,
                                      C_VYXMessageBoxes& messageBoxes, C_VYXFileChooser& fileChooser,
                                      QWidget* dialogParent)
     : m_document(document), m_messageBoxes(messageBoxes), m_fileChooser(fileChooser),
-      m_dialogParent(dialogParent) {}
+      m_pDialogParent(dialogParent) {}
 
 QString C_VYXFileCommands::DocumentName() const {
     const QString& path = m_document.PathName();
-    return path.isEmpty() ? UntitledName : QFileInfo(path).fileName();
+    return path.isEmpty() ? kUntitledName : QFileInfo(path).fileName();
 }
 
 QString C_VYXFileCommands::WithDocumentExtension(const QString& path) {
@@ -61,7 +61,7 @@ C_VYXFileCommands::Outcome C_VYXFileCommands::New() {
 C_VYXFileCommands::Outcome C_VYXFileCommands::Open() {
     if (!SaveModified())
         return Outcome::Cancelled;
-    const QString path = m_fileChooser.ChooseOpenPath(m_dialogParent);
+    const QString path = m_fileChooser.ChooseOpenPath(m_pDialogParent);
     if (path.isEmpty())
         return Outcome::Cancelled;
     return m_document.OnOpenDocument(path, true) ? Outcome::Done : Outcome::Failed;
@@ -82,8 +82,8 @@ C_VYXFileCommands::Outcome C_VYXFileCommands::Save() {
 
 C_VYXFileCommands::Outcome C_VYXFileCommands::SaveAs() {
     const QString current = m_document.PathName();
-    const QString suggested = current.isEmpty() ? UntitledName + DocumentExtension() : current;
-    const QString chosen = m_fileChooser.ChooseSavePath(m_dialogParent, suggested);
+    const QString suggested = current.isEmpty() ? kUntitledName + DocumentExtension() : current;
+    const QString chosen = m_fileChooser.ChooseSavePath(m_pDialogParent, suggested);
     if (chosen.isEmpty())
         return Outcome::Cancelled;
     return m_document.OnSaveDocument(WithDocumentExtension(chosen)) ? Outcome::Done

@@ -42,5 +42,5 @@ private:
     C_TOBRIK_CALCULATORDoc& m_document;
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXFileChooser& m_fileChooser;
-    QWidget* m_dialogParent;
+    QWidget* m_pDialogParent;
 };

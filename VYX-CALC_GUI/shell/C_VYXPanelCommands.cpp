@@ -23,14 +23,14 @@ struct PanelCommand {
 };
 
 constexpr std::array<PanelCommand, C_VYXPanelSet::kCount> kPanelCommands = {{
-    {DlgNumpad, Panel::Numpad, "actionPanelNumpad", "panel-numpad"},
-    {DlgTrigonometry, Panel::Trigonometry, "actionPanelTrigonometry", "panel-trigonometry"},
-    {DlgComplex, Panel::Complex, "actionPanelComplex", "panel-complex"},
-    {DlgVariables, Panel::Variables, "actionPanelVariables", "panel-variables"},
-    {DlgConversion, Panel::Conversion, "actionPanelConversion", "panel-conversion"},
-    {DlgLatinChars, Panel::Latin, "actionPanelLatin", "panel-latin"},
-    {DlgGreekChars, Panel::Greek, "actionPanelGreek", "panel-greek"},
-    {DlgMathChars, Panel::Math, "actionPanelMath", "panel-math"},
+    {kDlgNumpad, Panel::Numpad, "actionPanelNumpad", "panel-numpad"},
+    {kDlgTrigonometry, Panel::Trigonometry, "actionPanelTrigonometry", "panel-trigonometry"},
+    {kDlgComplex, Panel::Complex, "actionPanelComplex", "panel-complex"},
+    {kDlgVariables, Panel::Variables, "actionPanelVariables", "panel-variables"},
+    {kDlgConversion, Panel::Conversion, "actionPanelConversion", "panel-conversion"},
+    {kDlgLatinChars, Panel::Latin, "actionPanelLatin", "panel-latin"},
+    {kDlgGreekChars, Panel::Greek, "actionPanelGreek", "panel-greek"},
+    {kDlgMathChars, Panel::Math, "actionPanelMath", "panel-math"},
 }};
 
 } // namespace

@@ -23,17 +23,17 @@
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("ERROR!!");
+const QString kErrorCaption = QStringLiteral("ERROR!!");
 
 /// PDF pages get the resolution of a common printer and its unprintable quarter-inch border,
 /// so an exported page looks like a printed one.
-constexpr int PdfResolution = 600;
-constexpr qreal PdfMarginMillimetres = 6.35;
+constexpr int kPdfResolution = 600;
+constexpr qreal kPdfMarginMillimetres = 6.35;
 
 QPageLayout PdfPageLayout() {
     return QPageLayout(C_VYXPrintCommands::LocalePageSize(), QPageLayout::Portrait,
-                       QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres,
-                                 PdfMarginMillimetres),
+                       QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                 kPdfMarginMillimetres, kPdfMarginMillimetres),
                        QPageLayout::Millimeter);
 }
 
@@ -48,7 +48,7 @@ QPageSize C_VYXPrintCommands::LocalePageSize() {
 C_VYXPrintCommands::C_VYXPrintCommands(C_TOBRIK_CALCULATORDoc& document, C_VYXDocumentFrame& frame,
                                        C_VYXFileChooser& fileChooser, QWidget* dialogParent)
     : m_document(document), m_frame(frame), m_fileChooser(fileChooser),
-      m_dialogParent(dialogParent), m_hasDefaultPrinter(&SystemHasDefaultPrinter) {}
+      m_pDialogParent(dialogParent), m_hasDefaultPrinter(&SystemHasDefaultPrinter) {}
 
 bool C_VYXPrintCommands::SystemHasDefaultPrinter() {
     return !QPrinterInfo::defaultPrinter().isNull();
@@ -82,7 +82,7 @@ bool C_VYXPrintCommands::Print() {
     // The text is taken before the dialog, as it stood when the user chose the command.
     C_VYXPrintRenderer renderer(TextToPrint(m_document), HeaderText(m_document));
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, m_dialogParent);
+    QPrintDialog dialog(&printer, m_pDialogParent);
     dialog.setObjectName(QStringLiteral("printDialog"));
     // Every page is printed: there is no page range to choose.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -90,7 +90,7 @@ bool C_VYXPrintCommands::Print() {
         return false;
     if (renderer.Render(printer))
         return true;
-    m_document.ShowErrorBox(QStringLiteral("The document could not be printed."), ErrorCaption);
+    m_document.ShowErrorBox(QStringLiteral("The document could not be printed."), kErrorCaption);
     return false;
 }
 
@@ -104,7 +104,7 @@ bool C_VYXPrintCommands::PrintPreview() {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageLayout(PdfPageLayout());
     }
-    QPrintPreviewDialog dialog(&printer, m_dialogParent);
+    QPrintPreviewDialog dialog(&printer, m_pDialogParent);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));
     // The preview asks again whenever the page setup changes; each time is a fresh layout.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -131,7 +131,7 @@ QString C_VYXPrintCommands::SuggestedPdfPath() const {
 }
 
 bool C_VYXPrintCommands::ExportPdf() {
-    const QString chosen = m_fileChooser.ChooseExportPdfPath(m_dialogParent, SuggestedPdfPath());
+    const QString chosen = m_fileChooser.ChooseExportPdfPath(m_pDialogParent, SuggestedPdfPath());
     if (chosen.isEmpty())
         return false;
     const QString path = WithPdfExtension(chosen);
@@ -141,7 +141,7 @@ bool C_VYXPrintCommands::ExportPdf() {
             QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(path)));
         return true;
     }
-    m_document.ShowErrorBox(error, ErrorCaption);
+    m_document.ShowErrorBox(error, kErrorCaption);
     return false;
 }
 
@@ -159,7 +159,7 @@ bool C_VYXPrintCommands::WritePdf(const QString& path, const QString& text,
         return fail(file.errorString());
     {
         QPdfWriter writer(&file);
-        writer.setResolution(PdfResolution);
+        writer.setResolution(kPdfResolution);
         writer.setPageLayout(PdfPageLayout());
         writer.setCreator(QStringLiteral("TobrikCalculator"));
         writer.setTitle(headerText.isEmpty() ? QStringLiteral("Untitled") : headerText);

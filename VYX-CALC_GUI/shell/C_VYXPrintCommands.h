@@ -79,7 +79,7 @@ private:
     C_TOBRIK_CALCULATORDoc& m_document;
     C_VYXDocumentFrame& m_frame;
     C_VYXFileChooser& m_fileChooser;
-    QWidget* m_dialogParent;
+    QWidget* m_pDialogParent;
     PrinterCheck m_hasDefaultPrinter;
     DialogRunner m_runDialog;
 };

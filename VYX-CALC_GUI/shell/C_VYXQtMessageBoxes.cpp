@@ -30,7 +30,7 @@ QMessageBox::StandardButton C_VYXQtMessageBoxes::Run(QMessageBox::Icon icon, con
                                                      QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton preferred) {
     const std::unique_ptr<QMessageBox> box =
-        MakeBox(m_parent, icon, caption, text, buttons, preferred);
+        MakeBox(m_pParent, icon, caption, text, buttons, preferred);
     // The native window is made here, so its type is settled before the box is shown.
     box->winId();
     C_VYXX11CloseBoxOnly::Apply(*box);

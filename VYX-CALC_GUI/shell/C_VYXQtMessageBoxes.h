@@ -14,7 +14,7 @@
 /// until then (and after it is gone) the boxes are top-level.
 class C_VYXQtMessageBoxes : public C_VYXMessageBoxes {
 public:
-    void SetParentWidget(QWidget* parent) { m_parent = parent; }
+    void SetParentWidget(QWidget* parent) { m_pParent = parent; }
 
     void ShowError(const QString& caption, const QString& text) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
@@ -33,5 +33,5 @@ private:
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton preferred);
 
-    QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_pParent;
 };

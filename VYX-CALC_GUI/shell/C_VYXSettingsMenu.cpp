@@ -17,8 +17,8 @@ namespace {
 
 using namespace C_VYXResourceIds;
 
-constexpr std::array<int, 5> kFontCommands = {CmdFontSize8, CmdFontSize10, CmdFontSize12,
-                                              CmdFontSize14, CmdFontSize16};
+constexpr std::array<int, 5> kFontCommands = {kCmdFontSize8, kCmdFontSize10, kCmdFontSize12,
+                                              kCmdFontSize14, kCmdFontSize16};
 
 struct DisplayChoice {
     int command;
@@ -28,9 +28,9 @@ struct DisplayChoice {
 };
 
 constexpr std::array<DisplayChoice, 3> kDisplayChoices = {{
-    {CmdShowRationalAndReal, "actionShowRationalAndReal", true, true},
-    {CmdShowRationalOnly, "actionShowRationalOnly", false, true},
-    {CmdShowRealOnly, "actionShowRealOnly", true, false},
+    {kCmdShowRationalAndReal, "actionShowRationalAndReal", true, true},
+    {kCmdShowRationalOnly, "actionShowRationalOnly", false, true},
+    {kCmdShowRealOnly, "actionShowRealOnly", true, false},
 }};
 
 QAction* AddCheckable(QMenu* menu, int command, const QString& objectName) {
@@ -70,7 +70,7 @@ C_VYXSettingsMenu::C_VYXSettingsMenu(C_TOBRIK_CALCULATORDoc& document, C_VYXCalc
     }
 
     m_pAlwaysOnTopAction =
-        AddCheckable(m_pMenu, CmdAlwaysOnTop, QStringLiteral("actionAlwaysOnTop"));
+        AddCheckable(m_pMenu, kCmdAlwaysOnTop, QStringLiteral("actionAlwaysOnTop"));
     connect(m_pAlwaysOnTopAction, &QAction::triggered, this, &C_VYXSettingsMenu::ToggleAlwaysOnTop);
 
     SyncFromDocument();

@@ -56,21 +56,22 @@ struct BarKind {
 
 /// In the order of the View > Toolbars menu.
 constexpr std::array<BarKind, 8> kBars = {{
-    {BarFiles, "toolbarFiles", "actionViewToolbarFiles", 0, 0},
-    {BarDialogs, "toolbarDialogs", "actionViewToolbarDialogs", 0, 0},
-    {BarVariables, "toolbarVariables", "actionViewToolbarVariables", 0, 0},
-    {BarRoots, "toolbarRoots", "actionViewToolbarRoots", CmdInsertSquareRoot, CmdInsertNthRoot},
-    {BarExponents, "toolbarPowers", "actionViewToolbarPowers", CmdInsertSquare, CmdInsertInverse},
-    {BarLogarithms, "toolbarLogarithm", "actionViewToolbarLogarithm", CmdInsertExpPower,
-     CmdInsertTenLog},
-    {BarExecute, "toolbarExecute", "actionViewToolbarExecute", CmdCalculateLine,
-     CmdCalculateApproximate},
-    {BarDelete, "toolbarDelete", "actionViewToolbarDelete", CmdDeleteChar, CmdClearArea},
+    {kBarFiles, "toolbarFiles", "actionViewToolbarFiles", 0, 0},
+    {kBarDialogs, "toolbarDialogs", "actionViewToolbarDialogs", 0, 0},
+    {kBarVariables, "toolbarVariables", "actionViewToolbarVariables", 0, 0},
+    {kBarRoots, "toolbarRoots", "actionViewToolbarRoots", kCmdInsertSquareRoot, kCmdInsertNthRoot},
+    {kBarExponents, "toolbarPowers", "actionViewToolbarPowers", kCmdInsertSquare,
+     kCmdInsertInverse},
+    {kBarLogarithms, "toolbarLogarithm", "actionViewToolbarLogarithm", kCmdInsertExpPower,
+     kCmdInsertTenLog},
+    {kBarExecute, "toolbarExecute", "actionViewToolbarExecute", kCmdCalculateLine,
+     kCmdCalculateApproximate},
+    {kBarDelete, "toolbarDelete", "actionViewToolbarDelete", kCmdDeleteChar, kCmdClearArea},
 }};
 
 /// The function toolbars float at start-up in this order.
-constexpr std::array<int, 5> kFloatedAtStart = {BarLogarithms, BarRoots, BarExponents, BarExecute,
-                                                BarDelete};
+constexpr std::array<int, 5> kFloatedAtStart = {kBarLogarithms, kBarRoots, kBarExponents,
+                                                kBarExecute, kBarDelete};
 
 const QString kToolbarPrompt = QStringLiteral("Show or hide the toolbar");
 
@@ -85,7 +86,7 @@ C_VYXToolbarSet::C_VYXToolbarSet(QMainWindow& window, C_VYXPanelOwner& owner,
     for (std::size_t i = 0; i < kBars.size(); ++i) {
         const BarKind& kind = kBars[i];
         QToolBar* bar = nullptr;
-        if (kind.id == BarVariables) {
+        if (kind.id == kBarVariables) {
             bar = new C_VYXToolbarVariables(owner, &window);
             // The names the saved layout and View > Toolbars go by, whoever made the bar.
             bar->setObjectName(QString::fromLatin1(kind.objectName));
@@ -94,11 +95,11 @@ C_VYXToolbarSet::C_VYXToolbarSet(QMainWindow& window, C_VYXPanelOwner& owner,
         } else {
             bar = AddToolbar(kind.id, kind.objectName);
         }
-        if (kind.id == BarFiles) {
+        if (kind.id == kBarFiles) {
             // The toolkit's own toggle text for this bar; "&T" underlines the T in menus.
             bar->setWindowTitle(QStringLiteral("Files&Toolbar"));
             FillFilesToolbar(bar);
-        } else if (kind.id == BarDialogs) {
+        } else if (kind.id == kBarDialogs) {
             bar->addActions(panelActions);
         }
         for (int command = kind.firstCommand; kind.firstCommand != 0 && command <= kind.lastCommand;
@@ -123,7 +124,7 @@ void C_VYXToolbarSet::LayOutForWindowSize() {
 
 namespace {
 
-constexpr int kDockedBars[] = {BarFiles, BarDialogs, BarVariables};
+constexpr int kDockedBars[] = {kBarFiles, kBarDialogs, kBarVariables};
 
 int BarWidth(const QToolBar& bar, const QLayout* windowLayout) {
     return bar.sizeHint().width() +
@@ -189,7 +190,7 @@ void C_VYXToolbarSet::AddToolbarsMenu(QMenu& viewMenu) {
     for (std::size_t i = 0; i < kBars.size(); ++i) {
         QToolBar* bar = m_toolbars[i].second;
         QAction* toggle = nullptr;
-        if (kBars[i].id == BarFiles) {
+        if (kBars[i].id == kBarFiles) {
             // The toolkit's standard toggle: show or hide where the bar stands.
             toggle = bar->toggleViewAction();
         } else {

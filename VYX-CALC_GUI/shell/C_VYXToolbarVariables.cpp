@@ -18,19 +18,20 @@
 
 namespace {
 
-const QString EntrySeparator = QStringLiteral(" = ");
-constexpr int ComboWidth = 100;
+const QString kEntrySeparator = QStringLiteral(" = ");
+constexpr int kComboWidth = 100;
 
 } // namespace
 
 C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* parent)
-    : QToolBar(C_VYXStringTable::MenuText(C_VYXResourceIds::BarVariables), parent), m_owner(owner) {
+    : QToolBar(C_VYXStringTable::MenuText(C_VYXResourceIds::kBarVariables), parent),
+      m_owner(owner) {
     setObjectName(QStringLiteral("toolbarVariables"));
 
     m_pCombo = new QComboBox(this);
     m_pCombo->setObjectName(QStringLiteral("comboVariables"));
     m_pCombo->setEditable(false);
-    m_pCombo->setFixedWidth(ComboWidth);
+    m_pCombo->setFixedWidth(kComboWidth);
     m_pCombo->setMaxVisibleItems(6);
     // Ten points as a cell height, at normal weight: Verdana has no light face, so a light
     // weight shows as normal where it is installed, but picks the hairline face of a substitute
@@ -43,10 +44,10 @@ C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* pa
     addSeparator();
 
     m_pUseAction =
-        MakeAction(C_VYXResourceIds::CmdUseSelectedVariable,
+        MakeAction(C_VYXResourceIds::kCmdUseSelectedVariable,
                    QStringLiteral(":/icons/variable-use.svg"), "actionUseSelectedVariable");
     m_pDeleteAction =
-        MakeAction(C_VYXResourceIds::CmdDeleteSelectedVariable,
+        MakeAction(C_VYXResourceIds::kCmdDeleteSelectedVariable,
                    QStringLiteral(":/icons/variable-delete.svg"), "actionDeleteSelectedVariable");
     connect(m_pUseAction, &QAction::triggered, this, &C_VYXToolbarVariables::UseSelected);
     connect(m_pDeleteAction, &QAction::triggered, this, &C_VYXToolbarVariables::DeleteSelected);
@@ -74,7 +75,7 @@ QString C_VYXToolbarVariables::SelectedName() const {
     if (m_pCombo->currentIndex() < 0)
         return QString();
     const QString entry = m_pCombo->currentText();
-    const qsizetype separator = entry.indexOf(EntrySeparator);
+    const qsizetype separator = entry.indexOf(kEntrySeparator);
     return separator < 0 ? QString() : entry.left(separator);
 }
 
@@ -107,7 +108,7 @@ void C_VYXToolbarVariables::ShowEntries() {
         // Keep the same variable chosen (its value may have changed); else the first one.
         int chosen = entries.isEmpty() ? -1 : 0;
         for (int index = 0; index < entries.size() && !chosenName.isEmpty(); ++index) {
-            if (entries.at(index).startsWith(chosenName + EntrySeparator)) {
+            if (entries.at(index).startsWith(chosenName + kEntrySeparator)) {
                 chosen = index;
                 break;
             }

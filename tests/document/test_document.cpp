@@ -22,48 +22,48 @@ struct LineCase {
     const char16_t* expected;
 };
 
-constexpr qint32 Rad = VYX_ANGLE_RAD;
-constexpr qint32 Deg = VYX_ANGLE_DEG;
-constexpr qint32 Gra = VYX_ANGLE_GRA;
+constexpr qint32 kRad = VYX_ANGLE_RAD;
+constexpr qint32 kDeg = VYX_ANGLE_DEG;
+constexpr qint32 kGra = VYX_ANGLE_GRA;
 
 // clang-format off
-const LineCase LineCases[] = {
+const LineCase kLineCases[] = {
     // The four display forms of a fraction.
-    {"FractionBothForms", u"1/3", 1, 1, 0, Rad, 6, u"1/3 //\u22480.333333\r\n"},
-    {"FractionRationalOnly", u"1/3", 0, 1, 0, Rad, 6, u"1/3\r\n"},
-    {"FractionRealOnly", u"1/3", 1, 0, 0, Rad, 6, u"0.333333\r\n"},
-    {"FractionNeitherFlagShowsReal", u"1/3", 0, 0, 0, Rad, 6, u"0.333333\r\n"},
-    {"FractionThreeDecimals", u"1/3", 1, 1, 0, Rad, 3, u"1/3 //\u22480.333\r\n"},
+    {"FractionBothForms", u"1/3", 1, 1, 0, kRad, 6, u"1/3 //\u22480.333333\r\n"},
+    {"FractionRationalOnly", u"1/3", 0, 1, 0, kRad, 6, u"1/3\r\n"},
+    {"FractionRealOnly", u"1/3", 1, 0, 0, kRad, 6, u"0.333333\r\n"},
+    {"FractionNeitherFlagShowsReal", u"1/3", 0, 0, 0, kRad, 6, u"0.333333\r\n"},
+    {"FractionThreeDecimals", u"1/3", 1, 1, 0, kRad, 3, u"1/3 //\u22480.333\r\n"},
     // Divisors of exactly 1 leave the approximate part out.
-    {"IntegerQuotientNoApproximation", u"4/2", 1, 1, 0, Rad, 6, u"2\r\n"},
-    {"CommentAfterExpressionDropped", u"2+3 //note", 1, 1, 0, Rad, 6, u"5\r\n"},
-    {"ComplexFractionBothForms", u"(1+i)/3", 1, 1, 0, Rad, 6,
+    {"IntegerQuotientNoApproximation", u"4/2", 1, 1, 0, kRad, 6, u"2\r\n"},
+    {"CommentAfterExpressionDropped", u"2+3 //note", 1, 1, 0, kRad, 6, u"5\r\n"},
+    {"ComplexFractionBothForms", u"(1+i)/3", 1, 1, 0, kRad, 6,
         u"1/3+i/3 //\u22480.333333+0.333333i\r\n"},
     // A complex-double result is shown in decimal form whatever the flags.
-    {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, Rad, 6, u"1.414214\r\n"},
-    {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, Rad, 2, u"1.41\r\n"},
+    {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, kRad, 6, u"1.414214\r\n"},
+    {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, kRad, 2, u"1.41\r\n"},
     // Huge and tiny results keep their exponent (python: "%.6e" % (6.02e23*2), 3**40, 1e-9).
-    {"HugeDoubleKeepsExponent", u"6.02E23*2", 1, 1, 0, Rad, 6, u"1.204000e+24\r\n"},
-    {"HugeProductKeepsExponent", u"3^40", 1, 1, 0, Rad, 6, u"1.215767e+19\r\n"},
-    {"TinyDoubleKeepsExponent", u"1E-9", 1, 1, 0, Rad, 6, u"1.000000e-09\r\n"},
-    {"TinyApproximationTwoDecimals", u"3/500", 1, 1, 0, Rad, 2, u"3/500 //\u22486.00e-03\r\n"},
+    {"HugeDoubleKeepsExponent", u"6.02E23*2", 1, 1, 0, kRad, 6, u"1.204000e+24\r\n"},
+    {"HugeProductKeepsExponent", u"3^40", 1, 1, 0, kRad, 6, u"1.215767e+19\r\n"},
+    {"TinyDoubleKeepsExponent", u"1E-9", 1, 1, 0, kRad, 6, u"1.000000e-09\r\n"},
+    {"TinyApproximationTwoDecimals", u"3/500", 1, 1, 0, kRad, 2, u"3/500 //\u22486.00e-03\r\n"},
     // A fraction with a part beyond 2^53 is no longer exact: shown as a decimal (python: 2.0**60).
-    {"HugeFractionAsDecimal", u"(1152921504606846976)", 1, 1, 0, Rad, 6, u"1.152922e+18\r\n"},
-    {"HugeFractionRationalOnlyAsDecimal", u"(1152921504606846976)/3", 0, 1, 0, Rad, 6,
+    {"HugeFractionAsDecimal", u"(1152921504606846976)", 1, 1, 0, kRad, 6, u"1.152922e+18\r\n"},
+    {"HugeFractionRationalOnlyAsDecimal", u"(1152921504606846976)/3", 0, 1, 0, kRad, 6,
         u"3.843072e+17\r\n"},
     // The argument suffix, in each angle unit, only for complex results.
-    {"ArgumentDegrees", u"1+i", 1, 1, 1, Deg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n"},
-    {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, Gra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n"},
+    {"ArgumentDegrees", u"1+i", 1, 1, 1, kDeg, 6, u"1+i ARGUMENT:45.000000 Degrees\r\n"},
+    {"ArgumentGradiansTwoDecimals", u"1+i", 1, 1, 1, kGra, 2, u"1+i ARGUMENT:50.00 Gradians\r\n"},
     {"ArgumentUnknownUnit", u"1+i", 1, 1, 1, 999, 6,
         u"1+i ARGUMENT:0.785398 UNKNOWN ANGLE UNIT.\r\n"},
-    {"ArgumentOfFractionAfterApproximation", u"(1+i)/2", 1, 1, 1, Rad, 6,
+    {"ArgumentOfFractionAfterApproximation", u"(1+i)/2", 1, 1, 1, kRad, 6,
         u"1/2+i/2 //\u22480.5+0.5i ARGUMENT:0.785398 Radians\r\n"},
-    {"NoArgumentForRealResult", u"2", 1, 1, 1, Deg, 6, u"2\r\n"},
-    {"NoArgumentWhenFlagOff", u"1+i", 1, 1, 0, Deg, 6, u"1+i\r\n"},
+    {"NoArgumentForRealResult", u"2", 1, 1, 1, kDeg, 6, u"2\r\n"},
+    {"NoArgumentWhenFlagOff", u"1+i", 1, 1, 0, kDeg, 6, u"1+i\r\n"},
     // Errors are comment lines; comments and empty lines write nothing.
-    {"EngineErrorAsComment", u"1/0", 1, 1, 0, Rad, 6, u"//ERRROR!! DIVISION BY ZERO!!\r\n"},
-    {"CommentLine", u"//2+3", 1, 1, 0, Rad, 6, u""},
-    {"EmptyLine", u"", 1, 1, 0, Rad, 6, u""},
+    {"EngineErrorAsComment", u"1/0", 1, 1, 0, kRad, 6, u"//ERRROR!! DIVISION BY ZERO!!\r\n"},
+    {"CommentLine", u"//2+3", 1, 1, 0, kRad, 6, u""},
+    {"EmptyLine", u"", 1, 1, 0, kRad, 6, u""},
 };
 // clang-format on
 
@@ -82,7 +82,7 @@ TEST_P(CalculateLineTest, LaysOutTheResult) {
               expected.isEmpty() || expected.startsWith(u"//"));
 }
 
-INSTANTIATE_TEST_SUITE_P(DisplayForms, CalculateLineTest, ::testing::ValuesIn(LineCases),
+INSTANTIATE_TEST_SUITE_P(DisplayForms, CalculateLineTest, ::testing::ValuesIn(kLineCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---- counting and the last result ----

@@ -41,7 +41,7 @@ const Variables kAbAndA = {{u"AB"_s, u"1"_s}, {u"A"_s, u"2"_s}};
 const Variables kHalf = {{u"h"_s, u"0.5"_s}};
 
 // clang-format off
-const TranslateCase TranslateCases[] = {
+const TranslateCase kTranslateCases[] = {
     {"CommentKeepsItsSpaces", u"2 \u00D7 3 // six", {}, u"2*3", u"// six"},
     {"CommentOnlyAtFirstMarker", u"1//a//b", {}, u"1", u"//a//b"},
     {"SpacesRemoved", u" 1 +\t2 ", {}, u"1+\t2"},
@@ -66,7 +66,7 @@ const TranslateCase TranslateCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Translator, TranslateTest, ::testing::ValuesIn(TranslateCases),
+INSTANTIATE_TEST_SUITE_P(Translator, TranslateTest, ::testing::ValuesIn(kTranslateCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Translator, EdgesOfCommentsMapsAndSymbolReplacement) {

@@ -11,6 +11,7 @@
 
 #include <QMap>
 
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -18,22 +19,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const char* const CantBeConstructed = "TRIANGLE CANT BE CONSTRUCTED!!";
-const char* const Underconstrained = "TRIANGLE IS UNDERCONSTRAINED!!";
-const char* const LastAngleCalculated =
+const char* const kCantBeConstructed = "TRIANGLE CANT BE CONSTRUCTED!!";
+const char* const kUnderconstrained = "TRIANGLE IS UNDERCONSTRAINED!!";
+const char* const kLastAngleCalculated =
     "TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED..";
-const char* const Overconstrained = "TRIANGLE IS OVERCONSTRAINED!!";
-const char* const LengthRequired = "ATLEAST ONE LENGTH IS REQUIRED TO SOLVE THE TRIANGLE!!";
-const char* const SumDegrees =
+const char* const kOverconstrained = "TRIANGLE IS OVERCONSTRAINED!!";
+const char* const kLengthRequired = "ATLEAST ONE LENGTH IS REQUIRED TO SOLVE THE TRIANGLE!!";
+const char* const kSumDegrees =
     "The sum of the angles in a triangle\r\nhas to be equal to 180 Deg!!";
-const char* const SumGradians =
+const char* const kSumGradians =
     "The sum of the angles in a triangle\r\nhas to be equal to 200 Gra!!";
-const char* const SumRadians = "The sum of the angles in a triangle\r\nhas to be equal to PI Rad!!";
+const char* const kSumRadians =
+    "The sum of the angles in a triangle\r\nhas to be equal to PI Rad!!";
 
-constexpr qint32 Deg = VYX_ANGLE_DEG;
-constexpr qint32 Rad = VYX_ANGLE_RAD;
-constexpr qint32 Gra = VYX_ANGLE_GRA;
-constexpr double Pi = 3.141592653589793;
+constexpr qint32 kDeg = VYX_ANGLE_DEG;
+constexpr qint32 kRad = VYX_ANGLE_RAD;
+constexpr qint32 kGra = VYX_ANGLE_GRA;
 
 /// The seven values A, B, C, a, b, c, area of one solution, to eight significant digits.
 QString Solution(const C_VYXTriangleSolver& solver, int second) {
@@ -51,52 +52,52 @@ TEST(TriangleSolver, SolvesOrReports) {
         const char* first = "0 0 0 0 0 0 0"; // nullptr: not checked
         const char* second = nullptr; // none
     } cases[] = {
-        {"SideSideAngleTwoTriangles", Deg, {30, 0, 0, 5, 8, 0}, nullptr, false,
+        {"SideSideAngleTwoTriangles", kDeg, {30, 0, 0, 5, 8, 0}, nullptr, false,
          "30 53.130102 96.869898 5 8 9.9282032 19.856406",
          "30 126.8699 23.130102 5 8 3.9282032 7.8564065"},
         // what the sub-steps computed is stored nevertheless
         // Expected values by hand: c = 8 cos 30°, area = 4 * 8 * sin 60° / 2.
-        {"SideSideAngleDoubleRootIsOneRightTriangle", Deg, {30, 0, 0, 4, 8, 0}, nullptr, false,
+        {"SideSideAngleDoubleRootIsOneRightTriangle", kDeg, {30, 0, 0, 4, 8, 0}, nullptr, false,
          "30 90 60 4 8 6.9282032 13.856406"},
         // a = b up to rounding: the second root is 0, not a flat second triangle; c = 0.6 cos 30°
-        {"SideSideAngleIsoscelesOneTriangle", Deg, {30, 0, 0, 0.3, 0.1 + 0.2, 0}, nullptr, false,
+        {"SideSideAngleIsoscelesOneTriangle", kDeg, {30, 0, 0, 0.3, 0.1 + 0.2, 0}, nullptr, false,
          "30 30 120 0.3 0.3 0.51961524 0.038971143"},
-        {"SideSideAngleObtuseFlat", Deg, {150, 0, 0, 0.1 + 0.2, 0.3, 0}, CantBeConstructed, true,
+        {"SideSideAngleObtuseFlat", kDeg, {150, 0, 0, 0.1 + 0.2, 0.3, 0}, kCantBeConstructed, true,
          nullptr},
-        {"SideSideAngleNoTriangle", Deg, {30, 0, 0, 2, 10, 0}, CantBeConstructed, true,
+        {"SideSideAngleNoTriangle", kDeg, {30, 0, 0, 2, 10, 0}, kCantBeConstructed, true,
          "30 0 150 2 10 0 5"},
-        {"ThreeSidesImpossible", Rad, {0, 0, 0, 1, 2, 4}, CantBeConstructed, true, "0 0 0 1 2 4 0"},
+        {"ThreeSidesImpossible", kRad, {0, 0, 0, 1, 2, 4}, kCantBeConstructed, true, "0 0 0 1 2 4 0"},
         // A side as long as the other two together lies flat, in any position and up to rounding.
-        {"ThreeSidesFlatUpToRounding", Rad, {0, 0, 0, 0.4, 0.5, 0.1}, CantBeConstructed,
+        {"ThreeSidesFlatUpToRounding", kRad, {0, 0, 0, 0.4, 0.5, 0.1}, kCantBeConstructed,
          true, "0 0 0 0.4 0.5 0.1 0"},
-        {"SideAngleSide", Deg, {60, 0, 0, 0, 2, 3}, nullptr, false,
+        {"SideAngleSide", kDeg, {60, 0, 0, 0, 2, 3}, nullptr, false,
          "60 40.893395 79.106605 2.6457513 2 3 2.5980762"},
-        {"AngleSideAngle", Deg, {30, 60, 0, 0, 0, 10}, nullptr, false,
+        {"AngleSideAngle", kDeg, {30, 60, 0, 0, 0, 10}, nullptr, false,
          "30 60 90 5 8.660254 10 21.650635"},
-        {"AngleAngleSideRadians", Rad, {0.5, 1.0, 0, 2, 0, 0}, nullptr, false,
+        {"AngleAngleSideRadians", kRad, {0.5, 1.0, 0, 2, 0, 0}, nullptr, false,
          "0.5 1 1.6415927 2 3.5103302 4.1612092 3.5015368"},
-        {"ThreeAnglesOneSide", Deg, {60, 60, 60, 1, 0, 0}, nullptr, false,
+        {"ThreeAnglesOneSide", kDeg, {60, 60, 60, 1, 0, 0}, nullptr, false,
          "60 60 60 1 1 1 0.4330127"},
         // The sum is checked unrounded: thirds of a half turn fit, a sum off by 0.01 does not.
-        {"AngleSumOfThirdsRadians", Rad, {Pi / 3, Pi / 3, Pi / 3, 1, 0, 0}, nullptr, false,
+        {"AngleSumOfThirdsRadians", kRad, {std::numbers::pi / 3, std::numbers::pi / 3, std::numbers::pi / 3, 1, 0, 0}, nullptr, false,
          "1.0471976 1.0471976 1.0471976 1 1 1 0.4330127"},
-        {"AngleSumOffByAHundredth", Deg, {59.99, 60, 60, 1, 0, 0}, SumDegrees, true},
-        {"AngleSumGradians", Gra, {60, 60, 60, 1, 0, 0}, SumGradians, true},
-        {"ThreeAnglesNoSide", Deg, {60, 60, 60, 0, 0, 0}, LengthRequired, true},
-        {"AngleSumRadians", Rad, {1, 1, 1, 1, 0, 0}, SumRadians, true},
-        {"TwoSidesOnly", Deg, {0, 0, 0, 3, 4, 0}, Underconstrained, true},
-        {"TwoAnglesTwoSides", Deg, {30, 60, 0, 1, 2, 0}, Overconstrained, true},
-        {"TwoAnglesOnlyGiveTheThird", Deg, {30, 0, 60, 0, 0, 0}, LastAngleCalculated, false,
+        {"AngleSumOffByAHundredth", kDeg, {59.99, 60, 60, 1, 0, 0}, kSumDegrees, true},
+        {"AngleSumGradians", kGra, {60, 60, 60, 1, 0, 0}, kSumGradians, true},
+        {"ThreeAnglesNoSide", kDeg, {60, 60, 60, 0, 0, 0}, kLengthRequired, true},
+        {"AngleSumRadians", kRad, {1, 1, 1, 1, 0, 0}, kSumRadians, true},
+        {"TwoSidesOnly", kDeg, {0, 0, 0, 3, 4, 0}, kUnderconstrained, true},
+        {"TwoAnglesTwoSides", kDeg, {30, 60, 0, 1, 2, 0}, kOverconstrained, true},
+        {"TwoAnglesOnlyGiveTheThird", kDeg, {30, 0, 60, 0, 0, 0}, kLastAngleCalculated, false,
          "30 90 60 0 0 0 0"},
-        {"TwoAnglesFillingHalfATurn", Deg, {120, 70, 0, 0, 0, 1}, CantBeConstructed, true,
+        {"TwoAnglesFillingHalfATurn", kDeg, {120, 70, 0, 0, 0, 1}, kCantBeConstructed, true,
          "120 70 -10 0 0 1 0"},
         // 10.8° + 169.2° leave 4e-16 rad after conversion, which is no angle at all
-        {"TwoAnglesFillingHalfATurnUpToRounding", Deg, {10.8, 169.2, 0, 0, 0, 1},
-         CantBeConstructed, true, nullptr},
-        {"ReflexAngleWithTwoSides", Deg, {190, 0, 0, 0, 2, 3}, CantBeConstructed, true},
-        {"NegativeInputIsNotGiven", Deg, {-30, 0, 0, 3, 4, 5}, nullptr, false,
+        {"TwoAnglesFillingHalfATurnUpToRounding", kDeg, {10.8, 169.2, 0, 0, 0, 1},
+         kCantBeConstructed, true, nullptr},
+        {"ReflexAngleWithTwoSides", kDeg, {190, 0, 0, 0, 2, 3}, kCantBeConstructed, true},
+        {"NegativeInputIsNotGiven", kDeg, {-30, 0, 0, 3, 4, 5}, nullptr, false,
          "36.869898 53.130102 90 3 4 5 6"},
-        {"ShortInputIsPadded", Deg, {0, 0, 0, 3, 4}, Underconstrained, true},
+        {"ShortInputIsPadded", kDeg, {0, 0, 0, 3, 4}, kUnderconstrained, true},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -210,7 +211,7 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
     // The solver's error keeps the input and leaves nothing to use.
     Type(*model, {"", "", "", "1", "2", "4"});
     model->Execute();
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(CantBeConstructed));
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kCantBeConstructed));
     EXPECT_EQ(Fields(*model), u"0|0|0|1|2|4|0");
     model->Use();
     EXPECT_TRUE(host.inserted.isEmpty());
@@ -229,7 +230,7 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInputAndFieldsMayHoldExpressions) {
 
 TEST_F(TriangleModelTest, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
     host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
-    host.values.insert(u"PI/3"_s, Pi / 3);
+    host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
     auto model = Model(); // radians
     Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
     model->Execute();
@@ -286,7 +287,7 @@ TEST_F(TriangleModelTest, EnterSolvesTwoAnglesEvenWithExeDisabled) {
     auto model = Model();
     Type(*model, {"30", "60", "", "", "", ""});
     model->PressEnter();
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(LastAngleCalculated));
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
     EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
     EXPECT_TRUE(model->IsUseEnabled());
     EXPECT_EQ(host.modified, 1);

@@ -15,7 +15,7 @@ namespace {
 
 using namespace VyxTestBytes;
 
-TEST(UnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
+TEST(kUnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
     const C_VYXConvertNFO table;
     EXPECT_EQ(table.Categories().size(), 9);
     EXPECT_EQ(table.FindUnit(QStringLiteral("Meter")), nullptr); // names are case-sensitive
@@ -32,7 +32,7 @@ TEST(UnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
     EXPECT_EQ(counted, table.UnitCount());
 }
 
-TEST(UnitTable, ConvertsKnownQuantities) {
+TEST(kUnitTable, ConvertsKnownQuantities) {
     // Expected values from the exact definitions (python3 fractions): inch 0.0254 m, foot
     // 0.3048 m, mile 1609.344 m, pound 0.45359237 kg, standard gravity 9.80665 m/s², atmosphere
     // 101325 Pa = 760 mm HG, kelvin = celsius + 273.15, fahrenheit = celsius * 9/5 + 32.

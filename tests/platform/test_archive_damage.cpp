@@ -15,9 +15,9 @@ namespace {
 // holding every kind of field, in the document tests.
 
 using Read = std::function<void(C_VYXArchive&)>;
-const Read ReadString = [](C_VYXArchive& ar) { ar.ReadString(); };
-const Read ReadMap = [](C_VYXArchive& ar) { ar.ReadStringMap(); };
-const Read ReadList = [](C_VYXArchive& ar) { ar.ReadStringList(); };
+const Read kReadString = [](C_VYXArchive& ar) { ar.ReadString(); };
+const Read kReadMap = [](C_VYXArchive& ar) { ar.ReadStringMap(); };
+const Read kReadList = [](C_VYXArchive& ar) { ar.ReadStringList(); };
 
 // Lengths and counts beyond the 50 bytes there are must throw before allocating anything.
 TEST(ArchiveDamage, HugeLengthsThrowNamingTheByteWhereTheFieldStarts) {
@@ -28,13 +28,13 @@ TEST(ArchiveDamage, HugeLengthsThrowNamingTheByteWhereTheFieldStarts) {
     };
     // clang-format off
     const Case cases[] = {
-        {"fffeff ff ffff 00286bee", ReadString}, // Unicode, 32-bit length
-        {"fffeff ff ffff ffffffff ffffffffffffffff", ReadString}, // Unicode, 64-bit length
-        {"fffeff ff fdff", ReadString},  // Unicode, 16-bit length
-        {"ff ffff 00286bee", ReadString}, // narrow, 32-bit length
-        {"fffeff 18", ReadString},        // 24 wide characters: just over half the bytes
-        {"ffff 00286bee", ReadMap}, {"1900", ReadMap},  // 25 pairs: one too many
-        {"ffff ffffffff", ReadList}, {"3100", ReadList}, // 49 strings: one too many
+        {"fffeff ff ffff 00286bee", kReadString}, // Unicode, 32-bit length
+        {"fffeff ff ffff ffffffff ffffffffffffffff", kReadString}, // Unicode, 64-bit length
+        {"fffeff ff fdff", kReadString},  // Unicode, 16-bit length
+        {"ff ffff 00286bee", kReadString}, // narrow, 32-bit length
+        {"fffeff 18", kReadString},        // 24 wide characters: just over half the bytes
+        {"ffff 00286bee", kReadMap}, {"1900", kReadMap},  // 25 pairs: one too many
+        {"ffff ffffffff", kReadList}, {"3100", kReadList}, // 49 strings: one too many
         {"05000000 fffeff 40 4100", [](C_VYXArchive& ar) { ar.ReadInt(); ar.ReadString(); }, 4},
     };
     // clang-format on

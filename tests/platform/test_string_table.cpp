@@ -14,8 +14,8 @@ using namespace C_VYXResourceIds;
 
 // The converter keys its units by name, so two ids with one text would lose a unit.
 TEST(StringTable, UnitAndCategoryNamesAreAllPresentAndDistinct) {
-    QList<int> ids{StrUnitKelvin};
-    for (int id = StrCategoryLength; id <= StrUnitQuartsLiquidUs; ++id)
+    QList<int> ids{kStrUnitKelvin};
+    for (int id = kStrCategoryLength; id <= kStrUnitQuartsLiquidUs; ++id)
         ids.append(id);
     const QSet<int> gaps{270, 271, 272, 273, 274, 275, 276, 278, 281, 286, 295, 296, 297};
     QSet<QString> names;
@@ -29,13 +29,13 @@ TEST(StringTable, UnitAndCategoryNamesAreAllPresentAndDistinct) {
 }
 
 TEST(StringTable, PanelAndToolbarCommandsHaveTheirTexts) {
-    for (int id : {DlgNumpad, DlgTrigonometry, DlgComplex, DlgVariables, DlgConversion,
-                   DlgLatinChars, DlgGreekChars, DlgMathChars}) {
+    for (int id : {kDlgNumpad, kDlgTrigonometry, kDlgComplex, kDlgVariables, kDlgConversion,
+                   kDlgLatinChars, kDlgGreekChars, kDlgMathChars}) {
         EXPECT_FALSE(C_VYXStringTable::ToolTip(id).isEmpty()) << id;
         EXPECT_FALSE(C_VYXStringTable::MenuText(id).isEmpty()) << id;
         EXPECT_FALSE(C_VYXStringTable::DialogCaption(id).isEmpty()) << id;
     }
-    for (int id = CmdInsertSquareRoot; id <= CmdClearArea; ++id)
+    for (int id = kCmdInsertSquareRoot; id <= kCmdClearArea; ++id)
         EXPECT_FALSE(C_VYXStringTable::ToolTip(id).isEmpty()) << id;
 }
 

@@ -19,7 +19,7 @@ QString WidgetText(const C_VYXCalcTextView& view) {
     return view.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
-constexpr int Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier, Keypad = Qt::KeypadModifier;
+constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier, kKeypad = Qt::KeypadModifier;
 
 } // namespace
 
@@ -90,15 +90,15 @@ private slots:
         // clang-format off
         QTest::newRow("Enter") << "" << "1/2+1/(2+3+1/7)" << K{Qt::Key_Return}
             << QStringLiteral("1/2+1/(2+3+1/7)\r\n25/36 //\u22480.694444\r\n");
-        QTest::newRow("Ctrl+Enter, then on the keypad") << "" << "2*3"
-            << K{Ctrl | Qt::Key_Return, Ctrl | Keypad | Qt::Key_Enter} << "2*3\r\n6\r\n6\r\n6\r\n6";
+        QTest::newRow("kCtrl+Enter, then on the keypad") << "" << "2*3"
+            << K{kCtrl | Qt::Key_Return, kCtrl | kKeypad | Qt::Key_Enter} << "2*3\r\n6\r\n6\r\n6\r\n6";
         QTest::newRow("Delete takes CR LF whole") << "1\r\n2" << ""
-            << K{Ctrl | Qt::Key_Home, Qt::Key_End, Qt::Key_Delete} << "12";
+            << K{kCtrl | Qt::Key_Home, Qt::Key_End, Qt::Key_Delete} << "12";
         QTest::newRow("selection across a line break") << "ab\r\ncd\r\nef" << ""
-            << K{Ctrl | Qt::Key_Home, Qt::Key_Down, Shift | Qt::Key_End, Shift | Qt::Key_Right,
+            << K{kCtrl | Qt::Key_Home, Qt::Key_Down, kShift | Qt::Key_End, kShift | Qt::Key_Right,
                  Qt::Key_E} << "ab\r\neef";
-        QTest::newRow("Ctrl+Z and Ctrl+Y") << "" << "123"
-            << K{Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Z, Ctrl | Qt::Key_Y, Qt::Key_9} << "129";
+        QTest::newRow("kCtrl+Z and kCtrl+Y") << "" << "123"
+            << K{kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Y, Qt::Key_9} << "129";
         // clang-format on
     }
 
@@ -116,12 +116,12 @@ private slots:
 
     void pasteAndCutUseTheClipboard() {
         QApplication::clipboard()->setText(QStringLiteral("1+1\n2"));
-        Press({Ctrl | Qt::Key_V});
+        Press({kCtrl | Qt::Key_V});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
-        Press({Ctrl | Qt::Key_A, Shift | Qt::Key_Delete});
+        Press({kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
         QCOMPARE(Area().Text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1+1\n2"));
-        Press({Ctrl | Qt::Key_Z});
+        Press({kCtrl | Qt::Key_Z});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
         VerifyWidgetShowsModel();
     }

@@ -181,7 +181,8 @@ private slots:
         Area().SetSelection(1, 2);
         QCOMPARE(Shown(key), first);
         Click(key);
-        if (auto* toggle = palette->findChild<QPushButton*>(C_VYXCharPalette::CaseToggleObjectName))
+        if (auto* toggle =
+                palette->findChild<QPushButton*>(C_VYXCharPalette::kCaseToggleObjectName))
             Click(toggle);
         QCOMPARE(Shown(key), second);
         // Enter types the focused key; Escape hides the palette.
@@ -204,7 +205,7 @@ private slots:
         QFETCH(Panel, panel);
         QFETCH(int, key);
         C_VYXDlgFix* palette = ShowPanel(panel);
-        QPushButton* toggle = Control(palette, C_VYXCharPalette::CaseToggleObjectName);
+        QPushButton* toggle = Control(palette, C_VYXCharPalette::kCaseToggleObjectName);
         const bool latin = panel == Panel::Latin;
         C_VYXKeyBoardNFO& record = Doc().Settings().KeyBoard();
         qint32& flag = latin ? record.m_nLatinCaps : record.m_nGreekCaps;

@@ -33,7 +33,7 @@ protected:
 /// Commands whose button needs a character before the caret on its line.
 const QList<int> kNeedOperand = {32851, 32852, 32853, 32854, 32855, 32860, 32861};
 
-constexpr int Shift = Qt::ShiftModifier;
+constexpr int kShift = Qt::ShiftModifier;
 
 } // namespace
 
@@ -125,7 +125,7 @@ private slots:
 
     void insertedTextReplacesTheSelection() {
         QTest::keyClicks(View(), QStringLiteral("2+99"));
-        Press({Shift | Qt::Key_Left, Shift | Qt::Key_Left});
+        Press({kShift | Qt::Key_Left, kShift | Qt::Key_Left});
         Trigger("actionInsertTenLog");
         QCOMPARE(View()->Model().Text(), QStringLiteral("2+log"));
         // Undo takes back the insertion as one step.

@@ -87,7 +87,7 @@ int RunConvertCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcConversion&
     const C_VYXUnit* to = FindUnitNamed(record, C_VYXTextConversion::FromUtf8(conversion.toUnit));
     if (const std::string problem = UnitProblem(record, conversion, from, to); !problem.empty()) {
         err << problem;
-        return VyxcalcExit::Usage;
+        return VyxcalcExit::kUsage;
     }
 
     CountingMessageBoxes boxes(document.MessageBoxes());
@@ -105,7 +105,7 @@ int RunConvertCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcConversion&
         if (panel.ValueText().startsWith(QStringLiteral("//")))
             err << "vyxcalc: " << conversion.value << " gives "
                 << C_VYXTextConversion::ToUtf8(panel.ValueText()) << '\n';
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
     // The panel enables Add at its next button update, which after a unit converted onto
     // itself only a click into the list brings: this is that click.
@@ -117,5 +117,5 @@ int RunConvertCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcConversion&
     if (used.startsWith(comment))
         used.remove(0, comment.size());
     out << C_VYXTextConversion::ToUtf8(used) << '\n';
-    return VyxcalcExit::Ok;
+    return VyxcalcExit::kOk;
 }

@@ -47,7 +47,7 @@ int RunTriangleCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcTriangle& 
         }
         if (boxes.Shown() == 0)
             err << "vyxcalc: nothing to solve: every value given is 0\n";
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
     panel.Use();
     PrintLines(out, used);
@@ -58,5 +58,5 @@ int RunTriangleCommand(C_TOBRIK_CALCULATORDoc& document, const VyxcalcTriangle& 
         out << "Second solution:\n";
         PrintLines(out, used);
     }
-    return boxes.Shown() > 0 ? VyxcalcExit::Failure : VyxcalcExit::Ok;
+    return boxes.Shown() > 0 ? VyxcalcExit::kFailure : VyxcalcExit::kOk;
 }

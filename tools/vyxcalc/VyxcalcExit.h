@@ -4,10 +4,10 @@
 
 namespace VyxcalcExit {
 
-constexpr int Ok = 0;
+constexpr int kOk = 0;
 /// The run did not do all it was asked (a message box said why, or the output failed).
-constexpr int Failure = 1;
+constexpr int kFailure = 1;
 /// The command line itself was wrong: an option, or a unit name.
-constexpr int Usage = 2;
+constexpr int kUsage = 2;
 
 } // namespace VyxcalcExit

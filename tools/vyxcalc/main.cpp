@@ -74,9 +74,9 @@ int RunEngineMode(const VyxcalcOptions& options) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "vyxcalc: cannot write the results\n";
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
-    return VyxcalcExit::Ok;
+    return VyxcalcExit::kOk;
 }
 
 #if VYXCALC_DOCUMENT_MODE
@@ -98,7 +98,7 @@ int RunDocumentMode(const VyxcalcOptions& options) {
     C_VYXStreamMessageBoxes messageBoxes(stderr);
     DocumentModeRunner runner(options, messageBoxes, std::cout, interactive);
     if (!runner.Open()) {
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
     if (options.inputs.empty()) {
         if (std::FILE* prompt = PromptStream()) {
@@ -117,9 +117,9 @@ int RunDocumentMode(const VyxcalcOptions& options) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "vyxcalc: cannot write the results\n";
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
-    return saved ? VyxcalcExit::Ok : VyxcalcExit::Failure;
+    return saved ? VyxcalcExit::kOk : VyxcalcExit::kFailure;
 }
 
 /// --convert and --triangle: a document lends the panel its variables and settings (those of
@@ -128,7 +128,7 @@ int RunPanelCommand(const VyxcalcOptions& options) {
     C_VYXStreamMessageBoxes messageBoxes(stderr);
     DocumentModeRunner runner(options, messageBoxes, std::cout, false);
     if (!runner.Open()) {
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
     const int status =
         options.mode == VyxcalcMode::Convert
@@ -137,14 +137,14 @@ int RunPanelCommand(const VyxcalcOptions& options) {
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "vyxcalc: cannot write the results\n";
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
     return status;
 }
 #else
 int RunDocumentMode(const VyxcalcOptions&) {
     std::cerr << "vyxcalc: this build has no document mode (it needs Qt 6); use --engine\n";
-    return VyxcalcExit::Usage;
+    return VyxcalcExit::kUsage;
 }
 
 int RunPanelCommand(const VyxcalcOptions& options) {
@@ -162,11 +162,11 @@ int main(int argc, char** argv) {
     const VyxcalcParseResult parsed = ParseVyxcalcOptions(args);
     if (!parsed.Ok()) {
         std::cerr << "vyxcalc: " << parsed.error << "\n\n" << VyxcalcUsage();
-        return VyxcalcExit::Usage;
+        return VyxcalcExit::kUsage;
     }
     if (parsed.options.showHelp) {
         std::cout << VyxcalcUsage();
-        return VyxcalcExit::Ok;
+        return VyxcalcExit::kOk;
     }
     try {
         switch (parsed.options.mode) {
@@ -183,6 +183,6 @@ int main(int argc, char** argv) {
         // The engine reports its own errors as results; this is only for the unforeseen.
         std::cout.flush();
         std::cerr << "vyxcalc: " << error.what() << '\n';
-        return VyxcalcExit::Failure;
+        return VyxcalcExit::kFailure;
     }
 }
