@@ -27,14 +27,12 @@ public:
     /// panel stays hidden: the caller shows it.
     bool Create();
     bool IsCreated() const { return m_bCreated; }
-    unsigned TemplateId() const { return m_nTemplateId; }
     Side PlacementSide() const { return m_side; }
 
     /// Moves the document's record into the controls (and, where the panel owns an engine
     /// setting, into the engine). Does nothing before the panel is created.
     void RefreshFromSettings();
 
-    int OffsetY() const { return m_nOffsetY; }
     void SetOffsetY(int offsetY) { m_nOffsetY = offsetY; }
     /// Puts this panel directly under `partner` when the partner is created and visible, else
     /// at the owner's top edge.

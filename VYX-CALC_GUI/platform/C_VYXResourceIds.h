@@ -7,7 +7,6 @@
 namespace C_VYXResourceIds {
 
 // ---- strings ----
-constexpr int kStrOleInitFailed = 100;
 constexpr int kStrAngleRadians = 102;     ///< "ANGLE_RAD"
 constexpr int kStrAngleDegrees = 213;     ///< "ANGLE_DEG"
 constexpr int kStrAngleGradians = 214;    ///< "ANGLE_GRA"

@@ -19,8 +19,6 @@ struct Entry {
 };
 
 constexpr Entry kStrings[] = {
-    {kStrOleInitFailed, u"OLE initialization failed.  Make sure that the OLE libraries are the "
-                        u"correct version."},
     {kStrAngleRadians, u"ANGLE_RAD"},
     {kStrAngleDegrees, u"ANGLE_DEG"},
     {kStrAngleGradians, u"ANGLE_GRA"},

@@ -45,7 +45,6 @@ public:
 
     const QString& Text() const { return m_text; }
     int LineCount() const { return m_extent.lineCount; }
-    int LongestLine() const { return m_extent.longestLine; }
     const QFont& TextFont() const { return m_font; }
     int LineHeight() const { return m_lineHeight; }
     int CharWidth() const { return m_charWidth; }

@@ -28,7 +28,6 @@ public:
     QMenu* Menu() const { return m_pMenu; }
     /// Re-checks the menu items from the document's record.
     void SyncFromDocument();
-    bool IsAlwaysOnTop() const { return m_bAlwaysOnTop; }
 
 signals:
     /// A choice changed the document.

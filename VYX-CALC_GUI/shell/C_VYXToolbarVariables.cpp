@@ -9,6 +9,7 @@
 #include "C_VYXPrintLayout.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStringTable.h"
+#include "C_VYXVariables.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +19,6 @@
 
 namespace {
 
-const QString kEntrySeparator = QStringLiteral(" = ");
 constexpr int kComboWidth = 100;
 
 } // namespace
@@ -74,9 +74,7 @@ QAction* C_VYXToolbarVariables::MakeAction(int commandId, const QString& iconPat
 QString C_VYXToolbarVariables::SelectedName() const {
     if (m_pCombo->currentIndex() < 0)
         return QString();
-    const QString entry = m_pCombo->currentText();
-    const qsizetype separator = entry.indexOf(kEntrySeparator);
-    return separator < 0 ? QString() : entry.left(separator);
+    return C_VYXVariables::NameOfEntry(m_pCombo->currentText());
 }
 
 void C_VYXToolbarVariables::UseSelected() {
@@ -108,7 +106,7 @@ void C_VYXToolbarVariables::ShowEntries() {
         // Keep the same variable chosen (its value may have changed); else the first one.
         int chosen = entries.isEmpty() ? -1 : 0;
         for (int index = 0; index < entries.size() && !chosenName.isEmpty(); ++index) {
-            if (entries.at(index).startsWith(chosenName + kEntrySeparator)) {
+            if (C_VYXVariables::NameOfEntry(entries.at(index)) == chosenName) {
                 chosen = index;
                 break;
             }
