@@ -26,9 +26,10 @@ vyx_install_missing() {
     done
     # qt6-svg-dev: the icons are SVG; libedit-dev: line editing in vyxcalc; poppler-utils: the
     # printing tests read the exported PDF back with pdftotext; xvfb, openbox, xdotool and
-    # x11-utils: the tests that need a real X server with a window manager (tools/x11_session.sh).
+    # x11-utils: the tests that need a real X server with a window manager (tools/x11_session.sh);
+    # appstream: the metainfo's validation; dpkg-dev: dpkg-shlibdeps for the Debian package.
     for package in libgtest-dev qt6-base-dev qt6-svg-dev libedit-dev poppler-utils \
-        xvfb openbox xdotool x11-utils; do
+        xvfb openbox xdotool x11-utils appstream dpkg-dev; do
         dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
     done
     if [ "${#missing[@]}" -eq 0 ]; then

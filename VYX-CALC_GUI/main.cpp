@@ -6,11 +6,14 @@
 #include "C_VYXProfile.h"
 #include "C_VYXQtFileChooser.h"
 #include "C_VYXQtMessageBoxes.h"
+#include "C_VYXRecoveryStore.h"
 #include "C_VYXStreamMessageBoxes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QIcon>
+#include <QTimer>
 
 #include <string_view>
 
@@ -86,10 +89,15 @@ int main(int argc, char* argv[]) {
     C_VYXQtFileChooser fileChooser;
     C_MainFrm frame(profile, messageBoxes, fileChooser);
     messageBoxes.SetParentWidget(&frame);
+    frame.EnableRecovery(C_VYXRecoveryStore::DefaultDirectory(),
+                         C_VYXRecoveryStore::StemFor(QCoreApplication::applicationPid(),
+                                                     QDateTime::currentMSecsSinceEpoch()));
     // A document named on the command line that cannot be opened ends the program, after
     // the document has said why.
     if (!files.isEmpty() && !frame.OpenFromCommandLine(files.first()))
         return 1;
     frame.show();
+    // Asked once the window is on the screen, so the question has it as its parent.
+    QTimer::singleShot(0, &frame, [&frame] { frame.OfferRecovery(); });
     return application.exec();
 }

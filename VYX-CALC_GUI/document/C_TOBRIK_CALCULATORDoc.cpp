@@ -17,6 +17,8 @@
 #include "VYXCalculator.h"
 #include "VYXNumRational.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -251,7 +253,13 @@ C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
     return context;
 }
 
+QString C_TOBRIK_CALCULATORDoc::DisplayName() const {
+    return m_strPathName.isEmpty() ? UntitledName() : QFileInfo(m_strPathName).fileName();
+}
+
 void C_TOBRIK_CALCULATORDoc::SetModifiedFlag(bool modified) {
+    if (modified)
+        emit contentsChanged();
     if (m_bModified == modified)
         return;
     m_bModified = modified;
@@ -302,16 +310,29 @@ bool C_TOBRIK_CALCULATORDoc::OnOpenDocument(const QString& path, bool fromOpenCo
     }
     if (fromOpenCommand)
         m_bSkipPlacement = true;
+    AdoptLoadedContents(path);
+    if (m_pFrame != nullptr)
+        m_pFrame->AddToRecentFiles(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool C_TOBRIK_CALCULATORDoc::OnRestoreDocument(const QByteArray& bytes, const QString& originalPath,
+                                               QString* error) {
+    if (!LoadFromBytes(bytes, error))
+        return false;
+    AdoptLoadedContents(originalPath);
+    SetModifiedFlag(true);
+    return true;
+}
+
+void C_TOBRIK_CALCULATORDoc::AdoptLoadedContents(const QString& path) {
     RefreshPanels();
     UpdateAllViews();
     m_bFirstNewDocument = false;
     m_strPathName = path;
-    if (m_pFrame != nullptr)
-        m_pFrame->AddToRecentFiles(path);
     ApplyAngleUnit();
     m_nCalculations = 0;
-    SetModifiedFlag(false);
-    return true;
 }
 
 bool C_TOBRIK_CALCULATORDoc::OnSaveDocument(const QString& path) {
@@ -339,6 +360,14 @@ QByteArray C_TOBRIK_CALCULATORDoc::SaveToBytes() {
     QByteArray bytes;
     C_VYXArchive archive = C_VYXArchive::ForStoring(&bytes);
     Serialize(archive);
+    return bytes;
+}
+
+QByteArray C_TOBRIK_CALCULATORDoc::CopyToBytes() {
+    C_VYXCalcTextNFO& area = m_pSettings->CalcText();
+    const qint32 pendingSelection = area.selValid;
+    QByteArray bytes = SaveToBytes();
+    area.selValid = pendingSelection;
     return bytes;
 }
 

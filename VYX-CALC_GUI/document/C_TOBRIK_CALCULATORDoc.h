@@ -98,6 +98,10 @@ public:
     /// File Open. `fromOpenCommand`: the user chose File Open (not the recently-used list or the
     /// command line). A failed open shows a message and leaves the document as it was.
     bool OnOpenDocument(const QString& path, bool fromOpenCommand = false);
+    /// Work kept for recovery, loaded like File Open but still unsaved: the original file name
+    /// (empty for an untitled document) stays for File Save, and the document is modified.
+    /// False with `error` set when the bytes are not a whole document; nothing changed then.
+    bool OnRestoreDocument(const QByteArray& bytes, const QString& originalPath, QString* error);
     /// File Save. Written atomically: a failed save shows a message and leaves the old file.
     bool OnSaveDocument(const QString& path);
 
@@ -106,6 +110,9 @@ public:
     /// was.
     void Serialize(C_VYXArchive& ar);
     QByteArray SaveToBytes();
+    /// SaveToBytes for a copy kept on the side: the area's pending selection stays as it was,
+    /// so a later view update does not move the caret back to where it was at the copy.
+    QByteArray CopyToBytes();
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
@@ -113,10 +120,19 @@ public:
     void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
+    /// "Untitled" or the file name, as the title shows it.
+    QString DisplayName() const;
+    static QString UntitledName() { return QStringLiteral("Untitled"); }
     bool IsSkippingNextPlacement() const { return m_bSkipPlacement; }
+
+signals:
+    /// Anything of the document changed (emitted on every change, not only the first one).
+    void contentsChanged();
 
 private:
     void InitContents();
+    /// After a successful load: panels, views, file name, engine angle, counter.
+    void AdoptLoadedContents(const QString& path);
     void LinkContents();
     void UpdateAllViews();
     void RefreshPanels();

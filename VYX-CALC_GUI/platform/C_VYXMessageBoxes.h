@@ -9,6 +9,8 @@
 class C_VYXMessageBoxes {
 public:
     enum class Answer { Yes, No, Cancel };
+    /// The answers to the offer of work left by an instance that ended without saving.
+    enum class Recovery { Restore, Discard, Later };
 
     virtual ~C_VYXMessageBoxes() = default;
     /// An error box (the program's caption is "ERROR!!").
@@ -19,4 +21,11 @@ public:
     virtual Answer AskYesNoCancel(const QString& caption, const QString& text) = 0;
     /// An information box with an OK button.
     virtual void ShowInformation(const QString& caption, const QString& text) = 0;
+    /// A question with Restore (the default) and Discard. Closing it otherwise, or a box that
+    /// cannot ask at all, answers Later: the work waits for the next start.
+    virtual Recovery AskRestoreOrDiscard(const QString& caption, const QString& text) {
+        (void)caption;
+        (void)text;
+        return Recovery::Later;
+    }
 };

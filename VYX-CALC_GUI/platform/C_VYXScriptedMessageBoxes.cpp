@@ -21,6 +21,20 @@ void C_VYXScriptedMessageBoxes::ShowInformation(const QString& caption, const QS
     m_boxes.append({Kind::Information, caption, text});
 }
 
+C_VYXMessageBoxes::Recovery C_VYXScriptedMessageBoxes::AskRestoreOrDiscard(const QString& caption,
+                                                                           const QString& text) {
+    m_boxes.append({Kind::RestoreOrDiscard, caption, text});
+    switch (NextAnswer(Answer::Cancel)) {
+    case Answer::Yes:
+        return Recovery::Restore;
+    case Answer::No:
+        return Recovery::Discard;
+    case Answer::Cancel:
+        break;
+    }
+    return Recovery::Later;
+}
+
 C_VYXScriptedMessageBoxes::Box C_VYXScriptedMessageBoxes::LastBox() const {
     return m_boxes.isEmpty() ? Box{Kind::Information, QString(), QString()} : m_boxes.last();
 }

@@ -13,7 +13,7 @@
 /// test script: it is counted and answered No (or Cancel), the safe choice.
 class C_VYXScriptedMessageBoxes : public C_VYXMessageBoxes {
 public:
-    enum class Kind { Error, YesNo, YesNoCancel, Information };
+    enum class Kind { Error, YesNo, YesNoCancel, Information, RestoreOrDiscard };
 
     struct Box {
         Kind kind;
@@ -25,6 +25,9 @@ public:
     bool AskYesNo(const QString& caption, const QString& text) override;
     Answer AskYesNoCancel(const QString& caption, const QString& text) override;
     void ShowInformation(const QString& caption, const QString& text) override;
+    /// Answered from the same queue: Yes restores, No discards, Cancel (and an empty queue)
+    /// leaves the work for later.
+    Recovery AskRestoreOrDiscard(const QString& caption, const QString& text) override;
 
     /// Queues the answer to the next question.
     void QueueAnswer(Answer answer) { m_answers.enqueue(answer); }

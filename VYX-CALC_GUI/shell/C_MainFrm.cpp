@@ -20,6 +20,7 @@
 #include "C_VYXPanelCommands.h"
 #include "C_VYXProfile.h"
 #include "C_VYXRecentFiles.h"
+#include "C_VYXRecoveryKeeper.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXSettingsMenu.h"
 #include "C_VYXStatusBar.h"
@@ -89,6 +90,8 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
 }
 
 C_MainFrm::~C_MainFrm() {
+    // The keeper listens to the document; it goes while both are whole.
+    m_pRecovery.reset();
     // The view goes first: it holds the document's area record and must not outlive it.
     delete m_pView;
     m_pView = nullptr;
@@ -100,6 +103,15 @@ bool C_MainFrm::OpenFromCommandLine(const QString& path) {
     const C_VYXFileCommands::Outcome outcome = m_pFileCommands->OpenPath(path, false);
     AfterFileCommand(outcome);
     return outcome == C_VYXFileCommands::Outcome::Done;
+}
+
+void C_MainFrm::EnableRecovery(const QString& directory, const QString& stem) {
+    m_pRecovery = std::make_unique<C_VYXRecoveryKeeper>(*m_pDocument, directory, stem);
+}
+
+void C_MainFrm::OfferRecovery() {
+    if (m_pRecovery && m_pRecovery->OfferLeftOvers(m_messageBoxes))
+        AfterFileCommand(C_VYXFileCommands::Outcome::Done);
 }
 
 void C_MainFrm::AfterFileCommand(C_VYXFileCommands::Outcome outcome) {
@@ -339,6 +351,9 @@ void C_MainFrm::closeEvent(QCloseEvent* event) {
         UpdateTitle();
         return;
     }
+    // Closing without saving was the user's choice: the recovery copy goes with the work.
+    if (m_pRecovery)
+        m_pRecovery->Discard();
     event->accept();
 }
 

@@ -21,6 +21,7 @@ class C_VYXMessageBoxes;
 class C_VYXPanelCommands;
 class C_VYXProfile;
 class C_VYXRecentFiles;
+class C_VYXRecoveryKeeper;
 class C_VYXSettingsMenu;
 class C_VYXStatusBar;
 class C_VYXToolbarSet;
@@ -48,6 +49,10 @@ public:
 
     /// Opens the document named on the command line; false when it could not be opened.
     bool OpenFromCommandLine(const QString& path);
+    /// Keeps unsaved work in the recovery slot `stem` of `directory` from now on.
+    void EnableRecovery(const QString& directory, const QString& stem);
+    /// Offers the unsaved work that ended instances left (after EnableRecovery).
+    void OfferRecovery();
     /// The .vyx file a drop would open; empty when the data holds none.
     static QString DroppedDocument(const QMimeData* data);
 
@@ -116,4 +121,5 @@ private:
     std::unique_ptr<C_VYXPanelCommands> m_pPanelCommands;
     // Print, Print Preview and Export as PDF.
     std::unique_ptr<C_VYXPrintCommands> m_pPrintCommands;
+    std::unique_ptr<C_VYXRecoveryKeeper> m_pRecovery;
 };

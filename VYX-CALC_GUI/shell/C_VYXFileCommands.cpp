@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString kUntitledName = QStringLiteral("Untitled");
-
 /// Field 4 of the document type line: ".vyx".
 QString DocumentExtension() {
     return C_VYXStringTable::DocumentTypePart(4);
@@ -27,8 +25,7 @@ C_VYXFileCommands::C_VYXFileCommands(C_TOBRIK_CALCULATORDoc& document,
       m_pDialogParent(dialogParent) {}
 
 QString C_VYXFileCommands::DocumentName() const {
-    const QString& path = m_document.PathName();
-    return path.isEmpty() ? kUntitledName : QFileInfo(path).fileName();
+    return m_document.DisplayName();
 }
 
 QString C_VYXFileCommands::WithDocumentExtension(const QString& path) {
@@ -82,7 +79,8 @@ C_VYXFileCommands::Outcome C_VYXFileCommands::Save() {
 
 C_VYXFileCommands::Outcome C_VYXFileCommands::SaveAs() {
     const QString current = m_document.PathName();
-    const QString suggested = current.isEmpty() ? kUntitledName + DocumentExtension() : current;
+    const QString suggested =
+        current.isEmpty() ? C_TOBRIK_CALCULATORDoc::UntitledName() + DocumentExtension() : current;
     const QString chosen = m_fileChooser.ChooseSavePath(m_pDialogParent, suggested);
     if (chosen.isEmpty())
         return Outcome::Cancelled;

@@ -6,6 +6,7 @@
 #include "C_VYXX11CloseBoxOnly.h"
 
 #include <QGridLayout>
+#include <QPushButton>
 #include <QSpacerItem>
 
 std::unique_ptr<QMessageBox> C_VYXQtMessageBoxes::MakeBox(QWidget* parent, QMessageBox::Icon icon,
@@ -31,11 +32,15 @@ QMessageBox::StandardButton C_VYXQtMessageBoxes::Run(QMessageBox::Icon icon, con
                                                      QMessageBox::StandardButton preferred) {
     const std::unique_ptr<QMessageBox> box =
         MakeBox(m_pParent, icon, caption, text, buttons, preferred);
-    // The native window is made here, so its type is settled before the box is shown.
-    box->winId();
-    C_VYXX11CloseBoxOnly::Apply(*box);
-    box->exec();
+    Exec(*box);
     return box->standardButton(box->clickedButton());
+}
+
+void C_VYXQtMessageBoxes::Exec(QMessageBox& box) {
+    // The native window is made here, so its type is settled before the box is shown.
+    box.winId();
+    C_VYXX11CloseBoxOnly::Apply(box);
+    box.exec();
 }
 
 void C_VYXQtMessageBoxes::ShowError(const QString& caption, const QString& text) {
@@ -63,4 +68,21 @@ C_VYXMessageBoxes::Answer C_VYXQtMessageBoxes::AskYesNoCancel(const QString& cap
 
 void C_VYXQtMessageBoxes::ShowInformation(const QString& caption, const QString& text) {
     Run(QMessageBox::Information, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+C_VYXMessageBoxes::Recovery C_VYXQtMessageBoxes::AskRestoreOrDiscard(const QString& caption,
+                                                                     const QString& text) {
+    const std::unique_ptr<QMessageBox> box =
+        MakeBox(m_pParent, QMessageBox::Question, caption, text, QMessageBox::Discard,
+                QMessageBox::NoButton);
+    // No standard button says Restore; Enter chooses it.
+    QPushButton* restore = box->addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    box->setDefaultButton(restore);
+    Exec(*box);
+    if (box->clickedButton() == restore)
+        return Recovery::Restore;
+    if (box->standardButton(box->clickedButton()) == QMessageBox::Discard)
+        return Recovery::Discard;
+    // Closed with Escape or the close box: nothing is decided, nothing is lost.
+    return Recovery::Later;
 }

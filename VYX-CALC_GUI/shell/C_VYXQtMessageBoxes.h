@@ -20,6 +20,7 @@ public:
     bool AskYesNo(const QString& caption, const QString& text) override;
     Answer AskYesNoCancel(const QString& caption, const QString& text) override;
     void ShowInformation(const QString& caption, const QString& text) override;
+    Recovery AskRestoreOrDiscard(const QString& caption, const QString& text) override;
 
     /// The box as it is shown: a dialog with a close box only, wide enough for its caption.
     static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, QMessageBox::Icon icon,
@@ -32,6 +33,8 @@ private:
     QMessageBox::StandardButton Run(QMessageBox::Icon icon, const QString& caption,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton preferred);
+    /// Shows a made box as a dialog with a close box only and waits for it.
+    static void Exec(QMessageBox& box);
 
     QPointer<QWidget> m_pParent;
 };

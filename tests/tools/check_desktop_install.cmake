@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Installs the desktop component into a scratch prefix and checks the menu entry, the document
 # type and the icon arrived, are valid, and that *.vyx maps to the document type.
-# Usage: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DDATADIR=share
+# Usage: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DDATADIR=share -DAPP_ID=<AppStream id>
 #        [-DDESKTOP_FILE_VALIDATE=<tool>] [-DUPDATE_MIME_DATABASE=<tool>] -P check_desktop_install.cmake
-foreach(required BUILD_DIR PREFIX DATADIR)
+foreach(required BUILD_DIR PREFIX DATADIR APP_ID)
   if(NOT ${required})
     message(FATAL_ERROR "pass -D${required}=...")
   endif()
@@ -21,8 +21,9 @@ set(data "${PREFIX}/${DATADIR}")
 set(entry "${data}/applications/tobrikcalculator.desktop")
 set(mime "${data}/mime/packages/tobrikcalculator.xml")
 set(icon "${data}/icons/hicolor/scalable/apps/tobrikcalculator.svg")
+set(metainfo "${data}/metainfo/${APP_ID}.metainfo.xml")
 set(failures "")
-foreach(path IN ITEMS "${entry}" "${mime}" "${icon}")
+foreach(path IN ITEMS "${entry}" "${mime}" "${icon}" "${metainfo}")
   if(NOT EXISTS "${path}")
     string(APPEND failures "  missing: ${path}\n")
   endif()
@@ -38,6 +39,16 @@ foreach(line IN ITEMS "Exec=TobrikCalculator %f" "Icon=tobrikcalculator"
   string(FIND "${entry_text}" "\n${line}\n" at)
   if(at EQUAL -1)
     string(APPEND failures "  the entry lacks the line ${line}\n")
+  endif()
+endforeach()
+
+# The metadata launches the entry that was installed and names the same document type.
+file(READ "${metainfo}" metainfo_text)
+foreach(fragment IN ITEMS "<launchable type=\"desktop-id\">tobrikcalculator.desktop</launchable>"
+                          "<mediatype>application/x-tobrikcalculator-doc</mediatype>")
+  string(FIND "${metainfo_text}" "${fragment}" at)
+  if(at EQUAL -1)
+    string(APPEND failures "  the metainfo lacks ${fragment}\n")
   endif()
 endforeach()
 

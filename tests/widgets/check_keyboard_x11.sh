@@ -57,6 +57,7 @@ saved_text_is() {
 
 # A private profile (no toolbar layout of earlier runs) and a document of its own.
 export XDG_CONFIG_HOME="$work/config"
+export XDG_STATE_HOME="$work/state"
 export QT_QPA_PLATFORM=xcb
 document="$work/keys.vyx"
 timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# End to end on a real X server (run it inside tools/x11_session.sh): the program is killed with
+# SIGKILL after a line was typed and calculated; the next start asks to recover the work, Enter
+# takes the default answer, and the work is back, unsaved, under its old name, so Ctrl+S writes
+# it to the original file, which vyxcalc reads back. The recovery files are gone after that.
+# Usage: check_recovery_x11.sh TOBRIKCALCULATOR VYXCALC
+# Exit 77 (skipped) when xdotool is missing. Every wait has a deadline.
+set -euo pipefail
+
+[ $# -eq 2 ] || { echo "usage: $0 TOBRIKCALCULATOR VYXCALC" >&2; exit 2; }
+app="$1"
+vyxcalc="$2"
+command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed: skipped" >&2; exit 77; }
+[ -n "${DISPLAY:-}" ] || { echo "no X display: run this inside tools/x11_session.sh" >&2; exit 2; }
+
+work="$(mktemp -d)"
+app_pid=""
+stop_app() {
+    if [ -n "$app_pid" ]; then
+        kill "-${1:-TERM}" "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+        app_pid=""
+    fi
+}
+cleanup() {
+    stop_app
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')" >&2
+    ls -l "$state" >&2 2>/dev/null || true
+    for log in "$work"/app*.log; do
+        [ -f "$log" ] && sed "s/^/$(basename "$log"): /" "$log" >&2
+    done
+    exit 1
+}
+
+wait_for() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+find_window() {
+    timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# vyxcalc prints a document's text as JSON, line breaks written as \r\n.
+holds_text() {
+    timeout 10 "$vyxcalc" --file "$1" --dump </dev/null 2>/dev/null | grep -qF "\"text\": \"$2\""
+}
+
+recovery_holds() {
+    local file
+    for file in "$state"/recovery-*.vyx; do
+        [ -f "$file" ] && holds_text "$file" "$1" && return 0
+    done
+    return 1
+}
+
+no_recovery_files() { ! compgen -G "$state/recovery-*.vyx" >/dev/null; }
+
+export XDG_CONFIG_HOME="$work/config"
+export XDG_STATE_HOME="$work/state"
+export QT_QPA_PLATFORM=xcb
+state="$XDG_STATE_HOME/TobrikCalculator"
+document="$work/lost.vyx"
+timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||
+    fail "vyxcalc could not write the document"
+
+# First run: type, calculate, and die without a chance to save or clean up.
+"$app" "$document" >"$work/app1.log" 2>&1 &
+app_pid=$!
+main="$(find_window '^lost\.vyx - TobrikCalculator$' 30)"
+[ -n "$main" ] || fail "the main window did not appear"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+xdotool type --delay 80 '6*7'
+xdotool key Return
+expected='6*7\r\n42\r\n'
+wait_for 30 recovery_holds "$expected" || fail "no recovery file holds the calculated line"
+stop_app KILL
+holds_text "$document" '' || fail "the document itself changed without a save"
+
+# Second run: the question comes, Enter restores.
+"$app" >"$work/app2.log" 2>&1 &
+app_pid=$!
+question="$(find_window '^TobrikCalculator$' 30)"
+[ -n "$question" ] || fail "the recovery question did not appear"
+wait_for 10 is_active "$question" || xdotool windowactivate --sync "$question"
+xdotool key Return
+restored="$(find_window '^lost\.vyx\* - TobrikCalculator$' 30)"
+[ -n "$restored" ] || fail "the work did not come back modified under its name"
+wait_for 10 is_active "$restored" || fail "the restored window did not become active"
+xdotool key ctrl+s
+wait_for 20 holds_text "$document" "$expected" || fail "Ctrl+S did not write the restored work"
+wait_for 10 no_recovery_files || fail "recovery files remain after saving"
+echo "the killed instance's work came back and was saved to its own file"
