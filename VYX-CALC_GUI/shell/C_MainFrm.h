@@ -24,6 +24,7 @@ class C_VYXRecentFiles;
 class C_VYXSettingsMenu;
 class C_VYXStatusBar;
 class C_VYXToolbarSet;
+class C_VYXViewColours;
 class QMenu;
 class QMimeData;
 
@@ -106,6 +107,7 @@ private:
     C_VYXRecentFiles* m_pRecentFiles = nullptr;
     C_VYXInsertCommands* m_pInsertCommands = nullptr;
     C_VYXToolbarSet* m_pToolbars = nullptr;
+    C_VYXViewColours* m_pViewColours = nullptr;
     bool m_bSettingsSyncPending = false;
 
     /// The open help window, at most one; its concrete class stays out of this header.
