@@ -40,7 +40,7 @@ pi*r^2
 1/2+1/(2+3+1/7)
 sqrt(2)*sin(pi/4)+ABS(3+4i)
 (2+3i)^2
-rate*12
+h*r
 2+3)
 LINES
     sleep 0.5

@@ -20,7 +20,7 @@ C_VYXViewColours::C_VYXViewColours(C_VYXProfile& profile, C_TOBRIK_CALCULATORDoc
         QStringLiteral("Colour numbers, operators, functions and variables in the calculation "
                        "area"));
     m_pSyntaxColours->setCheckable(true);
-    m_pDarkColours = new QAction(QStringLiteral("&Dark colours"), this);
+    m_pDarkColours = new QAction(QStringLiteral("Dar&k colours"), this);
     m_pDarkColours->setObjectName(QStringLiteral("actionViewDarkColours"));
     m_pDarkColours->setStatusTip(
         QStringLiteral("Show the program in dark colours, whatever the desktop uses"));
