@@ -146,7 +146,8 @@ QString C_TOBRIK_CALCULATORDoc::FormatArgument(const VYXNum& number) const {
     const double angle = number.GetFI() * C_VYXAngleUnit::FromRadiansFactor(unit);
     const QString angleText =
         RoundToDecimals(C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed11, angle));
-    return C_VYXLineTokenizer::ArgumentLabel + angleText + u' ' + C_VYXAngleUnit::DisplayName(unit);
+    return C_VYXLineTokenizer::kArgumentLabel + angleText + u' ' +
+           C_VYXAngleUnit::DisplayName(unit);
 }
 
 QString C_TOBRIK_CALCULATORDoc::CalculateLineAsDecimal(const QString& line) {

@@ -125,7 +125,7 @@ QList<C_VYXLineToken> C_VYXLineTokenizer::Tokenize(QStringView line, int previou
         if (commentStart < 0)
             commentStart = length;
         // The argument after a result reads as part of the result's explanation.
-        qsizetype expressionEnd = line.left(commentStart).indexOf(ArgumentLabel);
+        qsizetype expressionEnd = line.left(commentStart).indexOf(kArgumentLabel);
         if (expressionEnd < 0)
             expressionEnd = commentStart;
         TokenizeExpression(line.left(expressionEnd), QStringView(upper).left(expressionEnd),

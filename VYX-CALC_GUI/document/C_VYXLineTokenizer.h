@@ -40,7 +40,7 @@ public:
     enum LineState : int { kPlainLine = 0, kMessageGoesOn = 1 };
 
     /// The text the document writes before the argument of a complex result.
-    static inline const QString ArgumentLabel = QStringLiteral("ARGUMENT:");
+    static inline const QString kArgumentLabel = QStringLiteral("ARGUMENT:");
 
     explicit C_VYXLineTokenizer(const C_VYXUnicodeTranslatorContainer& translator);
 
