@@ -7,6 +7,7 @@
 #include "C_VYXDocumentFrame.h"
 #include "C_VYXExpressionEvaluator.h"
 #include "C_VYXFileStore.h"
+#include "C_VYXLineTokenizer.h"
 #include "C_VYXMessageBoxes.h"
 #include "C_VYXNumberText.h"
 #include "C_VYXResourceIds.h"
@@ -147,7 +148,8 @@ QString C_TOBRIK_CALCULATORDoc::FormatArgument(const VYXNum& number) const {
     const double angle = number.GetFI() * C_VYXAngleUnit::FromRadiansFactor(unit);
     const QString angleText =
         RoundToDecimals(C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed11, angle));
-    return QStringLiteral("ARGUMENT:") + angleText + u' ' + C_VYXAngleUnit::DisplayName(unit);
+    return C_VYXLineTokenizer::kArgumentLabel + angleText + u' ' +
+           C_VYXAngleUnit::DisplayName(unit);
 }
 
 QString C_TOBRIK_CALCULATORDoc::CalculateLineAsDecimal(const QString& line) {

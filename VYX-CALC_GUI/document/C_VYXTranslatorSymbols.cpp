@@ -42,6 +42,12 @@ QStringList FunctionNames() {
     return ReservedWords().mid(0, kFunctionNameCount);
 }
 
+const QStringList& ConstantNames() {
+    static const QStringList names = {QStringLiteral("PI"), QStringLiteral("E"),
+                                      QStringLiteral("I"), QStringLiteral("J")};
+    return names;
+}
+
 const QList<C_VYXSymbolPair>& NumericSymbols() {
     static const QList<C_VYXSymbolPair> symbols = {
         {QStringLiteral("\u03C0"), QStringLiteral("(PI)")},

@@ -18,6 +18,10 @@ constexpr qsizetype kFunctionNameCount = 19;
 /// The function names (the first entries of ReservedWords), in that order.
 QStringList FunctionNames();
 
+/// The engine's constants as it reads them after upper-casing: pi, Euler's number and the
+/// imaginary unit in its two spellings. Each is a reserved word.
+const QStringList& ConstantNames();
+
 /// A display symbol and the engine text it stands for.
 struct C_VYXSymbolPair {
     QString display;

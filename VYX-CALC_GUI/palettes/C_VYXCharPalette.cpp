@@ -4,20 +4,14 @@
 
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcAreaModel.h"
+#include "C_VYXInkIcon.h"
 #include "C_VYXPanelOwner.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QPushButton>
 
 namespace {
-
-/// An icon of the program's resources, or a null icon when the file is missing, so the toggle
-/// then shows its text.
-QIcon ResourceIcon(const QString& path) {
-    return QFile::exists(path) ? QIcon(path) : QIcon();
-}
 
 /// A button caption shows an ampersand only when it is doubled.
 QString CaptionOf(const QString& text) {
@@ -36,8 +30,8 @@ C_VYXCharPalette::C_VYXCharPalette(C_VYXPanelOwner& owner, unsigned templateId,
                                    std::optional<C_VYXCaseToggleIds> caseToggle)
     : C_VYXDlgFix(owner, templateId, caption, side), m_keys(keys), m_nColumns(columns),
       m_caseToggleIds(caseToggle),
-      m_upperCaseIcon(ResourceIcon(QStringLiteral(":/icons/case-upper.svg"))),
-      m_lowerCaseIcon(ResourceIcon(QStringLiteral(":/icons/case-lower.svg"))) {}
+      m_upperCaseIcon(C_VYXInkIcon::FromFile(QStringLiteral(":/icons/case-upper.svg"))),
+      m_lowerCaseIcon(C_VYXInkIcon::FromFile(QStringLiteral(":/icons/case-lower.svg"))) {}
 
 void C_VYXCharPalette::SetupControls() {
     setFont(QFont(QStringLiteral("Verdana"), 10));

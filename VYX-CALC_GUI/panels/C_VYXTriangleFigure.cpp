@@ -2,6 +2,8 @@
 // C_VYXTriangleFigure: dialog units to pixels, and the painting of the triangle figure.
 #include "C_VYXTriangleFigure.h"
 
+#include "C_VYXReadableColour.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -32,7 +34,8 @@ constexpr Letter kLetters[] = {
 };
 
 /// The arc pen's colour: pure blue.
-const QColor kArcColour(0, 0, 255);
+/// The hue of the angle arcs: blue.
+constexpr int kArcHue = 240;
 
 /// The parameter angle, in degrees counter-clockwise from three o'clock, at which the ray from
 /// the centre of an ellipse with radii rx, ry in direction (dx, dy) (y pointing down) meets it.
@@ -88,12 +91,18 @@ void C_VYXTriangleFigure::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPoint outline[] = {ToLocalPixels(kCornerB), ToLocalPixels(kCornerC),
                               ToLocalPixels(kCornerA)};
     painter.drawPolygon(outline, 3);
 
-    painter.setPen(QPen(kArcColour, 2, Qt::SolidLine, Qt::FlatCap));
+    // Pure blue on a light window, a lighter blue where the window is dark.
+    const QColor background = palette().color(QPalette::Window);
+    const QColor arcs = C_VYXReadableColour::IsDark(palette())
+                            ? C_VYXReadableColour::OfHue(kArcHue, background)
+                            : QColor(Qt::blue);
+    painter.setPen(QPen(arcs, 2, Qt::SolidLine, Qt::FlatCap));
     DrawCornerArc(painter, kCornerA, kArcRadiusA, kCornerC, kCornerB);
     DrawCornerArc(painter, kCornerB, kArcRadiusB, kCornerA, kCornerC);
     DrawCornerArc(painter, kCornerC, kArcRadiusC, kCornerB, kCornerA);

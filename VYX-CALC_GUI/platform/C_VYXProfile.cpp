@@ -9,6 +9,8 @@ namespace {
 const QString kOrganisation = QStringLiteral("TobrikCalculator");
 const QString kApplication = QStringLiteral("TobrikCalculator");
 const QString kRecentFilesKey = QStringLiteral("Recent File List/Files");
+const QString kSyntaxColoursKey = QStringLiteral("View/SyntaxColours");
+const QString kDarkColoursKey = QStringLiteral("View/DarkColours");
 
 QString BarStateKey() {
     return C_VYXStringTable::Text(C_VYXResourceIds::kStrBarStateSection) +
@@ -56,6 +58,22 @@ void C_VYXProfile::RemoveRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     WriteRecentFiles(files);
+}
+
+bool C_VYXProfile::SyntaxColours() const {
+    return m_pSettings->value(kSyntaxColoursKey, true).toBool();
+}
+
+void C_VYXProfile::SetSyntaxColours(bool on) {
+    m_pSettings->setValue(kSyntaxColoursKey, on);
+}
+
+bool C_VYXProfile::DarkColours() const {
+    return m_pSettings->value(kDarkColoursKey, false).toBool();
+}
+
+void C_VYXProfile::SetDarkColours(bool on) {
+    m_pSettings->setValue(kDarkColoursKey, on);
 }
 
 void C_VYXProfile::Sync() {

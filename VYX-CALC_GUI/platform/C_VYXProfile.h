@@ -10,7 +10,8 @@
 #include <memory>
 
 /// The user's profile under organisation and application "TobrikCalculator": the toolbar
-/// layout in the section "MAINFRMBARSTATE" and the list of the four most recent files.
+/// layout in the section "MAINFRMBARSTATE", the list of the four most recent files and the
+/// colour choices of the View menu.
 class C_VYXProfile {
 public:
     static constexpr int kMaxRecentFiles = 4;
@@ -33,6 +34,14 @@ public:
     /// Puts `path` first; an entry already listed moves up instead of appearing twice.
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
+
+    /// View > "Syntax colours": the calculation area coloured by what its text means (on unless
+    /// turned off).
+    bool SyntaxColours() const;
+    void SetSyntaxColours(bool on);
+    /// View > "Dark colours": a dark palette whatever the desktop's (off unless turned on).
+    bool DarkColours() const;
+    void SetDarkColours(bool on);
 
     /// Writes pending changes to the storage.
     void Sync();

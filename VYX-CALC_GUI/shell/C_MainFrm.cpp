@@ -26,6 +26,7 @@
 #include "C_VYXStatusBar.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXToolbarSet.h"
+#include "C_VYXViewColours.h"
 #include "C_VYXWindowGeometry.h"
 
 #include <QCloseEvent>
@@ -237,6 +238,9 @@ void C_MainFrm::CreateViewMenu() {
     statusBarToggle->setCheckable(true);
     statusBarToggle->setChecked(true);
     connect(statusBarToggle, &QAction::toggled, m_pStatusBar, &QWidget::setVisible);
+    menu->addSeparator();
+    m_pViewColours = new C_VYXViewColours(m_profile, *m_pDocument, *m_pView, this);
+    m_pViewColours->AddToMenu(*menu);
     connect(menu, &QMenu::aboutToShow, m_pPanelCommands.get(), &C_VYXPanelCommands::Update);
 }
 

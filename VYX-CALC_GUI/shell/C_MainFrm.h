@@ -25,6 +25,7 @@ class C_VYXRecoveryKeeper;
 class C_VYXSettingsMenu;
 class C_VYXStatusBar;
 class C_VYXToolbarSet;
+class C_VYXViewColours;
 class QMenu;
 class QMimeData;
 
@@ -111,6 +112,7 @@ private:
     C_VYXRecentFiles* m_pRecentFiles = nullptr;
     C_VYXInsertCommands* m_pInsertCommands = nullptr;
     C_VYXToolbarSet* m_pToolbars = nullptr;
+    C_VYXViewColours* m_pViewColours = nullptr;
     bool m_bSettingsSyncPending = false;
 
     /// The open help window, at most one; its concrete class stays out of this header.

@@ -2,6 +2,7 @@
 // C_VYXAboutBox: layout and painting of the about box.
 #include "C_VYXAboutBox.h"
 
+#include "C_VYXReadableColour.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStringTable.h"
 
@@ -27,8 +28,10 @@ protected:
         QPainter painter(this);
         const QColor face = palette().color(QPalette::Button);
         painter.fillRect(rect(), face);
-        const QColor top = m_bFaceAtTop ? face : QColor(Qt::white);
-        const QColor bottom = m_bFaceAtTop ? QColor(Qt::white) : face;
+        // Towards the logo's background: white on a light desktop, dark on a dark one.
+        const QColor paper = palette().color(QPalette::Base);
+        const QColor top = m_bFaceAtTop ? face : paper;
+        const QColor bottom = m_bFaceAtTop ? paper : face;
         for (int row = 0; row < height(); ++row) {
             painter.setPen(C_VYXAboutBox::GradientColor(top, bottom, row, height()));
             painter.drawLine(0, row, width() - 1, row);
@@ -55,20 +58,22 @@ private:
     void DrawEtchedLine(QPainter& painter, int y) const {
         const int left = m_inset;
         const int right = width() - 1 - m_inset;
-        painter.setPen(C_VYXAboutBox::EtchColor());
+        const bool dark = C_VYXReadableColour::IsDark(palette());
+        painter.setPen(dark ? palette().color(QPalette::Shadow) : C_VYXAboutBox::EtchColor());
         painter.drawLine(left, y, right, y);
-        painter.setPen(Qt::white);
+        painter.setPen(palette().color(QPalette::Light));
         painter.drawLine(left, y + 1, right, y + 1);
     }
 
     int m_inset;
 };
 
-/// The logo: the program's icon and name on white, centred in the given size.
-QPixmap MakeLogo(const QSize& size, const QFont& baseFont, qreal pixelRatio) {
+/// The logo: the program's icon and name on the palette's paper, centred in the given size.
+QPixmap MakeLogo(const QSize& size, const QFont& baseFont, qreal pixelRatio,
+                 const QPalette& palette) {
     QPixmap logo(size * pixelRatio);
     logo.setDevicePixelRatio(pixelRatio);
-    logo.fill(Qt::white);
+    logo.fill(palette.color(QPalette::Base));
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     const int iconSide = size.height() * 4 / 5;
@@ -82,7 +87,9 @@ QPixmap MakeLogo(const QSize& size, const QFont& baseFont, qreal pixelRatio) {
     const QIcon icon(QStringLiteral(":/icons/tobrikcalculator.svg"));
     icon.paint(&painter, QRect(left, (size.height() - iconSide) / 2, iconSide, iconSide));
     painter.setFont(nameFont);
-    painter.setPen(QColor(0x27, 0x31, 0x3f));
+    // The icons' ink on light paper; the palette's text on dark.
+    painter.setPen(C_VYXReadableColour::IsDark(palette) ? palette.color(QPalette::Text)
+                                                        : QColor(0x27, 0x31, 0x3f));
     painter.drawText(QRect(left + iconSide + gap, 0, nameWidth + 1, size.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
     return logo;
@@ -128,7 +135,7 @@ C_VYXAboutBox::C_VYXAboutBox(QWidget* parent) : QDialog(parent) {
     m_pLogo = new QLabel(this);
     m_pLogo->setObjectName(QStringLiteral("aboutLogo"));
     m_pLogo->setAlignment(Qt::AlignCenter);
-    m_pLogo->setPixmap(MakeLogo(m_logoSize, font(), devicePixelRatioF()));
+    m_pLogo->setPixmap(MakeLogo(m_logoSize, font(), devicePixelRatioF(), palette()));
     m_pBottomBand = new GradientBand(false, this);
     m_pBottomBand->setObjectName(QStringLiteral("aboutBottomBand"));
     m_pEtchedArea = new EtchedFrame(2 * metrics.averageCharWidth(), this);

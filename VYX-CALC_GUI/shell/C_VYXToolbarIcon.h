@@ -2,13 +2,13 @@
 // ToolbarIcon: a button icon from the compiled-in SVG files.
 #pragma once
 
-#include <QFile>
+#include "C_VYXInkIcon.h"
+
 #include <QIcon>
 #include <QString>
 
-/// The icon ":/icons/<name>.svg"; a null icon when there is no such file, so the button shows
-/// its text instead of an empty square.
+/// The icon ":/icons/<name>.svg", drawn for the current palette; a null icon when there is no
+/// such file, so the button shows its text instead of an empty square.
 inline QIcon ToolbarIcon(const QString& name) {
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(name);
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return C_VYXInkIcon::FromFile(QStringLiteral(":/icons/%1.svg").arg(name));
 }

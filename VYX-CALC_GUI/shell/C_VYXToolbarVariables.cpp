@@ -5,6 +5,7 @@
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcAreaModel.h"
 #include "C_VYXCellHeightFont.h"
+#include "C_VYXInkIcon.h"
 #include "C_VYXPanelOwner.h"
 #include "C_VYXPrintLayout.h"
 #include "C_VYXResourceIds.h"
@@ -64,7 +65,7 @@ QAction* C_VYXToolbarVariables::MakeAction(int commandId, const QString& iconPat
                                            const char* name) {
     const QString toolTip = C_VYXStringTable::ToolTip(commandId);
     // A missing icon leaves the action with its text, which the toolbar then shows.
-    QAction* action = addAction(QIcon(iconPath), toolTip);
+    QAction* action = addAction(C_VYXInkIcon::FromFile(iconPath), toolTip);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(toolTip);
     action->setStatusTip(C_VYXStringTable::StatusPrompt(commandId));
