@@ -188,9 +188,13 @@ void C_VYXCalcAreaModel::CalculateCaretLine() {
     if (result.isEmpty())
         return;
     InsertResult(result);
+    // Empty after an error line: the value of the last line that had one stays.
+    const QString value = m_pDocument->TakeLastResult();
+    if (!value.isEmpty())
+        m_lastResult = value;
     if (m_bCtrlEnter) {
         m_bCtrlEnter = false;
-        InsertResult(m_pDocument->TakeLastResult());
+        InsertResult(value);
     }
 }
 

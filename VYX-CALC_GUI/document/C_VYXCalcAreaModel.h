@@ -71,6 +71,10 @@ public:
     void DeleteBackward();
     /// Empties the area; recorded as an undo step, so a mistyped "cls" can be taken back.
     void ClearArea();
+    /// The value of the most recent result Enter wrote, as Ctrl+Enter carries it on: the
+    /// fraction or the decimal without the "//≈" part or the argument. Error lines leave it as
+    /// it was; empty until the first result.
+    const QString& LastResult() const { return m_lastResult; }
 
     bool Undo();
     bool Redo();
@@ -115,6 +119,7 @@ private:
     int m_selEnd = 0;
     bool m_bEnterPressed = false;
     bool m_bCtrlEnter = false;
+    QString m_lastResult;
     int m_nEnterLine = 0;
     C_VYXUndoMap m_undo;
 };

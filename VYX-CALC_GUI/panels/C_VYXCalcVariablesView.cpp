@@ -79,6 +79,10 @@ void C_VYXCalcVariablesView::SetupControls() {
     layout->addWidget(m_pUseButton, 5, 1);
     layout->setRowStretch(4, 1);
     setMinimumWidth(230);
+    // The fields and the list have no caption: screen readers announce their tooltips.
+    for (QWidget* control : {static_cast<QWidget*>(m_pNameEdit),
+                             static_cast<QWidget*>(m_pValueEdit), static_cast<QWidget*>(m_pList)})
+        control->setAccessibleName(control->toolTip());
 
     connect(m_pNameEdit, &QLineEdit::textEdited, this,
             [this](const QString& text) { Model().SetNameField(text); });

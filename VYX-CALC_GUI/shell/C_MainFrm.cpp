@@ -13,6 +13,7 @@
 #include "C_VYXCalcTextView.h"
 #include "C_VYXCalcTrigView.h"
 #include "C_VYXCalcVariablesView.h"
+#include "C_VYXCompletionPopup.h"
 #include "C_VYXEditMenu.h"
 #include "C_VYXHelpWindow.h"
 #include "C_VYXInsertCommands.h"
@@ -53,6 +54,7 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     setStatusBar(m_pStatusBar);
     m_pView = new C_VYXCalcTextView(*m_pDocument, this);
     setCentralWidget(m_pView);
+    new C_VYXCompletionPopup(*m_pView, *m_pDocument, m_pView);
     m_pDocument->SetStatusSink(m_pStatusBar);
     m_pDocument->SetFrame(this);
     connect(m_pDocument.get(), &C_VYXCalcAreaHost::modifiedChanged, this,

@@ -34,6 +34,7 @@ C_VYXCalcTextView::C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* 
     : QPlainTextEdit(parent), m_document(document), m_model(document) {
     setObjectName(QStringLiteral("calcTextView"));
     setAccessibleName(QStringLiteral("Calculation area"));
+    setPlaceholderText(QStringLiteral("Type an expression, e.g. 1/2+1/3, and press Enter"));
     // The model keeps the history; the widget's own would undo behind the model's back.
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -29,6 +29,16 @@ C_VYXEditMenu::C_VYXEditMenu(C_VYXCalcTextView& view, QWidget& window, QObject* 
         "actionEditCopy", QStringLiteral("&Copy\tCtrl+C"),
         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
         QStringLiteral("Copy the selection and put it on the Clipboard"), &C_VYXCalcTextView::Copy);
+    m_pCopyResultAction = AddMenuCommand(
+        m_pMenu, QStringLiteral("actionEditCopyLastResult"),
+        QStringLiteral("Copy &Last Result\tCtrl+Shift+C"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        QStringLiteral("Copy the value of the last result and put it on the Clipboard"));
+    connect(m_pCopyResultAction, &QAction::triggered, this, [this] {
+        const QString& value = m_view.Model().LastResult();
+        if (!value.isEmpty())
+            QApplication::clipboard()->setText(value);
+    });
     m_pPasteAction = AddEditCommand(
         "actionEditPaste", QStringLiteral("&Paste\tCtrl+V"),
         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
@@ -64,4 +74,5 @@ void C_VYXEditMenu::UpdateEnabling() {
     m_pCutAction->setEnabled(m_view.HasSelection());
     m_pCopyAction->setEnabled(m_view.HasSelection());
     m_pPasteAction->setEnabled(C_VYXCalcTextView::ClipboardHasText());
+    m_pCopyResultAction->setEnabled(!area.LastResult().isEmpty());
 }

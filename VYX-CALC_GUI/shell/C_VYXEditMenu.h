@@ -13,7 +13,8 @@ class QMenu;
 class QWidget;
 
 /// The Edit menu's commands on the calculation area, enabled by what the area can do: undo and
-/// redo by its history, cut and copy by its selection, paste by the clipboard.
+/// redo by its history, cut and copy by its selection, copying the last result by there being
+/// one, paste by the clipboard.
 class C_VYXEditMenu : public QObject {
     Q_OBJECT
 
@@ -40,5 +41,6 @@ private:
     QAction* m_pRedoAction = nullptr;
     QAction* m_pCutAction = nullptr;
     QAction* m_pCopyAction = nullptr;
+    QAction* m_pCopyResultAction = nullptr;
     QAction* m_pPasteAction = nullptr;
 };

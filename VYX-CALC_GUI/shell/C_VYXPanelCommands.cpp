@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace {
@@ -45,6 +46,9 @@ C_VYXPanelCommands::C_VYXPanelCommands(C_VYXPanelSet& panels, QObject& actionPar
         action->setToolTip(C_VYXStringTable::ToolTip(command.id));
         action->setStatusTip(C_VYXStringTable::StatusPrompt(command.id));
         action->setCheckable(true);
+        // Ctrl+1 to Ctrl+8 in menu order; application-wide, so they work from a panel too.
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + int(i))));
+        action->setShortcutContext(Qt::ApplicationShortcut);
         const Panel panel = command.panel;
         connect(action, &QAction::triggered, this, [this, panel] { Toggle(panel); });
         m_actions[i] = action;

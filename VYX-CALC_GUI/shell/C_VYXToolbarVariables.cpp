@@ -31,6 +31,7 @@ C_VYXToolbarVariables::C_VYXToolbarVariables(C_VYXPanelOwner& owner, QWidget* pa
 
     m_pCombo = new QComboBox(this);
     m_pCombo->setObjectName(QStringLiteral("comboVariables"));
+    m_pCombo->setAccessibleName(QStringLiteral("Defined variables."));
     m_pCombo->setEditable(false);
     m_pCombo->setFixedWidth(kComboWidth);
     m_pCombo->setMaxVisibleItems(6);

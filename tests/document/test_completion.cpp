@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Tests of completion: the word typed at the caret and the names that complete it.
+#include "DocumentTestSupport.h"
+
+#include "C_VYXCompletion.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using DocumentTestSupport::DocumentTest;
+
+TEST(CompletionWord, IsTheNameEndingAtTheCaretOutsideComments) {
+    // clang-format off
+    const struct { const char16_t* line; int column, start; } cases[] = {
+        {u"sin(co", 6, 4}, {u"3*abc+1", 5, 2}, {u"x_1", 3, 0}, {u"\u03B1\u03B2", 2, 0},
+        {u"2pi", 3, 1},   // a number's digits are not part of the name
+        {u"s", 1, -1}, {u"12x", 3, -1}, {u"a/b", 3, -1}, // too short
+        {u"sin", 2, -1},  // inside a word
+        {u"1/2 //co", 8, -1}, {u"co", 3, -1},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QString line = QString::fromUtf16(c.line);
+        SCOPED_TRACE(line.toStdString());
+        const C_VYXCompletionWord word = C_VYXCompletion::WordBeforeCaret(line, c.column);
+        EXPECT_EQ(word.start, c.start);
+        EXPECT_EQ(word.prefix, c.start < 0 ? QString() : line.mid(c.start, c.column - c.start));
+    }
+}
+
+TEST_F(DocumentTest, CompletionOffersEvaluableNamesAndTheVariables) {
+    C_VYXCompletion completion(doc);
+    for (const char16_t* definition : {u"area=2", u"Arc=3", u"cost=4"})
+        doc.CalculateLine(QString::fromUtf16(definition));
+    // Functions and PI in any case, variables as written; "SQR" is reserved but evaluates to
+    // nothing, so only SQRT completes "sq".
+    const struct {
+        const char16_t* prefix;
+        QStringList expected;
+    } cases[] = {
+        {u"SI", {u"sin"_s, u"sinh"_s}},
+        {u"sQ", {u"SQRT"_s}},
+        {u"cos", {u"cosh"_s, u"cost"_s}},
+        {u"COS", {u"cosh"_s}},
+        {u"ar", {u"area"_s, u"ARG"_s}},
+        {u"Ar", {u"Arc"_s, u"ARG"_s}},
+        {u"p", {}},
+        {u"pI", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(completion.Candidates(QString::fromUtf16(c.prefix)), c.expected)
+            << QString::fromUtf16(c.prefix).toStdString();
+    EXPECT_EQ(completion.FixedNames().size(), 19); // 18 of the 19 function names, and PI
+    EXPECT_EQ(doc.TakeEngineMessage(), u"");       // the probing leaves no message behind
+    // File New replaces the tables the variables live in.
+    doc.OnNewDocument();
+    doc.CalculateLine(u"arm=1"_s);
+    EXPECT_EQ(completion.Candidates(u"ar"_s), (QStringList{u"ARG"_s, u"arm"_s}));
+}
+
+} // namespace
