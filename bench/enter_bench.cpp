@@ -211,29 +211,35 @@ void OpenDocument() {
             return;
         plain.write(BareText(session).toUtf8());
     }
-    std::vector<std::unique_ptr<Program>> programs;
+    // One window at a time: the ones opened before would only add to the memory in use.
+    std::unique_ptr<Program> program;
     const double ours = Median(
-        kOpenRuns, [&] { programs.push_back(std::make_unique<Program>()); },
+        kOpenRuns,
         [&] {
-            programs.back()->frame.OpenFromCommandLine(documentPath);
-            Settle(&programs.back()->View());
+            program.reset();
+            program = std::make_unique<Program>();
+        },
+        [&] {
+            program->frame.OpenFromCommandLine(documentPath);
+            Settle(&program->View());
         });
     const qint64 bytes = QFileInfo(documentPath).size();
-    const bool complete = programs.back()->Area().Text() == session;
-    programs.clear();
-    std::vector<std::unique_ptr<QPlainTextEdit>> bares;
+    const bool complete = program->Area().Text() == session;
+    program.reset();
+    std::unique_ptr<QPlainTextEdit> bare;
     const double peer = Median(
         kOpenRuns,
         [&] {
-            bares.push_back(std::make_unique<QPlainTextEdit>());
-            bares.back()->resize(900, 700);
-            ShowExposed(bares.back().get());
+            bare.reset();
+            bare = std::make_unique<QPlainTextEdit>();
+            bare->resize(900, 700);
+            ShowExposed(bare.get());
         },
         [&] {
             QFile plain(plainPath);
             if (plain.open(QIODevice::ReadOnly))
-                bares.back()->setPlainText(QString::fromUtf8(plain.readAll()));
-            Settle(bares.back().get());
+                bare->setPlainText(QString::fromUtf8(plain.readAll()));
+            Settle(bare.get());
         });
     const QByteArray what = QStringLiteral("Open a %1 MB document%2")
                                 .arg(double(bytes) / (1024 * 1024), 0, 'f', 1)

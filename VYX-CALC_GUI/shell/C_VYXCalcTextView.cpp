@@ -93,7 +93,8 @@ void C_VYXCalcTextView::ShowTextChange(const C_VYXTextChange& change) {
         QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
         if (edit.position == 0 && edit.removed == shownSize) {
             // Nothing of the old text stays (a load, a cleared area): the widget lays the new
-            // text out in one go.
+            // text out in one go, in a loaded document's font already.
+            ApplyPendingFontSize();
             setPlainText(edit.text);
         } else {
             // Only the change is replaced, so the view keeps its scroll position and lays out

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -19,11 +20,6 @@ QString Shown(const QString& areaText) {
     return QString(areaText)
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(u'\r', QChar(Mapping::LoneCarriageReturnSymbol));
-}
-
-/// Widget position of an area position: the shown length of the text before it.
-int ShownPosition(const QString& areaText, int areaPosition) {
-    return int(Shown(areaText.left(areaPosition)).size());
 }
 
 C_VYXLineIndex IndexOf(const QString& text) {
@@ -85,18 +81,16 @@ TEST(DisplayMapping, PositionsAgreeWithTheShownText) {
             text += alphabet.at(std::uniform_int_distribution<int>(0, 5)(random));
         const C_VYXLineIndex lines = IndexOf(text);
         const int size = int(text.size());
-        for (int area = 0; area <= size; ++area) {
+        for (int area = -1; area <= size + 1; ++area) {
             if (area > 0 && text.mid(area - 1, 2) == QStringView(u"\r\n"))
                 continue; // the area never places the caret there
+            // The widget's position is the shown length of the text before it.
+            const int inside = std::clamp(area, 0, size);
             const int shown = Mapping::ToDisplayPosition(lines, size, area);
-            ASSERT_EQ(shown, ShownPosition(text, area)) << "round " << round << ", at " << area;
-            ASSERT_EQ(Mapping::ToAreaPosition(lines, size, shown), area)
-                << "round " << round << ", at " << area;
+            ASSERT_EQ(shown, Shown(text.left(inside)).size()) << round << ", at " << area;
+            ASSERT_EQ(Mapping::ToAreaPosition(lines, size, shown + (area - inside)), inside)
+                << round << ", at " << area;
         }
-        const int shownSize = int(Shown(text).size());
-        ASSERT_EQ(Mapping::DisplaySize(lines, size), shownSize) << "round " << round;
-        EXPECT_EQ(Mapping::ToAreaPosition(lines, size, shownSize + 3), size);
-        EXPECT_EQ(Mapping::ToAreaPosition(lines, size, -1), 0);
     }
 }
 
@@ -136,7 +130,8 @@ TEST_F(FollowedArea, RandomEditsUndoAndRedoKeepTheWidgetTextRight) {
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     for (int step = 0; step < 2000; ++step) {
         const int size = int(area.Text().size());
-        area.SetSelection(pick(size + 1), pick(size + 1));
+        const int start = pick(size + 1);
+        area.SetSelection(start, start + pick(4));
         switch (pick(8)) {
         case 0:
             area.DeleteBackward();
