@@ -95,10 +95,12 @@ void C_VYXCalcAreaModel::ReplaceSelection(const QString& insertion) {
     // What is left of the text recorded last: the edit may have reached into either end.
     m_unchangedPrefix = std::min(m_unchangedPrefix, m_selStart);
     m_unchangedSuffix = std::min(m_unchangedSuffix, int(m_text.size()) - m_selEnd);
-    m_text.replace(m_selStart, m_selEnd - m_selStart, text);
-    m_lines.Replace(m_text, m_selStart, m_selEnd - m_selStart, int(text.size()));
-    m_selStart += int(text.size());
+    const C_VYXTextChange change{m_selStart, m_selEnd - m_selStart, int(text.size())};
+    m_text.replace(change.position, change.removed, text);
+    m_lines.Replace(m_text, change.position, change.removed, change.inserted);
+    m_selStart += change.inserted;
     m_selEnd = m_selStart;
+    emit textReplaced(change);
     OnTextChanged();
 }
 
@@ -231,6 +233,7 @@ void C_VYXCalcAreaModel::DeleteBackward() {
 }
 
 void C_VYXCalcAreaModel::ClearArea() {
+    const C_VYXTextChange change{0, int(m_text.size()), 0};
     if (!m_text.isEmpty())
         MarkModified();
     m_text.clear();
@@ -241,35 +244,84 @@ void C_VYXCalcAreaModel::ClearArea() {
     m_selEnd = 0;
     // Setting the whole text reports no change of its own, so the step is recorded here.
     m_undo.PushClearedArea();
+    if (change.removed > 0)
+        emit textReplaced(change);
     Changed();
 }
 
 bool C_VYXCalcAreaModel::Undo() {
-    return ShowStep(m_undo.Undo());
+    const bool recorded = IsRecorded();
+    return ShowStep(m_undo.Undo(), recorded);
 }
 
 bool C_VYXCalcAreaModel::Redo() {
-    return ShowStep(m_undo.Redo());
+    const bool recorded = IsRecorded();
+    return ShowStep(m_undo.Redo(), recorded);
 }
 
-bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step) {
+bool C_VYXCalcAreaModel::IsRecorded() const {
+    // The recorded text's start is known to be unchanged this far; all of it when the lengths
+    // agree too.
+    const int size = int(m_text.size());
+    return m_unchangedPrefix == size && size == int(m_undo.CurrentText().size());
+}
+
+bool C_VYXCalcAreaModel::ShowStep(const C_VYXUndoStep* step, bool recorded) {
     if (step == nullptr)
         return false;
-    if (m_text != step->text)
-        MarkModified();
-    m_text = step->text;
-    m_lines.Rebuild(m_text);
+    const C_VYXTextChange& change = step->change;
+    if (!recorded) {
+        // An Enter whose line gave no result, or a load, left the text unrecorded: the step's
+        // change was made to another text.
+        SetWholeText(step->text);
+    } else {
+        const QStringView inserted = QStringView(step->text).mid(change.position, change.inserted);
+        if (QStringView(m_text).mid(change.position, change.removed) != inserted)
+            MarkModified();
+        m_text.replace(change.position, change.removed, inserted.data(), inserted.size());
+        m_lines.Replace(m_text, change.position, change.removed, change.inserted);
+        emit textReplaced(change);
+    }
     // The text shown is the history's current one again.
-    m_unchangedPrefix = int(m_text.size());
-    m_unchangedSuffix = 0;
+    MarkRecorded();
     SetSelection(step->selStart, step->selEnd);
     return true;
 }
 
+void C_VYXCalcAreaModel::SetWholeText(const QString& text) {
+    const QStringView before(m_text);
+    const QStringView after(text);
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const C_VYXTextChange change{int(prefix), int(before.size() - prefix - suffix),
+                                 int(after.size() - prefix - suffix)};
+    if (change.removed == 0 && change.inserted == 0)
+        return;
+    MarkModified();
+    m_text = text;
+    m_lines.Replace(m_text, change.position, change.removed, change.inserted);
+    emit textReplaced(change);
+}
+
 void C_VYXCalcAreaModel::RecordStep() {
-    m_undo.Push(m_text, m_selStart, m_selEnd, m_unchangedPrefix, m_unchangedSuffix);
+    // Unchanged since the last step, start and end are each the whole text: the history must
+    // not count a character twice.
+    m_undo.Push(m_text, m_selStart, m_selEnd, m_unchangedPrefix,
+                std::min(m_unchangedSuffix, int(m_text.size()) - m_unchangedPrefix));
+    MarkRecorded();
+}
+
+void C_VYXCalcAreaModel::MarkRecorded() {
+    // An edit then lowers each to what it left unchanged on its side, so that recording it
+    // costs the size of the edit wherever in the text it was made.
     m_unchangedPrefix = int(m_text.size());
-    m_unchangedSuffix = 0;
+    m_unchangedSuffix = int(m_text.size());
 }
 
 void C_VYXCalcAreaModel::RefreshFromSettings() {
@@ -284,8 +336,10 @@ void C_VYXCalcAreaModel::OnUpdate() {
         return;
     C_VYXCalcTextNFO& record = m_pDocument->CalcTextRecord();
     if (record.textValid != 0) {
+        const C_VYXTextChange change{0, int(m_text.size()), int(record.text.size())};
         m_text = record.text;
         m_lines.Rebuild(m_text);
+        emit textReplaced(change);
         m_unchangedPrefix = 0;
         m_unchangedSuffix = 0;
         record.textValid = 0;

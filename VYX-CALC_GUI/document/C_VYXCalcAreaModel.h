@@ -5,6 +5,7 @@
 #include "C_VYXCalcAreaHost.h"
 #include "C_VYXCalcTextNFO.h"
 #include "C_VYXLineIndex.h"
+#include "C_VYXTextChange.h"
 #include "C_VYXUndoMap.h"
 
 #include <QObject>
@@ -41,6 +42,8 @@ public:
     void SetSelection(int start, int end);
     void SelectAll();
 
+    /// Where the lines start, kept up to date with every change of the text.
+    const C_VYXLineIndex& Lines() const { return m_lines; }
     int LineCount() const;
     int LineFromPosition(int position) const;
     int LineStart(int line) const;
@@ -88,6 +91,9 @@ public:
     void OnUpdate();
 
 signals:
+    /// The text changed as `change` says; the text, its lines and the selection are already new.
+    /// Always followed by changed().
+    void textReplaced(const C_VYXTextChange& change);
     /// The text or the selection changed: the widget shows them anew.
     void changed();
 
@@ -101,8 +107,16 @@ private:
     void CalculateCaretLine();
     void InsertResult(const QString& text);
     void RecordStep();
-    /// Shows an undo or redo step; false when there was none.
-    bool ShowStep(const C_VYXUndoStep* step);
+    /// The text is the one the history holds: all of it counts as unchanged.
+    void MarkRecorded();
+    /// Shows an undo or redo step; false when there was none. `recorded`: the text was the
+    /// history's current text before the step, so the step's change applies to it.
+    bool ShowStep(const C_VYXUndoStep* step, bool recorded);
+    /// Whether the text is the one the history recorded last.
+    bool IsRecorded() const;
+    /// Replaces the whole text (a load, or a step the text was not recorded for); the change
+    /// reported is the part that differs.
+    void SetWholeText(const QString& text);
     void MarkModified();
     void Changed();
     int ClampPosition(int position) const;
@@ -112,7 +126,7 @@ private:
     /// Updated with every change of m_text, so no line lookup walks the text.
     C_VYXLineIndex m_lines;
     /// How much of the start and of the end of the text is as the history last recorded it, so
-    /// that recording a step looks only at what changed.
+    /// that recording a step looks only at what changed (each the whole text right after).
     int m_unchangedPrefix = 0;
     int m_unchangedSuffix = 0;
     int m_selStart = 0;

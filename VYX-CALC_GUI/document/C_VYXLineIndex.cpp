@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-void C_VYXLineIndex::Scan(const QString& text, int from, int to, std::vector<int>& starts) {
+void C_VYXLineIndex::Scan(QStringView text, int from, int to, std::vector<int>& starts) {
     const int size = int(text.size());
     from = std::max(from, 0);
     to = std::min(to, size - 1);
@@ -16,12 +16,12 @@ void C_VYXLineIndex::Scan(const QString& text, int from, int to, std::vector<int
     }
 }
 
-void C_VYXLineIndex::Rebuild(const QString& text) {
+void C_VYXLineIndex::Rebuild(QStringView text) {
     m_starts.clear();
     Scan(text, 0, int(text.size()), m_starts);
 }
 
-void C_VYXLineIndex::Replace(const QString& text, int position, int removed, int inserted) {
+void C_VYXLineIndex::Replace(QStringView text, int position, int removed, int inserted) {
     // A break whose CR or LF was removed, or that the insertion split, began at position - 1 up
     // to the last removed character; its line started two characters later.
     const auto first = std::upper_bound(m_starts.begin(), m_starts.end(), position);
@@ -55,4 +55,19 @@ int C_VYXLineIndex::LineEnd(int line, int textSize) const {
     if (line >= int(m_starts.size()))
         return textSize;
     return m_starts[std::size_t(line)] - 2;
+}
+
+int C_VYXLineIndex::LineFromCollapsedPosition(int collapsed) const {
+    // Line k + 1 starts at collapsed position m_starts[k] - (k + 1): one character less for each
+    // break before it. That rises with k, so a binary search finds the lines started by then.
+    std::size_t low = 0;
+    std::size_t high = m_starts.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (m_starts[middle] - int(middle + 1) <= collapsed)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return int(low);
 }

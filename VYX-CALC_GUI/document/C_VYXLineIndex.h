@@ -2,7 +2,7 @@
 // C_VYXLineIndex: where the lines of a CR LF text start, kept up to date edit by edit.
 #pragma once
 
-#include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -12,9 +12,9 @@
 class C_VYXLineIndex {
 public:
     /// Indexes the whole text (after it was set as a whole).
-    void Rebuild(const QString& text);
+    void Rebuild(QStringView text);
     /// After `text` had `removed` characters at `position` replaced by `inserted` characters.
-    void Replace(const QString& text, int position, int removed, int inserted);
+    void Replace(QStringView text, int position, int removed, int inserted);
 
     int LineCount() const { return int(m_starts.size()) + 1; }
     /// The line holding `position`: the number of line breaks that end at or before it.
@@ -23,10 +23,13 @@ public:
     int LineStart(int line, int textSize) const;
     /// Where the line break ending `line` begins, or `textSize` for the last line.
     int LineEnd(int line, int textSize) const;
+    /// The line holding `collapsed`, a position that counts each line break as one character
+    /// (as a text widget with one character per break counts).
+    int LineFromCollapsedPosition(int collapsed) const;
 
 private:
     /// Appends to `starts` the lines started by the breaks whose CR lies in [from, to).
-    static void Scan(const QString& text, int from, int to, std::vector<int>& starts);
+    static void Scan(QStringView text, int from, int to, std::vector<int>& starts);
 
     /// Starts of the lines after the first, ascending (the first line always starts at 0).
     std::vector<int> m_starts;

@@ -71,11 +71,12 @@ void C_VYXUndoMap::PushClearedArea() {
     Push(QString(), 0, 0, 0, 0);
 }
 
-const C_VYXUndoStep* C_VYXUndoMap::ShowCurrent() {
+const C_VYXUndoStep* C_VYXUndoMap::ShowCurrent(const C_VYXTextChange& change) {
     const StoredStep& step = steps[std::size_t(current)];
     m_shown.text = m_currentText;
     m_shown.selStart = step.selStart;
     m_shown.selEnd = step.selEnd;
+    m_shown.change = change;
     return &m_shown;
 }
 
@@ -84,10 +85,12 @@ const C_VYXUndoStep* C_VYXUndoMap::Undo() {
         return nullptr;
     const StoredStep& undone = steps[std::size_t(current)];
     m_currentText.replace(undone.position, undone.after.size(), undone.before);
+    const C_VYXTextChange change{undone.position, int(undone.after.size()),
+                                 int(undone.before.size())};
     --current;
     canUndo = current > 0;
     canRedo = current + 1 < StepCount();
-    return ShowCurrent();
+    return ShowCurrent(change);
 }
 
 const C_VYXUndoStep* C_VYXUndoMap::Redo() {
@@ -98,5 +101,5 @@ const C_VYXUndoStep* C_VYXUndoMap::Redo() {
     m_currentText.replace(redone.position, redone.before.size(), redone.after);
     canUndo = current > 0;
     canRedo = current + 1 < StepCount();
-    return ShowCurrent();
+    return ShowCurrent({redone.position, int(redone.before.size()), int(redone.after.size())});
 }

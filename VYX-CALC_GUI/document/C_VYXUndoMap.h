@@ -57,8 +57,8 @@ private:
         QString after;
     };
 
-    /// Shows the step at `current` through m_shown.
-    const C_VYXUndoStep* ShowCurrent();
+    /// Shows the step at `current`, reached from the one before by `change`, through m_shown.
+    const C_VYXUndoStep* ShowCurrent(const C_VYXTextChange& change);
 
     int current = -1;
     int limit = DefaultLimit;

@@ -2,6 +2,8 @@
 // C_VYXUndoStep: one snapshot of the calculation area (whole text and selection).
 #pragma once
 
+#include "C_VYXTextChange.h"
+
 #include <QString>
 
 /// The text is implicitly shared, so a snapshot of a large text costs no copy.
@@ -14,4 +16,6 @@ public:
     QString text;
     int selStart = 0;
     int selEnd = 0;
+    /// How `text` differs from the text of the step shown before it.
+    C_VYXTextChange change;
 };

@@ -43,6 +43,7 @@ C_VYXCalcTextView::C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* 
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
 
+    connect(&m_model, &C_VYXCalcAreaModel::textReplaced, this, &C_VYXCalcTextView::ShowTextChange);
     connect(&m_model, &C_VYXCalcAreaModel::changed, this, &C_VYXCalcTextView::OnModelChanged);
     // The widget's own destruction still emits these after the model has gone: with the model as
     // their context they end with it.
@@ -54,6 +55,7 @@ C_VYXCalcTextView::C_VYXCalcTextView(C_TOBRIK_CALCULATORDoc& document, QWidget* 
         if (!m_bUpdatingWidget)
             ResetFromModel();
     });
+    ResetFromModel();
     OnModelChanged();
 }
 
@@ -65,40 +67,57 @@ void C_VYXCalcTextView::OnUpdate() {
 
 void C_VYXCalcTextView::OnModelChanged() {
     if (!m_bTakingSelection)
-        ShowModel();
+        ShowSelection();
     ApplyPendingFontSize();
     emit contentsUpdated();
 }
 
-void C_VYXCalcTextView::ShowModel() {
-    QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
-    const QString& areaText = m_model.Text();
-    if (areaText != m_shownAreaText) {
-        // Only the changed middle is replaced, so the view keeps its scroll position.
-        const QString display = C_VYXLineBreakMapping::DisplayText(areaText);
-        const qsizetype oldSize = m_shownDisplayText.size();
-        const qsizetype newSize = display.size();
-        qsizetype prefix = 0;
-        while (prefix < oldSize && prefix < newSize &&
-               m_shownDisplayText[prefix] == display[prefix])
-            ++prefix;
-        if (prefix > 0 && display[prefix - 1].isHighSurrogate())
-            --prefix;
-        qsizetype suffix = 0;
-        while (suffix < oldSize - prefix && suffix < newSize - prefix &&
-               m_shownDisplayText[oldSize - 1 - suffix] == display[newSize - 1 - suffix])
-            ++suffix;
-        if (suffix > 0 && display[newSize - suffix].isLowSurrogate())
-            --suffix;
-        QTextCursor edit(document());
-        edit.setPosition(int(prefix));
-        edit.setPosition(int(oldSize - suffix), QTextCursor::KeepAnchor);
-        edit.insertText(display.mid(prefix, newSize - suffix - prefix));
-        m_shownAreaText = areaText;
-        m_shownDisplayText = display;
+int C_VYXCalcTextView::ToDisplayPosition(int areaPosition) const {
+    return C_VYXLineBreakMapping::ToDisplayPosition(m_model.Lines(), int(m_model.Text().size()),
+                                                    areaPosition);
+}
+
+int C_VYXCalcTextView::ToAreaPosition(int displayPosition) const {
+    return C_VYXLineBreakMapping::ToAreaPosition(m_model.Lines(), int(m_model.Text().size()),
+                                                 displayPosition);
+}
+
+void C_VYXCalcTextView::ShowTextChange(const C_VYXTextChange& change) {
+    const int shownSize = document()->characterCount() - 1;
+    const C_VYXLineBreakMapping::DisplayEdit edit =
+        C_VYXLineBreakMapping::ToDisplayEdit(m_model.Text(), m_model.Lines(), change, shownSize);
+    if (edit.position < 0 || edit.removed < 0 || edit.position + edit.removed > shownSize) {
+        ResetFromModel();
+        return;
     }
-    const int start = C_VYXLineBreakMapping::ToDisplayPosition(areaText, m_model.SelectionStart());
-    const int end = C_VYXLineBreakMapping::ToDisplayPosition(areaText, m_model.SelectionEnd());
+    {
+        QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
+        if (edit.position == 0 && edit.removed == shownSize) {
+            // Nothing of the old text stays (a load, a cleared area): the widget lays the new
+            // text out in one go, in a loaded document's font already.
+            ApplyPendingFontSize();
+            setPlainText(edit.text);
+        } else {
+            // Only the change is replaced, so the view keeps its scroll position and lays out
+            // just the lines it touched.
+            QTextCursor cursor(document());
+            cursor.setPosition(edit.position);
+            cursor.setPosition(edit.position + edit.removed, QTextCursor::KeepAnchor);
+            cursor.insertText(edit.text);
+        }
+    }
+    // The widget turns some characters into line breaks of its own; a count that no longer
+    // agrees means it shows something else, so it is shown anew.
+    const int expectedSize =
+        C_VYXLineBreakMapping::DisplaySize(m_model.Lines(), int(m_model.Text().size()));
+    if (document()->characterCount() - 1 != expectedSize)
+        ResetFromModel();
+}
+
+void C_VYXCalcTextView::ShowSelection() {
+    QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
+    const int start = ToDisplayPosition(m_model.SelectionStart());
+    const int end = ToDisplayPosition(m_model.SelectionEnd());
     QTextCursor cursor = textCursor();
     // A selection the user drew backwards stays as drawn; the model only knows start <= end.
     if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
@@ -112,21 +131,18 @@ void C_VYXCalcTextView::ShowModel() {
 void C_VYXCalcTextView::ResetFromModel() {
     {
         QScopedValueRollback<bool> updating(m_bUpdatingWidget, true);
-        m_shownAreaText = m_model.Text();
-        m_shownDisplayText = C_VYXLineBreakMapping::DisplayText(m_shownAreaText);
-        setPlainText(m_shownDisplayText);
+        setPlainText(C_VYXLineBreakMapping::DisplayText(m_model.Text()));
     }
-    ShowModel();
+    ShowSelection();
 }
 
 void C_VYXCalcTextView::TakeSelectionFromWidget() {
     if (m_bUpdatingWidget)
         return;
     const QTextCursor cursor = textCursor();
-    const QString& areaText = m_model.Text();
     QScopedValueRollback<bool> taking(m_bTakingSelection, true);
-    m_model.SetSelection(C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionStart()),
-                         C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionEnd()));
+    m_model.SetSelection(ToAreaPosition(cursor.selectionStart()),
+                         ToAreaPosition(cursor.selectionEnd()));
 }
 
 void C_VYXCalcTextView::ApplyPendingFontSize() {
@@ -196,10 +212,8 @@ void C_VYXCalcTextView::DeleteTo(QTextCursor::MoveOperation operation) {
         QTextCursor cursor = textCursor();
         cursor.clearSelection();
         cursor.movePosition(operation, QTextCursor::KeepAnchor);
-        const QString& areaText = m_model.Text();
-        m_model.SetSelection(
-            C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionStart()),
-            C_VYXLineBreakMapping::ToAreaPosition(areaText, cursor.selectionEnd()));
+        m_model.SetSelection(ToAreaPosition(cursor.selectionStart()),
+                             ToAreaPosition(cursor.selectionEnd()));
     }
     if (HasSelection())
         m_model.TypeText(QString());

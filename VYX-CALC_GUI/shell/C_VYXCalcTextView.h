@@ -57,10 +57,14 @@ protected:
 private:
     /// The model changed: mirror it, apply a pending font, tell the main window.
     void OnModelChanged();
-    /// Brings the widget's text and selection in line with the model.
-    void ShowModel();
+    /// Applies a change of the model's text to the widget's text.
+    void ShowTextChange(const C_VYXTextChange& change);
+    /// Brings the widget's selection in line with the model's.
+    void ShowSelection();
     /// Shows the model's text from scratch (the widget was changed behind the model's back).
     void ResetFromModel();
+    int ToDisplayPosition(int areaPosition) const;
+    int ToAreaPosition(int displayPosition) const;
     /// The user moved the caret or the selection in the widget.
     void TakeSelectionFromWidget();
     void ApplyPendingFontSize();
@@ -71,9 +75,6 @@ private:
 
     C_TOBRIK_CALCULATORDoc& m_document;
     C_VYXCalcAreaModel m_model;
-    /// The model's text as the widget shows it now, and that text in widget form.
-    QString m_shownAreaText;
-    QString m_shownDisplayText;
     bool m_bUpdatingWidget = false;
     bool m_bTakingSelection = false;
     int m_appliedFontSize = 0;

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+// Tests of what the calculation area reports as changed and of how the widget's text follows
+// it: every edit applied to a copy of the widget's text must give the text shown from scratch.
+#include "DocumentTestSupport.h"
+
+#include "C_VYXCalcAreaModel.h"
+#include "C_VYXLineBreakMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+using Mapping = C_VYXLineBreakMapping;
+
+/// The widget's text written another way than the program does: breaks first, then lone CRs.
+QString Shown(const QString& areaText) {
+    return QString(areaText)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', QChar(Mapping::LoneCarriageReturnSymbol));
+}
+
+C_VYXLineIndex IndexOf(const QString& text) {
+    C_VYXLineIndex lines;
+    lines.Rebuild(text);
+    return lines;
+}
+
+QString Apply(QString shown, const Mapping::DisplayEdit& edit) {
+    return shown.replace(edit.position, edit.removed, edit.text);
+}
+
+struct EditRow {
+    const char* name;
+    QString before;
+    C_VYXTextChange change;
+    QString insertion;
+    int position; // the widget's edit, worked out by hand
+    int removed;
+    QString text;
+};
+
+TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
+    const QString cr(Mapping::LoneCarriageReturnSymbol);
+    const QString pair = QStringLiteral("\U0001D400");
+    const EditRow rows[] = {
+        {"typing at the end", "1+1\r\n2", {6, 0, 1}, "3", 5, 0, "3"},
+        {"Enter at the end", "1+1", {3, 0, 2}, "\r\n", 3, 0, "\n"},
+        {"typing at the start", "1\r\n2", {0, 0, 1}, "x", 0, 0, "x"},
+        {"deleting a line break", "ab\r\ncd", {2, 2, 0}, "", 2, 1, ""},
+        {"inserting between CR and LF", "a\r\nb", {2, 0, 1}, "x", 1, 0, cr + "x"},
+        {"removing the LF of a break", "a\r\nb", {2, 1, 0}, "", 1, 1, cr},
+        {"removing the CR of a break", "a\r\nb", {1, 1, 0}, "", 1, 0, ""},
+        {"completing a lone CR", "a\rb", {2, 0, 1}, "\n", 1, 1, "\n"},
+        {"insertion ending in a CR", "a\nb", {1, 0, 1}, "\r", 1, 1, "\n"},
+        {"half a surrogate pair", pair, {1, 1, 1}, pair.right(1), 0, 2, pair},
+        {"everything", "a\r\nb", {0, 4, 2}, "xy", 0, 3, "xy"},
+    };
+    for (const EditRow& row : rows) {
+        const QString after =
+            QString(row.before).replace(row.change.position, row.change.removed, row.insertion);
+        const Mapping::DisplayEdit edit = Mapping::ToDisplayEdit(after, IndexOf(after), row.change,
+                                                                 int(Shown(row.before).size()));
+        EXPECT_EQ(edit.position, row.position) << row.name;
+        EXPECT_EQ(edit.removed, row.removed) << row.name;
+        EXPECT_EQ(edit.text, row.text) << row.name;
+        EXPECT_EQ(Apply(Shown(row.before), edit), Shown(after)) << row.name;
+    }
+}
+
+TEST(DisplayMapping, PositionsAgreeWithTheShownText) {
+    // Few characters, so CR LF pairs, lone CRs and LFs and surrogates meet in every order.
+    const QString alphabet = QStringLiteral("\r\n\r\na\U0001D400");
+    std::mt19937 random(5);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        const int length = std::uniform_int_distribution<int>(0, 14)(random);
+        while (text.size() < length)
+            text += alphabet.at(std::uniform_int_distribution<int>(0, 5)(random));
+        const C_VYXLineIndex lines = IndexOf(text);
+        const int size = int(text.size());
+        for (int area = -1; area <= size + 1; ++area) {
+            if (area > 0 && text.mid(area - 1, 2) == QStringView(u"\r\n"))
+                continue; // the area never places the caret there
+            // The widget's position is the shown length of the text before it.
+            const int inside = std::clamp(area, 0, size);
+            const int shown = Mapping::ToDisplayPosition(lines, size, area);
+            ASSERT_EQ(shown, Shown(text.left(inside)).size()) << round << ", at " << area;
+            ASSERT_EQ(Mapping::ToAreaPosition(lines, size, shown + (area - inside)), inside)
+                << round << ", at " << area;
+        }
+    }
+}
+
+/// An area whose reported changes are checked against the text before them and applied to a
+/// copy of the widget's text.
+class FollowedArea : public DocumentTestSupport::DocumentTest {
+protected:
+    FollowedArea() {
+        QObject::connect(&area, &C_VYXCalcAreaModel::textReplaced,
+                         [this](const C_VYXTextChange& change) { Follow(change); });
+    }
+
+    void Follow(const C_VYXTextChange& change) {
+        const QString& after = area.Text();
+        last = change;
+        const int kept = int(before.size()) - change.position - change.removed;
+        ASSERT_GE(kept, 0);
+        ASSERT_EQ(after.size(), before.size() - change.removed + change.inserted);
+        ASSERT_EQ(after.left(change.position), before.left(change.position));
+        ASSERT_EQ(after.right(kept), before.right(kept));
+        shown =
+            Apply(shown, Mapping::ToDisplayEdit(after, area.Lines(), change, int(shown.size())));
+        before = after;
+    }
+
+    C_VYXCalcAreaModel area{doc};
+    QString before;
+    QString shown;
+    C_VYXTextChange last;
+};
+
+TEST_F(FollowedArea, RandomEditsUndoAndRedoKeepTheWidgetTextRight) {
+    const QStringList pieces = {QStringLiteral("1+2"),        QStringLiteral("\r\n"),
+                                QStringLiteral("\n"),         QStringLiteral("\r"),
+                                QStringLiteral("\U0001D400"), QStringLiteral("x")};
+    std::mt19937 random(21);
+    auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    for (int step = 0; step < 2000; ++step) {
+        const int size = int(area.Text().size());
+        const int start = pick(size + 1);
+        area.SetSelection(start, start + pick(4));
+        switch (pick(8)) {
+        case 0:
+            area.DeleteBackward();
+            break;
+        case 1:
+            area.PressEnter(false); // an empty line leaves the text unrecorded
+            break;
+        case 2:
+            area.Undo();
+            break;
+        case 3:
+            area.Redo();
+            break;
+        case 4: {
+            // A loaded text may hold lone CRs and LFs; undo then starts from another text.
+            C_VYXCalcTextNFO& record = doc.Settings().CalcText();
+            record.text = pick(20) == 0 ? QStringLiteral("a\rb\nc\r\n") : area.Text();
+            record.textValid = 1;
+            area.OnUpdate();
+            break;
+        }
+        default:
+            area.TypeText(pieces.at(pick(int(pieces.size()))));
+            break;
+        }
+        ASSERT_EQ(shown, Shown(area.Text())) << "step " << step;
+    }
+}
+
+TEST_F(FollowedArea, UndoOfASmallEditToALongTextReportsOnlyThatEdit) {
+    QString session;
+    for (int line = 0; line < 20000; ++line)
+        session += QStringLiteral("%1/7\r\n").arg(line);
+    area.TypeText(session);
+    for (const int line : {20000, 7000}) { // at the end, then in the middle
+        area.SetSelection(area.LineStart(line), area.LineStart(line));
+        area.TypeText(QStringLiteral("9"));
+        ASSERT_TRUE(area.Undo());
+        EXPECT_EQ(last.position, area.LineStart(line)) << "line " << line;
+        EXPECT_EQ(last.removed, 1) << "line " << line;
+        EXPECT_EQ(last.inserted, 0) << "line " << line;
+    }
+    area.ClearArea();
+    ASSERT_TRUE(area.Undo()); // the whole text comes back
+    EXPECT_EQ(area.Text(), session);
+    ASSERT_TRUE(area.Undo());
+    ASSERT_TRUE(area.Redo());
+    EXPECT_EQ(shown, Shown(session));
+    EXPECT_EQ(area.LineCount(), 20001);
+}
+
+} // namespace
