@@ -5,6 +5,7 @@
 #include "C_VYXCalcAreaHost.h"
 #include "C_VYXEvaluationContext.h"
 #include "C_VYXPanelContext.h"
+#include "C_VYXResultLayout.h"
 #include "C_VYXSettings.h"
 #include "C_VYXTokenTables.h"
 #include "C_VYXVariablesModel.h"
@@ -75,6 +76,8 @@ public:
     QString TakeEngineMessage() override;
     /// A number text rounded to the numpad's number of decimals.
     QString RoundToDecimals(const QString& numberText) const override;
+    /// The display settings results are laid out with, as they are now.
+    C_VYXResultLayout ResultLayout() const;
     /// "ARGUMENT:" + the number's argument in the trigonometry panel's angle unit + its name.
     QString FormatArgument(const VYXNum& number) const;
     /// The value of the last result, for Ctrl+Enter; empties it.
@@ -123,12 +126,6 @@ private:
     void ShowCalculationCount();
     /// Rows 22 to 34 of a loading archive, after the settings.
     void LoadDocumentRows(C_VYXArchive& ar);
-    /// Lays out a successful result by the display flags and remembers its value.
-    QString LayoutResult(VYXNum& number);
-    /// The number's decimal text, rounded to the chosen decimals.
-    QString RealText(VYXNum& number);
-    /// A rational number whose parts are all exact integers (none beyond 2^53).
-    static bool IsExactFraction(VYXNum& number);
 
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXStatusSink* m_pStatusSink = nullptr;
