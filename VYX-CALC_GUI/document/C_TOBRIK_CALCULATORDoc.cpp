@@ -193,6 +193,8 @@ C_VYXPanelContext C_TOBRIK_CALCULATORDoc::PanelContext() {
 }
 
 void C_TOBRIK_CALCULATORDoc::SetModifiedFlag(bool modified) {
+    if (modified)
+        emit edited();
     if (m_bModified == modified)
         return;
     m_bModified = modified;

@@ -112,11 +112,16 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    /// Emits modifiedChanged when the flag changes.
+    /// Emits modifiedChanged when the flag changes, and edited for every change (the flag set).
     void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
     bool IsSkippingNextPlacement() const { return m_bSkipPlacement; }
+
+signals:
+    /// The user changed the text, a setting or a variable: every SetModifiedFlag(true) tells it,
+    /// set already or not.
+    void edited();
 
 private:
     void InitContents();

@@ -95,6 +95,10 @@ C_VYXLivePreview::C_VYXLivePreview(C_TOBRIK_CALCULATORDoc& document, C_VYXCalcAr
     connect(&area, &C_VYXCalcAreaModel::changed, this, &C_VYXLivePreview::Refresh);
     connect(&document.VariablesPanel(), &C_VYXVariablesModel::changed, this,
             &C_VYXLivePreview::Refresh);
+    // A panel's setting (decimals, angle unit, argument) changes how the line would be written;
+    // the panel may still be passing it on to the engine, so the look comes once it is done.
+    connect(&document, &C_TOBRIK_CALCULATORDoc::edited, this, &C_VYXLivePreview::Refresh,
+            Qt::QueuedConnection);
     Refresh();
 }
 

@@ -29,8 +29,8 @@ public:
     /// Waits for the evaluation in progress, if any.
     ~C_VYXLivePreview() override;
 
-    /// Looks at the caret's line and the document's settings again; the area's changes and the
-    /// variables' changes call it by themselves, a change of a display setting must.
+    /// Looks at the caret's line and the document's settings again; the area's, the variables'
+    /// and the document's changes call it by themselves.
     void Refresh();
     /// The text shown now: "= 25/36 //≈0.694444", a message, "x := 3" or nothing.
     const QString& PaneText() const { return m_paneText; }

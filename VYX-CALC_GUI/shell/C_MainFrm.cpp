@@ -72,9 +72,6 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
             screen->geometry(), screen->availableGeometry(), FirstStartMinimum()));
     m_pToolbars->LayOutForWindowSize();
     connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, this, &C_MainFrm::UpdateTitle);
-    // The display settings change how the caret's line would be written.
-    connect(m_pSettingsMenu, &C_VYXSettingsMenu::documentChanged, m_pLivePreview.get(),
-            &C_VYXLivePreview::Refresh);
     connect(m_pView, &C_VYXCalcTextView::contentsUpdated, this, [this] {
         UpdateTitle();
         m_pEditMenu->UpdateEnabling();

@@ -32,7 +32,8 @@ struct PreviewCase {
 };
 
 // Hand and python: (5/6)**2 = 25/36 = 0.694444, 1/7 = 0.143 (3 places), 3/8 = 0.375,
-// (1+i)*(2-i) = 3+i, a*a+1 with a=3, cos(60°) = 0.500000 (a decimal keeps its six places), 2**10 = 1024, sqrt(2) = 1.414214.
+// (1+i)*(2-i) = 3+i, a*a+1 with a=3, cos(60°) = 0.500000 (a decimal keeps its six places), 2**10 =
+// 1024, sqrt(2) = 1.414214.
 // clang-format off
 const PreviewCase kPreviewCases[] = {
     {"Fraction", u"(5/6)^2", 1, 6, "RAD", Kind::Result, u"25/36 //\u22480.694444\r\n",
@@ -169,6 +170,15 @@ TEST_F(LivePreviewTest, FollowsTheCaretAndClearsAfterEnter) {
     area.PressEnter(false);
     EXPECT_EQ(preview.PaneText(), QString());
     EXPECT_EQ(doc.CalculationCount(), 1);
+}
+
+TEST_F(LivePreviewTest, FollowsAChangedSetting) {
+    area.TypeText(u"1/3"_s);
+    ASSERT_TRUE(WaitForPane(u"= 1/3 //\u22480.333333"_s));
+    // As the numpad's slider does it: the record, then the document marked.
+    doc.Settings().BasicButtons().m_nDecimals = 2;
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(WaitForPane(u"= 1/3 //\u22480.33"_s));
 }
 
 TEST_F(LivePreviewTest, DropsAResultOvertakenByANewerLine) {
