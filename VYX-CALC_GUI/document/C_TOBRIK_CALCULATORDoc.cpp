@@ -7,31 +7,21 @@
 #include "C_VYXDocumentFrame.h"
 #include "C_VYXExpressionEvaluator.h"
 #include "C_VYXFileStore.h"
-#include "C_VYXLineTokenizer.h"
+#include "C_VYXLineCalculation.h"
 #include "C_VYXMessageBoxes.h"
-#include "C_VYXNumberText.h"
 #include "C_VYXResourceIds.h"
 #include "C_VYXStatusSink.h"
 #include "C_VYXStringTable.h"
 #include "C_VYXTextConversion.h"
 #include "C_VYXVariables.h"
 #include "VYXCalculator.h"
-#include "VYXNumRational.h"
 
 #include <QFileInfo>
-
-#include <algorithm>
-#include <cmath>
-#include <iterator>
 #include <utility>
 
 namespace {
 
 const QString kErrorCaption = QStringLiteral("ERROR!!");
-const QString kCommentMarker = QStringLiteral("//");
-const QString kLineBreak = QStringLiteral("\r\n");
-/// Decimal texts are taken at full precision and rounded for display afterwards.
-constexpr int kFullPrecision = 20;
 
 } // namespace
 
@@ -72,84 +62,36 @@ int C_TOBRIK_CALCULATORDoc::TrailingTokenLength(QStringView text) const {
 // ---- line evaluation ----
 
 QString C_TOBRIK_CALCULATORDoc::CalculateLine(const QString& line) {
-    if (line.startsWith(kCommentMarker))
+    using C_VYXLineCalculation::Kind;
+    switch (C_VYXLineCalculation::Classify(line)) {
+    case Kind::Nothing:
         return QString();
-    const qsizetype equals = line.indexOf(u'=');
-    if (equals >= 0) {
+    case Kind::Assignment: {
+        const qsizetype equals = line.indexOf(u'=');
         m_variablesPanel.DefineFromText(line.left(equals), line.mid(equals + 1));
         return QString();
     }
-    if (line.isEmpty())
-        return QString();
-
-    C_VYXUnicodeTranslatorContainer& translator = m_pTokenTables->Translator();
-    const QString expression = translator.Translate(line);
-    translator.TakeComment();
+    case Kind::Expression:
+        break;
+    }
     // The last result belongs to this line: a failing line must not hand Ctrl+Enter an older one.
     m_strLastResult.clear();
-    const std::unique_ptr<VYXNum> number(
-        m_pCalculator->ParseString(C_VYXTextConversion::ToNarrow(expression)));
-    if (!number) {
-        const QString message = TakeEngineMessage();
-        return message.isEmpty() ? QString() : kCommentMarker + message + kLineBreak;
-    }
+    C_VYXLineCalculation::Outcome outcome = C_VYXLineCalculation::Calculate(
+        line, m_pTokenTables->Translator(), *m_pCalculator, ResultLayout());
+    if (!outcome.calculated)
+        return outcome.text;
     ++m_nCalculations;
     ShowCalculationCount();
-    return LayoutResult(*number);
+    m_strLastResult = std::move(outcome.value);
+    return outcome.text;
 }
 
-QString C_TOBRIK_CALCULATORDoc::LayoutResult(VYXNum& number) {
-    const C_VYXCalcTextNFO& display = m_pSettings->CalcText();
-    const bool showArgument = m_pSettings->CMPLX().m_nAlwaysShowArgument != 0 && number.IsCmplx();
-    const QString suffix =
-        showArgument ? QStringLiteral(" ") + FormatArgument(number) + kLineBreak : kLineBreak;
-
-    if (!IsExactFraction(number) || display.showRational == 0) {
-        m_strLastResult = RealText(number);
-        return m_strLastResult + suffix;
-    }
-    const QString rational = C_VYXTextConversion::FromNarrow(number.GetValue());
-    m_strLastResult = rational;
-    const bool isInteger = number.GetRealDivisor() == 1.0 && number.GetCMPLXDivisor() == 1.0;
-    if (display.showReal == 0 || isInteger)
-        return rational + suffix;
-    // The approximation is a comment, so the line can be evaluated again as it stands.
-    return rational + QStringLiteral(" //\u2248") + RealText(number) + suffix;
-}
-
-bool C_TOBRIK_CALCULATORDoc::IsExactFraction(VYXNum& number) {
-    const auto* rational = dynamic_cast<VYXNumRational*>(&number);
-    if (rational == nullptr)
-        return false;
-    // Beyond 2^53 a part need not be the true integer any more (2^53+1 is held as 2^53), and
-    // the engine prints it with six digits: such a result is shown as a decimal, exponent and all.
-    constexpr double largestExactInteger = 9007199254740992.0;
-    const double parts[] = {rational->GetREALNumerator(), rational->GetRealDivisor(),
-                            rational->GetCMPLXNumerator(), rational->GetCMPLXDivisor()};
-    return std::all_of(std::begin(parts), std::end(parts),
-                       [](double part) { return std::fabs(part) <= largestExactInteger; });
-}
-
-QString C_TOBRIK_CALCULATORDoc::RealText(VYXNum& number) {
-    std::string text;
-    if (dynamic_cast<VYXNumRational*>(&number) != nullptr) {
-        VYXNumUni real(number.GetRealValue(), number.GetCmplxValue());
-        real.SetPrecision(kFullPrecision);
-        text = real.GetValue();
-    } else {
-        number.SetPrecision(kFullPrecision);
-        text = number.GetValue();
-    }
-    return RoundToDecimals(C_VYXTextConversion::FromNarrow(text));
+C_VYXResultLayout C_TOBRIK_CALCULATORDoc::ResultLayout() const {
+    return C_VYXResultLayout::FromSettings(*m_pSettings);
 }
 
 QString C_TOBRIK_CALCULATORDoc::FormatArgument(const VYXNum& number) const {
-    const qint32 unit = m_pSettings->Trig().m_nAngleUnit;
-    const double angle = number.GetFI() * C_VYXAngleUnit::FromRadiansFactor(unit);
-    const QString angleText =
-        RoundToDecimals(C_VYXNumberText::FormatDouble(C_VYXNumberText::Format::Fixed11, angle));
-    return C_VYXLineTokenizer::kArgumentLabel + angleText + u' ' +
-           C_VYXAngleUnit::DisplayName(unit);
+    return ResultLayout().FormatArgument(number);
 }
 
 QString C_TOBRIK_CALCULATORDoc::CalculateLineAsDecimal(const QString& line) {
@@ -198,11 +140,7 @@ QString C_TOBRIK_CALCULATORDoc::TakeEngineMessage() {
 }
 
 QString C_TOBRIK_CALCULATORDoc::RoundToDecimals(const QString& numberText) const {
-    // A damaged file may hold any count; the numpad's range is what the user can choose.
-    const int decimals = std::clamp(int(m_pSettings->BasicButtons().m_nDecimals),
-                                    int(C_VYXBasicButtonsNFO::kMinDecimals),
-                                    int(C_VYXBasicButtonsNFO::kMaxDecimals));
-    return C_VYXNumberText::RoundNumberText(numberText, decimals);
+    return ResultLayout().RoundToDecimals(numberText);
 }
 
 QString C_TOBRIK_CALCULATORDoc::TakeLastResult() {

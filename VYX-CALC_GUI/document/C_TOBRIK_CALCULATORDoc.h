@@ -5,6 +5,7 @@
 #include "C_VYXCalcAreaHost.h"
 #include "C_VYXEvaluationContext.h"
 #include "C_VYXPanelContext.h"
+#include "C_VYXResultLayout.h"
 #include "C_VYXSettings.h"
 #include "C_VYXTokenTables.h"
 #include "C_VYXVariablesModel.h"
@@ -75,6 +76,8 @@ public:
     QString TakeEngineMessage() override;
     /// A number text rounded to the numpad's number of decimals.
     QString RoundToDecimals(const QString& numberText) const override;
+    /// The display settings results are laid out with, as they are now.
+    C_VYXResultLayout ResultLayout() const;
     /// "ARGUMENT:" + the number's argument in the trigonometry panel's angle unit + its name.
     QString FormatArgument(const VYXNum& number) const;
     /// The value of the last result, for Ctrl+Enter; empties it.
@@ -116,7 +119,8 @@ public:
     /// False with `error` set when the bytes are not a whole document.
     bool LoadFromBytes(const QByteArray& bytes, QString* error);
 
-    /// Emits modifiedChanged when the flag changes.
+    /// Emits modifiedChanged when the flag changes, and contentsChanged for every change (the flag
+    /// set).
     void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const { return m_bModified; }
     const QString& PathName() const { return m_strPathName; }
@@ -126,7 +130,8 @@ public:
     bool IsSkippingNextPlacement() const { return m_bSkipPlacement; }
 
 signals:
-    /// Anything of the document changed (emitted on every change, not only the first one).
+    /// Anything of the document changed: the text, a setting or a variable (emitted on every
+    /// change, not only the first one).
     void contentsChanged();
 
 private:
@@ -139,12 +144,6 @@ private:
     void ShowCalculationCount();
     /// Rows 22 to 34 of a loading archive, after the settings.
     void LoadDocumentRows(C_VYXArchive& ar);
-    /// Lays out a successful result by the display flags and remembers its value.
-    QString LayoutResult(VYXNum& number);
-    /// The number's decimal text, rounded to the chosen decimals.
-    QString RealText(VYXNum& number);
-    /// A rational number whose parts are all exact integers (none beyond 2^53).
-    static bool IsExactFraction(VYXNum& number);
 
     C_VYXMessageBoxes& m_messageBoxes;
     C_VYXStatusSink* m_pStatusSink = nullptr;

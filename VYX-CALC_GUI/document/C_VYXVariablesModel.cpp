@@ -16,8 +16,14 @@ namespace {
 
 const QString kErrorCaption = QStringLiteral("ERROR!!");
 
-/// The text without the blanks and tabs around it.
-QString WithoutSurroundingBlanks(const QString& text) {
+bool ListOrder(const QString& a, const QString& b) {
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+} // namespace
+
+QString C_VYXVariablesModel::WithoutSurroundingBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && (text.at(begin) == u' ' || text.at(begin) == u'\t'))
@@ -26,13 +32,6 @@ QString WithoutSurroundingBlanks(const QString& text) {
         --end;
     return text.mid(begin, end - begin);
 }
-
-bool ListOrder(const QString& a, const QString& b) {
-    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
-
-} // namespace
 
 C_VYXVariablesModel::C_VYXVariablesModel(C_VYXEvaluationContext& context) : m_context(context) {}
 
@@ -56,23 +55,33 @@ bool C_VYXVariablesModel::Reject(const QString& text, const QString& caption) {
     return false;
 }
 
+std::optional<C_VYXVariablesModel::Rejection>
+C_VYXVariablesModel::CheckNewVariable(const QString& name, const QString& definition,
+                                      const C_VYXUnicodeTranslatorContainer& translator) {
+    if (definition.isEmpty())
+        return Rejection{QStringLiteral("No value entered!!"), kErrorCaption};
+    if (name.isEmpty())
+        return Rejection{QStringLiteral("No variable name entered!!"), kErrorCaption};
+    if (C_VYXNumberText::IsDoubleText(name))
+        return Rejection{QStringLiteral("Variable name is not allowed to be numeric."),
+                         kErrorCaption};
+    if (!translator.IsValidVariableName(name)) {
+        return Rejection{QStringLiteral("The variable name:\n") + name +
+                             QStringLiteral("\nis not allowed!!"),
+                         QStringLiteral("Illegal variable name.")};
+    }
+    return std::nullopt;
+}
+
 bool C_VYXVariablesModel::AddFromFields() {
     // "x = 3" names x: the blanks around the name would keep every expression from reaching it.
     m_strName = WithoutSurroundingBlanks(m_strName);
     m_strValue = WithoutSurroundingBlanks(m_strValue);
     const QString name = m_strName;
     const QString definition = m_strValue;
-    if (definition.isEmpty())
-        return Reject(QStringLiteral("No value entered!!"), kErrorCaption);
-    if (name.isEmpty())
-        return Reject(QStringLiteral("No variable name entered!!"), kErrorCaption);
-    if (C_VYXNumberText::IsDoubleText(name))
-        return Reject(QStringLiteral("Variable name is not allowed to be numeric."), kErrorCaption);
-    if (!m_context.TokenTables().Translator().IsValidVariableName(name)) {
-        return Reject(QStringLiteral("The variable name:\n") + name +
-                          QStringLiteral("\nis not allowed!!"),
-                      QStringLiteral("Illegal variable name."));
-    }
+    if (const auto rejection =
+            CheckNewVariable(name, definition, m_context.TokenTables().Translator()))
+        return Reject(rejection->text, rejection->caption);
     if (m_bPanelCreated) {
         const bool isNumber = m_context.EvaluateLiteral(name) != nullptr;
         // A failed test leaves a message in the engine that belongs to nobody.
@@ -90,7 +99,7 @@ bool C_VYXVariablesModel::AddFromFields() {
         QString message = m_context.TakeEngineMessage();
         // Some engine failures carry no text; an empty error box would say nothing.
         if (message.isEmpty())
-            message = QStringLiteral("The value cannot be evaluated.");
+            message = kValueNotEvaluated;
         return Reject(message, kErrorCaption);
     }
     const QString value = C_VYXValueText::FromNumber(*number);

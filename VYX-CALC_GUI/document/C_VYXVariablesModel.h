@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class C_VYXEvaluationContext;
+class C_VYXUnicodeTranslatorContainer;
 class C_VYXVarNFO;
 
 /// The panel's two fields, its sorted list with the selection, the toolbar's drop-down entries
@@ -28,6 +31,23 @@ public:
     const QString& ValueField() const { return m_strValue; }
     void SetNameField(const QString& name);
     void SetValueField(const QString& value);
+
+    /// The message for a definition the engine fails on without a message of its own.
+    static inline const QString kValueNotEvaluated =
+        QStringLiteral("The value cannot be evaluated.");
+
+    /// The text without the blanks and tabs around it, as names and definitions are taken.
+    static QString WithoutSurroundingBlanks(const QString& text);
+    /// Why a variable cannot be added: the error box's text and caption.
+    struct Rejection {
+        QString text;
+        QString caption;
+    };
+    /// The checks of a new variable before its definition is evaluated: a definition, and a
+    /// name that is not empty, numeric, reserved or with a blank. Nothing when both pass.
+    static std::optional<Rejection>
+    CheckNewVariable(const QString& name, const QString& definition,
+                     const C_VYXUnicodeTranslatorContainer& translator);
 
     /// Validates the fields and adds the variable; every failed check shows one error box. The
     /// blanks and tabs around the name and around the definition are dropped first.

@@ -17,6 +17,7 @@
 #include "C_VYXEditMenu.h"
 #include "C_VYXHelpWindow.h"
 #include "C_VYXInsertCommands.h"
+#include "C_VYXLivePreview.h"
 #include "C_VYXMenuCommand.h"
 #include "C_VYXPanelCommands.h"
 #include "C_VYXProfile.h"
@@ -55,6 +56,9 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
     m_pView = new C_VYXCalcTextView(*m_pDocument, this);
     setCentralWidget(m_pView);
     new C_VYXCompletionPopup(*m_pView, *m_pDocument, m_pView);
+    m_pLivePreview = std::make_unique<C_VYXLivePreview>(*m_pDocument, m_pView->Model());
+    connect(m_pLivePreview.get(), &C_VYXLivePreview::previewChanged, m_pStatusBar,
+            &C_VYXStatusBar::ShowPreview);
     m_pDocument->SetStatusSink(m_pStatusBar);
     m_pDocument->SetFrame(this);
     connect(m_pDocument.get(), &C_VYXCalcAreaHost::modifiedChanged, this,
@@ -95,7 +99,9 @@ C_MainFrm::C_MainFrm(C_VYXProfile& profile, C_VYXMessageBoxes& messageBoxes,
 C_MainFrm::~C_MainFrm() {
     // The keeper listens to the document; it goes while both are whole.
     m_pRecovery.reset();
-    // The view goes first: it holds the document's area record and must not outlive it.
+    // The view goes first: it holds the document's area record and must not outlive it. The
+    // preview follows the view's area, so it goes before.
+    m_pLivePreview.reset();
     delete m_pView;
     m_pView = nullptr;
     m_pDocument->SetFrame(nullptr);

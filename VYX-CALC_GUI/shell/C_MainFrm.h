@@ -17,6 +17,7 @@ class C_VYXCalcTextView;
 class C_VYXEditMenu;
 class C_VYXFileChooser;
 class C_VYXInsertCommands;
+class C_VYXLivePreview;
 class C_VYXMessageBoxes;
 class C_VYXPanelCommands;
 class C_VYXProfile;
@@ -107,6 +108,8 @@ private:
     std::unique_ptr<C_VYXFileCommands> m_pFileCommands;
     C_VYXCalcTextView* m_pView = nullptr;
     C_VYXStatusBar* m_pStatusBar = nullptr;
+    /// Shows the caret line's result in the status bar; goes before the view it follows.
+    std::unique_ptr<C_VYXLivePreview> m_pLivePreview;
     C_VYXSettingsMenu* m_pSettingsMenu = nullptr;
     C_VYXEditMenu* m_pEditMenu = nullptr;
     C_VYXRecentFiles* m_pRecentFiles = nullptr;

@@ -84,7 +84,17 @@ C_VYXStatusBar::C_VYXStatusBar(QWidget* parent, const QString& ledDirectory)
 }
 
 void C_VYXStatusBar::ShowStatusText(const QString& text) {
-    m_pMessagePane->setText(text);
+    m_documentText = text;
+    ShowMessage();
+}
+
+void C_VYXStatusBar::ShowPreview(const QString& preview) {
+    m_preview = preview;
+    ShowMessage();
+}
+
+void C_VYXStatusBar::ShowMessage() {
+    m_pMessagePane->setText(m_preview.isEmpty() ? m_documentText : m_preview);
 }
 
 QString C_VYXStatusBar::StatusText() const {

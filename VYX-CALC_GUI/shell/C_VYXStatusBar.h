@@ -12,10 +12,11 @@
 class QKeyEvent;
 class QLabel;
 
-/// The first pane holds what the document last reported ("Number of calculations: 3"); the
-/// prompts of menu items and toolbar buttons are shown over it while the pointer rests on them.
-/// The indicators show the lock keys: read from the keyboard's LEDs where the system offers
-/// them, otherwise as the key events seen by the program tell.
+/// The first pane holds what the document last reported ("Number of calculations: 3"), or the
+/// live preview of the caret's line while there is one ("= 25/36 //≈0.694444"); the prompts of menu
+/// items and toolbar buttons are shown over it while the pointer rests on them. The indicators show
+/// the lock keys: read from the keyboard's LEDs where the system offers them, otherwise as the key
+/// events seen by the program tell.
 class C_VYXStatusBar : public QStatusBar, public C_VYXStatusSink {
     Q_OBJECT
 
@@ -31,6 +32,9 @@ public:
                             const QString& ledDirectory = DefaultLedDirectory);
 
     void ShowStatusText(const QString& text) override;
+    /// Shown instead of the document's text while not empty.
+    void ShowPreview(const QString& preview);
+    /// The first pane's text as shown.
     QString StatusText() const;
     /// The bar's width at which `text` shows in full beside the lock indicators.
     int WidthToShow(const QString& text) const;
@@ -51,10 +55,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowMessage();
     void ReadLeds();
     void ShowLocks();
 
     QLabel* m_pMessagePane;
+    QString m_documentText;
+    QString m_preview;
     std::array<QLabel*, kLockKeyCount> m_lockPanes{};
     QString m_ledDirectory;
     /// From the LEDs: a lock with an LED is never guessed.

@@ -125,6 +125,28 @@ private slots:
         QVERIFY(Bar().findChild<QLabel*>(QStringLiteral("statusMessagePane"))->isVisible());
         QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
     }
+
+    void previewFollowsTypingAndTheCaret() {
+        QWidget* view = &m_frame->TextView();
+        // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48; 3+4 = 7.
+        QTest::keyClicks(view, QStringLiteral("(5/6)^2"));
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
+        QTest::keyClicks(view, QStringLiteral("3+45"));
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 48"));
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 7"));
+        // Up to the result line, which reads as its own value, and back.
+        QTest::keyClick(view, Qt::Key_Up);
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
+        QTest::keyClick(view, Qt::Key_Down);
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 7"));
+        // A comment shows nothing: the document's text is back at once.
+        QTest::keyClick(view, Qt::Key_Home);
+        QTest::keyClicks(view, QStringLiteral("//"));
+        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
+    }
 };
 
 VYX_WIDGET_TEST_MAIN(StatusBarTest)
