@@ -194,12 +194,11 @@ private slots:
         QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);
     }
 
-    // Both dialogs draw every page; the print dialog offers no page range and the preview puts
-    // the window back where it was.
+    // The print dialog draws every page and offers no page range; the preview puts the window
+    // back where it was (its pages are checked without a printer above).
     void printAndPreviewDrawAllPagesAndKeepThePlacement() {
         FillWithCalculations(70);
         const QString printed = m_env->TempPath(QStringLiteral("printed.pdf"));
-        const QString previewed = m_env->TempPath(QStringLiteral("preview.pdf"));
         bool accept = false, pageRangeOffered = true;
         C_VYXWindowPlacement before, during, after;
         QVERIFY(m_frame->GetWindowPlacement(before));
@@ -213,12 +212,7 @@ private slots:
                 printDialog->printer()->setOutputFileName(printed);
                 return int(accept ? QDialog::Accepted : QDialog::Rejected);
             }
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
-                // The preview draws on whatever printer it is handed.
-                QPrinter printer(QPrinter::HighResolution);
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(previewed);
-                emit preview->paintRequested(&printer);
+            if (qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr) {
                 m_frame->setGeometry(m_frame->geometry().translated(37, 23));
                 m_frame->GetWindowPlacement(during);
             }
@@ -235,7 +229,6 @@ private slots:
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after));
         QVERIFY(after == before);
-        VerifyPrintout(previewed, QString(), ExpectedBody());
         QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
     }
 };
