@@ -47,12 +47,6 @@ private:
         return bar != nullptr ? bar : (qFatal("no toolbar %d", id), nullptr);
     }
     QRect ClientArea() { return QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()); }
-    /// Keys as the user presses them; each entry is a key combined with its modifiers.
-    void Press(const QList<int>& keys) {
-        for (int key : keys)
-            QTest::keyClick(View(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
-    }
 
 private slots:
     void firstStartLayout() {
@@ -95,7 +89,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(QList<int>, disabled);
         QTest::keyClicks(View(), typed);
-        Press(keys);
+        PressKeys(View(), keys);
         auto* commands = m_frame->findChild<C_VYXInsertCommands*>();
         for (const C_VYXInsertCommands::Command& command : C_VYXInsertCommands::Commands())
             QVERIFY2(commands->Action(command.id)->isEnabled() != disabled.contains(command.id),
@@ -125,7 +119,7 @@ private slots:
 
     void insertedTextReplacesTheSelection() {
         QTest::keyClicks(View(), QStringLiteral("2+99"));
-        Press({kShift | Qt::Key_Left, kShift | Qt::Key_Left});
+        PressKeys(View(), {kShift | Qt::Key_Left, kShift | Qt::Key_Left});
         Trigger("actionInsertTenLog");
         QCOMPARE(View()->Model().Text(), QStringLiteral("2+log"));
         // Undo takes back the insertion as one step.
