@@ -68,17 +68,6 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
     }
 }
 
-TEST_F(CalcAreaTest, CtrlEnterTwiceEvaluatesTheValueAgainAndContinues) {
-    area.TypeText(u"2*3"_s);
-    area.PressEnter(true);
-    area.PressEnter(true);
-    EXPECT_EQ(area.Text(), u"2*3\r\n6\r\n6\r\n6\r\n6");
-    EXPECT_EQ(doc.CalculationCount(), 2);
-    area.TypeText(u"*7"_s);
-    area.PressEnter(false);
-    EXPECT_EQ(area.Text(), u"2*3\r\n6\r\n6\r\n6\r\n6*7\r\n42\r\n");
-}
-
 TEST_F(CalcAreaTest, ApproximateEnterLeavesTheDisplaySettingForTheNextLine) {
     area.TypeText(u"1/3"_s);
     area.EnterApproximate();

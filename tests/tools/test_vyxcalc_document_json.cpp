@@ -13,11 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 
-#include <bit>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -37,20 +33,6 @@ TEST(JsonWriter, DoubleIsTheShortestTextThatLooksLikeADouble) {
     // clang-format on
     for (const auto& [value, text] : cases)
         EXPECT_EQ(JsonWriter::DoubleText(value), text) << value;
-}
-
-TEST(JsonWriter, DoublesOfRandomBitPatternsReadBackExactly) {
-    QRandomGenerator random(20240611);
-    for (int checked = 0; checked < 20000;) {
-        const double value = std::bit_cast<double>(random.generate64());
-        if (!std::isfinite(value))
-            continue;
-        const std::string text = JsonWriter::DoubleText(value);
-        EXPECT_EQ(std::bit_cast<quint64>(std::strtod(text.c_str(), nullptr)),
-                  std::bit_cast<quint64>(value))
-            << text;
-        ++checked;
-    }
 }
 
 TEST(JsonWriter, StringsAreEscapedAndEncodedAsUtf8) {

@@ -115,6 +115,12 @@ void MainFrameFixture::cleanup() {
     m_env.reset();
 }
 
+void PressKeys(QWidget* widget, const QList<int>& keys) {
+    for (int key : keys)
+        QTest::keyClick(widget, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+}
+
 int RunWidgetTest(int argc, char* argv[], QObject& test) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

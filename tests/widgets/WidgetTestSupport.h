@@ -104,6 +104,9 @@ protected slots:
     void cleanup();
 };
 
+/// Keys as the user presses them; each entry is a key combined with its modifiers.
+void PressKeys(QWidget* widget, const QList<int>& keys);
+
 /// Runs one test class the way QTEST_MAIN does, on the offscreen platform unless another is
 /// chosen, with the standard paths in test mode.
 int RunWidgetTest(int argc, char* argv[], QObject& test);

@@ -33,13 +33,6 @@ private:
 
     C_VYXCalcAreaModel& Area() { return m_view->Model(); }
 
-    /// Keys as the user presses them; each entry is a key combined with its modifiers.
-    void Press(const QList<int>& keys) {
-        for (int key : keys)
-            QTest::keyClick(m_view.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
-    }
-
     /// A text and selection as a loaded document brings them.
     void Load(const QString& text, int selStart, int selEnd) {
         C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
@@ -109,19 +102,19 @@ private slots:
         if (!before.isEmpty())
             Area().InsertText(before);
         QTest::keyClicks(m_view.get(), typed);
-        Press(keys);
+        PressKeys(m_view.get(), keys);
         QTEST(Area().Text(), "text");
         VerifyWidgetShowsModel();
     }
 
     void pasteAndCutUseTheClipboard() {
         QApplication::clipboard()->setText(QStringLiteral("1+1\n2"));
-        Press({kCtrl | Qt::Key_V});
+        PressKeys(m_view.get(), {kCtrl | Qt::Key_V});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
-        Press({kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
+        PressKeys(m_view.get(), {kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
         QCOMPARE(Area().Text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1+1\n2"));
-        Press({kCtrl | Qt::Key_Z});
+        PressKeys(m_view.get(), {kCtrl | Qt::Key_Z});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
         VerifyWidgetShowsModel();
     }
@@ -155,7 +148,7 @@ private slots:
         Load(QStringLiteral("a\rb\r\nc"), 6, 6);
         QCOMPARE(WidgetText(*m_view), QStringLiteral("a\u240Db\nc"));
         QCOMPARE(m_view->textCursor().position(), 5);
-        Press({Qt::Key_Left, Qt::Key_Left});
+        PressKeys(m_view.get(), {Qt::Key_Left, Qt::Key_Left});
         QCOMPARE(Area().Caret(), 3);
     }
 

@@ -42,28 +42,24 @@ private:
     C_VYXCalcTextView* View() { return &m_frame->TextView(); }
     QString Title() const { return m_frame->windowTitle(); }
 
-    void Keys(std::initializer_list<QKeyCombination> keys) {
-        for (const QKeyCombination key : keys)
-            QTest::keyClick(View(), key.key(), key.keyboardModifiers());
-    }
     void Make(Change change) {
-        constexpr auto Ctrl = Qt::ControlModifier;
-        constexpr auto Shift = Qt::ShiftModifier;
+        constexpr int kCtrl = Qt::ControlModifier;
+        constexpr int kShift = Qt::ShiftModifier;
         switch (change) {
         case Change::CaretLeft:
-            return Keys({Qt::Key_Left});
+            return PressKeys(View(), {Qt::Key_Left});
         case Change::Selection:
-            return Keys({Shift | Qt::Key_Home});
+            return PressKeys(View(), {kShift | Qt::Key_Home});
         case Change::ModifiersAlone:
-            return Keys({Shift | Qt::Key_Shift, Ctrl | Qt::Key_Control});
+            return PressKeys(View(), {kShift | Qt::Key_Shift, kCtrl | Qt::Key_Control});
         case Change::KeysSelectAllCopy:
-            return Keys({Ctrl | Qt::Key_A, Ctrl | Qt::Key_C});
+            return PressKeys(View(), {kCtrl | Qt::Key_A, kCtrl | Qt::Key_C});
         case Change::DeleteAtEnd:
-            return Keys({Qt::Key_Delete});
+            return PressKeys(View(), {Qt::Key_Delete});
         case Change::Typing:
             return QTest::keyClicks(View(), QStringLiteral("x"));
         case Change::UndoKey:
-            return Keys({Ctrl | Qt::Key_Z});
+            return PressKeys(View(), {kCtrl | Qt::Key_Z});
         case Change::AngleUnit:
             return Click(Control<QAbstractButton>(ShowPanel(C_VYXPanelSet::Panel::Trigonometry),
                                                   QStringLiteral("radioDegrees")));

@@ -17,17 +17,6 @@ private slots:
         box.exec();
         QCOMPARE(guard.Dialogs(), QStringList{QStringLiteral("Stray box")});
     }
-
-    void scriptedChooserCountsUnexpectedDialogs() {
-        ScriptedFileChooser chooser;
-        chooser.openPaths.enqueue(QStringLiteral("/tmp/a.vyx"));
-        QCOMPARE(chooser.ChooseOpenPath(nullptr), QStringLiteral("/tmp/a.vyx"));
-        QCOMPARE(chooser.unexpectedDialogs, 0);
-        QCOMPARE(chooser.ChooseOpenPath(nullptr), QString());
-        QCOMPARE(chooser.ChooseSavePath(nullptr, QStringLiteral("Untitled.vyx")), QString());
-        QCOMPARE(chooser.unexpectedDialogs, 2);
-        QCOMPARE(chooser.suggestedSavePaths, QStringList{QStringLiteral("Untitled.vyx")});
-    }
 };
 
 VYX_WIDGET_TEST_MAIN(ModalGuardTest)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of printing: the pages written as PDF (header, footers, every line once, wrapping), the
-// missing-printer box, the print and preview dialogs, and the export without a window.
+// Tests of printing: the pages written as PDF (footers, every line once, wrapping), the
+// missing-printer box, the print and preview dialogs.
 #include "C_MainFrm.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcTextView.h"
@@ -43,20 +43,16 @@ QList<QStringList> PdfPageLines(const QString& path) {
     return lines;
 }
 
-/// Checks every page of the PDF: the header on top when there is one, "page i(n)" at the bottom,
-/// and the bodies together exactly `expectedBody`. How lines fill pages is the layout's own test.
-void VerifyPrintout(const QString& pdfPath, const QString& header,
-                    const QStringList& expectedBody) {
+/// Checks every page of an unsaved document's PDF (no header): "page i(n)" at the bottom, and
+/// the bodies together exactly `expectedBody`. How lines fill pages is the layout's own test.
+void VerifyPrintout(const QString& pdfPath, const QStringList& expectedBody) {
     const QList<QStringList> pages = PdfPageLines(pdfPath); // none: the body comparison fails
     QStringList body;
     for (qsizetype page = 1; page <= pages.size(); ++page) {
         const QStringList& lines = pages.at(page - 1);
         QCOMPARE(lines.value(lines.size() - 1),
                  QStringLiteral("page %1(%2)").arg(page).arg(pages.size()));
-        const qsizetype top = header.isEmpty() ? 0 : 1;
-        if (top == 1)
-            QCOMPARE(lines.value(0), header);
-        body += lines.mid(top, lines.size() - 1 - top);
+        body += lines.mid(0, lines.size() - 1);
     }
     QCOMPARE(body, expectedBody);
 }
@@ -93,22 +89,8 @@ private slots:
             QSKIP("poppler-utils (pdftotext) is needed to read the printed pages");
     }
 
-    // The export without a window is checked on the program itself (check_export_pdf.cmake).
-    void exportAsPdfPrintsEveryLineOnceUnderHeaderAndFooter() {
-        FillWithCalculations(80);
-        const QString documentPath = m_env->TempPath(QStringLiteral("sheet.vyx"));
-        QVERIFY(Document().OnSaveDocument(documentPath));
-        const QString pdfPath = m_env->TempPath(QStringLiteral("sheet.pdf"));
-        m_env->fileChooser.pdfPaths.enqueue(pdfPath);
-        Trigger("actionFileExportPdf");
-        // The dialog starts beside the document, under its name.
-        QCOMPARE(m_env->fileChooser.suggestedPdfPaths, QStringList{pdfPath});
-        const QStringList expected = ExpectedBody();
-        QVERIFY(expected.contains(QStringLiteral("bonus=rate*2=14")));
-        QVERIFY(PdfPageLines(pdfPath).size() >= 3);
-        VerifyPrintout(pdfPath, QDir::toNativeSeparators(documentPath), expected);
-    }
-
+    // A saved document's pages under its path, on several pages, are checked on the program
+    // itself (check_export_pdf.cmake); here the window's command.
     void unsavedDocumentExportsWithoutHeaderOrSaysWhyNot() {
         const QString wide = QStringLiteral("//") + QStringLiteral("0123456789").repeated(80);
         Area().InsertText(wide + QStringLiteral("\r\n2+2"));
@@ -132,10 +114,15 @@ private slots:
         QCOMPARE(int(box.kind), int(Kind::Error));
         QCOMPARE(box.caption, QStringLiteral("ERROR!!"));
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
-        // A cancelled dialog writes nothing and says nothing.
+        // A cancelled dialog writes nothing and says nothing; a saved document's name is
+        // offered beside it.
+        const QString documentPath = m_env->TempPath(QStringLiteral("sheet.vyx"));
+        QVERIFY(Document().OnSaveDocument(documentPath));
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
+        QCOMPARE(m_env->fileChooser.suggestedPdfPaths.last(),
+                 m_env->TempPath(QStringLiteral("sheet.pdf")));
     }
 
     // Without a printer the preview lays the pages out on the locale's paper, and Print offers
@@ -164,7 +151,7 @@ private slots:
         // A4 is 210 by 297 mm, Letter 8.5 by 11 inches.
         const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
         QCOMPARE(paper, letter ? QSizeF(215.9, 279.4) : QSizeF(210, 297));
-        VerifyPrintout(previewed, QString(), ExpectedBody());
+        VerifyPrintout(previewed, ExpectedBody());
 
         const QString expectedText =
             QStringLiteral("The computer does not have a default printer installed\r\nThere has "
@@ -183,7 +170,7 @@ private slots:
             QCOMPARE(box.text, expectedText);
         }
         QCOMPARE(dialogs, 1); // no print dialog
-        VerifyPrintout(exported, QString(), ExpectedBody());
+        VerifyPrintout(exported, ExpectedBody());
 
         // Ctrl+P asks the system, from the calculation area.
         if (C_VYXPrintCommands::SystemHasDefaultPrinter())
@@ -194,12 +181,11 @@ private slots:
         QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);
     }
 
-    // Both dialogs draw every page; the print dialog offers no page range and the preview puts
-    // the window back where it was.
+    // The print dialog draws every page and offers no page range; the preview puts the window
+    // back where it was (its pages are checked without a printer above).
     void printAndPreviewDrawAllPagesAndKeepThePlacement() {
         FillWithCalculations(70);
         const QString printed = m_env->TempPath(QStringLiteral("printed.pdf"));
-        const QString previewed = m_env->TempPath(QStringLiteral("preview.pdf"));
         bool accept = false, pageRangeOffered = true;
         C_VYXWindowPlacement before, during, after;
         QVERIFY(m_frame->GetWindowPlacement(before));
@@ -213,12 +199,7 @@ private slots:
                 printDialog->printer()->setOutputFileName(printed);
                 return int(accept ? QDialog::Accepted : QDialog::Rejected);
             }
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
-                // The preview draws on whatever printer it is handed.
-                QPrinter printer(QPrinter::HighResolution);
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(previewed);
-                emit preview->paintRequested(&printer);
+            if (qobject_cast<QPrintPreviewDialog*>(&dialog) != nullptr) {
                 m_frame->setGeometry(m_frame->geometry().translated(37, 23));
                 m_frame->GetWindowPlacement(during);
             }
@@ -229,13 +210,12 @@ private slots:
         accept = true;
         QVERIFY(commands.Print());
         QVERIFY(!pageRangeOffered);
-        VerifyPrintout(printed, QString(), ExpectedBody());
+        VerifyPrintout(printed, ExpectedBody());
 
         commands.PrintPreview();
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after));
         QVERIFY(after == before);
-        VerifyPrintout(previewed, QString(), ExpectedBody());
         QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
     }
 };
