@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTimer>
 
 using Kind = C_VYXLineToken::Kind;
 
@@ -22,6 +24,8 @@ constexpr int kOperatorHue = 28;
 constexpr int kFunctionHue = 275;
 constexpr int kVariableHue = 135;
 constexpr int kErrorHue = 2;
+/// The state of a line not coloured yet (the tokenizer's states are not negative).
+constexpr int kLeftForLater = -2;
 
 } // namespace
 
@@ -100,9 +104,39 @@ void C_VYXSyntaxHighlighter::Recolour() {
     m_area.viewport()->update();
 }
 
+bool C_VYXSyntaxHighlighter::HasTimeLeft() {
+    if (!m_bSliceOpen) {
+        m_bSliceOpen = true;
+        m_nSliceLines = 0;
+        QTimer::singleShot(0, this, [this] { m_bSliceOpen = false; });
+    }
+    return ++m_nSliceLines <= kSliceLines;
+}
+
+void C_VYXSyntaxHighlighter::ColourLeftLines() {
+    m_bLeftLines = false;
+    for (QTextBlock block = m_area.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.userState() == kLeftForLater) {
+            // Recolouring a line goes on to the next ones while their state changes, so this
+            // colours on from here until the slice is spent.
+            const QSignalBlocker quiet(m_area.document());
+            rehighlightBlock(block);
+            return;
+        }
+    }
+}
+
 void C_VYXSyntaxHighlighter::highlightBlock(const QString& text) {
     if (!m_bEnabled) {
         setCurrentBlockState(C_VYXLineTokenizer::kPlainLine);
+        return;
+    }
+    if (!HasTimeLeft()) {
+        setCurrentBlockState(kLeftForLater);
+        if (!m_bLeftLines) {
+            m_bLeftLines = true;
+            QTimer::singleShot(0, this, &C_VYXSyntaxHighlighter::ColourLeftLines);
+        }
         return;
     }
     int state = C_VYXLineTokenizer::kPlainLine;

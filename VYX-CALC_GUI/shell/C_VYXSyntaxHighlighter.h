@@ -32,6 +32,11 @@ public:
     /// Reads the variables and tables anew; recolours when the defined names changed.
     void Refresh();
 
+    /// Lines coloured in one turn of the event loop before the rest waits: about 10 ms of
+    /// work (a line takes about 2.5 microseconds). A count, not a clock, so the outcome of a
+    /// turn does not depend on the machine's load.
+    static constexpr int kSliceLines = 4000;
+
     /// The format of one kind of token on a palette.
     static QTextCharFormat FormatOf(C_VYXLineToken::Kind kind, const QPalette& palette);
 
@@ -44,10 +49,18 @@ private:
     void TakeFormats();
     /// Recolours every line, without the area taking it for an edit.
     void Recolour();
+    /// False once this turn of the event loop has coloured its share of lines: the line is left
+    /// for later, so a loaded document shows at once and is coloured a slice at a time.
+    bool HasTimeLeft();
+    /// Colours the next slice of the lines left for later.
+    void ColourLeftLines();
 
     C_TOBRIK_CALCULATORDoc& m_document;
     QPlainTextEdit& m_area;
     std::unique_ptr<C_VYXLineTokenizer> m_pTokenizer;
     std::array<QTextCharFormat, 8> m_formats;
     bool m_bEnabled = true;
+    int m_nSliceLines = 0;
+    bool m_bSliceOpen = false;
+    bool m_bLeftLines = false;
 };

@@ -74,6 +74,23 @@ private slots:
         QVERIFY(View().document()->findBlockByNumber(5).layout()->formats().isEmpty());
     }
 
+    void LongAreaIsColouredASliceAtATimeToTheEnd() {
+        // Three slices of lines, an error message spanning the second slice's end, then a sum.
+        const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines;
+        QString text =
+            QStringLiteral("1+2\r\n").repeated(2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
+        text += QStringLiteral("//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n");
+        text +=
+            QStringLiteral("1+2\r\n").repeated(lines - 2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
+        Area().InsertText(text);
+        QCOMPARE(Shown(0, 0), Expected(Kind::Number));
+        QTRY_COMPARE(Shown(lines - 1, 1), Expected(Kind::Operator));
+        const int message = 2 * C_VYXSyntaxHighlighter::kSliceLines - 1;
+        QCOMPARE(Shown(message, 3), Expected(Kind::Error));
+        QCOMPARE(Shown(message + 1, 3), Expected(Kind::Error));
+        QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
+    }
+
     void EveryKindReadsOnLightAndDarkPalettes() {
         using namespace C_VYXReadableColour;
         const QPalette light = QApplication::style()->standardPalette();
