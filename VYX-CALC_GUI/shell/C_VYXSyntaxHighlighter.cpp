@@ -127,7 +127,7 @@ void C_VYXSyntaxHighlighter::ColourLeftLines() {
 }
 
 void C_VYXSyntaxHighlighter::highlightBlock(const QString& text) {
-    if (!m_bEnabled) {
+    if (!m_bEnabled || text.size() > kLongestColouredLine) {
         setCurrentBlockState(C_VYXLineTokenizer::kPlainLine);
         return;
     }

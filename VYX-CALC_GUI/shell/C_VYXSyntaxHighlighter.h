@@ -37,6 +37,10 @@ public:
     /// turn does not depend on the machine's load.
     static constexpr int kSliceLines = 4000;
 
+    /// Longer lines stay plain: the toolkit lays a line out once per coloured piece, so a
+    /// pasted line of a megabyte in colours would hold the window for seconds.
+    static constexpr int kLongestColouredLine = 10000;
+
     /// The format of one kind of token on a palette.
     static QTextCharFormat FormatOf(C_VYXLineToken::Kind kind, const QPalette& palette);
 

@@ -89,6 +89,11 @@ private slots:
         QCOMPARE(Shown(message, 3), Expected(Kind::Error));
         QCOMPARE(Shown(message + 1, 3), Expected(Kind::Error));
         QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
+
+        // A pasted giant line stays plain (laying out a megabyte in pieces would take seconds).
+        Area().InsertText(
+            QStringLiteral("+1").repeated(C_VYXSyntaxHighlighter::kLongestColouredLine));
+        QVERIFY(View().document()->findBlockByNumber(lines).layout()->formats().isEmpty());
     }
 
     void EveryKindReadsOnLightAndDarkPalettes() {
