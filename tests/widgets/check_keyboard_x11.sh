@@ -8,52 +8,9 @@
 # Exit 77 (skipped) when xdotool is missing. Every wait has a deadline.
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 TOBRIKCALCULATOR VYXCALC" >&2; exit 2; }
-app="$1"
-vyxcalc="$2"
-command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed: skipped" >&2; exit 77; }
-[ -n "${DISPLAY:-}" ] || { echo "no X display: run this inside tools/x11_session.sh" >&2; exit 2; }
+source "$(dirname "${BASH_SOURCE[0]}")/x11_check_support.sh"
 
-work="$(mktemp -d)"
-app_pid=""
-cleanup() {
-    if [ -n "$app_pid" ]; then
-        kill "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "active window: $(xdotool getactivewindow getwindowname 2>/dev/null || echo none)" >&2
-    [ -f "$work/app.log" ] && sed 's/^/program: /' "$work/app.log" >&2
-    exit 1
-}
-
-# Polls a command until it succeeds, for at most $1 seconds.
-wait_for() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-# The window id of the first window whose name matches, waiting for it at most $2 seconds.
-find_window() {
-    timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-
-saved_text_is() {
-    timeout 10 "$vyxcalc" --file "$document" --dump </dev/null 2>/dev/null |
-        grep -qF "\"text\": \"$1\""
-}
+saved_text_is() { holds_text "$document" "$1"; }
 
 # A private profile (no toolbar layout of earlier runs) and a document of its own.
 export XDG_CONFIG_HOME="$work/config"

@@ -8,57 +8,9 @@
 # Exit 77 (skipped) when xdotool is missing. Every wait has a deadline.
 set -euo pipefail
 
-[ $# -eq 2 ] || { echo "usage: $0 TOBRIKCALCULATOR VYXCALC" >&2; exit 2; }
-app="$1"
-vyxcalc="$2"
-command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed: skipped" >&2; exit 77; }
-[ -n "${DISPLAY:-}" ] || { echo "no X display: run this inside tools/x11_session.sh" >&2; exit 2; }
+source "$(dirname "${BASH_SOURCE[0]}")/x11_check_support.sh"
 
-work="$(mktemp -d)"
-app_pid=""
-stop_app() {
-    if [ -n "$app_pid" ]; then
-        kill "-${1:-TERM}" "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=""
-    fi
-}
-cleanup() {
-    stop_app
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')" >&2
-    ls -l "$state" >&2 2>/dev/null || true
-    for log in "$work"/app*.log; do
-        [ -f "$log" ] && sed "s/^/$(basename "$log"): /" "$log" >&2
-    done
-    exit 1
-}
-
-wait_for() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-find_window() {
-    timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-
-# vyxcalc prints a document's text as JSON, line breaks written as \r\n.
-holds_text() {
-    timeout 10 "$vyxcalc" --file "$1" --dump </dev/null 2>/dev/null | grep -qF "\"text\": \"$2\""
-}
+fail_details() { ls -l "$state" >&2 2>/dev/null || true; }
 
 recovery_holds() {
     local file
