@@ -83,6 +83,21 @@ C_VYXCalcAreaModel& MainFrameFixture::Area() const {
     return m_frame->TextView().Model();
 }
 
+C_VYXCalcTextView* MainFrameFixture::View() const {
+    return &m_frame->TextView();
+}
+
+void MainFrameFixture::NewFrame() {
+    m_frame = std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
+}
+
+FakePanel* MainFrameFixture::InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix::Side side) const {
+    auto owned = std::make_unique<FakePanel>(*m_frame, side);
+    FakePanel* fake = owned.get();
+    m_frame->Panels().Install(panel, std::move(owned));
+    return fake;
+}
+
 void MainFrameFixture::TypeLine(const QString& line) const {
     QTest::keyClicks(&m_frame->TextView(), line);
     QTest::keyClick(&m_frame->TextView(), Qt::Key_Return);
@@ -101,9 +116,15 @@ void MainFrameFixture::Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+void FakePanel::SetupControls() {
+    ++setups;
+    field = new QLineEdit(this);
+    setFixedSize(120, 90);
+}
+
 void MainFrameFixture::init() {
     m_env = std::make_unique<WidgetTestEnvironment>();
-    m_frame = std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
+    NewFrame();
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     m_frame->TextView().setFocus();

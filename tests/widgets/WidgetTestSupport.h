@@ -4,16 +4,23 @@
 #pragma once
 
 #include "C_MainFrm.h"
+#include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCalcTextView.h"
+#include "C_VYXDlgFix.h"
 #include "C_VYXFileChooser.h"
 #include "C_VYXPanelSet.h"
 #include "C_VYXProfile.h"
 #include "C_VYXScriptedMessageBoxes.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QObject>
 #include <QPushButton>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -68,9 +75,20 @@ public:
     ModalDialogGuard guard;
 };
 
-class QAction;
-class C_VYXCalcAreaModel;
-class C_VYXDlgFix;
+/// A panel with one text field that counts what the panel base asks of it.
+class FakePanel : public C_VYXDlgFix {
+public:
+    FakePanel(C_VYXPanelOwner& owner, Side side)
+        : C_VYXDlgFix(owner, 999, QStringLiteral("Fake"), side) {}
+
+    int setups = 0, reads = 0, afterFirstRefresh = 0;
+    QLineEdit* field = nullptr;
+
+protected:
+    void SetupControls() override;
+    void ReadSettings() override { ++reads; }
+    void AfterFirstRefresh() override { ++afterFirstRefresh; }
+};
 
 /// Base of the test classes that drive a whole main window: a fresh environment and a shown
 /// window for each test function, and the stray-dialog check after it.
@@ -82,6 +100,11 @@ protected:
     QAction* Action(const char* name) const;
     void Trigger(const char* name) const;
     C_VYXCalcAreaModel& Area() const;
+    C_VYXCalcTextView* View() const;
+    /// Replaces the window with a new one on the same profile, not yet shown.
+    void NewFrame();
+    /// Puts a fake panel in the place of `panel`; the window owns it.
+    FakePanel* InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix::Side side) const;
     /// Types a line into the calculation area with real keys and presses Enter.
     void TypeLine(const QString& line) const;
     /// Shows the panel as the View menu does, unless it is shown already.

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Tests of the calculation area's widget: real key events reach the model and the widget
 // shows the model's text and selection.
-#include "C_TOBRIK_CALCULATORDoc.h"
-#include "C_VYXCalcTextView.h"
 #include "C_VYXLineBreakMapping.h"
 #include "WidgetTestSupport.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
-#include <QTest>
 #include <QTextDocument>
 
 namespace {
@@ -157,13 +153,6 @@ private slots:
         m_view->insertPlainText(QStringLiteral("xyz"));
         QCOMPARE(WidgetText(*m_view), QStringLiteral("7"));
         QCOMPARE(Area().Text(), QStringLiteral("7"));
-    }
-
-    void positionMappingPastSurrogatesAndTheEnd() {
-        const QString text = QStringLiteral("\U0001D400\r\nx");
-        QCOMPARE(C_VYXLineBreakMapping::ToDisplayPosition(text, 5), 4);
-        QCOMPARE(C_VYXLineBreakMapping::ToAreaPosition(text, 4), 5);
-        QCOMPARE(C_VYXLineBreakMapping::ToDisplayPosition(text, 99), 4);
     }
 };
 

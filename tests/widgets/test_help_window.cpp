@@ -2,17 +2,13 @@
 // Tests of the help window (guide text, scroll ranges, keys, wheel, hiding the main window)
 // and of the about box.
 #include "C_VYXAboutBox.h"
-#include "C_VYXCalcTextView.h"
 #include "C_VYXHelpWindow.h"
 #include "WidgetTestSupport.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleHints>
-#include <QTest>
 #include <QWheelEvent>
 
 namespace {
@@ -96,10 +92,8 @@ private slots:
         for (const auto& step : steps) {
             QTest::keyClick(window, step.key);
             QVERIFY2(vertical->value() == step.vertical && horizontal->value() == step.horizontal,
-                     qPrintable(QStringLiteral("after key %1: %2, %3")
-                                    .arg(step.key)
-                                    .arg(vertical->value())
-                                    .arg(horizontal->value())));
+                     qPrintable(QString::asprintf("after key %x: %d, %d", step.key,
+                                                  vertical->value(), horizontal->value())));
             // The text is drawn where the scroll bars say.
             QCOMPARE(window->TextOrigin(),
                      QPoint((1 - step.horizontal) * charWidth, (1 - step.vertical) * lineHeight));

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QSvgRenderer>
-#include <QTest>
 
 class IconResourcesTest : public QObject {
     Q_OBJECT

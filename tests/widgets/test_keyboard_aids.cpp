@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Tests of the aids for keyboard and screen-reader users in a real main window: the completion
 // list of the calculation area, the panel and copy shortcuts, and the controls' names.
-#include "C_VYXCalcTextView.h"
 #include "C_VYXCompletionPopup.h"
 #include "WidgetTestSupport.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QSet>
-#include <QTest>
 #include <QToolBar>
 
 class KeyboardAidsTest : public MainFrameFixture {

@@ -3,25 +3,16 @@
 // calculation area, and the panels made of buttons never take it. Run offscreen, and again on
 // a real X server with a window manager, where only the window manager decides which window is
 // active.
-#include "C_MainFrm.h"
-#include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcBasicButtonsView.h"
-#include "C_VYXCalcTextView.h"
 #include "C_VYXCharPalette.h"
 #include "C_VYXInsertCommands.h"
-#include "C_VYXPanelSet.h"
 #include "WidgetTestSupport.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
-#include <QTest>
 
 #include <functional>
 
@@ -52,8 +43,6 @@ class KeyboardFocusTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_VYXCalcTextView* View() { return &m_frame->TextView(); }
-
     QPushButton* NumpadButton(int id) {
         return Control(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
     }
@@ -115,16 +104,12 @@ private:
         return seen;
     }
 
-    void MakeActiveWithAreaFocused() {
-        m_frame->activateWindow();
-        View()->setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }));
-    }
-
 private slots:
     void init() {
         MainFrameFixture::init();
-        MakeActiveWithAreaFocused();
+        m_frame->activateWindow();
+        View()->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }));
     }
 
     void commandsHandTheKeyboardToTheArea() {

@@ -3,7 +3,6 @@
 #include "WidgetTestSupport.h"
 
 #include <QMessageBox>
-#include <QTest>
 
 class ModalGuardTest : public QObject {
     Q_OBJECT

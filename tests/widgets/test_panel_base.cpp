@@ -1,32 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Tests of the tool panels' common base: lazy creation, stacking of paired panels, hiding, and
 // the refresh when the document is replaced.
-#include "C_VYXDlgFix.h"
-#include "C_VYXPanelSet.h"
 #include "WidgetTestSupport.h"
 
-#include <QGuiApplication>
 #include <QScreen>
-#include <QTest>
 
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
 using Side = C_VYXDlgFix::Side;
-
-/// A panel that counts what the base asks of it.
-class CountingPanel : public C_VYXDlgFix {
-public:
-    CountingPanel(C_VYXPanelOwner& owner, Side side)
-        : C_VYXDlgFix(owner, 999, QStringLiteral("Counting"), side) {}
-
-    int setups = 0, reads = 0, afterFirstRefresh = 0;
-
-protected:
-    void SetupControls() override { ++setups, setFixedSize(120, 90); }
-    void ReadSettings() override { ++reads; }
-    void AfterFirstRefresh() override { ++afterFirstRefresh; }
-};
 
 } // namespace
 
@@ -34,17 +16,11 @@ class PanelBaseTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    CountingPanel* Install(Panel panel, Side side) {
-        auto dialog = std::make_unique<CountingPanel>(*m_frame, side);
-        CountingPanel* raw = dialog.get();
-        m_frame->Panels().Install(panel, std::move(dialog));
-        return raw;
-    }
     void Toggle(Panel panel) { m_frame->Panels().Toggle(panel); }
 
 private slots:
     void createdOnceOnFirstShowThenHiddenAndShownAgain() {
-        CountingPanel* fixed = Install(Panel::Conversion, Side::Right);
+        FakePanel* fixed = InstallFake(Panel::Conversion, Side::Right);
         QVERIFY(!fixed->IsCreated());
         Toggle(Panel::Conversion);
         QVERIFY(m_frame->Panels().IsShown(Panel::Conversion));
@@ -65,10 +41,10 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         m_frame->setGeometry(screen.width() / 3, screen.height() / 3, screen.width() / 3,
                              screen.height() / 3);
-        CountingPanel* numpad = Install(Panel::Numpad, Side::Left);
-        CountingPanel* trig = Install(Panel::Trigonometry, Side::Left);
-        CountingPanel* variables = Install(Panel::Variables, Side::Right);
-        CountingPanel* conversion = Install(Panel::Conversion, Side::Right);
+        FakePanel* numpad = InstallFake(Panel::Numpad, Side::Left);
+        FakePanel* trig = InstallFake(Panel::Trigonometry, Side::Left);
+        FakePanel* variables = InstallFake(Panel::Variables, Side::Right);
+        FakePanel* conversion = InstallFake(Panel::Conversion, Side::Right);
         Toggle(Panel::Numpad);
         Toggle(Panel::Variables);
         const QRect owner = m_frame->frameGeometry();
@@ -86,9 +62,9 @@ private slots:
     void panelsOpenClearOfEachOtherAndStayClearWhenShownAgain() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         m_frame->setGeometry(screen.center().x(), screen.top() + 100, 200, 150);
-        CountingPanel* numpad = Install(Panel::Numpad, Side::Left);
-        CountingPanel* latin = Install(Panel::Latin, Side::Left);
-        CountingPanel* complex = Install(Panel::Complex, Side::Left);
+        FakePanel* numpad = InstallFake(Panel::Numpad, Side::Left);
+        FakePanel* latin = InstallFake(Panel::Latin, Side::Left);
+        FakePanel* complex = InstallFake(Panel::Complex, Side::Left);
         Toggle(Panel::Numpad);
         Toggle(Panel::Latin);
         // Same side, same height: the second goes under the first.
@@ -100,14 +76,14 @@ private slots:
         QCOMPARE(complex->frameGeometry().topLeft(), numpad->frameGeometry().topLeft());
         // ...and the numpad, shown again, moves off both.
         Toggle(Panel::Numpad);
-        for (const CountingPanel* other : {latin, complex})
+        for (const FakePanel* other : {latin, complex})
             QVERIFY(!numpad->frameGeometry().intersects(other->frameGeometry()));
         QVERIFY(screen.contains(numpad->frameGeometry()));
     }
 
     void newDocumentRefreshesCreatedPanelsAndFieldsUseIt() {
-        CountingPanel* created = Install(Panel::Variables, Side::Right);
-        CountingPanel* never = Install(Panel::Latin, Side::Left);
+        FakePanel* created = InstallFake(Panel::Variables, Side::Right);
+        FakePanel* never = InstallFake(Panel::Latin, Side::Left);
         // Without a created panel there is nothing to evaluate with.
         QCOMPARE(never->EvaluateExpressionText(QStringLiteral("1,5*2")), QString());
         Toggle(Panel::Variables);

@@ -2,10 +2,8 @@
 // Tests of the tool panels in a real main window: each kind of control reaches the document
 // once, the keys a panel takes, and the state kept with the document file. What the controls
 // compute and when they are enabled is tested with the panels' models.
-#include "C_TOBRIK_CALCULATORDoc.h"
 #include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcCMPLXView.h"
-#include "C_VYXCalcTextView.h"
 #include "C_VYXCharPalette.h"
 #include "C_VYXToolbarVariables.h"
 #include "VYXCalculator.h"
@@ -14,13 +12,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QStyle>
-#include <QTest>
 
 namespace {
 
@@ -103,12 +99,6 @@ private slots:
         QTest::keyClick(numpad, Qt::Key_Escape);
         QVERIFY(numpad->isVisible());
         QCOMPARE(Area().Text(), QString());
-        // An inserting button replaces the selection; "eⁿ" inserts "e^".
-        Area().InsertText(QStringLiteral("12345"));
-        Area().SetSelection(2, 4);
-        Click(NumpadButton(1040));
-        QCOMPARE(Area().Text(), QStringLiteral("12e^5"));
-        Area().ClearArea();
         for (int id : {1020, 1034, 1028, 1034, 1030}) // 3, x², DEL takes the ² back, x², =
             Click(NumpadButton(id));
         QCOMPARE(Area().Text(), QStringLiteral("3²\r\n9\r\n"));
@@ -137,7 +127,6 @@ private slots:
             Click(NumpadButton(1030));
             QCOMPARE(Area().LineText(1), "1/3 //≈0." + QString(decimals, u'3'));
         };
-        verifyDecimals(7);
         SaveNewOpen(QStringLiteral("decimals.vyx"), [&] { QCOMPARE(slider->value(), 6); });
         verifyDecimals(7);
         // As a damaged document would leave the record: the engine stays in range.
@@ -182,8 +171,15 @@ private slots:
         QCOMPARE(Shown(key), first);
         Click(key);
         if (auto* toggle =
-                palette->findChild<QPushButton*>(C_VYXCharPalette::kCaseToggleObjectName))
+                palette->findChild<QPushButton*>(C_VYXCharPalette::kCaseToggleObjectName)) {
+            // The toggle marks the document and shows the case of the keys as its icon.
+            Doc().SetModifiedFlag(false);
             Click(toggle);
+            QVERIFY(m_frame->isWindowModified());
+            const QIcon lower(QStringLiteral(":/icons/case-lower.svg"));
+            QCOMPARE(toggle->icon().pixmap(16).toImage() == lower.pixmap(16).toImage(),
+                     first != first.toLower()); // capitals before the toggle
+        }
         QCOMPARE(Shown(key), second);
         // Enter types the focused key; Escape hides the palette.
         key->setFocus();
@@ -193,32 +189,15 @@ private slots:
         QVERIFY(!m_frame->Panels().IsShown(panel));
     }
 
-    // The toggle shows the case as an icon, flips the record and marks the document; a file
-    // may hold any non-zero value for capitals.
-    void paletteCaseToggleFlipsTheRecord_data() {
-        QTest::addColumn<Panel>("panel");
-        QTest::addColumn<int>("key"); // I and Alpha
-        QTest::newRow("Latin") << Panel::Latin << 1070;
-        QTest::newRow("Greek") << Panel::Greek << 1053;
-    }
-    void paletteCaseToggleFlipsTheRecord() {
-        QFETCH(Panel, panel);
-        QFETCH(int, key);
-        C_VYXDlgFix* palette = ShowPanel(panel);
-        QPushButton* toggle = Control(palette, C_VYXCharPalette::kCaseToggleObjectName);
-        const bool latin = panel == Panel::Latin;
+    // A file may hold any non-zero value for capitals; the new document's Greek is small.
+    void paletteCaseFromAnyNonZeroRecord() {
         C_VYXKeyBoardNFO& record = Doc().Settings().KeyBoard();
-        qint32& flag = latin ? record.m_nLatinCaps : record.m_nGreekCaps;
-        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
-        const QImage lowerIcon = image(QIcon(QStringLiteral(":/icons/case-lower.svg")));
-        QCOMPARE(flag, latin ? 1 : 0); // a new document: Latin in capitals, Greek in small
-        Click(toggle);
-        QCOMPARE(flag, latin ? 0 : 1);
-        QCOMPARE(image(toggle->icon()) == lowerIcon, latin);
-        QVERIFY(m_frame->isWindowModified());
-        flag = 7;
-        palette->RefreshFromSettings();
-        QCOMPARE(Shown(Control(palette, C_VYXCharPalette::KeyObjectName(key))), latin ? "I" : "Α");
+        QCOMPARE(record.m_nGreekCaps, 0);
+        record.m_nGreekCaps = 7;
+        C_VYXDlgFix* palette = ShowPanel(Panel::Greek);
+        QCOMPARE(Shown(Control(palette, C_VYXCharPalette::KeyObjectName(1053))), "Α");
+        Click(Control(palette, C_VYXCharPalette::kCaseToggleObjectName));
+        QCOMPARE(record.m_nGreekCaps, 0);
     }
 
     // ---- complex numbers ----
@@ -243,15 +222,12 @@ private slots:
         QTest::keyClick(panel, Qt::Key_Escape);
         QVERIFY(!m_frame->Panels().IsShown(Panel::Complex));
 
-        // The box decides the next results and is kept with the document.
+        // The box reaches the record and is kept with the document.
         ShowPanel(Panel::Complex);
-        Area().ClearArea();
         Doc().SetModifiedFlag(false);
         Click(box);
         QCOMPARE(Doc().Settings().CMPLX().m_nAlwaysShowArgument, 1);
         QVERIFY(m_frame->isWindowModified());
-        TypeLine(QStringLiteral("(1+I)"));
-        QVERIFY(Area().LineText(1).startsWith(QStringLiteral("1+i ARGUMENT:")));
         SaveNewOpen(QStringLiteral("argument.vyx"), [&] { QVERIFY(!box->isChecked()); });
         QVERIFY(box->isChecked());
         Click(box); // the loaded record is the one changed
@@ -260,52 +236,36 @@ private slots:
 
     // ---- trigonometry ----
 
-    void trigAngleRadiosReachRecordAndEngine() {
+    void trigControlsReachTheModel() {
         C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
-        // sin 90 in each unit (python3: math.sin(90), math.sin(math.pi / 2 * 0.9))
-        const struct {
-            const char *radio, *before;
-            int unitId;
-            const char* sinOf90;
-        } rows[] = {{"radioDegrees", "radioRadians", 213, "1"},
-                    {"radioRadians", "radioGradians", 102, "0.893997"},
-                    {"radioGradians", "radioDegrees", 214, "0.987688"}};
-        for (const auto& row : rows) {
-            Click(Control<QRadioButton>(panel, row.before));
-            Doc().SetModifiedFlag(false);
-            Click(Control<QRadioButton>(panel, row.radio));
-            QVERIFY2(!Control<QRadioButton>(panel, row.before)->isChecked(), row.radio);
-            QCOMPARE(Doc().Settings().Trig().m_nAngleUnit, row.unitId);
-            QVERIFY(Doc().IsModified());
-            // The function buttons insert only the name: the user types the argument.
-            Click(Control(panel, QStringLiteral("button_sin")));
-            TypeLine(QStringLiteral("(90)"));
-            QCOMPARE(Area().LineText(Area().LineCount() - 2), QString::fromLatin1(row.sinOf90));
-        }
-    }
-
-    void trigSolverButtonsAndEnterInAnyControl() {
-        C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
-        const char* const names[] = {"editAngleA", "editAngleB", "editAngleC", "editSideA",
-                                     "editSideB",  "editSideC",  "editArea"};
-        const auto field = [&](int i) { return Control<QLineEdit>(panel, names[i]); };
+        const auto field = [&](const char* name) { return Control<QLineEdit>(panel, name); };
+        const char* const names[] = {"editAngleA", "editAngleB", "editAngleC",
+                                     "editSideA",  "editSideB",  "editSideC"};
         const auto fill = [&](const QStringList& texts) {
             for (int i = 0; i < 6; ++i)
-                Retype(field(i), texts.value(i));
+                Retype(field(names[i]), texts.value(i));
         };
-        // Fields take expressions with the document's variables and a decimal comma.
-        TypeLine(QStringLiteral("s=4"));
-        Click(Control<QRadioButton>(panel, "radioDegrees"));
-        fill({"30", "", "", "s+1", "8,0"});
+        for (const auto& [radio, unit] :
+             {std::pair{"radioGradians", "GRA"}, std::pair{"radioRadians", "RAD"},
+              std::pair{"radioDegrees", "DEG"}}) {
+            Doc().SetModifiedFlag(false);
+            Click(Control<QRadioButton>(panel, radio));
+            QVERIFY2(Doc().Calculator().GetAngle() == unit && Doc().IsModified(), radio);
+        }
+        // The function buttons insert only the name: the user types the argument.
+        Click(Control(panel, QStringLiteral("button_sin")));
+        TypeLine(QStringLiteral("(30)"));
+        QCOMPARE(Area().LineText(1), QStringLiteral("0.500000"));
+        // Typed fields reach the model, and each button runs its command.
+        fill({"30", "", "", "5", "8"});
         Click(Control(panel, "buttonExe"));
-        QCOMPARE(field(5)->text(), QStringLiteral("9.928203"));
+        QCOMPARE(field("editSideC")->text(), QStringLiteral("9.928203"));
         Click(Control(panel, "buttonSecond"));
-        QCOMPARE(field(2)->text(), QStringLiteral("23.130102"));
+        QCOMPARE(field("editAngleC")->text(), QStringLiteral("23.130102"));
         Click(Control(panel, "buttonUse")); // writes the triangle shown
         QVERIFY(Area().Text().contains(QStringLiteral("\r\nB=126.869898\r\n")));
         Click(Control(panel, "buttonClr"));
-        QCOMPARE(field(6)->text(), QStringLiteral("0"));
-        QVERIFY(!field(6)->isEnabled() && !Control(panel, "buttonUse")->isEnabled());
+        QVERIFY(!field("editArea")->isEnabled() && !Control(panel, "buttonUse")->isEnabled());
         // Enter solves wherever the focus is, a button included; Escape keeps the panel.
         for (const auto& [focus, key] :
              {std::pair{"editAngleB", Qt::Key_Return}, std::pair{"buttonClr", Qt::Key_Enter}}) {
@@ -313,7 +273,7 @@ private slots:
             auto* target = Control<QWidget>(panel, focus);
             target->setFocus();
             QTest::keyClick(target, key);
-            QVERIFY2(field(2)->text() == QStringLiteral("90.000000"), focus);
+            QVERIFY2(field("editAngleC")->text() == QStringLiteral("90.000000"), focus);
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY(panel->isVisible());
         }
@@ -327,14 +287,11 @@ private slots:
                                      "editSideB",  "editSideC",  "editArea"};
         const auto field = [&](int i) { return Control<QLineEdit>(panel, names[i]); };
         Click(Control<QRadioButton>(panel, "radioDegrees"));
-        for (int i = 0; i < 6; ++i)
-            Retype(field(i), i < 3 ? QString() : QString::number(i == 5 ? 6 : i));
+        for (int i = 3; i < 6; ++i)
+            Retype(field(i), QString::number(i == 5 ? 6 : i));
         Click(Control(panel, "buttonExe"));
-        // Sides 3, 4, 6, worked out with Python's math module (law of cosines, Heron).
-        const char* const expected[] = {"26.3843297494", "36.3360575146", "117.2796127360"};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(field(i)->text(), QString::fromLatin1(expected[i]));
-        QCOMPARE(field(6)->text(), QStringLiteral("5.3326822519"));
+        // Sides 3, 4, 6: the angle opposite 6, worked out with Python (law of cosines).
+        QCOMPARE(field(2)->text(), QStringLiteral("117.2796127360"));
         const int frame = panel->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         for (int i = 0; i < 7; ++i) {
             // A line edit draws its text inside its frame and two pixels on either side.
@@ -368,7 +325,7 @@ private slots:
 
     // ---- unit conversion ----
 
-    void converterTypedUnitsAndValuesReachTheModel() {
+    void converterControlsReachTheModelAndTheFile() {
         Doc().Settings().BasicButtons().m_nDecimals = 2;
         C_VYXDlgFix* panel = ShowPanel(Panel::Conversion);
         // The controls lie inside the window without overlapping.
@@ -384,67 +341,39 @@ private slots:
         }
         auto* value = Control<QLineEdit>(panel, "editValue");
         auto* result = Control<QLineEdit>(panel, "editResult");
-        const auto convert = [&](const QStringList& choice, const QString& text) {
-            for (int i = 0; i < 3; ++i) {
-                auto* box = Control<QComboBox>(
-                    panel, QStringList{"comboCategory", "comboFromUnit", "comboToUnit"}.at(i));
-                Retype(box, choice.at(i));
-                QTest::keyClick(box, Qt::Key_Return);
-                QCOMPARE(box->currentText(), choice.at(i));
-            }
-            Retype(value, text);
-            Click(Control(panel, "buttonConvert"));
-        };
+        auto* list = Control<QListWidget>(panel, "listSavedConversions");
         // Enter and Escape keep the panel open and convert nothing.
         Type(value, QStringLiteral("3"));
         QTest::keyClick(value, Qt::Key_Return);
         QTest::keyClick(panel, Qt::Key_Escape);
         QVERIFY(panel->isVisible() && result->text().isEmpty());
-        // Unit names and values beyond ASCII; the result has the numpad's decimals.
-        convert({"Area", "m²", "cm²"}, QStringLiteral("√4"));
-        QCOMPARE(value->text() + u' ' + result->text(), QStringLiteral("2 20000.00"));
-        // A new category shows its own units, starting again at its first two.
-        Retype(Control<QComboBox>(panel, "comboCategory"), QStringLiteral("Mass"));
-        QTest::keyClick(Control<QComboBox>(panel, "comboCategory"), Qt::Key_Return);
-        QCOMPARE(Control<QComboBox>(panel, "comboToUnit")->currentText(),
-                 QStringLiteral("Kilogram"));
-        QVERIFY(result->text().isEmpty());
-        // The value is evaluated with the document's variables.
-        TypeLine(QStringLiteral("dist=2,5"));
-        convert({"Length", "kilometer", "meter"}, QStringLiteral("dist*2"));
-        QCOMPARE(value->text() + u' ' + result->text(), QStringLiteral("5 5000.00"));
-    }
-
-    void converterSavedListUseAndFileRoundTrip() {
-        C_VYXDlgFix* panel = ShowPanel(Panel::Conversion);
-        auto* list = Control<QListWidget>(panel, "listSavedConversions");
-        C_VYXConvertNFO& record = Doc().Settings().Convert();
-        const QString saved = QStringLiteral("1 meter = 3.280840 feet");
-        record.m_nCategoryIndex = 2; // Length: meter -> feet
-        record.m_nFromIndex = 6;
-        record.m_nToIndex = 2;
-        panel->RefreshFromSettings();
+        // Unit names beyond ASCII typed into the boxes; the result has the numpad's decimals.
+        const QStringList choice = {"Area", "m²", "cm²"};
+        for (int i = 0; i < 3; ++i) {
+            auto* box = Control<QComboBox>(
+                panel, QStringList{"comboCategory", "comboFromUnit", "comboToUnit"}.at(i));
+            Retype(box, choice.at(i));
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->currentText(), choice.at(i));
+        }
+        Retype(value, QStringLiteral("2"));
         Click(Control(panel, "buttonConvert"));
+        QCOMPARE(result->text(), QStringLiteral("20000.00"));
         Click(Control(panel, "buttonAdd"));
-        QCOMPARE(ItemTexts(list), QStringList{saved});
+        const QStringList saved = ItemTexts(list);
+        QCOMPARE(saved, QStringList{QStringLiteral("2 m² = 20000.00 cm²")});
         SaveNewOpen(QStringLiteral("convert.vyx"), [&] { QCOMPARE(list->count(), 0); });
-        QCOMPARE(ItemTexts(list), QStringList{saved});
-        QCOMPARE(Control<QLineEdit>(panel, "editResult")->text(), QStringLiteral("3.280840"));
+        QCOMPARE(ItemTexts(list), saved);
+        QCOMPARE(result->text(), QStringLiteral("20000.00"));
         ClickRow(list, 0);
-        TypeLine(QStringLiteral("5*5"));
-        const QString before = Area().Text();
         Click(Control(panel, "buttonUse"));
-        QCOMPARE(Area().Text(), before + "//" + saved);
-        // An ordinary insertion of the area: one undo step takes it back.
-        QVERIFY(Area().Undo());
-        QCOMPARE(Area().Text(), before);
+        QCOMPARE(Area().Text(), "//" + saved.first());
         // The panel works on the loaded record, not on the one of the replaced settings.
         Click(Control(panel, "buttonDelete"));
         QVERIFY(list->count() == 0 && Doc().Settings().Convert().m_savedConversions.isEmpty());
         Click(Control(panel, "buttonAdd"));
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         Click(Control(panel, "buttonDeleteAll"));
-        QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Delete all convertions?"));
         QVERIFY(list->count() == 0 && Doc().Settings().Convert().m_savedConversions.isEmpty());
     }
 
@@ -467,10 +396,8 @@ private slots:
             else
                 Click(Control(panel, "buttonAdd"));
         }
-        QVERIFY(m_env->messageBoxes.Boxes().isEmpty()); // each was added once
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2", "K = A+b = 3"}));
         QVERIFY(panel->isVisible());
-        QCOMPARE(fields(), QStringLiteral("K|A+b"));
         // The title shows the change at once, although the calculation area did not change.
         QVERIFY(m_frame->isWindowModified());
         // A rejected name the model empties is emptied on the screen, and Add follows it.
@@ -488,10 +415,8 @@ private slots:
         QCOMPARE(Area().Text(), QStringLiteral("2*K"));
         Click(Control(panel, "buttonDel"));
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2"}));
-        QCOMPARE(fields(), QStringLiteral("|"));
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         Click(Control(panel, "buttonDeleteAll"));
-        QCOMPARE(m_env->messageBoxes.LastBox().text, QStringLiteral("Delete all variables?"));
         QCOMPARE(list->count(), 0);
         QVERIFY(!Control(panel, "buttonDeleteAll")->isEnabled());
     }

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Tests of the message boxes' frames: a close box only, and wide enough for the window manager
 // to show the whole caption. (The panels' frames are checked on a real X server.)
-#include "C_MainFrm.h"
 #include "C_VYXQtMessageBoxes.h"
 #include "C_VYXWindowFrame.h"
 #include "WidgetTestSupport.h"
-
-#include <QTest>
 
 namespace {
 

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Where the tool panels open on a real X server with a window manager, whose frames and screen
 // edges the offscreen platform does not have. Run by tools/x11_session.sh at scale 1 and 2.
-#include "C_MainFrm.h"
-#include "C_VYXDlgFix.h"
 #include "WidgetTestSupport.h"
 
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTest>
 
 namespace {
 
@@ -42,11 +39,7 @@ QString AllowedActions(const QWidget& window) {
 }
 
 QString Describe(const QRect& rect) {
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height());
+    return QString::asprintf("%d,%d %dx%d", rect.x(), rect.y(), rect.width(), rect.height());
 }
 
 } // namespace
