@@ -19,31 +19,25 @@ constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier, kKeypad =
 
 } // namespace
 
-class CalcTextViewTest : public QObject {
+class CalcTextViewTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WidgetTestEnvironment> m_env;
-    std::unique_ptr<C_TOBRIK_CALCULATORDoc> m_document;
-    std::unique_ptr<C_VYXCalcTextView> m_view;
-
-    C_VYXCalcAreaModel& Area() { return m_view->Model(); }
-
     /// A text and selection as a loaded document brings them.
     void Load(const QString& text, int selStart, int selEnd) {
-        C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
+        C_VYXCalcTextNFO& record = m_frame->Document().Settings().CalcText();
         record.text = text;
         record.textValid = record.selValid = 1;
         record.selStart = selStart;
         record.selEnd = selEnd;
-        m_view->OnUpdate();
+        View()->OnUpdate();
     }
 
     /// The widget must always show the model's text with LF breaks and its selection.
     void VerifyWidgetShowsModel() {
         const QString& text = Area().Text();
-        QCOMPARE(WidgetText(*m_view), QString(text).replace(QStringLiteral("\r\n"), "\n"));
-        const QTextCursor cursor = m_view->textCursor();
+        QCOMPARE(WidgetText(*View()), QString(text).replace(QStringLiteral("\r\n"), "\n"));
+        const QTextCursor cursor = View()->textCursor();
         QCOMPARE(cursor.selectionStart(),
                  C_VYXLineBreakMapping::ToDisplayPosition(text, Area().SelectionStart()));
         QCOMPARE(cursor.selectionEnd(),
@@ -51,24 +45,6 @@ private:
     }
 
 private slots:
-    void init() {
-        m_env = std::make_unique<WidgetTestEnvironment>();
-        m_document = std::make_unique<C_TOBRIK_CALCULATORDoc>(m_env->messageBoxes);
-        m_document->OnNewDocument();
-        m_view = std::make_unique<C_VYXCalcTextView>(*m_document);
-        m_view->show();
-        m_view->activateWindow();
-        m_view->setFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-    }
-
-    void cleanup() {
-        m_view.reset();
-        m_document.reset();
-        m_env->VerifyNoStrayDialogs();
-        m_env.reset();
-    }
-
     // The model's own rules are tested with the model; here each key must reach it.
     void keysReachTheModel_data() {
         QTest::addColumn<QString>("before"); // put into the model first, caret at its end
@@ -97,39 +73,39 @@ private slots:
         QFETCH(QList<int>, keys);
         if (!before.isEmpty())
             Area().InsertText(before);
-        QTest::keyClicks(m_view.get(), typed);
-        PressKeys(m_view.get(), keys);
+        QTest::keyClicks(View(), typed);
+        PressKeys(View(), keys);
         QTEST(Area().Text(), "text");
         VerifyWidgetShowsModel();
     }
 
     void pasteAndCutUseTheClipboard() {
         QApplication::clipboard()->setText(QStringLiteral("1+1\n2"));
-        PressKeys(m_view.get(), {kCtrl | Qt::Key_V});
+        PressKeys(View(), {kCtrl | Qt::Key_V});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
-        PressKeys(m_view.get(), {kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
+        PressKeys(View(), {kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
         QCOMPARE(Area().Text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1+1\n2"));
-        PressKeys(m_view.get(), {kCtrl | Qt::Key_Z});
+        PressKeys(View(), {kCtrl | Qt::Key_Z});
         QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
         VerifyWidgetShowsModel();
     }
 
     void fontSizeIsTheCellHeight() {
-        QCOMPARE(m_view->AppliedFontSize(), 12);
-        C_VYXCalcTextNFO& record = m_document->Settings().CalcText();
-        const int dpi = m_view->logicalDpiY();
+        QCOMPARE(View()->AppliedFontSize(), 12);
+        C_VYXCalcTextNFO& record = m_frame->Document().Settings().CalcText();
+        const int dpi = View()->logicalDpiY();
         // The menu's sizes, then out of range sizes from a file.
         const int rows[][2] = {{8, 8}, {10, 10}, {14, 14}, {16, 16}, {400, 16}, {-3, 8}};
         for (const auto& [stored, shown] : rows) {
             record.fontSize = stored;
             record.fontChanged = 1;
-            m_view->OnUpdate();
-            QCOMPARE(m_view->AppliedFontSize(), shown);
+            View()->OnUpdate();
+            QCOMPARE(View()->AppliedFontSize(), shown);
             QCOMPARE(record.fontChanged, 0);
             // A line, ascent and descent, is `shown` points high: 16 points are 21 pixels at 96
             // dots per inch.
-            const int cell = QFontMetrics(m_view->font(), m_view.get()).height();
+            const int cell = QFontMetrics(View()->font(), View()).height();
             QCOMPARE(cell, qRound(shown * dpi / 72.0));
             if (dpi == 96 && shown == 16)
                 QCOMPARE(cell, 21);
@@ -138,20 +114,20 @@ private slots:
 
     void loadedTextAndSelectionAreShown() {
         Load(QStringLiteral("1+1\r\n2\r\nabc"), 5, 11);
-        QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("2\u2029abc"));
+        QCOMPARE(View()->textCursor().selectedText(), QStringLiteral("2\u2029abc"));
         VerifyWidgetShowsModel();
         // A lone CR is shown as a sign and keeps the positions.
         Load(QStringLiteral("a\rb\r\nc"), 6, 6);
-        QCOMPARE(WidgetText(*m_view), QStringLiteral("a\u240Db\nc"));
-        QCOMPARE(m_view->textCursor().position(), 5);
-        PressKeys(m_view.get(), {Qt::Key_Left, Qt::Key_Left});
+        QCOMPARE(WidgetText(*View()), QStringLiteral("a\u240Db\nc"));
+        QCOMPARE(View()->textCursor().position(), 5);
+        PressKeys(View(), {Qt::Key_Left, Qt::Key_Left});
         QCOMPARE(Area().Caret(), 3);
     }
 
     void widgetChangeBehindTheModelIsUndone() {
-        QTest::keyClicks(m_view.get(), QStringLiteral("7"));
-        m_view->insertPlainText(QStringLiteral("xyz"));
-        QCOMPARE(WidgetText(*m_view), QStringLiteral("7"));
+        QTest::keyClicks(View(), QStringLiteral("7"));
+        View()->insertPlainText(QStringLiteral("xyz"));
+        QCOMPARE(WidgetText(*View()), QStringLiteral("7"));
         QCOMPARE(Area().Text(), QStringLiteral("7"));
     }
 };

