@@ -125,6 +125,7 @@ private slots:
             QCOMPARE(shown->text(), QString::number(decimals));
             QCOMPARE(Doc().Calculator().GetDecimals(), decimals);
         };
+        verifyDecimals(7);
         SaveNewOpen(QStringLiteral("decimals.vyx"), [&] { QCOMPARE(slider->value(), 6); });
         verifyDecimals(7);
         // As a damaged document would leave the record: the engine stays in range.
@@ -372,6 +373,12 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         Click(Control(panel, "buttonDeleteAll"));
         QVERIFY(list->count() == 0 && Doc().Settings().Convert().m_savedConversions.isEmpty());
+        // A new category shows its own units, starting again at its first two.
+        auto* category = Control<QComboBox>(panel, "comboCategory");
+        Retype(category, QStringLiteral("Mass"));
+        QTest::keyClick(category, Qt::Key_Return);
+        QCOMPARE(Control<QComboBox>(panel, "comboToUnit")->currentText(),
+                 QStringLiteral("Kilogram"));
     }
 
     // ---- variables ----

@@ -84,16 +84,21 @@ private slots:
             QSKIP("poppler-utils (pdftotext) is needed to read the printed pages");
     }
 
-    // A saved document's pages under its path, on several pages, and the breaking of lines
-    // wider than the page, are checked on the program itself (check_export_pdf.cmake) and with
-    // the layout; here the window's command.
+    // A saved document's pages under its path, on several pages, are checked on the program
+    // itself (check_export_pdf.cmake); here the window's command.
     void unsavedDocumentExportsWithoutHeaderOrSaysWhyNot() {
-        Area().InsertText(QStringLiteral("2+2"));
+        const QString wide = QStringLiteral("//") + QStringLiteral("0123456789").repeated(80);
+        Area().InsertText(wide + QStringLiteral("\r\n2+2"));
         m_env->fileChooser.pdfPaths.enqueue(m_env->TempPath(QStringLiteral("plain")));
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->fileChooser.suggestedPdfPaths, QStringList{"Untitled.pdf"});
-        // The extension is added; without variables there is no "VARIABLES:" line.
-        VerifyPrintout(m_env->TempPath(QStringLiteral("plain.pdf")), {QStringLiteral("2+2")});
+        // The extension is added; without variables there is no "VARIABLES:" line. A line wider
+        // than the page is broken anywhere, even inside a number, and nothing lost.
+        const QList<QStringList> pages = PdfPageLines(m_env->TempPath(QStringLiteral("plain.pdf")));
+        const QStringList body = pages.value(0);
+        QVERIFY2(pages.size() == 1 && body.size() >= 5, qPrintable(body.join(u'|')));
+        QCOMPARE(body.mid(body.size() - 2), (QStringList{"2+2", "page 1(1)"}));
+        QCOMPARE(body.first(body.size() - 2).join(QString()), wide);
 
         const QString pdfPath = m_env->TempPath(QStringLiteral("missing/dir/out.pdf"));
         m_env->fileChooser.pdfPaths.enqueue(pdfPath);
