@@ -5,6 +5,7 @@
 #include "VYXFunctCalc.h"
 #include "VYXFunctPowers.h"
 #include "expression_test_support.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,9 @@ namespace {
 
 /// The text of a new number (taking ownership), or "!" and the message of the exception.
 template <typename MakeNumber> std::string Observe(MakeNumber make) {
-    try {
-        const std::unique_ptr<VYXNum> result(make());
-        return result ? result->GetValue() + ":" + KindOf(result.get()) : "<null>";
-    } catch (const VYXExceptionFunction& e) {
-        return "!" + e.GetMessage();
-    } catch (const VYXExceptionNumberFormat& e) {
-        return "!" + e.GetMessage();
-    }
+    std::unique_ptr<VYXNum> result;
+    const std::string message = number_tests::MessageOf([&] { result.reset(make()); });
+    return result ? result->GetValue() + ":" + KindOf(result.get()) : "!" + message;
 }
 
 TEST(FunctionTableTest, HoldsTheTwentyTwoFunctionsLongerNamesFirst) {

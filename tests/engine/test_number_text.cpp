@@ -2,6 +2,7 @@
 // Number-text routines: parsing, the two printed forms, the integer test and rational part text.
 #include "VYXExceptions.h"
 #include "VYXNumberText.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,7 @@ const double kTwo53 = 9007199254740992.0;
 const double kTwo31 = 2147483648.0;
 
 std::string ParseError(const std::string& text) {
-    try {
-        vyx_text::ParseDoubleText(text);
-    } catch (const VYXExceptionNumberFormat& e) {
-        return e.GetMessage();
-    }
-    return "no error";
+    return number_tests::MessageOf([&] { vyx_text::ParseDoubleText(text); });
 }
 
 TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {

@@ -20,16 +20,6 @@ namespace {
 // function name that is not an operator-function; (d) after "!" or "%" followed by a function
 // name or a digit. The one-pass rewriting is compared with a plain statement of the rules below;
 // the expression table evaluates the results.
-TEST(PreprocessTest, BraceCountsAreWholeNumbers) {
-    try {
-        VYXParser().Preprocess("((1)))))))))))");
-        ADD_FAILURE() << "no exception";
-    } catch (const VYXExceptionFunction& e) {
-        EXPECT_EQ(e.GetMessage(), "ERROR!! NOT EQUAL NUMBER OF BRACES!!\nNUMBER OF LEFTBRACES=2\n"
-                                  "NUMBER OF RIGHTBRACES=11\n");
-    }
-}
-
 // The rules exactly as first written down: scan, and after every insertion start again at
 // position 1. Quadratic, but an independent statement of the intended result.
 constexpr std::array<std::string_view, 22> kNames = {
