@@ -88,17 +88,6 @@ TEST(EvaluationOrderTest, FunctionBeforeAGroupIsAGroupOfItsOwn) {
     EXPECT_GT(numbers, 400);
 }
 
-// Exact until a complex-double number takes part; a decimal anywhere in the list makes the
-// division complex-double, and a product beyond the exact range goes on in complex-double.
-TEST(ExactnessTest, StaysExactUntilAComplexDoubleNumberTakesPart) {
-    const std::pair<const char*, Outcome> cases[] = {
-        {"(1+2I)/(3-4I)", {"-1/5+2i/5", 'R'}},   {"1/3+0.5", {"0.833333", 'U'}},
-        {"123456789*987654321-123456789*987654321", {"0", 'U'}},
-        {"12345*54321-12345*54321", {"0", 'R'}}, {"-(0.5)", {"-0.5", 'U'}}};
-    for (const auto& [expression, expected] : cases) {
-        EXPECT_EQ(Evaluate(expression), expected) << expression;
-    }
-}
 // clang-format on
 
 TEST(EvaluateTokensTest, StoredVariablesAreNeverChangedByEvaluation) {
