@@ -62,16 +62,22 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         {{"--engine=yes"}, "option --engine takes no value"},
         {{"--display", "fraction"}, "--display must be both, rational or real, not 'fraction'"},
         {{"--file="}, "option --file needs a file name"},
-        {{"--engine", "--file", "a.vyx"}, "option --file is not used with --engine"}};
+        {{"--engine", "--file", "a.vyx"}, "option --file is not used with --engine"},
+        {{"--convert", "1", "miles"}, "--convert needs VALUE FROM TO, not 2 argument(s)"},
+        {{"--convert", " ", "miles", "yard"}, "--convert needs a VALUE"},
+        {{"--convert", "1", "a", "b", "--engine"}, "option --engine is not used with --convert"},
+        {{"--triangle", "--convert"}, "option --convert is not used with --triangle"},
+        {{"--dump", "--triangle", "a=1"}, "option --dump is not used with --triangle"},
+        {{"--triangle"}, "--triangle needs NAME=EXPR for some of A B C (angles) and a b c (sides)"},
+        {{"--triangle", "d=3"}, "--triangle takes NAME=EXPR with NAME one of A B C (angles) and a b c (sides), not 'd=3'"},
+        {{"--triangle", "A= "}, "--triangle: A= needs an expression"},
+        {{"--triangle", "a=1", "a=2"}, "--triangle: a is given twice"}};
     // clang-format on
-    for (const auto& [args, error] : cases) {
-        const VyxcalcParseResult result = ParseVyxcalcOptions(args);
-        EXPECT_FALSE(result.Ok()) << testing::PrintToString(args);
-        EXPECT_EQ(result.error, error) << testing::PrintToString(args);
-    }
+    for (const auto& [args, error] : cases)
+        EXPECT_EQ(ParseVyxcalcOptions(args).error, error) << testing::PrintToString(args);
 }
 
-TEST(VyxcalcOptions, PanelCommandsTakeTheirArgumentsAndRefuseWhatTheyCannotUse) {
+TEST(VyxcalcOptions, PanelCommandsTakeTheirArguments) {
     VyxcalcParseResult result =
         ParseVyxcalcOptions({"-40", "--convert", "Farenheit", "--decimals", "2", "Celcius"});
     ASSERT_TRUE(result.Ok()) << result.error;
@@ -85,21 +91,6 @@ TEST(VyxcalcOptions, PanelCommandsTakeTheirArgumentsAndRefuseWhatTheyCannotUse) 
     ASSERT_TRUE(result.Ok()) << result.error;
     EXPECT_EQ(result.options.mode, VyxcalcMode::Triangle);
     EXPECT_EQ(result.options.triangle, (VyxcalcTriangle{"", "1", "", "SQRT(2)", "", "2*3"}));
-
-    // clang-format off
-    const std::pair<Args, const char*> cases[] = {
-        {{"--convert", "1", "miles"}, "--convert needs VALUE FROM TO, not 2 argument(s)"},
-        {{"--convert", " ", "miles", "yard"}, "--convert needs a VALUE"},
-        {{"--convert", "1", "a", "b", "--engine"}, "option --engine is not used with --convert"},
-        {{"--triangle", "--convert"}, "option --convert is not used with --triangle"},
-        {{"--dump", "--triangle", "a=1"}, "option --dump is not used with --triangle"},
-        {{"--triangle"}, "--triangle needs NAME=EXPR for some of A B C (angles) and a b c (sides)"},
-        {{"--triangle", "d=3"}, "--triangle takes NAME=EXPR with NAME one of A B C (angles) and a b c (sides), not 'd=3'"},
-        {{"--triangle", "A= "}, "--triangle: A= needs an expression"},
-        {{"--triangle", "a=1", "a=2"}, "--triangle: a is given twice"}};
-    // clang-format on
-    for (const auto& [args, error] : cases)
-        EXPECT_EQ(ParseVyxcalcOptions(args).error, error) << testing::PrintToString(args);
 }
 
 TEST(VyxcalcOptions, HelpStopsReadingTheRest) {
