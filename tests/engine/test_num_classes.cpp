@@ -59,7 +59,7 @@ TEST(NumUniText, DerivedFieldsAndText) {
     }
 }
 
-TEST(NumUniPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
+TEST(NumberPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
     VYXNumUni twoThirds(2.0 / 3.0, 0);
     twoThirds.SetPrecision(3);
     const VYXNumUni zero;
@@ -82,32 +82,14 @@ TEST(NumUniPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
     VYXNumUni fromRational(VYXNumRational(3, 4, -1, 2));
     EXPECT_EQ(fromRational.GetValue(), "0.75-0.5i");
     EXPECT_EQ(typeid(fromRational), typeid(VYXNumUni));
-}
-
-TEST(NumUniLiteral, ParsesOrRefusesLeavingTheNumber) {
-    // clang-format off
-    const std::pair<std::string, std::string> rows[] = { // literal, text or message
-        {"-4", "-4"}, {"+i", "i"}, {"-1i", "-i"}, {"-0i", "0"}, {"2.5I", "2.5i"},
-        {"2.5i", "ERROR! UNABLE TO PARSE THE NUMBER: 2.5ii.."},
-        {"1I2", "ERROR! UNABLE TO PARSE THE NUMBER: 1I2i.."}, {"I", kNoNumber}, {"", kNoNumber},
-        {"12x", "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: 12x TO DOUBLE.."}};
-    // clang-format on
-    for (const auto& [literal, expected] : rows) {
-        SCOPED_TRACE(literal);
-        VYXNumUni number(7, -3);
-        EXPECT_EQ(TextOrMessage(number, [&] { number.SetValue(literal); }), expected);
-    }
-}
-
-TEST(NumUniSetters, EachSetterKeepsTheOtherPart) {
-    VYXNumUni number(0, 1);
-    number.SetRealValue(std::string("2.5"));
-    number.SetCmplxValue(std::string("-1"));
-    EXPECT_EQ(number.GetValue(), "2.5-i");
-    number.SetValue(3, 7, 4, 9);
-    EXPECT_EQ(number.GetValue(), "3+4i") << "the divisors are ignored";
-    EXPECT_EQ(TextOrMessage(number, [&] { number.SetRealValue(std::string("x")); }),
-              "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: x TO DOUBLE..");
+    VYXNumRational rationalSource(2, 3, 0, 1);
+    rationalSource.SetPrecision(10);
+    EXPECT_EQ(VYXNumRational(rationalSource).GetPrecision(), 6);
+    VYXNumRational rationalAssigned;
+    rationalAssigned = rationalSource;
+    EXPECT_EQ(rationalAssigned.GetPrecision(), 10);
+    EXPECT_EQ(rationalAssigned.GetValue(), "2/3");
+    EXPECT_EQ(rationalAssigned.VYXNumUni::GetValue(), "0.6666666667");
 }
 
 // clang-format off
@@ -152,7 +134,7 @@ TEST(NumUniArithmetic, HugePowersFinishWithoutAFiniteValue) {
     }
 }
 
-TEST(NumUniArithmetic, BinaryOperatorsLeaveOperandsAloneAndSelfProductUsesOldParts) {
+TEST(NumberOperators, BinaryFormsLeaveOperandsAloneAndGiveTheRightKind) {
     const VYXNumUni a(1, 2);
     EXPECT_EQ((a - VYXNumUni(3, -4)).GetValue(), "-2+6i");
     EXPECT_EQ((a / VYXNumUni(3, -4)).GetValue(), "-0.2+0.4i");
@@ -160,6 +142,23 @@ TEST(NumUniArithmetic, BinaryOperatorsLeaveOperandsAloneAndSelfProductUsesOldPar
     VYXNumUni x(1, 2);
     x *= x;
     EXPECT_EQ(x.GetValue(), "-3+4i");
+    const VYXNumRational half(1, 2, 0, 1);
+    const VYXNumRational third(1, 3, 0, 1);
+    const VYXNumUni quarter(0.25, 0);
+    // With a complex double on the right, the results are complex doubles.
+    // clang-format off
+    const std::pair<VYXNumRational, std::string> exact[] = {
+        {half + third, "5/6"}, {half - third, "1/6"}, {half * third, "1/6"}, {half / third, "3/2"},
+        {half ^ VYXNumRational(3, 1, 0, 1), "1/8"}};
+    const std::pair<VYXNumUni, std::string> decimal[] = {
+        {half + quarter, "0.75"}, {half - quarter, "0.25"}, {half * quarter, "0.125"},
+        {half / quarter, "2"}, {half ^ VYXNumUni(2, 0), "0.25"}};
+    // clang-format on
+    for (auto [number, text] : exact)
+        EXPECT_EQ(number.GetValue(), text);
+    for (auto [number, text] : decimal)
+        EXPECT_EQ(number.GetValue(), text);
+    EXPECT_EQ(VYXNumRational(half).GetValue(), "1/2");
 }
 
 struct Fraction4 {
@@ -224,7 +223,15 @@ TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
     }
 }
 
-TEST(RationalSetters, CheckAndKeepTheRest) {
+TEST(NumberSetters, EachSetterKeepsTheOtherPart) {
+    VYXNumUni uni(0, 1);
+    uni.SetRealValue(std::string("2.5"));
+    uni.SetCmplxValue(std::string("-1"));
+    EXPECT_EQ(uni.GetValue(), "2.5-i");
+    uni.SetValue(3, 7, 4, 9);
+    EXPECT_EQ(uni.GetValue(), "3+4i") << "the divisors are ignored";
+    EXPECT_EQ(TextOrMessage(uni, [&] { uni.SetRealValue(std::string("x")); }),
+              "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: x TO DOUBLE..");
     VYXNumRational number(1, 3, 1, 5);
     number.SetValue(2, 3);
     EXPECT_EQ(number.GetValue(), "2/3+3i/5") << "the divisors stay";
@@ -238,15 +245,25 @@ TEST(RationalSetters, CheckAndKeepTheRest) {
     EXPECT_EQ(VYXNumRational(unchecked).GetRealValue(), 0.375);
 }
 
-TEST(RationalLiteral, ParsesOrRefuses) {
+TEST(NumberLiterals, ParseOrRefuseLeavingTheNumber) {
     // clang-format off
-    const std::pair<std::string, std::string> rows[] = { // literal, text or message
+    const std::pair<std::string, std::string> uni[] = { // literal, text or message, from 7-3i
+        {"-4", "-4"}, {"+i", "i"}, {"-1i", "-i"}, {"-0i", "0"}, {"2.5I", "2.5i"},
+        {"2.5i", "ERROR! UNABLE TO PARSE THE NUMBER: 2.5ii.."},
+        {"1I2", "ERROR! UNABLE TO PARSE THE NUMBER: 1I2i.."}, {"I", kNoNumber}, {"", kNoNumber},
+        {"12x", "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: 12x TO DOUBLE.."}};
+    const std::pair<std::string, std::string> rational[] = { // from 0
         {"-12", "-12"}, {"2.0", "2"}, {"-2I", "-2i"}, {"4i", "4i"},
         {"3/4I", "i IS NOT ALLOWED IN THE DIVISOR!!3/4I"}, {"2.5I", kTooBig + "2.5.."},
         {"3/4", "ERROR!! WRONG NUMBER FORMAT \nERROR WHEN CONVERTING THE STRING: 3/4 TO DOUBLE.."},
         {"I", kNoNumber}, {"", kNoNumber}};
     // clang-format on
-    for (const auto& [literal, expected] : rows) {
+    for (const auto& [literal, expected] : uni) {
+        SCOPED_TRACE(literal);
+        VYXNumUni number(7, -3);
+        EXPECT_EQ(TextOrMessage(number, [&] { number.SetValue(literal); }), expected);
+    }
+    for (const auto& [literal, expected] : rational) {
         SCOPED_TRACE(literal);
         VYXNumRational number;
         EXPECT_EQ(TextOrMessage(number, [&] { number.SetValue(literal); }), expected);
@@ -276,37 +293,6 @@ TEST(RationalOperators, ExactInPlaceOrRefused) {
         SCOPED_TRACE(left.GetValue() + " " + c.op + " " + Make(c.right).GetValue());
         EXPECT_EQ(TextOrMessage(left, [&] { Apply(c.op, left, Make(c.right)); }), c.expected);
     }
-}
-
-TEST(RationalOperators, BinaryFormsKeepTheOperandsAndGiveTheRightKind) {
-    const VYXNumRational half(1, 2, 0, 1);
-    const VYXNumRational third(1, 3, 0, 1);
-    const VYXNumUni quarter(0.25, 0);
-    // With a complex double on the right, the results are complex doubles.
-    // clang-format off
-    const std::pair<VYXNumRational, std::string> exact[] = {
-        {half + third, "5/6"}, {half - third, "1/6"}, {half * third, "1/6"}, {half / third, "3/2"},
-        {half ^ VYXNumRational(3, 1, 0, 1), "1/8"}};
-    const std::pair<VYXNumUni, std::string> decimal[] = {
-        {half + quarter, "0.75"}, {half - quarter, "0.25"}, {half * quarter, "0.125"},
-        {half / quarter, "2"}, {half ^ VYXNumUni(2, 0), "0.25"}};
-    // clang-format on
-    for (auto [number, text] : exact)
-        EXPECT_EQ(number.GetValue(), text);
-    for (auto [number, text] : decimal)
-        EXPECT_EQ(number.GetValue(), text);
-    EXPECT_EQ(VYXNumRational(half).GetValue(), "1/2");
-}
-
-TEST(RationalCopy, CopyResetsPrecisionAssignmentKeepsIt) {
-    VYXNumRational source(2, 3, 0, 1);
-    source.SetPrecision(10);
-    EXPECT_EQ(VYXNumRational(source).GetPrecision(), 6);
-    VYXNumRational assigned;
-    assigned = source;
-    EXPECT_EQ(assigned.GetPrecision(), 10);
-    EXPECT_EQ(assigned.GetValue(), "2/3");
-    EXPECT_EQ(assigned.VYXNumUni::GetValue(), "0.6666666667");
 }
 
 } // namespace
