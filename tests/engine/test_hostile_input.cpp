@@ -92,15 +92,12 @@ std::vector<fs::path> RegressionFiles() {
     return files;
 }
 
-FuzzLine Decode(const std::string& bytes) {
-    return DecodeFuzzLine(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
 class FuzzRegression : public testing::TestWithParam<fs::path> {};
 
 TEST_P(FuzzRegression, EndsWithANumberOrAMessageAndLeavesTheEngineUsable) {
     std::ifstream in(GetParam(), std::ios::binary);
-    const FuzzLine line = Decode({std::istreambuf_iterator<char>(in), {}});
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const FuzzLine line = DecodeFuzzLine(bytes.data(), bytes.size());
     VYXCalculator calculator;
     calculator.SetAngle(line.angleKey);
     calculator.SetDecimals(line.decimals);
@@ -109,9 +106,6 @@ TEST_P(FuzzRegression, EndsWithANumberOrAMessageAndLeavesTheEngineUsable) {
         EXPECT_NE(dynamic_cast<VYXNumUni*>(result.get()), nullptr) << "not a known number class";
         EXPECT_EQ(result->GetPrecision(), line.decimals);
         EXPECT_FALSE(result->GetValue().empty());
-    } else {
-        (void)calculator.GetExceptionMessage();
-        EXPECT_EQ(calculator.GetExceptionMessage(), "") << "the message is fetched once";
     }
     std::unique_ptr<VYXNum> after(calculator.ParseString("2*3"));
     ASSERT_NE(after, nullptr) << calculator.GetExceptionMessage();
