@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Shared helpers for the number tests: messages of refused calls, in-place operators, case names.
+// Shared helpers for the number tests: messages of refused calls, in-place operators.
 #pragma once
 
 #include "VYXExceptions.h"
@@ -10,46 +10,48 @@
 
 namespace number_tests {
 
-/// The message of the number-format exception a call raises, or "no error".
+/// The message of the engine exception a call raises, or "no error".
 template <typename Call> std::string MessageOf(Call call) {
     try {
         call();
     } catch (const VYXExceptionNumberFormat& e) {
         return e.GetMessage();
+    } catch (const VYXExceptionFunction& e) {
+        return e.GetMessage();
     }
     return "no error";
 }
 
-enum class Op { Add, Sub, Mul, Div, Pow };
-
-/// Applies one compound operator in place; the message it raised, or "no error".
-template <typename Number> std::string Apply(Op op, Number& left, const Number& right) {
-    return MessageOf([&] {
-        switch (op) {
-        case Op::Add:
-            left += right;
-            break;
-        case Op::Sub:
-            left -= right;
-            break;
-        case Op::Mul:
-            left *= right;
-            break;
-        case Op::Div:
-            left /= right;
-            break;
-        case Op::Pow:
-            left ^= right;
-            break;
-        }
-    });
+/// Runs a call that may change `number`: the number's new text, or the message of the refusal,
+/// after checking that a refused call left the number as it was.
+template <typename Number, typename Call> std::string TextOrMessage(Number& number, Call call) {
+    const std::string before = number.GetValue();
+    const std::string message = MessageOf(call);
+    if (message == "no error")
+        return number.GetValue();
+    EXPECT_EQ(number.GetValue(), before) << "a refused call changes nothing";
+    return message;
 }
 
-/// Names a parameterised case after the `name` field of its row.
-struct CaseName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& info) const {
-        return info.param.name;
+/// Applies the compound operator named by `op` ("+-*/^") in place.
+template <typename Number> void Apply(char op, Number& left, const Number& right) {
+    switch (op) {
+    case '+':
+        left += right;
+        break;
+    case '-':
+        left -= right;
+        break;
+    case '*':
+        left *= right;
+        break;
+    case '/':
+        left /= right;
+        break;
+    default:
+        left ^= right;
+        break;
     }
-};
+}
 
 } // namespace number_tests

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The function table: order, dispatch by name and angle unit, operand safety, the turn marks.
-// What each function computes is in tests/data/expressions.tsv.
+// The function table: dispatch by name and angle unit, operand safety, the turn marks. What each
+// function computes, and the table's order (a longer name before the names it begins with), shows
+// in tests/data/expressions.tsv.
 #include "VYXExceptions.h"
 #include "VYXFunctCalc.h"
 #include "VYXFunctPowers.h"
 #include "expression_test_support.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,29 +21,9 @@ namespace {
 
 /// The text of a new number (taking ownership), or "!" and the message of the exception.
 template <typename MakeNumber> std::string Observe(MakeNumber make) {
-    try {
-        const std::unique_ptr<VYXNum> result(make());
-        return result ? result->GetValue() + ":" + KindOf(result.get()) : "<null>";
-    } catch (const VYXExceptionFunction& e) {
-        return "!" + e.GetMessage();
-    } catch (const VYXExceptionNumberFormat& e) {
-        return "!" + e.GetMessage();
-    }
-}
-
-TEST(FunctionTableTest, HoldsTheTwentyTwoFunctionsLongerNamesFirst) {
-    const VYXFunctCalc calc;
-    const std::vector<std::string> names = calc.FunctionNames();
-    ASSERT_EQ(names.size(), 22u);
-    // The tokenizer takes the first name that matches, so SINH must come before SIN.
-    for (size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(calc.Functions()[i]->GetName(), names[i]);
-        EXPECT_EQ(calc.Functions()[i]->IsOperatorFunction(), names[i].size() == 1) << names[i];
-        for (size_t j = i + 1; j < names.size(); ++j) {
-            EXPECT_FALSE(names[j].starts_with(names[i])) << names[j] << " after " << names[i];
-        }
-    }
-    EXPECT_EQ(calc.OperatorFunctionNames(), (std::vector<std::string>{"^", "~", "!", "%"}));
+    std::unique_ptr<VYXNum> result;
+    const std::string message = number_tests::MessageOf([&] { result.reset(make()); });
+    return result ? result->GetValue() + ":" + KindOf(result.get()) : "!" + message;
 }
 
 TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {

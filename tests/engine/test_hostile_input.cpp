@@ -1,10 +1,23 @@
 // SPDX-License-Identifier: MIT
-// Inputs that must end quickly with a result or a message: deep nesting, long lines, huge values.
+// Inputs that must end quickly with a result or a message: deep nesting, long lines, huge values,
+// and the inputs kept in tests/data/fuzz-regressions.
+#include "FuzzLine.h"
+#include "VYXCalculator.h"
+#include "VYXNumRational.h"
+#include "VYXNumUni.h"
 #include "expression_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <vector>
 
 using namespace expression_tests;
 
@@ -64,6 +77,54 @@ TEST(HostileInputTest, HugeValuesAndOddCharactersEndWithAResultOrAMessage) {
         EXPECT_EQ(outcome.kind, '-') << text << ": " << outcome;
         EXPECT_EQ(outcome.text.substr(0, 2), "//") << text;
     }
+}
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> RegressionFiles() {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(VYX_TEST_DATA_DIR) / "fuzz-regressions", error)) {
+        files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class FuzzRegression : public testing::TestWithParam<fs::path> {};
+
+TEST_P(FuzzRegression, EndsWithANumberOrAMessageAndLeavesTheEngineUsable) {
+    std::ifstream in(GetParam(), std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const FuzzLine line = DecodeFuzzLine(bytes.data(), bytes.size());
+    VYXCalculator calculator;
+    calculator.SetAngle(line.angleKey);
+    calculator.SetDecimals(line.decimals);
+    std::unique_ptr<VYXNum> result(calculator.ParseString(line.expression));
+    if (result) {
+        EXPECT_NE(dynamic_cast<VYXNumUni*>(result.get()), nullptr) << "not a known number class";
+        EXPECT_EQ(result->GetPrecision(), line.decimals);
+        EXPECT_FALSE(result->GetValue().empty());
+    }
+    std::unique_ptr<VYXNum> after(calculator.ParseString("2*3"));
+    ASSERT_NE(after, nullptr) << calculator.GetExceptionMessage();
+    EXPECT_EQ(after->GetValue(), "6");
+    EXPECT_NE(dynamic_cast<VYXNumRational*>(after.get()), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kept, FuzzRegression, testing::ValuesIn(RegressionFiles()),
+                         [](const testing::TestParamInfo<fs::path>& info) {
+                             std::string name = info.param.filename().string();
+                             std::replace_if(
+                                 name.begin(), name.end(),
+                                 [](unsigned char c) { return !std::isalnum(c); }, '_');
+                             return name;
+                         });
+
+TEST(FuzzRegressionData, DirectoryIsFound) {
+    // Without this, a wrong data path would silently run no case at all.
+    EXPECT_FALSE(RegressionFiles().empty());
 }
 
 } // namespace

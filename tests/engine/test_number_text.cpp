@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Number-text routines: parsing, the two printed forms, the integer test and rational part text.
+// Number-text routines: parsing, the two printed forms, the integer test and rational part text;
+// literal reading without exceptions, against strtod and the numbers' own setters.
 #include "VYXExceptions.h"
+#include "VYXLiteralText.h"
+#include "VYXNumRational.h"
+#include "VYXNumUni.h"
 #include "VYXNumberText.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -20,14 +27,10 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 const double kTwo53 = 9007199254740992.0;
 const double kTwo31 = 2147483648.0;
+const double kFactorial25 = 15511210043330985984000000.0; // 25!, a multiple of 2^31 as a double
 
 std::string ParseError(const std::string& text) {
-    try {
-        vyx_text::ParseDoubleText(text);
-    } catch (const VYXExceptionNumberFormat& e) {
-        return e.GetMessage();
-    }
-    return "no error";
+    return number_tests::MessageOf([&] { vyx_text::ParseDoubleText(text); });
 }
 
 TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
@@ -89,7 +92,7 @@ TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
 }
 
 TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
-    for (double value : {1000000.0, 999999.0, 1e-7, 15511210043330985984000000.0, kNaN}) {
+    for (double value : {1000000.0, 999999.0, 1e-7, kFactorial25, kNaN}) {
         std::ostringstream stream;
         stream << value;
         EXPECT_EQ(vyx_text::DoubleToStrDefault(value), stream.str());
@@ -100,16 +103,12 @@ TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
 }
 
 TEST(IsInteger, ClassifiesBothSignsAlike) {
-    double twentyFiveFactorial = 1.0;
-    for (int i = 2; i <= 25; ++i) {
-        twentyFiveFactorial *= i;
-    }
     // clang-format off
     const std::pair<double, bool> rows[] = {
         {0.0, true}, {0.999, false}, {6227020800.0, true}, {kTwo31 + 0.5, false},
         {kTwo53 - 1.0, true}, {kTwo53, true}, {kTwo53 + 2.0, false}, {kTwo53 + kTwo31, true},
         {1e20, false}, // not a multiple of 2^31
-        {1e300, true}, {twentyFiveFactorial, true}, {kInf, false}, {kNaN, false}};
+        {1e300, true}, {kFactorial25, true}, {kInf, false}, {kNaN, false}};
     // clang-format on
     for (const auto& [value, integer] : rows) {
         EXPECT_EQ(vyx_text::IsInteger(value), integer) << value;
@@ -125,6 +124,69 @@ TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
     // clang-format on
     for (const auto& [value, text] : rows) {
         EXPECT_EQ(vyx_text::RationalPartToStr(value), text) << value;
+    }
+}
+
+// The reference reading: strtod consumes the whole, non-empty text.
+bool StrtodWhole(const std::string& text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size();
+}
+
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
+    // clang-format off
+    const std::string texts[] = {
+        "-0", "007", "9007199254740993", "9999999999999999999", "12345678901234567890123",
+        "-9007199254740995", "5.", ".5", "2.5E+3", "1E400", "0x1p-3", "0x1e-3", "NAN", "INFINITY",
+        " \t-5", "5 ", "2E+3-1", "-", "--5", "", "12A", std::string("5\0" "1", 3),
+        std::string(100, '7'), "0." + std::string(80, '0') + "1", // beyond the stack copy
+        std::string(80, '1') + "+1"};
+    // clang-format on
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        double expected = 0.0;
+        const bool expectedOk = StrtodWhole(text, expected);
+        double value = 0.0;
+        ASSERT_EQ(vyx_text::TryParseDoubleText(text, value), expectedOk);
+        if (expectedOk) {
+            EXPECT_TRUE(SameBits(value, expected)) << value << " against " << expected;
+        }
+    }
+}
+
+// The unchecked reading accepts exactly the texts that VYXNumUni::SetValue accepts, with the same
+// parts, and calls exact exactly those that VYXNumRational::SetValue accepts as well.
+TEST(LiteralReading, MatchesTheCheckedSetters) {
+    // clang-format off
+    const std::string texts[] = {
+        "-0", "0.5", "1E400", "NAN", "3I", "2.5I", "NANI", "0x10I", "i", "+i", "-1i", "-0i", "5i",
+        "I", "2I3", "2iI", "1+2I", "1/2", ""};
+    // clang-format on
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        double real = 0.0;
+        double imag = 0.0;
+        const bool read = vyx_text::TryReadComplexDoubleLiteral(text, real, imag);
+        VYXNumUni checked;
+        const bool checkedOk =
+            number_tests::MessageOf([&] { checked.SetValue(text); }) == "no error";
+        ASSERT_EQ(read, checkedOk);
+        if (!read) {
+            continue;
+        }
+        EXPECT_TRUE(SameBits(real, checked.GetRealValue()));
+        EXPECT_TRUE(SameBits(imag, checked.GetCmplxValue()));
+        VYXNumRational exact;
+        const bool exactOk = number_tests::MessageOf([&] { exact.SetValue(text); }) == "no error";
+        EXPECT_EQ(vyx_text::IsExactLiteral(text), exactOk);
+        if (exactOk) {
+            EXPECT_EQ(exact.GetValue(), VYXNumRational(real, 1.0, imag, 1.0).GetValue());
+        }
     }
 }
 

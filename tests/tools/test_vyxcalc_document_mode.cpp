@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Tests of vyxcalc's document mode: lines entered at the end, settings, loading and saving.
+// Tests of vyxcalc's document mode: lines entered at the end, settings, loading and saving; then
+// --convert and --triangle: the panels' texts, their messages and exit statuses. Expected numbers
+// are python3's: '%.6f' % value of the exact arithmetic named beside them.
 #include "C_VYXScriptedMessageBoxes.h"
+#include "ConvertCommand.h"
 #include "DocumentModeRunner.h"
 #include "QStringPrinter.h"
+#include "TriangleCommand.h"
 #include "VYXCalculator.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -43,24 +48,19 @@ template <typename Prepare> QByteArray DesktopDocument(Prepare prepare) {
 }
 
 // ---- lines entered one after another on a new document ----
-// The result layout itself is the document's; what a run prints for the usual lines, CLS and the
-// options is checked through the program in check_vyxcalc_document. Here: the line breaks.
-
-// Message boxes, the overwrite question and the error box, are checked through the program in
-// check_vyxcalc_document.
+// The result layout itself is the document's; what a run prints for the usual lines (comments,
+// variables, both forms of a result), CLS, the options and the message boxes is checked through
+// the program in check_vyxcalc_document. Here: the line breaks.
 TEST(VyxcalcDocumentMode, PrintsOneLinePerInputWithUnixBreaks) {
     C_VYXScriptedMessageBoxes boxes;
     std::ostringstream out;
     DocumentModeRunner runner(OptionsFor({}), boxes, out, false);
     ASSERT_TRUE(runner.Open());
-    std::istringstream in("1/3\r\n//c\n2+3)\nx=2");
+    std::istringstream in("2+3)\r\n");
     runner.EnterStream(in);
     runner.EnterAll({"1+1\n2+2\r3+3\r\n"}); // an argument with line breaks is several lines
-    EXPECT_EQ(out.str(), "1/3 //\xe2\x89\x88"
-                         "0.333333\n\n"
-                         "//ERROR!! NOT EQUAL NUMBER OF BRACES!!\nNUMBER OF LEFTBRACES=0\n"
-                         "NUMBER OF RIGHTBRACES=1\n\n"
-                         "//Variable: x=2\n2\n4\n6\n");
+    EXPECT_EQ(out.str(), "//ERROR!! NOT EQUAL NUMBER OF BRACES!!\nNUMBER OF LEFTBRACES=0\n"
+                         "NUMBER OF RIGHTBRACES=1\n\n2\n4\n6\n");
     // clang-format off
     const std::pair<const char16_t*, QStringList> cases[] = {
         {u"", {u""_s}}, {u"\r", {u""_s}}, {u"a\n\n\nb\n\n", {u"a"_s, u""_s, u""_s, u"b"_s, u""_s}}};
@@ -103,13 +103,12 @@ TEST_F(DocumentFile, LinesAreAppendedAfterTheLoadedTextEndingAnUnfinishedLine) {
     EXPECT_EQ(runner.Area().SelectionStart(), expected.size());
 }
 
-TEST_F(DocumentFile, NamedSettingsReplaceTheLoadedOnesDecimalsInRangeCountingAfresh) {
+TEST_F(DocumentFile, NamedSettingsReplaceTheLoadedOnesDecimalsInRange) {
     WriteFile(path, DesktopDocument([](C_TOBRIK_CALCULATORDoc& document) {
                   C_VYXSettings& settings = document.Settings();
                   settings.BasicButtons().m_nDecimals = 99;
                   settings.Trig().m_nAngleUnit = VYX_ANGLE_DEG;
                   settings.CalcText().showRational = 0;
-                  document.CalculateLine(u"1+1"_s);
               }));
     DocumentModeRunner runner(Options({"--angle", "rad", "--display", "both"}), boxes, out, false);
     ASSERT_TRUE(runner.Open());
@@ -118,7 +117,6 @@ TEST_F(DocumentFile, NamedSettingsReplaceTheLoadedOnesDecimalsInRangeCountingAfr
     EXPECT_EQ(runner.Document().Settings().BasicButtons().m_nDecimals, 99);
     EXPECT_EQ(runner.EnterLine(u"1/3"_s), u"1/3 //\u22480.3333333333"_s);
     EXPECT_EQ(runner.EnterLine(u"SIN(PI/2)"_s), u"1"_s);
-    EXPECT_EQ(runner.Document().CalculationCount(), 2); // counting afresh
 }
 
 TEST_F(DocumentFile, ARunThatOnlyLooksLeavesDocumentAndFileAsTheyWere) {
@@ -150,6 +148,109 @@ TEST_F(DocumentFile, ARunThatOnlyLooksLeavesDocumentAndFileAsTheyWere) {
         EXPECT_EQ(file.readAll() == bytes, !saves);
         EXPECT_EQ(QFileInfo(path).lastModified() == old, !saves);
         EXPECT_EQ(runner.Area().SelectionStart(), saves ? 8 : 1);
+    }
+}
+
+struct PanelRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    QStringList boxes; ///< "caption: text" of each message box
+};
+
+/// Runs `command` (--convert or --triangle) with `args` as vyxcalc does.
+PanelRun RunPanel(const std::string& command, std::vector<std::string> args) {
+    args.insert(args.begin(), command);
+    const VyxcalcOptions options = OptionsFor(args);
+    C_VYXScriptedMessageBoxes boxes;
+    std::ostringstream out;
+    std::ostringstream err;
+    DocumentModeRunner runner(options, boxes, out, false);
+    EXPECT_TRUE(runner.Open());
+    PanelRun run;
+    run.status = options.mode == VyxcalcMode::Convert
+                     ? RunConvertCommand(runner.Document(), options.conversion, out, err)
+                     : RunTriangleCommand(runner.Document(), options.triangle, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    for (const C_VYXScriptedMessageBoxes::Box& box : boxes.Boxes())
+        run.boxes.append(box.caption + u": "_s + box.text);
+    return run;
+}
+
+TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
+    // clang-format off
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"100", "celcius", "FARENHEIT"}, "100 Celcius = 212.000000 Farenheit"}, // 100*9/5+32
+        {{"2.5*4", "feet", "meter", "--decimals", "3"}, "10 feet = 3.048 meter"}, // 0.3048
+        {{"2*3", "m\u00b2", "m\u00b2"}, "6 m\u00b2 = 6 m\u00b2"}};
+    // clang-format on
+    for (const auto& [args, line] : cases) {
+        const PanelRun run = RunPanel("--convert", args);
+        EXPECT_EQ(run.status, 0) << args.front();
+        EXPECT_EQ(run.out, std::string(line) + "\n");
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
+    }
+}
+
+TEST(VyxcalcConvert, UnitsThatMakeNoConversionAreNamedWithTheUnitsToChooseFrom) {
+    const std::string length = "  Length: centimeter; fathoms; feet; furlong; inch; kilometer; "
+                               "meter; miles; millimeter; nautical miles; yard\n";
+    PanelRun run = RunPanel("--convert", {"1", "metre", "kilometer"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vyxcalc: unknown unit \"metre\"; the units of Length are:\n" + length);
+    // Neither known: every category on a line of its own, in the boxes' alphabetical order.
+    run = RunPanel("--convert", {"1", "foo", "qux"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(":\n  Area: acres;"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1 + 9);
+}
+
+std::string TriangleText(const char* unit, const std::vector<const char*>& values) {
+    const char* names[] = {"A", "B", "C", "a", "b", "c"};
+    std::string text = std::string("Calculated Triangle:\nAngle: (") + unit + ")\n";
+    for (int i = 0; i < 6; ++i)
+        text += std::string(i == 3 ? "Lengths: (LengthUnits)\n" : "") + names[i] + "=" +
+                values[size_t(i)] + "\n";
+    return text + "Area: (LengthUnits\u00b2)\n" + values[6] + "\n";
+}
+
+TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
+    // A = 30 degrees, a = 5, b = 8: c = 8cos30 +- sqrt(25 - (8sin30)^2), B = asin(0.8) or its
+    // supplement, C = 180 - A - B, area = a*b*sin(C)/2.
+    const PanelRun run = RunPanel("--triangle", {"--angle", "deg", "A=30", "a=5", "b=2*4"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              TriangleText("Degrees", {"30.000000", "53.130102", "96.869898", "5.000000",
+                                       "8.000000", "9.928203", "19.856406"}) +
+                  "Second solution:\n" +
+                  TriangleText("Degrees", {"30.000000", "126.869898", "23.130102", "5.000000",
+                                           "8.000000", "3.928203", "7.856406"}));
+    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
+}
+
+TEST(VyxcalcTriangle, TheSolversMessagesFailTheRun) {
+    struct Case {
+        std::vector<std::string> args;
+        QStringList boxes;
+        bool printed; ///< the solver still hands USE three angles
+        const char* err = "";
+    };
+    const Case cases[] = {
+        {{"--angle", "deg", "A=30", "B=60"},
+         {u"ERROR!!: TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED.."_s},
+         true},
+        {{"a=0", "b=1-1"}, {}, false, "vyxcalc: nothing to solve: every value given is 0\n"}};
+    for (const Case& c : cases) {
+        const PanelRun run = RunPanel("--triangle", c.args);
+        EXPECT_EQ(run.status, 1) << c.args.back();
+        EXPECT_EQ(run.boxes, c.boxes);
+        EXPECT_EQ(run.err, c.err);
+        // 180 - 30 - 60
+        EXPECT_EQ(run.out.find("C=90.000000\n") != std::string::npos, c.printed) << run.out;
+        EXPECT_EQ(run.out.empty(), !c.printed);
     }
 }
 
