@@ -23,8 +23,6 @@ public:
     /// Throws "ERROR!! THE FUNCTION: name IS NOT DEFINED!!" for an unknown name.
     VYXNum* ApplyFunction(const std::string& name, VYXNum* first, VYXNum* second);
 
-    /// The table in search order.
-    const std::vector<std::unique_ptr<VYXFunction>>& Functions() const { return m_functions; }
     /// The names in table order (cached, for the tokenizer's prefix matching).
     const std::vector<std::string>& FunctionNames() const { return m_names; }
     /// "^", "~", "!", "%".
