@@ -13,12 +13,6 @@ namespace {
 /// A document with its calculation area, text typed by the user.
 class CalcAreaTest : public DocumentTestSupport::DocumentTest {
 protected:
-    /// Types each character as its own key press, as a user would.
-    void TypeKeys(const QString& text) {
-        for (const QChar c : text)
-            area.TypeText(QString(c));
-    }
-
     C_VYXCalcAreaModel area{doc};
 };
 
@@ -216,33 +210,6 @@ TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
         EXPECT_EQ(doc.IsModified(), c.modified);
         EXPECT_EQ(fresh.Text() != before, c.modified);
     }
-}
-
-TEST_F(CalcAreaTest, EveryKeyIsAStepAndUndoRedoRecordNone) {
-    TypeKeys(u"123"_s);
-    for (const QString& text : {u"12"_s, u"1"_s, QString()}) {
-        ASSERT_TRUE(area.Undo());
-        EXPECT_EQ(area.Text(), text);
-    }
-    EXPECT_FALSE(area.Undo());
-    ASSERT_TRUE(area.Redo());
-    EXPECT_EQ(area.Caret(), 1);
-    TypeKeys(u"x"_s); // typing after Undo drops the redo steps
-    EXPECT_FALSE(area.CanRedo());
-    const int steps = area.History().StepCount();
-    area.Undo();
-    area.Redo();
-    area.Undo();
-    EXPECT_EQ(area.History().StepCount(), steps);
-}
-
-TEST_F(CalcAreaTest, AfterFileNewTheAreaWorksOnTheNewEngine) {
-    area.TypeText(u"x=3"_s);
-    area.PressEnter(false);
-    doc.OnNewDocument();
-    area.TypeText(u"x*3"_s);
-    area.PressEnter(false);
-    EXPECT_TRUE(area.Text().startsWith(u"x*3\r\n//")) << area.Text().toStdString();
 }
 
 // The area and the document may each go first; neither reaches the other afterwards.

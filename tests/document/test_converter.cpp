@@ -82,25 +82,13 @@ TEST_F(ConverterFixture, NewOrLoadedRecordIsShownAndBadIndicesFallBackToTheFirst
 }
 
 TEST_F(ConverterFixture, ConvertShowsTheRoundedResultAndKeepsIt) {
-    // clang-format off
-    const struct { const char *category, *from, *to, *value; int decimals; const char* result; }
-    cases[] = {
-        {"Length", "meter", "feet", "1", 6, "3.280840"},
-        {"Temperature", "Kelvin", "Celcius", "0", 3, "-273.150"},
-        {"Mass", "Kilogram", "gram", "1,5", 1, "1500.0"}, // a comma is a decimal point
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.result);
-        host.decimals = c.decimals;
-        C_VYXConverterModel model(record, Context(), boxes);
-        Choose(model, QString::fromUtf8(c.category), QString::fromUtf8(c.from),
-               QString::fromUtf8(c.to));
-        model.EditValueText(QString::fromUtf8(c.value));
-        model.Convert();
-        EXPECT_EQ(model.ResultText(), QString::fromUtf8(c.result));
-        EXPECT_EQ(record.m_strLastResult, QString::fromUtf8(c.result));
-    }
+    host.decimals = 1;
+    C_VYXConverterModel model(record, Context(), boxes);
+    Choose(model, "Mass", "Kilogram", "gram");
+    model.EditValueText(u"1,5"_s); // a comma is a decimal point
+    model.Convert();
+    EXPECT_EQ(model.ResultText(), u"1500.0");
+    EXPECT_EQ(record.m_strLastResult, u"1500.0");
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 

@@ -92,10 +92,6 @@ TEST_F(LineTokenizerTest, EveryFunctionNameIsOneToken) {
                 << spelling.toStdString();
         }
     }
-    // Constants cannot be variable names, so no variable can hide one.
-    for (const QString& constant : C_VYXTranslatorSymbols::ConstantNames())
-        EXPECT_FALSE(doc.TokenTables().Translator().IsValidVariableName(constant))
-            << constant.toStdString();
 }
 
 TEST_F(LineTokenizerTest, FollowsTheVariablesWhenMadeAnew) {
