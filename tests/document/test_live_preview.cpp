@@ -7,9 +7,6 @@
 #include "C_VYXLivePreview.h"
 #include "VYXCalculator.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -99,24 +96,13 @@ TEST(LinePreviewPaneText, LongMessageIsCutShort) {
 class LivePreviewTest : public DocumentTest {
 protected:
     LivePreviewTest() {
-        Application();
+        DocumentTestSupport::EnsureCoreApplication();
         QObject::connect(&preview, &C_VYXLivePreview::previewChanged,
                          [this](const QString& text) { shown.append(text); });
     }
 
-    static QCoreApplication& Application() {
-        static int argc = 1;
-        static char name[] = "document_tests";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-        return app;
-    }
-
-    /// Runs the event loop until the pane shows `text` (at most ten seconds).
     bool WaitForPane(const QString& text) {
-        const QDeadlineTimer deadline(10000);
-        while (preview.PaneText() != text && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        DocumentTestSupport::ProcessEventsUntil([&] { return preview.PaneText() == text; });
         EXPECT_EQ(preview.PaneText(), text) << qPrintable(shown.join(u'|'));
         return preview.PaneText() == text;
     }
