@@ -130,10 +130,15 @@ TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
 }
 
-TEST_F(ConverterFixture, SelectionChangesStoreTheIndicesAndClearTheResult) {
+TEST_F(ConverterFixture, AddSavesTheConversionAndSelectionChangesClearTheResult) {
     C_VYXConverterModel model(record, Context(), boxes);
+    model.Add(); // without a result nothing is saved
+    EXPECT_TRUE(record.m_savedConversions.isEmpty());
     Choose(model, "Length", "meter", "feet");
     model.Convert();
+    model.EditFromBoxText(u"metres"_s); // the typed text of the box is used
+    model.Add();
+    EXPECT_EQ(model.SavedEntries(), QStringList({"1 metres = 3.280840 feet"}));
     model.SelectToUnit(int(model.UnitEntries().indexOf("inch")));
     EXPECT_TRUE(model.ResultText().isEmpty());
     model.Convert();
@@ -146,17 +151,6 @@ TEST_F(ConverterFixture, SelectionChangesStoreTheIndicesAndClearTheResult) {
               QList<int>({3, 0, 1}));
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
     EXPECT_GT(host.modified, before);
-}
-
-TEST_F(ConverterFixture, AddSavesTheConversion) {
-    C_VYXConverterModel model(record, Context(), boxes);
-    model.Add(); // without a result nothing is saved
-    EXPECT_TRUE(record.m_savedConversions.isEmpty());
-    Choose(model, "Length", "meter", "feet");
-    model.Convert();
-    model.EditFromBoxText(u"metres"_s); // the typed text of the box is used
-    model.Add();
-    EXPECT_EQ(model.SavedEntries(), QStringList({"1 metres = 3.280840 feet"}));
 }
 
 TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) {

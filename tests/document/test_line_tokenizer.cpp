@@ -129,8 +129,6 @@ TEST_F(LineTokenizerTest, AMessageGoesOnOnlyInCapitals) {
     EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
     EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
     EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
-    // Without a message above, capitals are names like any other.
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"uu.uu");
 }
 
 } // namespace
