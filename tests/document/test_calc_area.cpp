@@ -164,6 +164,7 @@ TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
         EXPECT_EQ(area.Text(), typed);
         ASSERT_TRUE(area.Redo());
         EXPECT_EQ(area.Text(), expected);
+        EXPECT_FALSE(area.CanRedo());
     }
 }
 

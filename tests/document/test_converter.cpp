@@ -153,7 +153,7 @@ TEST_F(ConverterFixture, AddSavesTheConversionAndSelectionChangesClearTheResult)
     EXPECT_GT(host.modified, before);
 }
 
-TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) {
+TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsItDelAllAsks) {
     record.m_savedConversions = {u"3 c"_s, u"1 a"_s, u"2 b"_s, u"1 a"_s};
     C_VYXConverterModel model(record, Context(), boxes);
     EXPECT_EQ(model.SavedEntries(), QStringList({"1 a", "1 a", "2 b", "3 c"}));
@@ -172,14 +172,7 @@ TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsIt) 
     model.MarkEntry(0);
     model.Delete(); // only the first of two equal entries goes
     EXPECT_EQ(record.m_savedConversions, QStringList({"3 c", "1 a"}));
-}
-
-TEST_F(ConverterFixture, DelAllAsksOnlyForAListAndEmptiesItOnlyOnYes) {
-    C_VYXConverterModel model(record, Context(), boxes);
-    model.DeleteAll();
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-    record.m_savedConversions = {u"1 a"_s, u"2 b"_s};
-    model.RefreshFromSettings(record);
+    // Del all asks first and empties the list only on Yes; an empty list is not asked about.
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
     model.DeleteAll();
     ASSERT_EQ(boxes.Boxes().size(), 1);
@@ -191,6 +184,8 @@ TEST_F(ConverterFixture, DelAllAsksOnlyForAListAndEmptiesItOnlyOnYes) {
     EXPECT_TRUE(record.m_savedConversions.isEmpty());
     EXPECT_FALSE(model.IsDeleteAllEnabled());
     EXPECT_GT(host.modified, 0);
+    model.DeleteAll();
+    EXPECT_EQ(boxes.Boxes().size(), 2);
 }
 
 } // namespace

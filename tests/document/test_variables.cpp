@@ -37,7 +37,7 @@ protected:
 
 // ---- dependants follow ----
 
-TEST_F(VariablesTest, RedefiningAsksAndDeletingMakesDependantsErrorsAsTheListsShow) {
+TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsShow) {
     ASSERT_TRUE(Add(u"b"_s, u"2"_s));
     ASSERT_TRUE(Add(u"A"_s, u"1"_s));
     ASSERT_TRUE(Add(u"c"_s, u"A+b"_s));
@@ -66,7 +66,16 @@ TEST_F(VariablesTest, RedefiningAsksAndDeletingMakesDependantsErrorsAsTheListsSh
     panel().SelectEntry(2);
     panel().DeleteByName(u"d"_s);
     EXPECT_EQ(panel().NameField(), u"");
-    EXPECT_EQ(panel().ListEntries().size(), 2);
+    // Delete all asks first and empties both maps only on Yes.
+    boxes.QueueAnswer(Answer::No);
+    panel().OnDeleteAll();
+    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
+              u"Delete all?|Delete all variables?");
+    EXPECT_EQ(doc.Settings().Var().values.size(), 2);
+    boxes.QueueAnswer(Answer::Yes);
+    panel().OnDeleteAll();
+    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty() &&
+                doc.Settings().Var().values.isEmpty());
 }
 
 TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAtTheNextChange) {
@@ -241,20 +250,6 @@ TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
 }
 
 // ---- the panel ----
-
-TEST_F(VariablesTest, DeleteAllAsksAndEmptiesEverythingOnlyOnYes) {
-    Add(u"A"_s, u"1"_s);
-    Add(u"B"_s, u"2"_s);
-    boxes.QueueAnswer(Answer::No);
-    panel().OnDeleteAll();
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
-              u"Delete all?|Delete all variables?");
-    EXPECT_EQ(doc.Settings().Var().values.size(), 2);
-    boxes.QueueAnswer(Answer::Yes);
-    panel().OnDeleteAll();
-    EXPECT_TRUE(doc.Settings().Var().definitions.isEmpty() &&
-                doc.Settings().Var().values.isEmpty());
-}
 
 TEST_F(VariablesTest, RemovingAnUnknownVariableSaysSoAndRepairMatchesTheMaps) {
     C_VYXVarNFO& record = doc.Settings().Var();
