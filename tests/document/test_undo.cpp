@@ -28,6 +28,7 @@ TEST(UndoMap, NothingToUndoOrRedoAtTheEndsAndANewStepDropsTheRest) {
     EXPECT_EQ(Restored(history.Undo()) + Restored(history.Redo()), u"nonenone");
     for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})
         Type(history, text);
+    EXPECT_TRUE(history.CanUndo());
     EXPECT_EQ(Restored(history.Redo()), u"none");
     history.Undo();
     history.Undo();
