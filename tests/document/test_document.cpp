@@ -39,8 +39,7 @@ const LineCase kLineCases[] = {
     // A complex-double result is shown in decimal form whatever the flags.
     {"DoubleRationalOnlyStillDecimal", u"sqrt(2)", 0, 1, 0, kRad, 6, u"1.414214\r\n"},
     {"DoubleTwoDecimals", u"sqrt(2)", 1, 1, 0, kRad, 2, u"1.41\r\n"},
-    // Huge and tiny results keep their exponent (python: "%.6e" % (6.02e23*2), 3**40, 1e-9).
-    {"HugeDoubleKeepsExponent", u"6.02E23*2", 1, 1, 0, kRad, 6, u"1.204000e+24\r\n"},
+    // Huge and tiny results keep their exponent (python: "%.6e" % 3**40, 1e-9).
     {"HugeProductKeepsExponent", u"3^40", 1, 1, 0, kRad, 6, u"1.215767e+19\r\n"},
     {"TinyDoubleKeepsExponent", u"1E-9", 1, 1, 0, kRad, 6, u"1.000000e-09\r\n"},
     {"TinyApproximationTwoDecimals", u"3/500", 1, 1, 0, kRad, 2, u"3/500 //\u22486.00e-03\r\n"},
