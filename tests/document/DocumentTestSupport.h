@@ -11,10 +11,31 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
+
 namespace DocumentTestSupport {
+
+/// The event loop that delayed writes and worked-out results need, made once for the whole run.
+inline void EnsureCoreApplication() {
+    static int argc = 1;
+    static char name[] = "document_tests";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr)
+        new QCoreApplication(argc, argv);
+}
+
+/// Runs the event loop until `done` holds, at most ten seconds; returns whether it holds.
+inline bool ProcessEventsUntil(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
 
 class RecordingStatusSink : public C_VYXStatusSink {
 public:

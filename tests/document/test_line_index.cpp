@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Tests of the line index against a plain scan of the text, after random edits and through the
-// calculation area.
-#include "DocumentTestSupport.h"
-
-#include "C_VYXCalcAreaModel.h"
+// Tests of the line index against a plain scan of the text after random edits.
 #include "C_VYXLineIndex.h"
 
 #include <gtest/gtest.h>
+
+#include <QString>
 
 #include <random>
 #include <vector>
@@ -70,26 +68,6 @@ TEST(LineIndex, RandomEditsAgreeWithAScanOfTheText) {
         index.Replace(text, position, removed, int(insertion.size()));
         ExpectMatchesScan(index, text, edit);
     }
-}
-
-class AreaLinesTest : public DocumentTestSupport::DocumentTest {};
-
-TEST_F(AreaLinesTest, FollowEditsUndoAndClearing) {
-    C_VYXCalcAreaModel area(doc);
-    area.TypeText(QStringLiteral("12\n34\r56"));
-    // Pasted breaks become CR LF: three lines.
-    ASSERT_EQ(area.LineCount(), 3);
-    EXPECT_EQ(area.LineText(1), QStringLiteral("34"));
-    area.SetSelection(3, 7); // from the end of "12" into "56": the break and "34" go
-    area.TypeText(QStringLiteral("x"));
-    EXPECT_EQ(area.Text(), QStringLiteral("12x\r\n56"));
-    EXPECT_EQ(area.LineFromPosition(area.Caret()), 0);
-    ASSERT_TRUE(area.Undo());
-    EXPECT_EQ(area.LineCount(), 3);
-    EXPECT_EQ(area.LineStart(2), 8);
-    area.ClearArea();
-    EXPECT_EQ(area.LineCount(), 1);
-    EXPECT_EQ(area.LineLength(0), 0);
 }
 
 } // namespace

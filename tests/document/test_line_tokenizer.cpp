@@ -92,10 +92,6 @@ TEST_F(LineTokenizerTest, EveryFunctionNameIsOneToken) {
                 << spelling.toStdString();
         }
     }
-    // Constants cannot be variable names, so no variable can hide one.
-    for (const QString& constant : C_VYXTranslatorSymbols::ConstantNames())
-        EXPECT_FALSE(doc.TokenTables().Translator().IsValidVariableName(constant))
-            << constant.toStdString();
 }
 
 TEST_F(LineTokenizerTest, FollowsTheVariablesWhenMadeAnew) {
@@ -133,8 +129,6 @@ TEST_F(LineTokenizerTest, AMessageGoesOnOnlyInCapitals) {
     EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
     EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
     EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
-    // Without a message above, capitals are names like any other.
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"uu.uu");
 }
 
 } // namespace

@@ -7,9 +7,6 @@
 #include "C_VYXLivePreview.h"
 #include "VYXCalculator.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -31,17 +28,14 @@ struct PreviewCase {
     const char16_t* paneText;
 };
 
-// Hand and python: (5/6)**2 = 25/36 = 0.694444, 1/7 = 0.143 (3 places), 3/8 = 0.375,
-// (1+i)*(2-i) = 3+i, a*a+1 with a=3, cos(60°) = 0.500000 (a decimal keeps its six places), 2**10 =
-// 1024, sqrt(2) = 1.414214.
+// Hand and python: 1/7 = 0.143 (3 places), 3/8 = 0.375, a*a+1 with a=3, cos(60°) = 0.500000 (a
+// decimal keeps its six places), 2**10 = 1024, sqrt(2) = 1.414214. The variables' own tests check
+// every message of a rejected name; here one of them shows the route.
 // clang-format off
 const PreviewCase kPreviewCases[] = {
-    {"Fraction", u"(5/6)^2", 1, 6, "RAD", Kind::Result, u"25/36 //\u22480.694444\r\n",
-        u"= 25/36 //\u22480.694444"},
     {"FractionThreeDecimals", u"1/7", 1, 3, "RAD", Kind::Result, u"1/7 //\u22480.143\r\n",
         u"= 1/7 //\u22480.143"},
     {"DecimalOnly", u"3/8", 0, 6, "RAD", Kind::Result, u"0.375\r\n", u"= 0.375"},
-    {"Complex", u"(1+i)*(2-i)", 1, 6, "RAD", Kind::Result, u"3+i\r\n", u"= 3+i"},
     {"DefinedVariable", u"a*a+1", 1, 6, "RAD", Kind::Result, u"10\r\n", u"= 10"},
     {"EngineInDegrees", u"cos(60)", 0, 6, "DEG", Kind::Result, u"0.500000\r\n",
         u"= 0.500000"},
@@ -51,14 +45,8 @@ const PreviewCase kPreviewCases[] = {
     {"Assignment", u"x = 2^10", 1, 6, "RAD", Kind::Assignment, u"x := 1024", u"x := 1024"},
     {"AssignmentRounded", u"r=sqrt(2)", 1, 6, "RAD", Kind::Assignment, u"r := 1.414214",
         u"r := 1.414214"},
-    {"AssignmentFromVariable", u"b=a+1", 1, 6, "RAD", Kind::Assignment, u"b := 4", u"b := 4"},
-    {"AssignmentNumericName", u"5=3", 1, 6, "RAD", Kind::AssignmentError,
-        u"Variable name is not allowed to be numeric.",
-        u"Variable name is not allowed to be numeric."},
     {"AssignmentReservedName", u"sin=3", 1, 6, "RAD", Kind::AssignmentError,
         u"The variable name:\nsin\nis not allowed!!", u"The variable name: sin is not allowed!!"},
-    {"AssignmentWithoutValue", u"x=", 1, 6, "RAD", Kind::AssignmentError, u"No value entered!!",
-        u"No value entered!!"},
     {"AssignmentFailingValue", u"x=1/0", 1, 6, "RAD", Kind::AssignmentError,
         u"ERRROR!! DIVISION BY ZERO!!", u"ERRROR!! DIVISION BY ZERO!!"},
     {"AssignmentOverDefined", u"a = 8", 1, 6, "RAD", Kind::Assignment, u"a := 8", u"a := 8"},
@@ -104,24 +92,13 @@ TEST(LinePreviewPaneText, LongMessageIsCutShort) {
 class LivePreviewTest : public DocumentTest {
 protected:
     LivePreviewTest() {
-        Application();
+        DocumentTestSupport::EnsureCoreApplication();
         QObject::connect(&preview, &C_VYXLivePreview::previewChanged,
                          [this](const QString& text) { shown.append(text); });
     }
 
-    static QCoreApplication& Application() {
-        static int argc = 1;
-        static char name[] = "document_tests";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-        return app;
-    }
-
-    /// Runs the event loop until the pane shows `text` (at most ten seconds).
     bool WaitForPane(const QString& text) {
-        const QDeadlineTimer deadline(10000);
-        while (preview.PaneText() != text && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        DocumentTestSupport::ProcessEventsUntil([&] { return preview.PaneText() == text; });
         EXPECT_EQ(preview.PaneText(), text) << qPrintable(shown.join(u'|'));
         return preview.PaneText() == text;
     }
@@ -131,11 +108,11 @@ protected:
     QStringList shown;
 };
 
-TEST_F(LivePreviewTest, ChangesNothingOfTheDocument) {
+TEST_F(LivePreviewTest, FollowsTheCaretChangingNothingAndClearsAfterEnter) {
     // Writes the confirmation "//Variable: n=7" as the area's first line.
     doc.CalculateLine(u"n=7"_s);
     // The second line is typed but never entered: n stays 7.
-    area.TypeText(u"n = 8\r\n2*3\r\ny = n*6+1"_s);
+    area.TypeText(u"n = 8\r\n2*3\r\n//note\r\ny = n*6+1"_s);
     doc.SetModifiedFlag(false);
     const int steps = area.History().StepCount();
     const int current = area.History().Current();
@@ -146,6 +123,9 @@ TEST_F(LivePreviewTest, ChangesNothingOfTheDocument) {
     ASSERT_TRUE(WaitForPane(u"n := 8"_s));
     area.SetSelection(area.LineStart(2), area.LineStart(2));
     ASSERT_TRUE(WaitForPane(u"= 6"_s));
+    // A comment line needs no engine: the pane empties at once.
+    area.SetSelection(area.LineStart(3), area.LineStart(3));
+    EXPECT_EQ(preview.PaneText(), QString());
 
     const QMap<QString, QString> values{{u"n"_s, u"7"_s}};
     EXPECT_EQ(doc.Settings().Var().values, values);
@@ -154,19 +134,9 @@ TEST_F(LivePreviewTest, ChangesNothingOfTheDocument) {
     EXPECT_EQ(area.History().StepCount(), steps);
     EXPECT_EQ(area.History().Current(), current);
     EXPECT_EQ(status.texts.size(), statusTexts);
-}
 
-TEST_F(LivePreviewTest, FollowsTheCaretAndClearsAfterEnter) {
-    area.TypeText(u"1/4\r\n//note\r\n3*3"_s);
-    ASSERT_TRUE(WaitForPane(u"= 9"_s));
-    // A comment line needs no engine: the pane empties at once.
-    area.SetSelection(area.LineStart(1), area.LineStart(1));
-    EXPECT_EQ(preview.PaneText(), QString());
-    area.SetSelection(1, 1);
-    ASSERT_TRUE(WaitForPane(u"= 1/4 //\u22480.25"_s));
-
-    area.SetSelection(int(area.Text().size()), int(area.Text().size()));
-    ASSERT_TRUE(WaitForPane(u"= 9"_s));
+    area.SetSelection(area.LineStart(2) + 3, area.LineStart(2) + 3);
+    ASSERT_TRUE(WaitForPane(u"= 6"_s));
     area.PressEnter(false);
     EXPECT_EQ(preview.PaneText(), QString());
     EXPECT_EQ(doc.CalculationCount(), 1);

@@ -49,29 +49,11 @@ TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
     }
 }
 
+// The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
+// integer digits and a number longer than any fixed buffer.
 TEST(NumberText, FormatsLikePrintf) {
-    struct Case {
-        Format format;
-        double value;
-        const char* expected;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {Format::Fixed20, 3.2808398950131235, "3.28083989501312345283"},
-        {Format::Fixed20, -0.0, "-0.00000000000000000000"},
-        {Format::Fixed6, 179.9999999, "180.000000"},
-        {Format::Fixed20WithPoint, 6.0, "6.00000000000000000000"},
-        {Format::Fixed20Width20, 0.5, "0.50000000000000000000"},
-        {Format::Fixed11, 0.7853981633974483, "0.78539816340"},
-        {Format::Fixed10, 21.650635094610966, "21.6506350946"},
-        {Format::FieldValue, 1.0, "1"}, {Format::FieldValue, 53.13010235415598, "53.130102354156"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(C_VYXNumberText::FormatDouble(c.format, c.value),
-                  QString::fromLatin1(c.expected));
-    }
+    EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed20, -0.0), u"-0.00000000000000000000");
+    EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed6, 179.9999999), u"180.000000");
     const QString huge = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);
     EXPECT_EQ(huge.size(), 301 + 1 + 20);
     EXPECT_TRUE(huge.startsWith(u"1000000000000000052504760255204420248704468581108159154915854"));
@@ -79,20 +61,6 @@ TEST(NumberText, FormatsLikePrintf) {
               QString()); // outside 1 to 10 decimals
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.25, 1), QStringLiteral("2.2"));
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.0, 10), QStringLiteral("2.0000000000"));
-}
-
-TEST(NumberText, DecimalPointIgnoresUserLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no German locale installed";
-    const QString printed = C_VYXNumberText::FormatDouble(Format::Fixed6, 1.5);
-    double parsed = 0;
-    const bool ok = C_VYXNumberText::ParseDouble(QStringLiteral("2.5"), parsed);
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(printed, QStringLiteral("1.500000"));
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(parsed, 2.5);
 }
 
 TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
@@ -112,7 +80,7 @@ TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
     }
 }
 
-TEST(NumberText, WholeDoubleTextIsWhatStrtodReadsInFullInTheCLocale) {
+TEST(NumberText, NumbersAreReadAndWrittenInTheCLocaleWhateverTheUsers) {
     // Decimal, exponent, infinity, not-a-number and hexadecimal forms; a German decimal comma
     // must not count even while the user's locale has one.
     const char* const numbers[] = {"12", "1e3", "2.5", "-.5", "inf", "NaN", "0x1A", "infinity"};
@@ -122,6 +90,9 @@ TEST(NumberText, WholeDoubleTextIsWhatStrtodReadsInFullInTheCLocale) {
             EXPECT_TRUE(C_VYXNumberText::IsDoubleText(QString::fromUtf8(text))) << text << locale;
         for (const char* text : others)
             EXPECT_FALSE(C_VYXNumberText::IsDoubleText(QString::fromUtf8(text))) << text << locale;
+        double parsed = 0;
+        EXPECT_TRUE(C_VYXNumberText::ParseDouble(QStringLiteral("2.5"), parsed) && parsed == 2.5);
+        EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed6, 1.5), u"1.500000") << locale;
     };
     check(" in the C locale");
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);

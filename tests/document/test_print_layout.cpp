@@ -42,11 +42,10 @@ QStringList PageItems(const C_VYXPrintLayout& layout, int page, const QRect& rec
     return items;
 }
 
-TEST(PrintLayout, ComposedTextFooterAndFontHeight) {
+TEST(PrintLayout, ComposedTextAndFontHeight) {
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2\r\n3\r\n"_s, u"A=1\nB=2=2\n"_s),
               u"1+2\r\n3\r\n\nVARIABLES:\nA=1\nB=2=2\n"_s);
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2"_s, QString()), u"1+2"_s);
-    EXPECT_EQ(C_VYXPrintLayout::FooterText(10, 12), u"page 10(12)"_s);
     // Points at a resolution, rounded to the nearest dot.
     // clang-format off
     const struct { int points, dotsPerInch, expected; } heights[] = {

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Unsaved work kept for recovery: where the slots live, that instances keep apart, that only
 // ended instances' work is offered, and that restoring brings the whole document back.
-#include "../tools/QStringPrinter.h"
-#include "C_TOBRIK_CALCULATORDoc.h"
+#include "DocumentTestSupport.h"
+
 #include "C_VYXRecoveryKeeper.h"
-#include "C_VYXScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -36,14 +33,7 @@ struct Instance {
 
 class RecoveryTest : public ::testing::Test {
 protected:
-    RecoveryTest() {
-        // The keeper's delayed write needs an event loop.
-        static int argc = 1;
-        static char name[] = "document_tests";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr)
-            new QCoreApplication(argc, argv);
-    }
+    RecoveryTest() { DocumentTestSupport::EnsureCoreApplication(); }
     QString Dir() const { return m_dir.path() + u"/state/TobrikCalculator"_s; }
 
     QTemporaryDir m_dir;
@@ -98,10 +88,7 @@ TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
     Instance first(Dir(), 1);
     const C_VYXRecoveryStore& slot = first.keeper.Store();
     auto written = [&] {
-        const QDeadlineTimer deadline(5000);
-        while (!slot.HoldsWork() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return slot.HoldsWork();
+        return DocumentTestSupport::ProcessEventsUntil([&] { return slot.HoldsWork(); });
     };
     first.doc.SetModifiedFlag();
     ASSERT_TRUE(written());

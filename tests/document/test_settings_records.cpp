@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The settings records: state a new document starts with, pending flags, live text, emptied maps.
+// The settings records: pending flags after loading, live text, emptied maps.
 #include "DocumentTestSupport.h"
 
 #include "C_VYXArchive.h"
@@ -10,14 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The stored defaults are checked byte for byte with the document file; the area's pending flags
-// are never stored: a new record has only the font pending.
-TEST(SettingsRecords, ANewAreaRecordHasOnlyTheFontPending) {
-    const C_VYXCalcTextNFO area;
-    EXPECT_EQ(QList<int>({area.fontChanged, area.textValid, area.selValid, area.displayChanged}),
-              QList<int>({1, 0, 0, 0}));
-}
 
 /// The area record alone: its six rows.
 QByteArray AreaBytes(const QString& text, qint32 start, qint32 end, qint32 font, qint32 real,

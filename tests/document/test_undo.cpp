@@ -21,16 +21,15 @@ void Type(C_VYXUndoMap& history, const QString& text) {
     history.Push(text, int(text.size()), int(text.size()));
 }
 
-TEST(UndoMap, UndoWalksBackToTheEmptyAreaRedoForwardAndANewStepDropsTheRest) {
+// Undo and Redo through a history of edits are compared with what the area showed in the random
+// history test; here the ends of the history and a step that repeats the restored one.
+TEST(UndoMap, NothingToUndoOrRedoAtTheEndsAndANewStepDropsTheRest) {
     C_VYXUndoMap history;
     EXPECT_EQ(Restored(history.Undo()) + Restored(history.Redo()), u"nonenone");
     for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})
         Type(history, text);
-    for (const char16_t* expected : {u"12 (2, 2)", u"1 (1, 1)", u" (0, 0)", u"none"})
-        EXPECT_EQ(Restored(history.Undo()), expected);
-    EXPECT_FALSE(history.CanUndo());
-    for (const char16_t* expected : {u"1 (1, 1)", u"12 (2, 2)", u"123 (3, 3)", u"none"})
-        EXPECT_EQ(Restored(history.Redo()), expected);
+    EXPECT_TRUE(history.CanUndo());
+    EXPECT_EQ(Restored(history.Redo()), u"none");
     history.Undo();
     history.Undo();
     Type(history, u"1"_s); // the restored step itself: still the redo steps go

