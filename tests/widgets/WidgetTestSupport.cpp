@@ -2,15 +2,6 @@
 // Fixture of the widget tests: scripted dialogs, the modal-dialog guard, the main-window base.
 #include "WidgetTestSupport.h"
 
-#include "C_MainFrm.h"
-#include "C_VYXCalcTextView.h"
-#include "C_VYXDlgFix.h"
-
-#include <QApplication>
-#include <QDialog>
-#include <QStandardPaths>
-#include <QTest>
-
 QString ScriptedFileChooser::Next(QQueue<QString>& paths) {
     if (paths.isEmpty()) {
         ++unexpectedDialogs;
@@ -51,40 +42,21 @@ void ModalDialogGuard::CloseModalDialog() {
 }
 
 WidgetTestEnvironment::WidgetTestEnvironment()
-    : profile(std::make_unique<C_VYXProfile>(tempDir.filePath(QStringLiteral("profile.ini")))) {}
+    : profile(std::make_unique<C_VYXProfile>(tempDir.filePath(u"profile.ini"_s))) {}
 
 void WidgetTestEnvironment::VerifyNoStrayDialogs() {
     QVERIFY2(guard.Dialogs().isEmpty(),
-             qPrintable(QStringLiteral("modal dialog opened: ") + guard.Dialogs().join(u',')));
-    QCOMPARE(fileChooser.unexpectedDialogs, 0);
-    QCOMPARE(fileChooser.openPaths.size(), 0);
-    QCOMPARE(fileChooser.savePaths.size(), 0);
-    QCOMPARE(fileChooser.pdfPaths.size(), 0);
-    QCOMPARE(messageBoxes.UnexpectedQuestions(), 0);
-    QCOMPARE(messageBoxes.UnusedAnswers(), 0);
-}
-
-QString WidgetTestEnvironment::TempPath(const QString& name) const {
-    return tempDir.filePath(name);
+             qPrintable(u"modal dialog opened: "_s + guard.Dialogs().join(u',')));
+    // By index: unexpected file dialogs, unused open, save and PDF paths, unexpected questions,
+    // unused answers.
+    QCOMPARE((QList<qsizetype>{fileChooser.unexpectedDialogs, fileChooser.openPaths.size(),
+                               fileChooser.savePaths.size(), fileChooser.pdfPaths.size(),
+                               messageBoxes.UnexpectedQuestions(), messageBoxes.UnusedAnswers()}),
+             QList<qsizetype>(6, 0));
 }
 
 QAction* MainFrameFixture::Action(const char* name) const {
-    QAction* action = m_frame->findChild<QAction*>(QString::fromLatin1(name));
-    if (action == nullptr)
-        qFatal("no action %s", name);
-    return action;
-}
-
-void MainFrameFixture::Trigger(const char* name) const {
-    Action(name)->trigger();
-}
-
-C_VYXCalcAreaModel& MainFrameFixture::Area() const {
-    return m_frame->TextView().Model();
-}
-
-C_VYXCalcTextView* MainFrameFixture::View() const {
-    return &m_frame->TextView();
+    return Control<QAction>(m_frame.get(), QString::fromLatin1(name));
 }
 
 void MainFrameFixture::NewFrame() {
@@ -110,10 +82,6 @@ C_VYXDlgFix* MainFrameFixture::ShowPanel(C_VYXPanelSet::Panel panel) const {
     if (!QTest::qWaitForWindowExposed(dialog))
         qFatal("panel not shown");
     return dialog;
-}
-
-void MainFrameFixture::Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 void FakePanel::SetupControls() {
@@ -147,6 +115,6 @@ int RunWidgetTest(int argc, char* argv[], QObject& test) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("TobrikCalculatorTests"));
+    QApplication::setOrganizationName(u"TobrikCalculatorTests"_s);
     return QTest::qExec(&test, argc, argv);
 }

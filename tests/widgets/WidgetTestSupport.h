@@ -12,18 +12,16 @@
 #include "C_VYXProfile.h"
 #include "C_VYXScriptedMessageBoxes.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QObject>
-#include <QPushButton>
-#include <QQueue>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+// The whole of Qt Widgets and Qt Test, for every widget test: each test file names only the
+// modules beyond them (SVG, printing).
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
+#include <tuple>
+
+// Texts in the tests as u"..."_s.
+using namespace Qt::StringLiterals;
 
 /// File dialogs answered from queues; an unexpected dialog is counted and cancelled.
 class ScriptedFileChooser : public C_VYXFileChooser {
@@ -66,7 +64,7 @@ public:
     WidgetTestEnvironment();
     /// Fails the running test when a dialog opened or a scripted answer went unused.
     void VerifyNoStrayDialogs();
-    QString TempPath(const QString& name) const;
+    QString TempPath(const QString& name) const { return tempDir.filePath(name); }
 
     QTemporaryDir tempDir;
     std::unique_ptr<C_VYXProfile> profile;
@@ -98,9 +96,9 @@ class MainFrameFixture : public QObject {
 protected:
     /// The window's action with this object name; the test stops when there is none.
     QAction* Action(const char* name) const;
-    void Trigger(const char* name) const;
-    C_VYXCalcAreaModel& Area() const;
-    C_VYXCalcTextView* View() const;
+    void Trigger(const char* name) const { Action(name)->trigger(); }
+    C_VYXCalcAreaModel& Area() const { return m_frame->TextView().Model(); }
+    C_VYXCalcTextView* View() const { return &m_frame->TextView(); }
     /// Replaces the window with a new one on the same profile, not yet shown.
     void NewFrame();
     /// Puts a fake panel in the place of `panel`; the window owns it.
@@ -116,7 +114,7 @@ protected:
             return control;
         qFatal("no control %s", qPrintable(name));
     }
-    static void Click(QWidget* widget);
+    static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
     std::unique_ptr<WidgetTestEnvironment> m_env;
     std::unique_ptr<C_MainFrm> m_frame;
@@ -129,6 +127,18 @@ protected slots:
 
 /// Keys as the user presses them; each entry is a key combined with its modifiers.
 void PressKeys(QWidget* widget, const QList<int>& keys);
+
+/// Data rows of the running test from a table of tuples, each row named by its first element;
+/// the test function takes its own with FetchRow.
+template <typename Row, std::size_t N> void AddRows(const Row (&table)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t row = 0; row < N; ++row)
+        QTest::newRow(std::get<0>(table[row])) << int(row);
+}
+template <typename Row, std::size_t N> const Row& FetchRow(const Row (&table)[N]) {
+    QFETCH(int, row);
+    return table[row];
+}
 
 /// Runs one test class the way QTEST_MAIN does, on the offscreen platform unless another is
 /// chosen, with the standard paths in test mode.

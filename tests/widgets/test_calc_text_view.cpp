@@ -4,10 +4,6 @@
 #include "C_VYXLineBreakMapping.h"
 #include "WidgetTestSupport.h"
 
-#include <QClipboard>
-#include <QFontMetrics>
-#include <QTextDocument>
-
 namespace {
 
 /// The widget's text with one "\n" per line break, nothing converted.
@@ -16,6 +12,21 @@ QString WidgetText(const C_VYXCalcTextView& view) {
 }
 
 constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier, kKeypad = Qt::KeypadModifier;
+
+// Text put into the model first (caret at its end), text typed, keys pressed, the model's text.
+const std::tuple<const char*, QString, QString, QList<int>, QString> kKeyRows[] = {
+    // clang-format off
+    {"Enter", "", "1/2+1/(2+3+1/7)", {Qt::Key_Return},
+     u"1/2+1/(2+3+1/7)\r\n25/36 //\u22480.694444\r\n"_s},
+    {"Ctrl+Enter, then on the keypad", "", "2*3",
+     {kCtrl | Qt::Key_Return, kCtrl | kKeypad | Qt::Key_Enter}, "2*3\r\n6\r\n6\r\n6\r\n6"},
+    {"Delete takes CR LF whole", "1\r\n2", "", {kCtrl | Qt::Key_Home, Qt::Key_End, Qt::Key_Delete}, "12"},
+    {"selection across a line break", "ab\r\ncd\r\nef", "",
+     {kCtrl | Qt::Key_Home, Qt::Key_Down, kShift | Qt::Key_End, kShift | Qt::Key_Right, Qt::Key_E},
+     "ab\r\neef"},
+    {"Ctrl+Z and Ctrl+Y", "", "123", {kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Y, Qt::Key_9},
+     "129"}};
+// clang-format on
 
 } // namespace
 
@@ -36,7 +47,7 @@ private:
     /// The widget must always show the model's text with LF breaks and its selection.
     void VerifyWidgetShowsModel() {
         const QString& text = Area().Text();
-        QCOMPARE(WidgetText(*View()), QString(text).replace(QStringLiteral("\r\n"), "\n"));
+        QCOMPARE(WidgetText(*View()), QString(text).replace(u"\r\n"_s, "\n"));
         const QTextCursor cursor = View()->textCursor();
         QCOMPARE(cursor.selectionStart(),
                  C_VYXLineBreakMapping::ToDisplayPosition(text, Area().SelectionStart()));
@@ -46,48 +57,26 @@ private:
 
 private slots:
     // The model's own rules are tested with the model; here each key must reach it.
-    void keysReachTheModel_data() {
-        QTest::addColumn<QString>("before"); // put into the model first, caret at its end
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("text");
-        using K = QList<int>;
-        // clang-format off
-        QTest::newRow("Enter") << "" << "1/2+1/(2+3+1/7)" << K{Qt::Key_Return}
-            << QStringLiteral("1/2+1/(2+3+1/7)\r\n25/36 //\u22480.694444\r\n");
-        QTest::newRow("kCtrl+Enter, then on the keypad") << "" << "2*3"
-            << K{kCtrl | Qt::Key_Return, kCtrl | kKeypad | Qt::Key_Enter} << "2*3\r\n6\r\n6\r\n6\r\n6";
-        QTest::newRow("Delete takes CR LF whole") << "1\r\n2" << ""
-            << K{kCtrl | Qt::Key_Home, Qt::Key_End, Qt::Key_Delete} << "12";
-        QTest::newRow("selection across a line break") << "ab\r\ncd\r\nef" << ""
-            << K{kCtrl | Qt::Key_Home, Qt::Key_Down, kShift | Qt::Key_End, kShift | Qt::Key_Right,
-                 Qt::Key_E} << "ab\r\neef";
-        QTest::newRow("kCtrl+Z and kCtrl+Y") << "" << "123"
-            << K{kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Y, Qt::Key_9} << "129";
-        // clang-format on
-    }
-
+    void keysReachTheModel_data() { AddRows(kKeyRows); }
     void keysReachTheModel() {
-        QFETCH(QString, before);
-        QFETCH(QString, typed);
-        QFETCH(QList<int>, keys);
+        const auto& [row, before, typed, keys, text] = FetchRow(kKeyRows);
         if (!before.isEmpty())
             Area().InsertText(before);
         QTest::keyClicks(View(), typed);
         PressKeys(View(), keys);
-        QTEST(Area().Text(), "text");
+        QCOMPARE(Area().Text(), text);
         VerifyWidgetShowsModel();
     }
 
     void pasteAndCutUseTheClipboard() {
-        QApplication::clipboard()->setText(QStringLiteral("1+1\n2"));
+        QApplication::clipboard()->setText(u"1+1\n2"_s);
         PressKeys(View(), {kCtrl | Qt::Key_V});
-        QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
+        QCOMPARE(Area().Text(), u"1+1\r\n2"_s);
         PressKeys(View(), {kCtrl | Qt::Key_A, kShift | Qt::Key_Delete});
         QCOMPARE(Area().Text(), QString());
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1+1\n2"));
+        QCOMPARE(QApplication::clipboard()->text(), u"1+1\n2"_s);
         PressKeys(View(), {kCtrl | Qt::Key_Z});
-        QCOMPARE(Area().Text(), QStringLiteral("1+1\r\n2"));
+        QCOMPARE(Area().Text(), u"1+1\r\n2"_s);
         VerifyWidgetShowsModel();
     }
 
@@ -113,22 +102,22 @@ private slots:
     }
 
     void loadedTextAndSelectionAreShown() {
-        Load(QStringLiteral("1+1\r\n2\r\nabc"), 5, 11);
-        QCOMPARE(View()->textCursor().selectedText(), QStringLiteral("2\u2029abc"));
+        Load(u"1+1\r\n2\r\nabc"_s, 5, 11);
+        QCOMPARE(View()->textCursor().selectedText(), u"2\u2029abc"_s);
         VerifyWidgetShowsModel();
         // A lone CR is shown as a sign and keeps the positions.
-        Load(QStringLiteral("a\rb\r\nc"), 6, 6);
-        QCOMPARE(WidgetText(*View()), QStringLiteral("a\u240Db\nc"));
+        Load(u"a\rb\r\nc"_s, 6, 6);
+        QCOMPARE(WidgetText(*View()), u"a\u240Db\nc"_s);
         QCOMPARE(View()->textCursor().position(), 5);
         PressKeys(View(), {Qt::Key_Left, Qt::Key_Left});
         QCOMPARE(Area().Caret(), 3);
     }
 
     void widgetChangeBehindTheModelIsUndone() {
-        QTest::keyClicks(View(), QStringLiteral("7"));
-        View()->insertPlainText(QStringLiteral("xyz"));
-        QCOMPARE(WidgetText(*View()), QStringLiteral("7"));
-        QCOMPARE(Area().Text(), QStringLiteral("7"));
+        QTest::keyClicks(View(), u"7"_s);
+        View()->insertPlainText(u"xyz"_s);
+        QCOMPARE(WidgetText(*View()), u"7"_s);
+        QCOMPARE(Area().Text(), u"7"_s);
     }
 };
 

@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Tests of the File commands through the main window's menu: save, reopen, the save-changes
 // question, recent files, the command line and dropped files.
-#include "C_VYXFileCommands.h"
 #include "WidgetTestSupport.h"
-
-#include <QAbstractButton>
-#include <QFile>
-#include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
 
 namespace {
 
@@ -16,6 +9,29 @@ using Answer = C_VYXMessageBoxes::Answer;
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
 constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier;
+
+// The command, the answer to "Save changes", the name chosen in Save As ("" cancels, "-" no
+// dialog), whether the work is still in the window, unsaved.
+const std::tuple<const char*, const char*, Answer, QString, bool> kSaveChanges[] = {
+    // clang-format off
+    {"Cancel on Open", "actionFileOpen", Answer::Cancel, "-", true},
+    {"No discards", "actionFileNew", Answer::No, "-", false},
+    {"Yes saves", "actionFileNew", Answer::Yes, "kept.vyx", false},
+    {"Yes, no name", "actionFileNew", Answer::Yes, "", true}};
+// clang-format on
+
+// Keys pressed (none: a click on the trigonometry panel's radio), whether they change the document.
+const std::tuple<const char*, QList<int>, bool> kChanges[] = {
+    // clang-format off
+    {"caret left", {Qt::Key_Left}, false},
+    {"selection", {kShift | Qt::Key_Home}, false},
+    {"Shift and Ctrl alone", {kShift | Qt::Key_Shift, kCtrl | Qt::Key_Control}, false},
+    {"Ctrl+A Ctrl+C", {kCtrl | Qt::Key_A, kCtrl | Qt::Key_C}, false},
+    {"Delete at the end", {Qt::Key_Delete}, false},
+    {"typing", {Qt::Key_X}, true},
+    {"Ctrl+Z", {kCtrl | Qt::Key_Z}, true},
+    {"angle unit", {}, true}};
+// clang-format on
 
 } // namespace
 
@@ -35,20 +51,19 @@ private:
 
 private slots:
     void saveThenReopenRestoresTheWork() {
-        QTest::keyClicks(View(), QStringLiteral("1/2+1/(2+3+1/7)"));
-        QTest::keyClick(View(), Qt::Key_Return);
+        TypeLine(u"1/2+1/(2+3+1/7)"_s);
         Trigger("actionFontSize16");
         Trigger("actionShowRationalOnly");
-        QTest::keyClicks(View(), QStringLiteral("7"));
+        QTest::keyClicks(View(), u"7"_s);
         const QString expectedText = Area().Text();
         const int expectedCaret = Area().Caret();
 
         // Untitled: Save asks for a name; one without extension gets ".vyx".
-        m_env->fileChooser.savePaths.enqueue(m_env->TempPath(QStringLiteral("work")));
+        m_env->fileChooser.savePaths.enqueue(m_env->TempPath(u"work"_s));
         Trigger("actionFileSave");
-        const QString path = m_env->TempPath(QStringLiteral("work.vyx"));
+        const QString path = m_env->TempPath(u"work.vyx"_s);
         QVERIFY(QFileInfo::exists(path) && !m_frame->isWindowModified());
-        QCOMPARE(Title(), QStringLiteral("work.vyx[*] - TobrikCalculator"));
+        QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
 
         Trigger("actionFileNew");
         QCOMPARE(Area().Text(), QString());
@@ -62,100 +77,70 @@ private slots:
         QVERIFY(!m_frame->isWindowModified());
 
         // A saved document is saved again without a dialog; Save As offers its path.
-        QTest::keyClicks(View(), QStringLiteral("8"));
+        QTest::keyClicks(View(), u"8"_s);
         Trigger("actionFileSave");
         QVERIFY(!m_frame->isWindowModified());
-        const QString second = m_env->TempPath(QStringLiteral("second.vyx"));
+        const QString second = m_env->TempPath(u"second.vyx"_s);
         m_env->fileChooser.savePaths.enqueue(second);
         Trigger("actionFileSaveAs");
         QCOMPARE(m_env->fileChooser.suggestedSavePaths, (QStringList{"Untitled.vyx", path}));
         QCOMPARE(m_env->profile->RecentFiles(), (QStringList{second, path}));
     }
 
-    void saveChangesQuestion_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("savedAs"); // name chosen in Save As: "" cancels, "-" no dialog
-        QTest::addColumn<bool>("kept");       // the work still in the window, unsaved
-        // clang-format off
-        QTest::newRow("Cancel on Open") << "actionFileOpen" << int(Answer::Cancel) << "-" << true;
-        QTest::newRow("No discards") << "actionFileNew" << int(Answer::No) << "-" << false;
-        QTest::newRow("Yes saves") << "actionFileNew" << int(Answer::Yes) << "kept.vyx" << false;
-        QTest::newRow("Yes, no name") << "actionFileNew" << int(Answer::Yes) << "" << true;
-        // clang-format on
-    }
-
+    void saveChangesQuestion_data() { AddRows(kSaveChanges); }
     void saveChangesQuestion() {
-        QFETCH(QString, command);
-        QFETCH(int, answer);
-        QFETCH(QString, savedAs);
-        QFETCH(bool, kept);
-        QTest::keyClicks(View(), QStringLiteral("6*7"));
-        m_env->messageBoxes.QueueAnswer(Answer(answer));
-        const bool asked = savedAs != QStringLiteral("-");
+        const auto& [row, command, answer, savedAs, kept] = FetchRow(kSaveChanges);
+        QTest::keyClicks(View(), u"6*7"_s);
+        m_env->messageBoxes.QueueAnswer(answer);
+        const bool asked = savedAs != u"-"_s;
         const QString path = asked && !savedAs.isEmpty() ? m_env->TempPath(savedAs) : QString();
         if (asked)
             m_env->fileChooser.savePaths.enqueue(path);
-        Trigger(qPrintable(command));
+        Trigger(command);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
         QCOMPARE(int(box.kind), int(Kind::YesNoCancel));
-        QCOMPARE(box.text, QStringLiteral("Save changes to Untitled?"));
-        QCOMPARE(Area().Text(), kept ? QStringLiteral("6*7") : QString());
+        QCOMPARE(box.text, u"Save changes to Untitled?"_s);
+        QCOMPARE(Area().Text(), kept ? u"6*7"_s : QString());
         QCOMPARE(m_frame->isWindowModified(), kept);
         if (!path.isEmpty()) { // the saved file holds the work
             QVERIFY(m_frame->OpenFromCommandLine(path));
-            QCOMPARE(Area().Text(), QStringLiteral("6*7"));
+            QCOMPARE(Area().Text(), u"6*7"_s);
         }
     }
 
     // Cancel is the rows of titleMarkAndQuestionFollowOnlyChanges.
     void closingAModifiedDocumentAsks() {
-        QTest::keyClicks(View(), QStringLiteral("1"));
+        QTest::keyClicks(View(), u"1"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(m_frame->close());
         QVERIFY(!m_env->profile->BarState().isEmpty());
     }
 
     void failedOpenKeepsTheUnsavedWork() {
-        const QString damaged = Damaged(QStringLiteral("damaged.vyx"));
-        QTest::keyClicks(View(), QStringLiteral("6*7"));
+        const QString damaged = Damaged(u"damaged.vyx"_s);
+        QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
         m_env->fileChooser.openPaths.enqueue(damaged);
         Trigger("actionFileOpen");
-        QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
-        QCOMPARE(Area().Text(), QStringLiteral("6*7"));
-        QCOMPARE(Title(), QStringLiteral("Untitled[*] - TobrikCalculator"));
+        QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
+        QCOMPARE(Area().Text(), u"6*7"_s);
+        QCOMPARE(Title(), u"Untitled[*] - TobrikCalculator"_s);
         QVERIFY(m_frame->isWindowModified() && m_frame->Document().IsModified());
     }
 
     // Each row starts from a document just saved, with the caret at the end of "1+2".
-    void titleMarkAndQuestionFollowOnlyChanges_data() {
-        QTest::addColumn<QList<int>>("keys"); // none: a click on the trigonometry panel's radio
-        QTest::addColumn<bool>("modified");
-        using K = QList<int>;
-        // clang-format off
-        QTest::newRow("caret left") << K{Qt::Key_Left} << false;
-        QTest::newRow("selection") << K{kShift | Qt::Key_Home} << false;
-        QTest::newRow("Shift and Ctrl alone") << K{kShift | Qt::Key_Shift, kCtrl | Qt::Key_Control} << false;
-        QTest::newRow("Ctrl+A Ctrl+C") << K{kCtrl | Qt::Key_A, kCtrl | Qt::Key_C} << false;
-        QTest::newRow("Delete at the end") << K{Qt::Key_Delete} << false;
-        QTest::newRow("typing") << K{Qt::Key_X} << true;
-        QTest::newRow("Ctrl+Z") << K{kCtrl | Qt::Key_Z} << true;
-        QTest::newRow("angle unit") << K{} << true;
-        // clang-format on
-    }
+    void titleMarkAndQuestionFollowOnlyChanges_data() { AddRows(kChanges); }
     void titleMarkAndQuestionFollowOnlyChanges() {
-        QFETCH(QList<int>, keys);
-        QFETCH(bool, modified);
-        const QString path = m_env->TempPath(QStringLiteral("saved.vyx"));
-        QTest::keyClicks(View(), QStringLiteral("1+2"));
+        const auto& [row, keys, modified] = FetchRow(kChanges);
+        const QString path = m_env->TempPath(u"saved.vyx"_s);
+        QTest::keyClicks(View(), u"1+2"_s);
         m_env->fileChooser.savePaths.enqueue(path);
         Trigger("actionFileSave");
         QVERIFY(!m_frame->isWindowModified());
 
         if (keys.isEmpty())
             Click(Control<QAbstractButton>(ShowPanel(C_VYXPanelSet::Panel::Trigonometry),
-                                           QStringLiteral("radioDegrees")));
+                                           u"radioDegrees"_s));
         PressKeys(View(), keys);
         QCOMPARE(m_frame->Document().IsModified(), modified);
         QCOMPARE(m_frame->isWindowModified(), modified);
@@ -179,21 +164,21 @@ private slots:
     }
 
     void failedRecentFileLeavesTheList() {
-        m_env->profile->AddRecentFile(Damaged(QStringLiteral("broken.vyx")));
+        m_env->profile->AddRecentFile(Damaged(u"broken.vyx"_s));
         // The list is read when the window is made.
         NewFrame();
-        QTest::keyClicks(View(), QStringLiteral("3"));
+        QTest::keyClicks(View(), u"3"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No);
         Trigger("actionRecentFile1");
-        QCOMPARE(m_env->messageBoxes.LastBox().caption, QStringLiteral("ERROR!!"));
+        QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
         QVERIFY(m_env->profile->RecentFiles().isEmpty());
         QVERIFY(!Action("actionRecentFile1")->isVisible());
         QVERIFY(Action("actionNoRecentFile")->isVisible());
     }
 
     void droppedDocumentOpens() {
-        QTest::keyClicks(View(), QStringLiteral("2^10"));
-        const QString path = m_env->TempPath(QStringLiteral("dropped.vyx"));
+        QTest::keyClicks(View(), u"2^10"_s);
+        const QString path = m_env->TempPath(u"dropped.vyx"_s);
         m_env->fileChooser.savePaths.enqueue(path);
         Trigger("actionFileSave");
         Trigger("actionFileNew");
@@ -203,8 +188,8 @@ private slots:
         // Straight to the window's event handler: the drag machinery needs a real drag.
         static_cast<QObject*>(m_frame.get())->event(&drop);
         QVERIFY(drop.isAccepted());
-        QCOMPARE(Area().Text(), QStringLiteral("2^10"));
-        QCOMPARE(Title(), QStringLiteral("dropped.vyx[*] - TobrikCalculator"));
+        QCOMPARE(Area().Text(), u"2^10"_s);
+        QCOMPARE(Title(), u"dropped.vyx[*] - TobrikCalculator"_s);
         // A drop counts as File Open: the next load keeps the window where it is.
         QVERIFY(m_frame->Document().IsSkippingNextPlacement());
     }

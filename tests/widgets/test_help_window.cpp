@@ -5,12 +5,6 @@
 #include "C_VYXHelpWindow.h"
 #include "WidgetTestSupport.h"
 
-#include <QLabel>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QStyleHints>
-#include <QWheelEvent>
-
 namespace {
 
 QList<C_VYXHelpWindow*> OpenHelpWindows() {
@@ -51,16 +45,13 @@ private slots:
         QCOMPARE(OpenHelpWindows().size(), 0);
     }
 
-    void guideIsPlainCrLfText() {
+    void guideIsPlainCrLfTextAndScrollArithmeticNeverDividesByZero() {
         const QString text = C_VYXHelpWindow::LoadHelpText();
         QVERIFY(text.size() > 1000);
         // 8-bit text without backslashes or control characters (the window's measure stops
         // at them), every break a CR LF.
         const QRegularExpression bad(R"([^\x20-\x5B\x5D-\xFF\r\n]|\r(?!\n)|(?<!\r)\n)");
         QCOMPARE(bad.match(text).capturedStart(), -1);
-    }
-
-    void scrollArithmeticWithoutDivisionByZero() {
         // No division by zero for a zero page, setting or step.
         QCOMPARE(C_VYXHelpWindow::ScrollMaximum(10, 0), 10);
         QCOMPARE(C_VYXHelpWindow::WheelDeltaPerLine(0), 0);
@@ -69,9 +60,9 @@ private slots:
 
     void readingTheGuideWithKeysAndWheel() {
         C_VYXHelpWindow* window = OpenHelp();
-        QCOMPARE(window->windowTitle(), QStringLiteral("TobrikCalculator1.1 Help"));
+        QCOMPARE(window->windowTitle(), u"TobrikCalculator1.1 Help"_s);
         QCOMPARE(window->Text(), C_VYXHelpWindow::LoadHelpText());
-        QCOMPARE(window->TextFont().family(), QStringLiteral("Verdana"));
+        QCOMPARE(window->TextFont().family(), u"Verdana"_s);
         // A small text area with both scroll bars, so that every key has room to act.
         window->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         window->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -142,8 +133,8 @@ private slots:
         // Typing goes on in the area.
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         QTRY_VERIFY(area->hasFocus());
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7*6"));
-        QCOMPARE(area->Model().Text(), QStringLiteral("7*6"));
+        QTest::keyClicks(QApplication::focusWidget(), u"7*6"_s);
+        QCOMPARE(area->Model().Text(), u"7*6"_s);
     }
 
     void aboutBoxShowsItsTextWholeAndEscapeClosesIt() {
@@ -151,9 +142,9 @@ private slots:
         box.setWindowModality(Qt::NonModal);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const auto* text = box.findChild<QLabel*>(QStringLiteral("aboutText"));
+        const auto* text = box.findChild<QLabel*>(u"aboutText"_s);
         QVERIFY(text->sizeHint().boundedTo(text->size()) == text->sizeHint()); // not cut off
-        QVERIFY(text->text().contains(QRegularExpression(QStringLiteral("Version \\d+\\.\\d+"))));
+        QVERIFY(text->text().contains(QRegularExpression(u"Version \\d+\\.\\d+"_s)));
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(!box.isVisible() && box.result() == QDialog::Rejected);
     }

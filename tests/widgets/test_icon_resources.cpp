@@ -2,9 +2,6 @@
 // Tests that every icon compiled in draws at small and large sizes.
 #include "WidgetTestSupport.h"
 
-#include <QDir>
-#include <QIcon>
-#include <QImage>
 #include <QSvgRenderer>
 
 class IconResourcesTest : public QObject {
@@ -13,10 +10,10 @@ class IconResourcesTest : public QObject {
 private slots:
     void iconDrawsAtToolbarSizes_data() {
         QTest::addColumn<QString>("path");
-        const QStringList names = QDir(QStringLiteral(":/icons")).entryList();
-        QVERIFY(names.contains(QStringLiteral("tobrikcalculator.svg")));
+        const QStringList names = QDir(u":/icons"_s).entryList();
+        QVERIFY(names.contains(u"tobrikcalculator.svg"_s));
         for (const QString& name : names)
-            QTest::newRow(qPrintable(name)) << QStringLiteral(":/icons/") + name;
+            QTest::newRow(qPrintable(name)) << u":/icons/"_s + name;
     }
     void iconDrawsAtToolbarSizes() {
         QFETCH(QString, path);
@@ -35,7 +32,7 @@ private slots:
                     opaque += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
             // Something is drawn, and it leaves some of the square free.
             QVERIFY2(opaque > side * side / 20 && opaque < side * side,
-                     qPrintable(QStringLiteral("%1 px").arg(side)));
+                     qPrintable(u"%1 px"_s.arg(side)));
         }
     }
 };

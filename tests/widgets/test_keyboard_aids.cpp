@@ -4,12 +4,6 @@
 #include "C_VYXCompletionPopup.h"
 #include "WidgetTestSupport.h"
 
-#include <QAccessible>
-#include <QClipboard>
-#include <QComboBox>
-#include <QSet>
-#include <QToolBar>
-
 class KeyboardAidsTest : public MainFrameFixture {
     Q_OBJECT
 
@@ -21,23 +15,23 @@ private slots:
             QTest::keyClicks(area, keys);
             QCoreApplication::processEvents(); // the list follows once the edit is done
         };
-        type(u"2*si"_qs);
+        type(u"2*si"_s);
         QCOMPARE(list.Offered(), QStringList({"sin", "sinh"}));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(area, Qt::Key_Tab);
-        QCOMPARE(Area().Text(), u"2*sinh"_qs);
+        QCOMPARE(Area().Text(), u"2*sinh"_s);
         QVERIFY(area->hasFocus() && Area().Undo()); // one step back to "2*si"
         QTest::keyClick(area, Qt::Key_Escape);
         QVERIFY(!list.IsShown());
-        type(u"n"_qs); // typing opens it again
+        type(u"n"_s); // typing opens it again
         QCOMPARE(list.Offered(), QStringList({"sinh"}));
-        type(u"(0)\r"_qs);
-        TypeLine(u"pay=7"_qs);
-        TypeLine(u"payment=1"_qs);
-        type(u"2*pay"_qs);
+        type(u"(0)\r"_s);
+        TypeLine(u"pay=7"_s);
+        TypeLine(u"payment=1"_s);
+        type(u"2*pay"_s);
         QCOMPARE(list.Offered(), QStringList({"payment"}));
         QTest::keyClick(area, Qt::Key_Return); // evaluates the line as it stands
-        QVERIFY2(Area().Text().endsWith(u"2*pay\r\n14\r\n"_qs), qPrintable(Area().Text()));
+        QVERIFY2(Area().Text().endsWith(u"2*pay\r\n14\r\n"_s), qPrintable(Area().Text()));
     }
 
     void panelAndCopyShortcuts() {
@@ -52,12 +46,12 @@ private slots:
             for (const QKeySequence& key : action->shortcuts())
                 keys.append(key.toString());
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-        TypeLine(u"1/6+1/3"_qs);
-        TypeLine(u"1/0"_qs);
+        TypeLine(u"1/6+1/3"_s);
+        TypeLine(u"1/0"_s);
         // From a panel too; the value without the "//≈" part.
         QTest::keyClick(m_frame->Panels().Get(C_VYXPanelSet::Panel::Numpad), Qt::Key_C,
                         Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QApplication::clipboard()->text(), u"1/2"_qs);
+        QCOMPARE(QApplication::clipboard()->text(), u"1/2"_s);
     }
 
     void everyControlOfThePanelsAndToolbarsHasAName() {
@@ -74,7 +68,7 @@ private slots:
                 // Buttons that only fill a gap, and Qt's own parts of scroll areas, boxes and bars.
                 if (widget->window() != root->window() || widget->inherits("QScrollBar") ||
                     qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr ||
-                    widget->objectName().startsWith(u"qt_"_qs) ||
+                    widget->objectName().startsWith(u"qt_"_s) ||
                     (button != nullptr && !button->isEnabled() && button->text().isEmpty()))
                     continue;
                 const QAccessibleInterface* name = QAccessible::queryAccessibleInterface(widget);

@@ -4,15 +4,10 @@
 // a real X server with a window manager, where only the window manager decides which window is
 // active.
 #include "C_VYXCalcBasicButtonsView.h"
+#include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCharPalette.h"
 #include "C_VYXInsertCommands.h"
 #include "WidgetTestSupport.h"
-
-#include <QKeyEvent>
-#include <QListWidget>
-#include <QProcess>
-#include <QSlider>
-#include <QStandardPaths>
 
 #include <functional>
 
@@ -22,6 +17,14 @@ using Panel = C_VYXPanelSet::Panel;
 
 /// Time for a window manager to act on a window just mapped (focusing it, when it would).
 constexpr int kWindowManagerMs = 300;
+
+// A button of each panel made of buttons.
+const std::tuple<const char*, Panel, QString> kButtonPanels[] = {
+    {"numpad", Panel::Numpad, C_VYXCalcBasicButtonsView::ControlName(1027)},
+    {"complex", Panel::Complex, C_VYXCalcCMPLXView::ButtonObjectName(1024)},
+    {"Latin", Panel::Latin, C_VYXCharPalette::KeyObjectName(1095)},
+    {"Greek", Panel::Greek, C_VYXCharPalette::KeyObjectName(1053)},
+    {"Math", Panel::Math, C_VYXCharPalette::KeyObjectName(1162)}};
 
 /// Notes that a real Shift key stroke has reached the program.
 class ShiftReleaseWatcher : public QObject {
@@ -51,7 +54,7 @@ private:
     bool FocusElsewhere() {
         C_VYXDlgFix* variables = ShowPanel(Panel::Variables);
         variables->activateWindow();
-        QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
+        QLineEdit* name = Control<QLineEdit>(variables, u"editVariableName"_s);
         name->setFocus();
         // The toolkit may report the activation before the X server has moved the focus.
         return QTest::qWaitFor([&] {
@@ -64,27 +67,27 @@ private:
     /// lands there; else what is wrong.
     QString KeyboardProblem() {
         if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }))
-            return QStringLiteral(": active window ") + Name(QApplication::activeWindow());
+            return u": active window "_s + Name(QApplication::activeWindow());
         if (QApplication::focusWidget() != View())
-            return QStringLiteral(": focus on ") + Name(QApplication::focusWidget());
+            return u": focus on "_s + Name(QApplication::focusWidget());
         // A real key goes to the focus widget of the active window.
         const QString before = Area().Text();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
         if (Area().Text().size() != before.size() + 1 ||
             Area().Text().at(Area().Caret() - 1) != u'7')
-            return QStringLiteral(": typing 7 gave ") + Area().Text();
+            return u": typing 7 gave "_s + Area().Text();
         return QString();
     }
     static QString Name(const QObject* object) {
-        return object == nullptr ? QStringLiteral("none") : object->objectName();
+        return object == nullptr ? u"none"_s : object->objectName();
     }
 
     /// Whether the X server's keyboard focus is on the window (always true off X).
     static bool XFocusIsOn(const QWidget* window) {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        if (QGuiApplication::platformName() != u"xcb"_s)
             return true;
         QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        xdotool.start(u"xdotool"_s, {u"getwindowfocus"_s});
         return xdotool.waitForFinished() &&
                xdotool.readAllStandardOutput().trimmed().toULongLong() == window->winId();
     }
@@ -93,12 +96,11 @@ private:
     /// events QTest makes carry no time: a real Shift key stroke stands for the click or key that
     /// starts a command. Elsewhere nothing is needed.
     static bool StampUserInput() {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        if (QGuiApplication::platformName() != u"xcb"_s)
             return true;
         ShiftReleaseWatcher watcher;
         qApp->installEventFilter(&watcher);
-        const bool sent = QProcess::execute(QStringLiteral("xdotool"),
-                                            {QStringLiteral("key"), QStringLiteral("shift")}) == 0;
+        const bool sent = QProcess::execute(u"xdotool"_s, {u"key"_s, u"shift"_s}) == 0;
         const bool seen = sent && QTest::qWaitFor([&] { return watcher.seen; });
         qApp->removeEventFilter(&watcher);
         return seen;
@@ -113,20 +115,15 @@ private slots:
     }
 
     void commandsHandTheKeyboardToTheArea() {
-        if (QGuiApplication::platformName() == QStringLiteral("xcb") &&
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        if (QGuiApplication::platformName() == u"xcb"_s &&
+            QStandardPaths::findExecutable(u"xdotool"_s).isEmpty())
             QSKIP("xdotool is not installed");
         // A variable for the two "Use" commands, chosen in the panel and in the toolbar's list.
-        QTest::keyClicks(View(), QStringLiteral("v=5"));
-        QTest::keyClick(View(), Qt::Key_Return);
-        Control<QListWidget>(ShowPanel(Panel::Variables), QStringLiteral("listVariables"))
-            ->setCurrentRow(0);
+        TypeLine(u"v=5"_s);
+        Control<QListWidget>(ShowPanel(Panel::Variables), u"listVariables"_s)->setCurrentRow(0);
 
-        struct Row {
-            QString name;
-            std::function<void()> run;
-        };
-        QList<Row> rows = {
+        QList<std::pair<QString, std::function<void()>>> rows = {
+            // name, command
             {"numpad slider",
              [&] {
                  Control<QSlider>(
@@ -136,47 +133,38 @@ private slots:
              }},
             {"variables panel Use selected.",
              [&] {
-                 QTest::mouseClick(Control(m_frame->Panels().Get(Panel::Variables),
-                                           QStringLiteral("buttonUseSelected")),
-                                   Qt::LeftButton);
+                 QTest::mouseClick(
+                     Control(m_frame->Panels().Get(Panel::Variables), u"buttonUseSelected"_s),
+                     Qt::LeftButton);
              }},
             {"variables toolbar Use", [&] { Trigger("actionUseSelectedVariable"); }},
         };
         for (const auto& [id, name] :
              {std::pair{1030, "="}, {1144, "approx"}, {1028, "DEL"}, {1031, "CLS"}, {1013, "7"}})
-            rows.append({QStringLiteral("numpad ") + QString::fromLatin1(name),
+            rows.append({u"numpad "_s + QString::fromLatin1(name),
                          [this, id = id] { QTest::mouseClick(NumpadButton(id), Qt::LeftButton); }});
         for (const C_VYXInsertCommands::Command& command : C_VYXInsertCommands::Commands())
             rows.append({QString::fromLatin1(command.objectName),
                          [this, &command] { Trigger(command.objectName); }});
 
-        for (const Row& row : rows) {
+        for (const auto& [name, run] : rows) {
             Area().ClearArea();
-            Area().TypeText(QStringLiteral("2"));
-            QVERIFY2(FocusElsewhere(), qPrintable(row.name));
+            Area().TypeText(u"2"_s);
+            QVERIFY2(FocusElsewhere(), qPrintable(name));
             QVERIFY2(StampUserInput(), "no real key reached the program");
-            row.run();
+            run();
             const QString problem = KeyboardProblem();
-            QVERIFY2(problem.isEmpty(), qPrintable(row.name + problem));
+            QVERIFY2(problem.isEmpty(), qPrintable(name + problem));
         }
     }
 
-    void panelsOfButtonsLeaveTheKeyboardInTheArea_data() {
-        QTest::addColumn<Panel>("panel");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("numpad") << Panel::Numpad << C_VYXCalcBasicButtonsView::ControlName(1027);
-        QTest::newRow("complex") << Panel::Complex << QStringLiteral("complexButton1024");
-        QTest::newRow("Latin") << Panel::Latin << C_VYXCharPalette::KeyObjectName(1095);
-        QTest::newRow("Greek") << Panel::Greek << C_VYXCharPalette::KeyObjectName(1053);
-        QTest::newRow("Math") << Panel::Math << C_VYXCharPalette::KeyObjectName(1162);
-    }
+    void panelsOfButtonsLeaveTheKeyboardInTheArea_data() { AddRows(kButtonPanels); }
     void panelsOfButtonsLeaveTheKeyboardInTheArea() {
-        QFETCH(Panel, panel);
-        QFETCH(QString, button);
+        const auto& [row, panel, button] = FetchRow(kButtonPanels);
         C_VYXDlgFix* dialog = ShowPanel(panel);
         // Only a window manager decides on activation (the offscreen platform activates every
         // window shown); it would focus a new window at once: give it the time to.
-        if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
+        if (QGuiApplication::platformName() != u"offscreen"_s) {
             QTest::qWait(kWindowManagerMs);
             QCOMPARE(QApplication::activeWindow(), m_frame.get());
             QCOMPARE(QApplication::focusWidget(), View());
@@ -186,13 +174,10 @@ private slots:
         const QString problem = KeyboardProblem();
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         // Panels with fields stay typeable.
-        C_VYXDlgFix* variables = ShowPanel(Panel::Variables);
-        variables->activateWindow();
-        QLineEdit* name = Control<QLineEdit>(variables, QStringLiteral("editVariableName"));
-        name->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), name);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("w"));
-        QCOMPARE(name->text(), QStringLiteral("w"));
+        QVERIFY(FocusElsewhere());
+        QTest::keyClicks(QApplication::focusWidget(), u"w"_s);
+        QCOMPARE(Control<QLineEdit>(ShowPanel(Panel::Variables), u"editVariableName"_s)->text(),
+                 u"w"_s);
     }
 };
 

@@ -7,21 +7,12 @@
 #include "C_VYXWindowGeometry.h"
 #include "WidgetTestSupport.h"
 
-#include <QClipboard>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMimeData>
-#include <QScreen>
-#include <QToolBar>
-#include <QUrl>
-
 #include <climits>
 
 class MainFrameTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_VYXCalcTextNFO& Record() { return m_frame->Document().Settings().CalcText(); }
     QStringList Checked(std::initializer_list<const char*> names) {
         QStringList checked;
         for (const char* name : names)
@@ -33,18 +24,17 @@ private:
 private slots:
     void settingsMenusReachTheRecordAndTheArea() {
         // The results of each display choice are the document's; one choice shows the wiring.
-        Action("actionShowRationalOnly")->trigger();
+        Trigger("actionShowRationalOnly");
         QCOMPARE(
             Checked({"actionShowRationalAndReal", "actionShowRationalOnly", "actionShowRealOnly"}),
             QStringList{"actionShowRationalOnly"});
-        QTest::keyClicks(View(), QStringLiteral("1/3"));
-        QTest::keyClick(View(), Qt::Key_Return);
-        QCOMPARE(View()->Model().Text(), QStringLiteral("1/3\r\n1/3\r\n"));
+        TypeLine(u"1/3"_s);
+        QCOMPARE(View()->Model().Text(), u"1/3\r\n1/3\r\n"_s);
         // A font size chosen twice is stored and applied once each time.
         for (int round = 1; round <= 2; ++round) {
             m_frame->Document().SetModifiedFlag(false);
-            Action("actionFontSize16")->trigger();
-            QCOMPARE(Record().fontChanged, 0);
+            Trigger("actionFontSize16");
+            QCOMPARE(m_frame->Document().Settings().CalcText().fontChanged, 0);
             QCOMPARE(View()->AppliedFontSize(), 16);
             QCOMPARE(Checked({"actionFontSize8", "actionFontSize12", "actionFontSize16"}),
                      QStringList{"actionFontSize16"});
@@ -56,17 +46,17 @@ private slots:
         auto enabled = [this](const char* name) { return Action(name)->isEnabled(); };
         QVERIFY(!enabled("actionEditUndo") && !enabled("actionEditCut") &&
                 !enabled("actionEditCopy"));
-        QTest::keyClicks(View(), QStringLiteral("12"));
+        QTest::keyClicks(View(), u"12"_s);
         QVERIFY(enabled("actionEditUndo") && !enabled("actionEditRedo"));
         Trigger("actionEditSelectAll");
         QVERIFY(enabled("actionEditCut") && enabled("actionEditCopy"));
         Trigger("actionEditCopy");
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
+        QCOMPARE(QApplication::clipboard()->text(), u"12"_s);
         QVERIFY(enabled("actionEditPaste"));
         Trigger("actionEditUndo");
         QVERIFY(enabled("actionEditRedo"));
         Trigger("actionEditRedo");
-        QCOMPARE(View()->Model().Text(), QStringLiteral("12"));
+        QCOMPARE(View()->Model().Text(), u"12"_s);
         QApplication::clipboard()->clear();
         QTRY_VERIFY(!enabled("actionEditPaste"));
     }
@@ -81,7 +71,7 @@ private slots:
     }
 
     void fileShortcutsWorkFromAPanel() {
-        QTest::keyClicks(View(), QStringLiteral("7*6"));
+        QTest::keyClicks(View(), u"7*6"_s);
         FakePanel* panel = InstallFake(C_VYXPanelSet::Panel::Conversion, C_VYXDlgFix::Side::Right);
         m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Conversion);
         panel->activateWindow();
@@ -89,8 +79,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(panel));
         // The edit keys stay with the window that holds the area.
         QTest::keyClick(panel->field, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(View()->Model().Text(), QStringLiteral("7*6"));
-        const QString saved = m_env->TempPath(QStringLiteral("fromPanel.vyx"));
+        QCOMPARE(View()->Model().Text(), u"7*6"_s);
+        const QString saved = m_env->TempPath(u"fromPanel.vyx"_s);
         m_env->fileChooser.savePaths.enqueue(saved);
         QTest::keyClick(panel->field, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFileInfo::exists(saved) && !m_frame->Document().IsModified());
@@ -113,7 +103,7 @@ private slots:
                      qPrintable(bar->objectName()));
             previous = bar;
         }
-        const auto* pane = m_frame->findChild<QLabel*>(QStringLiteral("statusMessagePane"));
+        const auto* pane = m_frame->findChild<QLabel*>(u"statusMessagePane"_s);
         QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(pane->text()));
 
         struct Case {
@@ -154,7 +144,7 @@ private slots:
         QMimeData data;
         // The first document among the files, whatever the case of its extension.
         data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), QStringLiteral("/tmp/C.VYX"));
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
         data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
         QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
     }
@@ -163,11 +153,10 @@ private slots:
     // (The panels' frames are checked on a real X server.)
     void messageBoxesAreWideEnoughForTheirCaptions() {
         // A short text under a long caption, as the variables panel shows it.
-        const QString caption = QStringLiteral("Illegal variable name.");
+        const QString caption = u"Illegal variable name."_s;
         const std::unique_ptr<QMessageBox> box = C_VYXQtMessageBoxes::MakeBox(
             m_frame.get(), QMessageBox::Critical, caption,
-            QStringLiteral("The variable name:\nsin\nis not allowed!!"), QMessageBox::Ok,
-            QMessageBox::Ok);
+            u"The variable name:\nsin\nis not allowed!!"_s, QMessageBox::Ok, QMessageBox::Ok);
         // Shown without waiting for an answer.
         box->setWindowModality(Qt::NonModal);
         box->show();
@@ -178,7 +167,7 @@ private slots:
                 !flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(box->width() >= C_VYXWindowFrame::WidthForTitle(caption));
         // The caption needs more than the text would give the box.
-        QVERIFY(box->fontMetrics().horizontalAdvance(QStringLiteral("is not allowed!!")) <
+        QVERIFY(box->fontMetrics().horizontalAdvance(u"is not allowed!!"_s) <
                 C_VYXWindowFrame::WidthForTitle(caption) / 2);
     }
 };

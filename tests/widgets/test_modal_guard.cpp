@@ -2,19 +2,17 @@
 // Tests of the widget tests' own guard: a modal dialog is caught instead of hanging the run.
 #include "WidgetTestSupport.h"
 
-#include <QMessageBox>
-
 class ModalGuardTest : public QObject {
     Q_OBJECT
 
 private slots:
     void modalDialogIsRecordedAndClosed() {
         ModalDialogGuard guard;
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Stray box"),
-                        QStringLiteral("nobody answers this"), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, u"Stray box"_s, u"nobody answers this"_s,
+                        QMessageBox::Ok);
         // Would block forever without the guard.
         box.exec();
-        QCOMPARE(guard.Dialogs(), QStringList{QStringLiteral("Stray box")});
+        QCOMPARE(guard.Dialogs(), QStringList{u"Stray box"_s});
     }
 };
 

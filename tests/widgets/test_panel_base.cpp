@@ -3,8 +3,6 @@
 // the refresh when the document is replaced.
 #include "WidgetTestSupport.h"
 
-#include <QScreen>
-
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
@@ -85,9 +83,9 @@ private slots:
         FakePanel* created = InstallFake(Panel::Variables, Side::Right);
         FakePanel* never = InstallFake(Panel::Latin, Side::Left);
         // Without a created panel there is nothing to evaluate with.
-        QCOMPARE(never->EvaluateExpressionText(QStringLiteral("1,5*2")), QString());
+        QCOMPARE(never->EvaluateExpressionText(u"1,5*2"_s), QString());
         Toggle(Panel::Variables);
-        QCOMPARE(created->EvaluateExpressionText(QStringLiteral("1,5*2")), QStringLiteral("3"));
+        QCOMPARE(created->EvaluateExpressionText(u"1,5*2"_s), u"3"_s);
         Trigger("actionFileNew");
         QCOMPARE(created->reads, 2);
         QCOMPARE(never->reads, 0);

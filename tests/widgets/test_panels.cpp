@@ -9,15 +9,6 @@
 #include "VYXCalculator.h"
 #include "WidgetTestSupport.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QSlider>
-#include <QStyle>
-
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
@@ -46,8 +37,7 @@ void Retype(QWidget* widget, const QString& text) {
 
 /// What a button's caption shows: "&&" is an ampersand, a single "&" marks a mnemonic.
 QString Shown(const QPushButton* button) {
-    return button->text().replace(QRegularExpression(QStringLiteral("&(.?)")),
-                                  QStringLiteral("\\1"));
+    return button->text().replace(QRegularExpression(u"&(.?)"_s), u"\\1"_s);
 }
 
 /// The texts of a list or a combo box, from their model.
@@ -62,6 +52,20 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
+
+// The odd keys: a lower case before its capital, a letter without a capital, an ampersand that
+// must not become a mnemonic, a symbol of two characters. The key's text in the case of a new
+// document, then after the case toggle (the same for symbols).
+const std::tuple<const char*, Panel, int, QString, QString> kPaletteKeys[] = {
+    {"Latin W", Panel::Latin, 1079, "W", "w"},
+    {"Lamda", Panel::Greek, 1059, "λ", "Λ"},
+    {"final sigma", Panel::Greek, 1063, "ς", "ς"},
+    {"ampersand", Panel::Math, 1100, "&", "&"},
+    {"comment", Panel::Math, 1104, "//", "//"}};
+
+/// The fields of the trigonometry panel's triangle: angles, sides, area.
+const char* const kTriangleFields[] = {"editAngleA", "editAngleB", "editAngleC", "editSideA",
+                                       "editSideB",  "editSideC",  "editArea"};
 
 } // namespace
 
@@ -101,10 +105,10 @@ private slots:
         QCOMPARE(Area().Text(), QString());
         for (int id : {1020, 1034, 1028, 1034, 1030}) // 3, x², DEL takes the ² back, x², =
             Click(NumpadButton(id));
-        QCOMPARE(Area().Text(), QStringLiteral("3²\r\n9\r\n"));
-        Area().InsertText(QStringLiteral("1/3"));
+        QCOMPARE(Area().Text(), u"3²\r\n9\r\n"_s);
+        Area().InsertText(u"1/3"_s);
         Click(NumpadButton(1144)); // ≈
-        QCOMPARE(Area().LineText(3), QStringLiteral("0.333333"));
+        QCOMPARE(Area().LineText(3), u"0.333333"_s);
         Click(NumpadButton(1031)); // CLS empties at once without a question
         QCOMPARE(Area().Text(), QString());
         QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
@@ -126,7 +130,7 @@ private slots:
             QCOMPARE(Doc().Calculator().GetDecimals(), decimals);
         };
         verifyDecimals(7);
-        SaveNewOpen(QStringLiteral("decimals.vyx"), [&] { QCOMPARE(slider->value(), 6); });
+        SaveNewOpen(u"decimals.vyx"_s, [&] { QCOMPARE(slider->value(), 6); });
         verifyDecimals(7);
         // As a damaged document would leave the record: the engine stays in range.
         for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{99, 10}}) {
@@ -138,33 +142,12 @@ private slots:
 
     // ---- palettes ----
 
-    // The odd keys: a lower case before its capital, a letter without a capital, an ampersand
-    // that must not become a mnemonic, a symbol of two characters.
-    void paletteKeyInsertsInTheChosenCase_data() {
-        QTest::addColumn<Panel>("panel");
-        QTest::addColumn<int>("id");
-        // In the case of a new document, then after the case toggle (the same for symbols).
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("Latin W") << Panel::Latin << 1079 << "W"
-                                 << "w";
-        QTest::newRow("Lamda") << Panel::Greek << 1059 << "λ"
-                               << "Λ";
-        QTest::newRow("final sigma") << Panel::Greek << 1063 << "ς"
-                                     << "ς";
-        QTest::newRow("ampersand") << Panel::Math << 1100 << "&"
-                                   << "&";
-        QTest::newRow("comment") << Panel::Math << 1104 << "//"
-                                 << "//";
-    }
+    void paletteKeyInsertsInTheChosenCase_data() { AddRows(kPaletteKeys); }
     void paletteKeyInsertsInTheChosenCase() {
-        QFETCH(Panel, panel);
-        QFETCH(int, id);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
+        const auto& [row, panel, id, first, second] = FetchRow(kPaletteKeys);
         C_VYXDlgFix* palette = ShowPanel(panel);
         QPushButton* key = Control(palette, C_VYXCharPalette::KeyObjectName(id));
-        Area().InsertText(QStringLiteral("1+2"));
+        Area().InsertText(u"1+2"_s);
         Area().SetSelection(1, 2);
         QCOMPARE(Shown(key), first);
         Click(key);
@@ -174,7 +157,7 @@ private slots:
             Doc().SetModifiedFlag(false);
             Click(toggle);
             QVERIFY(m_frame->isWindowModified());
-            const QIcon lower(QStringLiteral(":/icons/case-lower.svg"));
+            const QIcon lower(u":/icons/case-lower.svg"_s);
             QCOMPARE(toggle->icon().pixmap(16).toImage() == lower.pixmap(16).toImage(),
                      first != first.toLower()); // capitals before the toggle
         }
@@ -203,14 +186,14 @@ private slots:
     void complexButtonsKeysAndTheArgumentBox() {
         C_VYXDlgFix* panel = ShowPanel(Panel::Complex);
         // "Cnj" inserts another spelling, "i" no parenthesis.
-        Area().InsertText(QStringLiteral("2*"));
+        Area().InsertText(u"2*"_s);
         Click(Control(panel, C_VYXCalcCMPLXView::ButtonObjectName(1025)));
-        QCOMPARE(Area().Text(), QStringLiteral("2*CNJ("));
+        QCOMPARE(Area().Text(), u"2*CNJ("_s);
         // A focused button takes Enter as a click, as in any dialog, and the panel stays.
         QPushButton* i = Control(panel, C_VYXCalcCMPLXView::ButtonObjectName(1024));
         i->setFocus();
         QTest::keyClick(i, Qt::Key_Return);
-        QCOMPARE(Area().Text(), QStringLiteral("2*CNJ(i"));
+        QCOMPARE(Area().Text(), u"2*CNJ(i"_s);
         auto* box = Control<QCheckBox>(panel, C_VYXCalcCMPLXView::ArgumentCheckBoxObjectName);
         // Elsewhere Enter hides the panel without touching the box, and so does Escape.
         box->setFocus();
@@ -226,7 +209,7 @@ private slots:
         Click(box);
         QCOMPARE(Doc().Settings().CMPLX().m_nAlwaysShowArgument, 1);
         QVERIFY(m_frame->isWindowModified());
-        SaveNewOpen(QStringLiteral("argument.vyx"), [&] { QVERIFY(!box->isChecked()); });
+        SaveNewOpen(u"argument.vyx"_s, [&] { QVERIFY(!box->isChecked()); });
         QVERIFY(box->isChecked());
         Click(box); // the loaded record is the one changed
         QCOMPARE(Doc().Settings().CMPLX().m_nAlwaysShowArgument, 0);
@@ -237,11 +220,9 @@ private slots:
     void trigControlsReachTheModel() {
         C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
         const auto field = [&](const char* name) { return Control<QLineEdit>(panel, name); };
-        const char* const names[] = {"editAngleA", "editAngleB", "editAngleC",
-                                     "editSideA",  "editSideB",  "editSideC"};
         const auto fill = [&](const QStringList& texts) {
             for (int i = 0; i < 6; ++i)
-                Retype(field(names[i]), texts.value(i));
+                Retype(field(kTriangleFields[i]), texts.value(i));
         };
         for (const auto& [radio, unit] :
              {std::pair{"radioGradians", "GRA"}, std::pair{"radioRadians", "RAD"},
@@ -251,17 +232,17 @@ private slots:
             QVERIFY2(Doc().Calculator().GetAngle() == unit && Doc().IsModified(), radio);
         }
         // The function buttons insert only the name: the user types the argument.
-        Click(Control(panel, QStringLiteral("button_sin")));
-        TypeLine(QStringLiteral("(30)"));
-        QCOMPARE(Area().LineText(1), QStringLiteral("0.500000"));
+        Click(Control(panel, u"button_sin"_s));
+        TypeLine(u"(30)"_s);
+        QCOMPARE(Area().LineText(1), u"0.500000"_s);
         // Typed fields reach the model, and each button runs its command.
         fill({"30", "", "", "5", "8"});
         Click(Control(panel, "buttonExe"));
-        QCOMPARE(field("editSideC")->text(), QStringLiteral("9.928203"));
+        QCOMPARE(field("editSideC")->text(), u"9.928203"_s);
         Click(Control(panel, "buttonSecond"));
-        QCOMPARE(field("editAngleC")->text(), QStringLiteral("23.130102"));
+        QCOMPARE(field("editAngleC")->text(), u"23.130102"_s);
         Click(Control(panel, "buttonUse")); // writes the triangle shown
-        QVERIFY(Area().Text().contains(QStringLiteral("\r\nB=126.869898\r\n")));
+        QVERIFY(Area().Text().contains(u"\r\nB=126.869898\r\n"_s));
         Click(Control(panel, "buttonClr"));
         QVERIFY(!field("editArea")->isEnabled() && !Control(panel, "buttonUse")->isEnabled());
         // Enter solves wherever the focus is, a button included; Escape keeps the panel.
@@ -271,7 +252,7 @@ private slots:
             auto* target = Control<QWidget>(panel, focus);
             target->setFocus();
             QTest::keyClick(target, key);
-            QVERIFY2(field("editAngleC")->text() == QStringLiteral("90.000000"), focus);
+            QVERIFY2(field("editAngleC")->text() == u"90.000000"_s, focus);
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY(panel->isVisible());
         }
@@ -281,21 +262,19 @@ private slots:
     void trigValuesWithTenDecimalsShowInFull() {
         Doc().Settings().BasicButtons().m_nDecimals = 10;
         C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
-        const char* const names[] = {"editAngleA", "editAngleB", "editAngleC", "editSideA",
-                                     "editSideB",  "editSideC",  "editArea"};
-        const auto field = [&](int i) { return Control<QLineEdit>(panel, names[i]); };
+        const auto field = [&](int i) { return Control<QLineEdit>(panel, kTriangleFields[i]); };
         Click(Control<QRadioButton>(panel, "radioDegrees"));
         for (int i = 3; i < 6; ++i)
             Retype(field(i), QString::number(i == 5 ? 6 : i));
         Click(Control(panel, "buttonExe"));
         // Sides 3, 4, 6: the angle opposite 6, worked out with Python (law of cosines).
-        QCOMPARE(field(2)->text(), QStringLiteral("117.2796127360"));
+        QCOMPARE(field(2)->text(), u"117.2796127360"_s);
         const int frame = panel->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         for (int i = 0; i < 7; ++i) {
             // A line edit draws its text inside its frame and two pixels on either side.
             const QLineEdit* edit = field(i);
             const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text());
-            QVERIFY2(textWidth + 2 * frame + 4 <= edit->width(), names[i]);
+            QVERIFY2(textWidth + 2 * frame + 4 <= edit->width(), kTriangleFields[i]);
         }
         // The widened fields still stand in the panel, side by side.
         QVERIFY(field(0)->geometry().right() < field(1)->geometry().left());
@@ -341,7 +320,7 @@ private slots:
         auto* result = Control<QLineEdit>(panel, "editResult");
         auto* list = Control<QListWidget>(panel, "listSavedConversions");
         // Enter and Escape keep the panel open and convert nothing.
-        Type(value, QStringLiteral("3"));
+        Type(value, u"3"_s);
         QTest::keyClick(value, Qt::Key_Return);
         QTest::keyClick(panel, Qt::Key_Escape);
         QVERIFY(panel->isVisible() && result->text().isEmpty());
@@ -354,15 +333,15 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             QCOMPARE(box->currentText(), choice.at(i));
         }
-        Retype(value, QStringLiteral("2"));
+        Retype(value, u"2"_s);
         Click(Control(panel, "buttonConvert"));
-        QCOMPARE(result->text(), QStringLiteral("20000.00"));
+        QCOMPARE(result->text(), u"20000.00"_s);
         Click(Control(panel, "buttonAdd"));
         const QStringList saved = ItemTexts(list);
-        QCOMPARE(saved, QStringList{QStringLiteral("2 m² = 20000.00 cm²")});
-        SaveNewOpen(QStringLiteral("convert.vyx"), [&] { QCOMPARE(list->count(), 0); });
+        QCOMPARE(saved, QStringList{u"2 m² = 20000.00 cm²"_s});
+        SaveNewOpen(u"convert.vyx"_s, [&] { QCOMPARE(list->count(), 0); });
         QCOMPARE(ItemTexts(list), saved);
-        QCOMPARE(result->text(), QStringLiteral("20000.00"));
+        QCOMPARE(result->text(), u"20000.00"_s);
         ClickRow(list, 0);
         Click(Control(panel, "buttonUse"));
         QCOMPARE(Area().Text(), "//" + saved.first());
@@ -375,10 +354,9 @@ private slots:
         QVERIFY(list->count() == 0 && Doc().Settings().Convert().m_savedConversions.isEmpty());
         // A new category shows its own units, starting again at its first two.
         auto* category = Control<QComboBox>(panel, "comboCategory");
-        Retype(category, QStringLiteral("Mass"));
+        Retype(category, u"Mass"_s);
         QTest::keyClick(category, Qt::Key_Return);
-        QCOMPARE(Control<QComboBox>(panel, "comboToUnit")->currentText(),
-                 QStringLiteral("Kilogram"));
+        QCOMPARE(Control<QComboBox>(panel, "comboToUnit")->currentText(), u"Kilogram"_s);
     }
 
     // ---- variables ----
@@ -405,18 +383,18 @@ private slots:
         // The title shows the change at once, although the calculation area did not change.
         QVERIFY(m_frame->isWindowModified());
         // A rejected name the model empties is emptied on the screen, and Add follows it.
-        Retype(name, QStringLiteral("2pi"));
-        Retype(value, QStringLiteral("1"));
+        Retype(name, u"2pi"_s);
+        Retype(value, u"1"_s);
         QTest::keyClick(value, Qt::Key_Return);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
-        QCOMPARE(fields(), QStringLiteral("|1"));
+        QCOMPARE(fields(), u"|1"_s);
         QVERIFY(!Control(panel, "buttonAdd")->isEnabled());
 
-        QTest::keyClicks(&m_frame->TextView(), QStringLiteral("2*"));
+        QTest::keyClicks(&m_frame->TextView(), u"2*"_s);
         ClickRow(list, 2);
-        QCOMPARE(fields(), QStringLiteral("K|A+b"));
+        QCOMPARE(fields(), u"K|A+b"_s);
         Click(Control(panel, "buttonUseSelected")); // the name at the caret
-        QCOMPARE(Area().Text(), QStringLiteral("2*K"));
+        QCOMPARE(Area().Text(), u"2*K"_s);
         Click(Control(panel, "buttonDel"));
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2"}));
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
@@ -446,25 +424,25 @@ private slots:
         QVERIFY2(darkest < 32, qPrintable(QString::number(darkest)));
         toolbar->Combo()->setCurrentIndex(1);
         toolbar->UseAction()->trigger();
-        QVERIFY(Area().Text().endsWith(QStringLiteral("\r\nq")));
+        QVERIFY(Area().Text().endsWith(u"\r\nq"_s));
         toolbar->DeleteAction()->trigger();
         QCOMPARE(combo(), QStringList({"p = 1", "r = 3"}));
         // A changed value keeps the same variable chosen.
         toolbar->Combo()->setCurrentIndex(1);
         Area().ClearArea();
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
-        TypeLine(QStringLiteral("r=4"));
-        QCOMPARE(toolbar->Combo()->currentText(), QStringLiteral("r = 4"));
+        TypeLine(u"r=4"_s);
+        QCOMPARE(toolbar->Combo()->currentText(), u"r = 4"_s);
         // The panel shows the list however late it is opened, and the fields the assignment.
         C_VYXDlgFix* panel = ShowPanel(Panel::Variables);
         auto* list = Control<QListWidget>(panel, "listVariables");
         QCOMPARE(ItemTexts(list), QStringList({"p = 1", "r = 4"}));
-        QCOMPARE(Control<QLineEdit>(panel, "editVariableName")->text(), QStringLiteral("r"));
+        QCOMPARE(Control<QLineEdit>(panel, "editVariableName")->text(), u"r"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // asked to save the changed document
         Trigger("actionFileNew");
         QVERIFY(list->count() == 0 && combo().isEmpty());
         // The new document's variables reach both as the old ones did.
-        TypeLine(QStringLiteral("C=3"));
+        TypeLine(u"C=3"_s);
         QCOMPARE(combo(), QStringList{"C = 3"});
         QCOMPARE(ItemTexts(list), QStringList{"C = 3"});
     }

@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Tests of printing: the pages written as PDF (footers, every line once, wrapping), the
 // missing-printer box, the print and preview dialogs.
-#include "C_VYXPrintCommands.h"
 #include "WidgetTestSupport.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLocale>
-#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
 
@@ -21,15 +13,14 @@ using Kind = C_VYXScriptedMessageBoxes::Kind;
 
 /// The non-empty lines of a text, trimmed.
 QStringList NonEmptyLines(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\\s*\\n\\s*"));
+    static const QRegularExpression lineBreak(u"\\s*\\n\\s*"_s);
     return text.trimmed().split(lineBreak, Qt::SkipEmptyParts);
 }
 
 /// The lines of each page, top to bottom; no pages when pdftotext failed.
 QList<QStringList> PdfPageLines(const QString& path) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    process.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s});
     process.waitForFinished(60000);
     QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
     pages.removeLast(); // pdftotext ends every page with a form feed; nothing: no pages
@@ -46,8 +37,7 @@ void VerifyPrintout(const QString& pdfPath, const QStringList& expectedBody) {
     QStringList body;
     for (qsizetype page = 1; page <= pages.size(); ++page) {
         const QStringList& lines = pages.at(page - 1);
-        QCOMPARE(lines.value(lines.size() - 1),
-                 QStringLiteral("page %1(%2)").arg(page).arg(pages.size()));
+        QCOMPARE(lines.value(lines.size() - 1), u"page %1(%2)"_s.arg(page).arg(pages.size()));
         body += lines.mid(0, lines.size() - 1);
     }
     QCOMPARE(body, expectedBody);
@@ -66,7 +56,7 @@ private:
         // "fi" and "fl" stay letters in the PDF, not ligatures.
         QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
         for (int i = 1; i <= count; ++i)
-            lines << QStringLiteral("%1*3+1/4").arg(i);
+            lines << u"%1*3+1/4"_s.arg(i);
         for (const QString& line : lines)
             Area().InsertText(line), Area().PressEnter(false);
     }
@@ -80,43 +70,42 @@ private:
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("poppler-utils (pdftotext) is needed to read the printed pages");
     }
 
     // A saved document's pages under its path, on several pages, are checked on the program
     // itself (check_export_pdf.cmake); here the window's command.
     void unsavedDocumentExportsWithoutHeaderOrSaysWhyNot() {
-        const QString wide = QStringLiteral("//") + QStringLiteral("0123456789").repeated(80);
-        Area().InsertText(wide + QStringLiteral("\r\n2+2"));
-        m_env->fileChooser.pdfPaths.enqueue(m_env->TempPath(QStringLiteral("plain")));
+        const QString wide = u"//"_s + u"0123456789"_s.repeated(80);
+        Area().InsertText(wide + u"\r\n2+2"_s);
+        m_env->fileChooser.pdfPaths.enqueue(m_env->TempPath(u"plain"_s));
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->fileChooser.suggestedPdfPaths, QStringList{"Untitled.pdf"});
         // The extension is added; without variables there is no "VARIABLES:" line. A line wider
         // than the page is broken anywhere, even inside a number, and nothing lost.
-        const QList<QStringList> pages = PdfPageLines(m_env->TempPath(QStringLiteral("plain.pdf")));
+        const QList<QStringList> pages = PdfPageLines(m_env->TempPath(u"plain.pdf"_s));
         const QStringList body = pages.value(0);
         QVERIFY2(pages.size() == 1 && body.size() >= 5, qPrintable(body.join(u'|')));
         QCOMPARE(body.mid(body.size() - 2), (QStringList{"2+2", "page 1(1)"}));
         QCOMPARE(body.first(body.size() - 2).join(QString()), wide);
 
-        const QString pdfPath = m_env->TempPath(QStringLiteral("missing/dir/out.pdf"));
+        const QString pdfPath = m_env->TempPath(u"missing/dir/out.pdf"_s);
         m_env->fileChooser.pdfPaths.enqueue(pdfPath);
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
         QCOMPARE(int(box.kind), int(Kind::Error));
-        QCOMPARE(box.caption, QStringLiteral("ERROR!!"));
+        QCOMPARE(box.caption, u"ERROR!!"_s);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
         // A cancelled dialog writes nothing and says nothing; a saved document's name is
         // offered beside it.
-        const QString documentPath = m_env->TempPath(QStringLiteral("sheet.vyx"));
+        const QString documentPath = m_env->TempPath(u"sheet.vyx"_s);
         QVERIFY(Document().OnSaveDocument(documentPath));
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
-        QCOMPARE(m_env->fileChooser.suggestedPdfPaths.last(),
-                 m_env->TempPath(QStringLiteral("sheet.pdf")));
+        QCOMPARE(m_env->fileChooser.suggestedPdfPaths.last(), m_env->TempPath(u"sheet.pdf"_s));
     }
 
     // The preview lays the pages out on the locale's paper and puts the window back where it
@@ -127,8 +116,8 @@ private slots:
         C_VYXPrintCommands commands(Document(), *m_frame, m_env->fileChooser, m_frame.get());
         bool printer = false, accept = false, pageRangeOffered = true;
         commands.SetPrinterCheck([&] { return printer; });
-        const QString previewed = m_env->TempPath(QStringLiteral("preview.pdf"));
-        const QString printed = m_env->TempPath(QStringLiteral("printed.pdf"));
+        const QString previewed = m_env->TempPath(u"preview.pdf"_s);
+        const QString printed = m_env->TempPath(u"printed.pdf"_s);
         QSizeF paper;
         int dialogs = 0;
         C_VYXWindowPlacement before, during, after;
@@ -166,14 +155,14 @@ private slots:
                            "pages with \"Export as PDF...\" instead?");
         m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
         QVERIFY(!commands.Print());
-        const QString exported = m_env->TempPath(QStringLiteral("instead.pdf"));
+        const QString exported = m_env->TempPath(u"instead.pdf"_s);
         m_env->fileChooser.pdfPaths.enqueue(exported);
         m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
         QVERIFY(commands.Print() && QFileInfo::exists(exported));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
         for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
             QCOMPARE(int(box.kind), int(Kind::YesNo));
-            QCOMPARE(box.caption, QStringLiteral("Unable to print."));
+            QCOMPARE(box.caption, u"Unable to print."_s);
             QCOMPARE(box.text, expectedText);
         }
         QCOMPARE(dialogs, 1); // no print dialog

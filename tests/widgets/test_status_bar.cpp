@@ -4,11 +4,6 @@
 #include "C_VYXStatusBar.h"
 #include "WidgetTestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QStatusTipEvent>
-
 namespace {
 
 using LockKey = C_VYXStatusBar::LockKey;
@@ -16,7 +11,7 @@ using LockKey = C_VYXStatusBar::LockKey;
 /// Writes "<dir>/<entry>/brightness" holding `level`.
 void WriteLed(const QString& dir, const QString& entry, const QByteArray& level) {
     QDir(dir).mkpath(entry);
-    QFile file(dir + u'/' + entry + QStringLiteral("/brightness"));
+    QFile file(dir + u'/' + entry + u"/brightness"_s);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(level);
 }
@@ -28,37 +23,31 @@ class StatusBarTest : public MainFrameFixture {
 
 private:
     C_VYXStatusBar& Bar() { return m_frame->StatusBar(); }
-    QString LedDir() { return m_env->TempPath(QStringLiteral("leds")); }
+    QString LedDir() { return m_env->TempPath(u"leds"_s); }
     /// No LEDs: the indicators go by the keys alone.
     void WithoutLeds() { Bar().SetLedDirectory(LedDir()); }
     QLabel* Indicator(const char* name) {
-        return Control<QLabel>(&Bar(), QStringLiteral("statusIndicator") + name);
+        return Control<QLabel>(&Bar(), u"statusIndicator"_s + name);
     }
 
 private slots:
-    void ledsAreRead() {
+    void ledsAreReadAndLightTheIndicators() {
         // LED entries as "name=level" separated by ';'; caps, num, scroll: 1 lit, 0 dark, - unknown
         const char* const rows[][2] = {
             {"input3::numlock=0\n;input7::numlock=255\n;input7::scrolllock=0", "-10"}, // any lit
             {"phy0-led=1;input3::capslock=garbage;input3::kana=1", "---"}};            // ignored
         for (int row = 0; row < 2; ++row) {
             const QString dir = LedDir() + QString::number(row);
-            QDir(dir).mkpath(QStringLiteral("."));
             for (const QString& entry : QString(rows[row][0]).split(u';', Qt::SkipEmptyParts))
                 WriteLed(dir, entry.section(u'=', 0, 0), entry.section(u'=', 1).toLatin1());
-            const C_VYXStatusBar::LockStates states = C_VYXStatusBar::ReadLockLeds(dir);
             QString shown;
-            for (const std::optional<bool>& state : states)
+            for (const std::optional<bool>& state : C_VYXStatusBar::ReadLockLeds(dir))
                 shown += !state.has_value() ? u'-' : *state ? u'1' : u'0';
             QCOMPARE(shown, QString(rows[row][1]));
         }
-        QCOMPARE(C_VYXStatusBar::ReadLockLeds(LedDir() + QStringLiteral("/missing"))[0],
-                 std::optional<bool>());
-    }
-
-    void litLedsLightTheIndicators() {
-        WriteLed(LedDir(), QStringLiteral("input1::capslock"), "1");
-        WriteLed(LedDir(), QStringLiteral("input1::numlock"), "0");
+        QCOMPARE(C_VYXStatusBar::ReadLockLeds(LedDir() + u"/missing"_s)[0], std::optional<bool>());
+        WriteLed(LedDir(), u"input1::capslock"_s, "1");
+        WriteLed(LedDir(), u"input1::numlock"_s, "0");
         Bar().SetLedDirectory(LedDir());
         QVERIFY(Indicator("Caps")->isEnabled() && !Indicator("Num")->isEnabled());
         // A lower-case letter typed without Shift does not overrule the LED.
@@ -84,23 +73,21 @@ private slots:
                             row.text);
             QApplication::sendEvent(&m_frame->TextView(), &press);
             QVERIFY2(Bar().IsLockOn(row.lock) == row.on,
-                     qPrintable(QStringLiteral("key %1 text %2").arg(row.key).arg(row.text)));
+                     qPrintable(u"key %1 text %2"_s.arg(row.key).arg(row.text)));
         }
     }
 
     void lockKeysFlipOncePerPress() {
         WithoutLeds();
-        QWidget* view = View();
         // The area does not take the lock key, so it travels up to the window: still one flip.
-        QTest::keyClick(view, Qt::Key_NumLock);
-        QVERIFY(Bar().IsLockOn(LockKey::Num));
-        QTest::keyClick(view, Qt::Key_NumLock);
-        QVERIFY(!Bar().IsLockOn(LockKey::Num));
         // Keypad movement means Num Lock is off, a keypad digit that it is on.
-        QTest::keyClick(view, Qt::Key_5, Qt::KeypadModifier);
-        QVERIFY(Bar().IsLockOn(LockKey::Num));
-        QTest::keyClick(view, Qt::Key_Home, Qt::KeypadModifier);
-        QVERIFY(!Bar().IsLockOn(LockKey::Num));
+        for (const auto& [key, modifier, on] : {std::tuple{Qt::Key_NumLock, Qt::NoModifier, true},
+                                                {Qt::Key_NumLock, Qt::NoModifier, false},
+                                                {Qt::Key_5, Qt::KeypadModifier, true},
+                                                {Qt::Key_Home, Qt::KeypadModifier, false}}) {
+            QTest::keyClick(View(), key, modifier);
+            QVERIFY2(Bar().IsLockOn(LockKey::Num) == on, qPrintable(QString::number(key, 16)));
+        }
         QVERIFY(!Indicator("Num")->isEnabled());
     }
 
@@ -109,23 +96,23 @@ private slots:
     void previewAndPromptsShowOverTheDocumentText() {
         QWidget* view = View();
         // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48.
-        QTest::keyClicks(view, QStringLiteral("(5/6)^2"));
-        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 25/36 //\u22480.694444"));
+        QTest::keyClicks(view, u"(5/6)^2"_s);
+        QTRY_COMPARE(Bar().StatusText(), u"= 25/36 //\u22480.694444"_s);
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
+        QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
         QStatusTipEvent tip(Action("actionInsertSquare")->statusTip());
         QApplication::sendEvent(m_frame.get(), &tip);
-        QCOMPARE(Bar().currentMessage(), QStringLiteral("X powered to two."));
+        QCOMPARE(Bar().currentMessage(), u"X powered to two."_s);
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(m_frame.get(), &leave);
         QVERIFY(Bar().currentMessage().isEmpty());
-        QVERIFY(Bar().findChild<QLabel*>(QStringLiteral("statusMessagePane"))->isVisible());
-        QTest::keyClicks(view, QStringLiteral("3+45"));
-        QTRY_COMPARE(Bar().StatusText(), QStringLiteral("= 48"));
+        QVERIFY(Bar().findChild<QLabel*>(u"statusMessagePane"_s)->isVisible());
+        QTest::keyClicks(view, u"3+45"_s);
+        QTRY_COMPARE(Bar().StatusText(), u"= 48"_s);
         // A comment shows nothing: the document's text is back at once.
         QTest::keyClick(view, Qt::Key_Home);
-        QTest::keyClicks(view, QStringLiteral("//"));
-        QCOMPARE(Bar().StatusText(), QStringLiteral("Number of calculations: 1"));
+        QTest::keyClicks(view, u"//"_s);
+        QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
     }
 };
 

@@ -6,15 +6,21 @@
 #include "C_VYXToolbarSet.h"
 #include "WidgetTestSupport.h"
 
-#include <QMenu>
-#include <QToolBar>
-
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
 
 /// Commands whose button needs a character before the caret on its line.
 const QList<int> kNeedOperand = {32851, 32852, 32853, 32854, 32855, 32860, 32861};
+
+// Text typed, keys pressed, then the commands disabled (32862 and 32863 delete).
+const std::tuple<const char*, QString, QList<int>, QList<int>> kCaretRows[] = {
+    // clang-format off
+    {"after a digit", "3", {}, {}},
+    {"start of the text", "12", {Qt::Key_Home}, kNeedOperand + QList{32862}},
+    {"start of the second line", "1", {Qt::Key_Return, Qt::Key_Return, Qt::Key_2, Qt::Key_Home}, kNeedOperand},
+    {"everything deleted", "1", {Qt::Key_Backspace}, kNeedOperand + QList{32862, 32863}}};
+// clang-format on
 
 } // namespace
 
@@ -38,26 +44,9 @@ private slots:
         }
     }
 
-    void enablingFollowsTheCaret_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QList<int>>("disabled");
-        using K = QList<int>;
-        const K none, deleting = {32862, 32863};
-        // clang-format off
-        QTest::newRow("after a digit") << "3" << none << none;
-        QTest::newRow("start of the text") << "12" << K{Qt::Key_Home} << kNeedOperand + K{32862};
-        QTest::newRow("start of the second line") << "1" << K{Qt::Key_Return, Qt::Key_Return, Qt::Key_2, Qt::Key_Home}
-            << kNeedOperand;
-        QTest::newRow("everything deleted") << "1" << K{Qt::Key_Backspace}
-            << kNeedOperand + deleting;
-        // clang-format on
-    }
-
+    void enablingFollowsTheCaret_data() { AddRows(kCaretRows); }
     void enablingFollowsTheCaret() {
-        QFETCH(QString, typed);
-        QFETCH(QList<int>, keys);
-        QFETCH(QList<int>, disabled);
+        const auto& [row, typed, keys, disabled] = FetchRow(kCaretRows);
         QTest::keyClicks(View(), typed);
         PressKeys(View(), keys);
         auto* commands = m_frame->findChild<C_VYXInsertCommands*>();
@@ -80,15 +69,14 @@ private slots:
             QTest::keyClicks(View(), row.typed);
             m_frame->Document().SetModifiedFlag(false);
             for (const QString& command : row.commands.split(u' '))
-                Trigger(qPrintable(QStringLiteral("action") + command));
-            QCOMPARE(View()->toPlainText(),
-                     QString(row.text).replace(QStringLiteral("\r\n"), "\n"));
+                Trigger(qPrintable(u"action"_s + command));
+            QCOMPARE(View()->toPlainText(), QString(row.text).replace(u"\r\n"_s, "\n"));
             QCOMPARE(m_frame->Document().IsModified(), !row.text.isEmpty() || !row.typed.isEmpty());
         }
     }
 
     void commandsBringTheOpenedDocumentsDecimals() {
-        const QString path = m_env->TempPath(QStringLiteral("ten.vyx"));
+        const QString path = m_env->TempPath(u"ten.vyx"_s);
         m_frame->Document().Settings().BasicButtons().m_nDecimals = 10;
         m_env->fileChooser.savePaths.enqueue(path);
         Trigger("actionFileSave");
@@ -98,17 +86,16 @@ private slots:
         Trigger("actionInsertSquareRoot");
         QTest::keyClick(View(), Qt::Key_Backspace);
         // The decimal text of a real number comes from the engine.
-        QTest::keyClicks(View(), QStringLiteral("PI"));
-        QTest::keyClick(View(), Qt::Key_Return);
-        QCOMPARE(View()->Model().LineText(1), QStringLiteral("3.1415926536"));
+        TypeLine(u"PI"_s);
+        QCOMPARE(View()->Model().LineText(1), u"3.1415926536"_s);
     }
 
     // View > Toolbars hides and shows again; all but the files bar float on the window.
     void toolbarTogglesHideAndShow() {
         for (const int id : {128, 174, 193}) {
             QToolBar* toolbar = Bar(id);
-            QAction* toggle = Action(
-                qPrintable(QStringLiteral("actionViewToolbar") + toolbar->objectName().mid(7)));
+            QAction* toggle =
+                Action(qPrintable(u"actionViewToolbar"_s + toolbar->objectName().mid(7)));
             const bool shownAtStart = !toolbar->isHidden(), floats = id != 128;
             for (const bool shown : {!shownAtStart, shownAtStart}) {
                 toggle->trigger();

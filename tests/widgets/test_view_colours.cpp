@@ -2,16 +2,11 @@
 // Tests of the colours: the calculation area's syntax colours on a real text document, their
 // readability on light and dark palettes, the dark icons, and the two View toggles kept in the
 // profile.
-#include "C_VYXCalcAreaModel.h"
 #include "C_VYXInkIcon.h"
 #include "C_VYXReadableColour.h"
 #include "C_VYXSyntaxHighlighter.h"
 #include "C_VYXViewColours.h"
 #include "WidgetTestSupport.h"
-
-#include <QStyle>
-#include <QTextBlock>
-#include <QTextLayout>
 
 using Kind = C_VYXLineToken::Kind;
 
@@ -41,9 +36,9 @@ private:
 
 private slots:
     void ColoursTheLinesOfTheArea() {
-        Area().InsertText(QStringLiteral("2+3)"));
+        Area().InsertText(u"2+3)"_s);
         Area().PressEnter(false);
-        Area().InsertText(QStringLiteral("q*rate //x\r\n1/3"));
+        Area().InsertText(u"q*rate //x\r\n1/3"_s);
         Area().PressEnter(false);
         // Lines: "2+3)", three lines of the engine's message, an empty line, "q*rate //x",
         // "1/3", "1/3 //≈0.333333", "".
@@ -55,7 +50,7 @@ private slots:
         QCOMPARE(Shown(7, 5), Expected(Kind::Approximation));
 
         // Defining the name recolours the line that uses it.
-        Area().InsertText(QStringLiteral("rate=5"));
+        Area().InsertText(u"rate=5"_s);
         Area().PressEnter(false);
         QCOMPARE(Shown(5, 2), Expected(Kind::Variable));
         QCOMPARE(FormatAt(*View(), 5, 2).underlineStyle(), QTextCharFormat::NoUnderline);
@@ -68,11 +63,9 @@ private slots:
     void LongAreaIsColouredASliceAtATimeToTheEnd() {
         // Three slices of lines, an error message spanning the second slice's end, then a sum.
         const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines;
-        QString text =
-            QStringLiteral("1+2\r\n").repeated(2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
-        text += QStringLiteral("//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n");
-        text +=
-            QStringLiteral("1+2\r\n").repeated(lines - 2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
+        QString text = u"1+2\r\n"_s.repeated(2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
+        text += u"//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n"_s;
+        text += u"1+2\r\n"_s.repeated(lines - 2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
         Area().InsertText(text);
         QCOMPARE(Shown(0, 0), Expected(Kind::Number));
         QTRY_COMPARE(Shown(lines - 1, 1), Expected(Kind::Operator));
@@ -82,8 +75,7 @@ private slots:
         QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
 
         // A pasted giant line stays plain (laying out a megabyte in pieces would take seconds).
-        Area().InsertText(
-            QStringLiteral("+1").repeated(C_VYXSyntaxHighlighter::kLongestColouredLine));
+        Area().InsertText(u"+1"_s.repeated(C_VYXSyntaxHighlighter::kLongestColouredLine));
         QVERIFY(View()->document()->findBlockByNumber(lines).layout()->formats().isEmpty());
     }
 
@@ -98,7 +90,7 @@ private slots:
                     C_VYXSyntaxHighlighter::FormatOf(Kind(kind), palette).foreground().color();
                 const bool muted = Kind(kind) == Kind::Comment || Kind(kind) == Kind::Approximation;
                 QVERIFY2(ContrastRatio(colour, base) >= (muted ? 2.5 : kTextContrast),
-                         qPrintable(QStringLiteral("kind %1 on %2").arg(kind).arg(base.name())));
+                         qPrintable(u"kind %1 on %2"_s.arg(kind).arg(base.name())));
                 // Undefined names keep the text colour and are told apart by their underline.
                 if (Kind(kind) != Kind::Undefined && Kind(kind) != Kind::Approximation)
                     QVERIFY2(!seen.contains(colour), qPrintable(QString::number(kind)));
@@ -116,11 +108,10 @@ private slots:
         const QString changed = QString::fromUtf8(C_VYXInkIcon::ForPalette(svg, dark));
         // Grey ink becomes the text colour, blue ink a blue that reads on the window, white
         // paper a dark grey (lightness 295 - 255 = 40), the middle tone stays.
-        QVERIFY(changed.contains(
-            QStringLiteral("stroke=\"%1\"").arg(dark.color(QPalette::WindowText).name())));
+        QVERIFY(changed.contains(u"stroke=\"%1\""_s.arg(dark.color(QPalette::WindowText).name())));
         QVERIFY(changed.contains(u"fill=\"#282828\""));
         QVERIFY(changed.contains(u"fill=\"#e3a52c\""));
-        const QString blue = changed.section(QStringLiteral("stroke=\""), 2, 2).left(7);
+        const QString blue = changed.section(u"stroke=\""_s, 2, 2).left(7);
         QVERIFY(qAbs(QColor(blue).hslHue() - QColor(0x2a, 0x66, 0xb0).hslHue()) <= 2);
         QVERIFY(C_VYXReadableColour::ContrastRatio(QColor(blue), dark.color(QPalette::Window)) >=
                 C_VYXReadableColour::kTextContrast);
@@ -142,7 +133,7 @@ private slots:
         QVERIFY(!Action("actionViewSyntaxColours")->isChecked());
         QVERIFY(Action("actionViewDarkColours")->isChecked());
         QVERIFY(C_VYXReadableColour::IsDark(QApplication::palette()));
-        Area().InsertText(QStringLiteral("2+3"));
+        Area().InsertText(u"2+3"_s);
         QVERIFY(View()->document()->firstBlock().layout()->formats().isEmpty());
 
         Trigger("actionViewDarkColours");

@@ -3,22 +3,13 @@
 // edges the offscreen platform does not have. Run by tools/x11_session.sh at scale 1 and 2.
 #include "WidgetTestSupport.h"
 
-#include <QMenuBar>
-#include <QProcess>
-#include <QScreen>
-#include <QStandardPaths>
-
 namespace {
 
 using Panel = C_VYXPanelSet::Panel;
 
-struct PanelCommand {
-    Panel panel;
-    const char* action;
-};
-
 // Left-side panels, then right-side ones, then the two partners of the stacked pairs.
-constexpr PanelCommand kOpeningOrder[] = {
+/// Each panel with the command that opens it.
+constexpr std::pair<Panel, const char*> kOpeningOrder[] = {
     {Panel::Numpad, "actionPanelNumpad"},
     {Panel::Complex, "actionPanelComplex"},
     {Panel::Latin, "actionPanelLatin"},
@@ -32,8 +23,8 @@ constexpr PanelCommand kOpeningOrder[] = {
 /// The actions the window manager offers for a window, as xprop reports them.
 QString AllowedActions(const QWidget& window) {
     QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
-                                          QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+    xprop.start(u"xprop"_s,
+                {u"-id"_s, QString::number(window.winId()), u"_NET_WM_ALLOWED_ACTIONS"_s});
     xprop.waitForFinished(10000);
     return QString::fromLatin1(xprop.readAllStandardOutput());
 }
@@ -48,9 +39,9 @@ class PanelPlacementX11Test : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_VYXDlgFix* Open(const PanelCommand& command) {
-        Trigger(command.action);
-        C_VYXDlgFix* panel = m_frame->Panels().Get(command.panel);
+    C_VYXDlgFix* Open(Panel which, const char* action) {
+        Trigger(action);
+        C_VYXDlgFix* panel = m_frame->Panels().Get(which);
         if (!QTest::qWaitForWindowExposed(panel, 20000))
             return nullptr;
         // The window manager's frame arrives after the window is mapped; until then the frame
@@ -62,7 +53,7 @@ private:
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        if (QGuiApplication::platformName() != u"xcb"_s)
             QSKIP("needs an X server (run through tools/x11_session.sh)");
     }
 
@@ -77,40 +68,40 @@ private slots:
             menu = menu.united(bar->actionGeometry(action));
         menu.moveTopLeft(bar->mapToGlobal(menu.topLeft()));
         QList<QPair<const char*, QRect>> shown;
-        for (const PanelCommand& command : kOpeningOrder) {
-            C_VYXDlgFix* panel = Open(command);
-            QVERIFY2(panel != nullptr, command.action);
+        for (const auto& [which, action] : kOpeningOrder) {
+            C_VYXDlgFix* panel = Open(which, action);
+            QVERIFY2(panel != nullptr, action);
             const QRect frame = panel->frameGeometry();
-            const QString where = QString::fromLatin1(command.action) + u' ' + Describe(frame);
+            const QString where = QString::fromLatin1(action) + u' ' + Describe(frame);
             // Wholly on the screen that holds the main window, EXE and USE included.
             QVERIFY2(available.contains(frame), qPrintable(where + u' ' + Describe(available)));
             // The main window's menus stay within reach.
             QVERIFY2(!frame.intersects(menu), qPrintable(where));
             for (const auto& [other, otherFrame] : shown) {
-                const QString pair = where + QStringLiteral(" and ") + QString::fromLatin1(other) +
-                                     u' ' + Describe(otherFrame);
+                const QString pair =
+                    where + u" and "_s + QString::fromLatin1(other) + u' ' + Describe(otherFrame);
                 QVERIFY2(frame.topLeft() != otherFrame.topLeft(), qPrintable(pair));
                 // The first six fit side by side on a screen of 1600 by 1000 at scale 1.
                 if (available.height() >= 900 && shown.size() < 6)
                     QVERIFY2(!frame.intersects(otherFrame), qPrintable(pair));
             }
-            shown.append({command.action, frame});
+            shown.append({action, frame});
         }
     }
 
     // Window managers differ in what they make of a tool window's wishes; the panels are
     // declared such that even openbox gives them a close box only.
     void panelsCanBeClosedButNotMinimisedOrMaximised() {
-        if (QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+        if (QStandardPaths::findExecutable(u"xprop"_s).isEmpty())
             QSKIP("xprop (x11-utils) is needed to read the window manager's answer");
-        for (const PanelCommand& command : kOpeningOrder) {
-            const C_VYXDlgFix* panel = Open(command);
-            QVERIFY2(panel != nullptr, command.action);
+        for (const auto& [which, action] : kOpeningOrder) {
+            const C_VYXDlgFix* panel = Open(which, action);
+            QVERIFY2(panel != nullptr, action);
             const QString actions = AllowedActions(*panel);
-            QVERIFY2(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE")) &&
-                         !actions.contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE")) &&
-                         !actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE")),
-                     qPrintable(QString::fromLatin1(command.action) + u' ' + actions));
+            QVERIFY2(actions.contains(u"_NET_WM_ACTION_CLOSE"_s) &&
+                         !actions.contains(u"_NET_WM_ACTION_MINIMIZE"_s) &&
+                         !actions.contains(u"_NET_WM_ACTION_MAXIMIZE"_s),
+                     qPrintable(QString::fromLatin1(action) + u' ' + actions));
         }
     }
 };
