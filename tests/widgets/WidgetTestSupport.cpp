@@ -10,20 +10,6 @@ QString ScriptedFileChooser::Next(QQueue<QString>& paths) {
     return paths.dequeue();
 }
 
-QString ScriptedFileChooser::ChooseOpenPath(QWidget*) {
-    return Next(openPaths);
-}
-
-QString ScriptedFileChooser::ChooseSavePath(QWidget*, const QString& suggestedPath) {
-    suggestedSavePaths.append(suggestedPath);
-    return Next(savePaths);
-}
-
-QString ScriptedFileChooser::ChooseExportPdfPath(QWidget*, const QString& suggestedPath) {
-    suggestedPdfPaths.append(suggestedPath);
-    return Next(pdfPaths);
-}
-
 ModalDialogGuard::ModalDialogGuard() {
     m_timer.setInterval(20);
     connect(&m_timer, &QTimer::timeout, this, &ModalDialogGuard::CloseModalDialog);
@@ -68,11 +54,6 @@ FakePanel* MainFrameFixture::InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix
     FakePanel* fake = owned.get();
     m_frame->Panels().Install(panel, std::move(owned));
     return fake;
-}
-
-void MainFrameFixture::TypeLine(const QString& line) const {
-    QTest::keyClicks(&m_frame->TextView(), line);
-    QTest::keyClick(&m_frame->TextView(), Qt::Key_Return);
 }
 
 C_VYXDlgFix* MainFrameFixture::ShowPanel(C_VYXPanelSet::Panel panel) const {

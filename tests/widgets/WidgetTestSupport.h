@@ -26,9 +26,15 @@ using namespace Qt::StringLiterals;
 /// File dialogs answered from queues; an unexpected dialog is counted and cancelled.
 class ScriptedFileChooser : public C_VYXFileChooser {
 public:
-    QString ChooseOpenPath(QWidget* parent) override;
-    QString ChooseSavePath(QWidget* parent, const QString& suggestedPath) override;
-    QString ChooseExportPdfPath(QWidget* parent, const QString& suggestedPath) override;
+    QString ChooseOpenPath(QWidget*) override { return Next(openPaths); }
+    QString ChooseSavePath(QWidget*, const QString& suggested) override {
+        suggestedSavePaths.append(suggested);
+        return Next(savePaths);
+    }
+    QString ChooseExportPdfPath(QWidget*, const QString& suggested) override {
+        suggestedPdfPaths.append(suggested);
+        return Next(pdfPaths);
+    }
 
     QQueue<QString> openPaths;
     QQueue<QString> savePaths;
@@ -99,12 +105,20 @@ protected:
     void Trigger(const char* name) const { Action(name)->trigger(); }
     C_VYXCalcAreaModel& Area() const { return m_frame->TextView().Model(); }
     C_VYXCalcTextView* View() const { return &m_frame->TextView(); }
+    /// File > Save of an untitled document, its dialog answered with `name` in the temporary
+    /// folder; returns that path.
+    QString SaveUntitled(const QString& name) const {
+        const QString path = m_env->TempPath(name);
+        m_env->fileChooser.savePaths.enqueue(path);
+        Trigger("actionFileSave");
+        return path;
+    }
     /// Replaces the window with a new one on the same profile, not yet shown.
     void NewFrame();
     /// Puts a fake panel in the place of `panel`; the window owns it.
     FakePanel* InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix::Side side) const;
     /// Types a line into the calculation area with real keys and presses Enter.
-    void TypeLine(const QString& line) const;
+    void TypeLine(const QString& line) const { QTest::keyClicks(View(), line + u'\r'); }
     /// Shows the panel as the View menu does, unless it is shown already.
     C_VYXDlgFix* ShowPanel(C_VYXPanelSet::Panel panel) const;
     /// The child of `parent` with this object name; the test stops when there is none.

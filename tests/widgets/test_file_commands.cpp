@@ -59,8 +59,7 @@ private slots:
         const int expectedCaret = Area().Caret();
 
         // Untitled: Save asks for a name; one without extension gets ".vyx".
-        m_env->fileChooser.savePaths.enqueue(m_env->TempPath(u"work"_s));
-        Trigger("actionFileSave");
+        SaveUntitled(u"work"_s);
         const QString path = m_env->TempPath(u"work.vyx"_s);
         QVERIFY(QFileInfo::exists(path) && !m_frame->isWindowModified());
         QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
@@ -132,10 +131,8 @@ private slots:
     void titleMarkAndQuestionFollowOnlyChanges_data() { AddRows(kChanges); }
     void titleMarkAndQuestionFollowOnlyChanges() {
         const auto& [row, keys, modified] = FetchRow(kChanges);
-        const QString path = m_env->TempPath(u"saved.vyx"_s);
         QTest::keyClicks(View(), u"1+2"_s);
-        m_env->fileChooser.savePaths.enqueue(path);
-        Trigger("actionFileSave");
+        const QString path = SaveUntitled(u"saved.vyx"_s);
         QVERIFY(!m_frame->isWindowModified());
 
         if (keys.isEmpty())
@@ -178,9 +175,7 @@ private slots:
 
     void droppedDocumentOpens() {
         QTest::keyClicks(View(), u"2^10"_s);
-        const QString path = m_env->TempPath(u"dropped.vyx"_s);
-        m_env->fileChooser.savePaths.enqueue(path);
-        Trigger("actionFileSave");
+        const QString path = SaveUntitled(u"dropped.vyx"_s);
         Trigger("actionFileNew");
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});

@@ -79,9 +79,7 @@ private:
     }
     /// Saves the document under `name`, starts a new one, checks `cleared`, opens it again.
     template <typename Check> void SaveNewOpen(const QString& name, Check cleared) {
-        const QString path = m_env->TempPath(name);
-        m_env->fileChooser.savePaths.enqueue(path);
-        Trigger("actionFileSave");
+        const QString path = SaveUntitled(name);
         Trigger("actionFileNew");
         cleared();
         // Showing the new record is no change of the document: Open asks nothing.

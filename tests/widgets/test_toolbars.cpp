@@ -76,10 +76,8 @@ private slots:
     }
 
     void commandsBringTheOpenedDocumentsDecimals() {
-        const QString path = m_env->TempPath(u"ten.vyx"_s);
         m_frame->Document().Settings().BasicButtons().m_nDecimals = 10;
-        m_env->fileChooser.savePaths.enqueue(path);
-        Trigger("actionFileSave");
+        const QString path = SaveUntitled(u"ten.vyx"_s);
         // Opened in a window whose numpad was never shown.
         NewFrame();
         QVERIFY(m_frame->OpenFromCommandLine(path));
