@@ -107,15 +107,7 @@ private slots:
         }
     }
 
-    // Cancel is the rows of titleMarkAndQuestionFollowOnlyChanges.
-    void closingAModifiedDocumentAsks() {
-        QTest::keyClicks(View(), u"1"_s);
-        m_env->messageBoxes.QueueAnswer(Answer::No);
-        QVERIFY(m_frame->close());
-        QVERIFY(!m_env->profile->BarState().isEmpty());
-    }
-
-    void failedOpenKeepsTheUnsavedWork() {
+    void failedOpenKeepsTheUnsavedWorkAndClosingAsks() {
         const QString damaged = Damaged(u"damaged.vyx"_s);
         QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
@@ -125,6 +117,11 @@ private slots:
         QCOMPARE(Area().Text(), u"6*7"_s);
         QCOMPARE(Title(), u"Untitled[*] - TobrikCalculator"_s);
         QVERIFY(m_frame->isWindowModified() && m_frame->Document().IsModified());
+        // Closing asks too (Cancel is the rows of titleMarkAndQuestionFollowOnlyChanges), and the
+        // bars' layout is kept.
+        m_env->messageBoxes.QueueAnswer(Answer::No);
+        QVERIFY(m_frame->close());
+        QVERIFY(!m_env->profile->BarState().isEmpty());
     }
 
     // Each row starts from a document just saved, with the caret at the end of "1+2".

@@ -27,11 +27,8 @@ const std::tuple<const char*, Panel, QString> kButtonPanels[] = {
     {"Math", Panel::Math, C_VYXCharPalette::KeyObjectName(1162)}};
 
 /// Notes that a real Shift key stroke has reached the program.
-class ShiftReleaseWatcher : public QObject {
-public:
+struct ShiftReleaseWatcher : QObject {
     bool seen = false;
-
-protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyRelease &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift)
@@ -46,8 +43,8 @@ class KeyboardFocusTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    QPushButton* NumpadButton(int id) {
-        return Control(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
+    template <typename T = QPushButton> T* NumpadControl(int id) {
+        return Control<T>(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
     }
 
     /// Another window has the keyboard: the variables panel, with the cursor in its name field.
@@ -126,23 +123,19 @@ private slots:
             // name, command
             {"numpad slider",
              [&] {
-                 Control<QSlider>(
-                     ShowPanel(Panel::Numpad),
-                     C_VYXCalcBasicButtonsView::ControlName(C_VYXCalcBasicButtonsView::kSliderId))
+                 NumpadControl<QSlider>(C_VYXCalcBasicButtonsView::kSliderId)
                      ->triggerAction(QSlider::SliderSingleStepSub);
              }},
             {"variables panel Use selected.",
              [&] {
-                 QTest::mouseClick(
-                     Control(m_frame->Panels().Get(Panel::Variables), u"buttonUseSelected"_s),
-                     Qt::LeftButton);
+                 Click(Control(m_frame->Panels().Get(Panel::Variables), u"buttonUseSelected"_s));
              }},
             {"variables toolbar Use", [&] { Trigger("actionUseSelectedVariable"); }},
         };
         for (const auto& [id, name] :
              {std::pair{1030, "="}, {1144, "approx"}, {1028, "DEL"}, {1031, "CLS"}, {1013, "7"}})
             rows.append({u"numpad "_s + QString::fromLatin1(name),
-                         [this, id = id] { QTest::mouseClick(NumpadButton(id), Qt::LeftButton); }});
+                         [this, id = id] { Click(NumpadControl(id)); }});
         for (const C_VYXInsertCommands::Command& command : C_VYXInsertCommands::Commands())
             rows.append({QString::fromLatin1(command.objectName),
                          [this, &command] { Trigger(command.objectName); }});
@@ -170,7 +163,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), View());
         }
         // A click on a button: the button takes no focus, the keyboard stays in the area.
-        QTest::mouseClick(Control(dialog, button), Qt::LeftButton);
+        Click(Control(dialog, button));
         const QString problem = KeyboardProblem();
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         // Panels with fields stay typeable.

@@ -40,6 +40,13 @@ private slots:
                      QStringList{"actionFontSize16"});
             QVERIFY(m_frame->Document().IsModified());
         }
+        // Always on top, twice, returns to a normal window.
+        for (const bool onTop : {true, false}) {
+            Trigger("actionAlwaysOnTop");
+            QCOMPARE(Action("actionAlwaysOnTop")->isChecked(), onTop);
+            QCOMPARE(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+            QVERIFY(m_frame->isVisible());
+        }
     }
 
     void editActionsFollowTheArea() {
@@ -59,15 +66,6 @@ private slots:
         QCOMPARE(View()->Model().Text(), u"12"_s);
         QApplication::clipboard()->clear();
         QTRY_VERIFY(!enabled("actionEditPaste"));
-    }
-
-    void alwaysOnTopTwiceReturnsToNormal() {
-        for (const bool onTop : {true, false}) {
-            Trigger("actionAlwaysOnTop");
-            QCOMPARE(Action("actionAlwaysOnTop")->isChecked(), onTop);
-            QCOMPARE(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-            QVERIFY(m_frame->isVisible());
-        }
     }
 
     void fileShortcutsWorkFromAPanel() {

@@ -55,29 +55,20 @@ private slots:
         QVERIFY(Bar().IsLockOn(LockKey::Caps));
     }
 
-    void keysTellTheLocks() {
-        const struct {
-            int key, modifiers;
-            QString text;
-            LockKey lock;
-            bool on;
-        } rows[] = {{Qt::Key_A, 0, "A", LockKey::Caps, true}, // capital without Shift
-                    {Qt::Key_A, Qt::ShiftModifier, "A", LockKey::Caps, false},
-                    {Qt::Key_A, Qt::ShiftModifier, "a", LockKey::Caps, true},
-                    {Qt::Key_unknown, 0, "Ж", LockKey::Caps, true}, // non-Latin capital
-                    {Qt::Key_ScrollLock, 0, "", LockKey::Scroll, true}};
-        for (const auto& row : rows) {
+    void keysTellTheLocksAndLockKeysFlipOncePerPress() {
+        for (const auto& [key, modifiers, text, lock, on] :
+             {std::tuple{Qt::Key_A, 0, u"A"_s, LockKey::Caps, true}, // capital without Shift
+              {Qt::Key_A, Qt::ShiftModifier, "A", LockKey::Caps, false},
+              {Qt::Key_A, Qt::ShiftModifier, "a", LockKey::Caps, true},
+              {Qt::Key_unknown, 0, "Ж", LockKey::Caps, true}, // non-Latin capital
+              {Qt::Key_ScrollLock, 0, "", LockKey::Scroll, true}}) {
             WithoutLeds(); // each row from a fresh reading: all off
-            QVERIFY(!Bar().IsLockOn(row.lock));
-            QKeyEvent press(QEvent::KeyPress, row.key, Qt::KeyboardModifiers(row.modifiers),
-                            row.text);
+            QVERIFY(!Bar().IsLockOn(lock));
+            QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
             QApplication::sendEvent(&m_frame->TextView(), &press);
-            QVERIFY2(Bar().IsLockOn(row.lock) == row.on,
-                     qPrintable(u"key %1 text %2"_s.arg(row.key).arg(row.text)));
+            QVERIFY2(Bar().IsLockOn(lock) == on,
+                     qPrintable(u"key %1 text %2"_s.arg(key).arg(text)));
         }
-    }
-
-    void lockKeysFlipOncePerPress() {
         WithoutLeds();
         // The area does not take the lock key, so it travels up to the window: still one flip.
         // Keypad movement means Num Lock is off, a keypad digit that it is on.

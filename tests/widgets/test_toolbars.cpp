@@ -104,7 +104,7 @@ private slots:
         }
     }
 
-    void layoutComesBackFromTheProfile() {
+    void layoutComesBackFromTheProfileAndFloatingPointsCoverTheArea() {
         // As a user drags them: dialogs bar docked left, powers bar docked at the bottom, the
         // roots bar shown floating, the files bar hidden.
         m_frame->addToolBar(Qt::LeftToolBarArea, Bar(174));
@@ -124,12 +124,15 @@ private slots:
         QVERIFY(!bar(193)->isFloating() && bar(193)->isVisible() && bar(128)->isHidden());
         QVERIFY(bar(189)->isFloating() && bar(189)->isVisible());
         QCOMPARE(bar(189)->pos(), rootsAt);
+        // Out of range draws are clamped to the corners, and a wide area does not overflow.
+        QCOMPARE(C_VYXToolbarPlacement::PointOf({100, 50, 800, 600}, -5, 99999), QPoint(100, 650));
+        QCOMPARE(C_VYXToolbarPlacement::PointOf({0, 0, 200000, 100000}, 32767, 32767),
+                 QPoint(200000, 100000));
     }
 
     void panelCommandsFollowThePanels() {
         m_frame->Panels().Install(Panel::Latin, nullptr);
-        QMenu* dialogs = m_frame->findChild<QMenu*>("menuDialogs");
-        QVERIFY(dialogs != nullptr);
+        QMenu* dialogs = Control<QMenu>(m_frame.get(), u"menuDialogs"_s);
         emit dialogs->aboutToShow();
         QAction* latin = Action("actionPanelLatin");
         QVERIFY(!latin->isEnabled());
@@ -143,13 +146,6 @@ private slots:
         // The close box only hides the panel; the check goes with it.
         panel->close();
         QVERIFY(!panel->isVisible() && !latin->isChecked());
-    }
-
-    void floatingPointsCoverTheArea() {
-        // Out of range draws are clamped to the corners, and a wide area does not overflow.
-        QCOMPARE(C_VYXToolbarPlacement::PointOf({100, 50, 800, 600}, -5, 99999), QPoint(100, 650));
-        QCOMPARE(C_VYXToolbarPlacement::PointOf({0, 0, 200000, 100000}, 32767, 32767),
-                 QPoint(200000, 100000));
     }
 };
 

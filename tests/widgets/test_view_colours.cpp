@@ -79,10 +79,11 @@ private slots:
         QVERIFY(View()->document()->findBlockByNumber(lines).layout()->formats().isEmpty());
     }
 
-    void EveryKindReadsOnLightAndDarkPalettes() {
+    void EveryKindReadsOnLightAndDarkPalettesAndDarkIconsTurnInkLight() {
         using namespace C_VYXReadableColour;
         const QPalette light = QApplication::style()->standardPalette();
-        for (const QPalette& palette : {light, C_VYXViewColours::DarkPalette()}) {
+        const QPalette dark = C_VYXViewColours::DarkPalette();
+        for (const QPalette& palette : {light, dark}) {
             const QColor base = palette.color(QPalette::Base);
             QList<QColor> seen = {palette.color(QPalette::Text)};
             for (int kind = int(Kind::Number); kind <= int(Kind::Error); ++kind) {
@@ -97,14 +98,12 @@ private slots:
                 seen.append(colour);
             }
         }
-    }
 
-    void DarkIconsTurnInkLightAndPaperDark() {
+        // Icons on the dark palette: ink light, paper dark.
         const QByteArray svg =
             R"(<svg><path fill="#ffffff" stroke="#27313f"/><path stroke="#2a66b0"/>)"
             R"(<path fill="#e3a52c"/></svg>)";
-        const QPalette dark = C_VYXViewColours::DarkPalette();
-        QCOMPARE(C_VYXInkIcon::ForPalette(svg, QApplication::style()->standardPalette()), svg);
+        QCOMPARE(C_VYXInkIcon::ForPalette(svg, light), svg);
         const QString changed = QString::fromUtf8(C_VYXInkIcon::ForPalette(svg, dark));
         // Grey ink becomes the text colour, blue ink a blue that reads on the window, white
         // paper a dark grey (lightness 295 - 255 = 40), the middle tone stays.
@@ -113,8 +112,7 @@ private slots:
         QVERIFY(changed.contains(u"fill=\"#e3a52c\""));
         const QString blue = changed.section(u"stroke=\""_s, 2, 2).left(7);
         QVERIFY(qAbs(QColor(blue).hslHue() - QColor(0x2a, 0x66, 0xb0).hslHue()) <= 2);
-        QVERIFY(C_VYXReadableColour::ContrastRatio(QColor(blue), dark.color(QPalette::Window)) >=
-                C_VYXReadableColour::kTextContrast);
+        QVERIFY(ContrastRatio(QColor(blue), dark.color(QPalette::Window)) >= kTextContrast);
     }
 
     void TogglesAreKeptInTheProfile() {
