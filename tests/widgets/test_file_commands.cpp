@@ -63,6 +63,9 @@ private slots:
         const QString path = m_env->TempPath(u"work.vyx"_s);
         QVERIFY(QFileInfo::exists(path) && !m_frame->isWindowModified());
         QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
+        // Another extension is kept; a dot in the folder is none.
+        QCOMPARE(C_VYXFileCommands::WithDocumentExtension(u"/tmp/a.txt"_s), u"/tmp/a.txt"_s);
+        QCOMPARE(C_VYXFileCommands::WithDocumentExtension(u"/tmp/x.d/a"_s), u"/tmp/x.d/a.vyx"_s);
 
         Trigger("actionFileNew");
         QCOMPARE(Area().Text(), QString());
@@ -184,13 +187,6 @@ private slots:
         QCOMPARE(Title(), u"dropped.vyx[*] - TobrikCalculator"_s);
         // A drop counts as File Open: the next load keeps the window where it is.
         QVERIFY(m_frame->Document().IsSkippingNextPlacement());
-    }
-
-    void documentExtension() {
-        const char* const rows[][2] = {{"/tmp/a.txt", "/tmp/a.txt"}, // another extension is kept
-                                       {"/tmp/x.d/a", "/tmp/x.d/a.vyx"}}; // dot in the folder only
-        for (const auto& [chosen, saved] : rows)
-            QCOMPARE(C_VYXFileCommands::WithDocumentExtension(chosen), QString(saved));
     }
 };
 

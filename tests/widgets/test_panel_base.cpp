@@ -17,7 +17,7 @@ private:
     void Toggle(Panel panel) { m_frame->Panels().Toggle(panel); }
 
 private slots:
-    void createdOnceOnFirstShowThenHiddenAndShownAgain() {
+    void createdOnceOnFirstShowHiddenShownAgainAndRefreshedByANewDocument() {
         FakePanel* fixed = InstallFake(Panel::Conversion, Side::Right);
         QVERIFY(!fixed->IsCreated());
         Toggle(Panel::Conversion);
@@ -33,6 +33,16 @@ private slots:
         Toggle(Panel::Conversion);
         QVERIFY(fixed->isVisible());
         QCOMPARE(fixed->setups, 1);
+
+        // A new document refreshes the created panels only; fields evaluate with a created panel.
+        FakePanel* created = InstallFake(Panel::Variables, Side::Right);
+        FakePanel* never = InstallFake(Panel::Latin, Side::Left);
+        QCOMPARE(never->EvaluateExpressionText(u"1,5*2"_s), QString());
+        Toggle(Panel::Variables);
+        QCOMPARE(created->EvaluateExpressionText(u"1,5*2"_s), u"3"_s);
+        Trigger("actionFileNew");
+        QCOMPARE((QList{fixed->reads, created->reads, never->reads}), (QList{2, 2, 0}));
+        QVERIFY(!never->IsCreated());
     }
 
     void createdPanelsStandBesideTheOwnerAndPartnersStack() {
@@ -77,19 +87,6 @@ private slots:
         for (const FakePanel* other : {latin, complex})
             QVERIFY(!numpad->frameGeometry().intersects(other->frameGeometry()));
         QVERIFY(screen.contains(numpad->frameGeometry()));
-    }
-
-    void newDocumentRefreshesCreatedPanelsAndFieldsUseIt() {
-        FakePanel* created = InstallFake(Panel::Variables, Side::Right);
-        FakePanel* never = InstallFake(Panel::Latin, Side::Left);
-        // Without a created panel there is nothing to evaluate with.
-        QCOMPARE(never->EvaluateExpressionText(u"1,5*2"_s), QString());
-        Toggle(Panel::Variables);
-        QCOMPARE(created->EvaluateExpressionText(u"1,5*2"_s), u"3"_s);
-        Trigger("actionFileNew");
-        QCOMPARE(created->reads, 2);
-        QCOMPARE(never->reads, 0);
-        QVERIFY(!never->IsCreated());
     }
 };
 

@@ -35,15 +35,6 @@ private:
     QRect ClientArea() { return QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()); }
 
 private slots:
-    // The docked bars' row is checked with the main window's first start.
-    void firstStartLayout() {
-        for (int id : {189, 193, 195, 197, 199}) {
-            QVERIFY2(Bar(id)->isHidden() && Bar(id)->isFloating() &&
-                         ClientArea().adjusted(0, 0, 1, 1).contains(Bar(id)->pos()),
-                     qPrintable(Bar(id)->objectName()));
-        }
-    }
-
     void enablingFollowsTheCaret_data() { AddRows(kCaretRows); }
     void enablingFollowsTheCaret() {
         const auto& [row, typed, keys, disabled] = FetchRow(kCaretRows);
@@ -55,27 +46,26 @@ private slots:
                      qPrintable(QString::number(command.id)));
     }
 
-    // What each command writes is the area's business; here one command of each kind.
-    void commandsWriteIntoTheArea() {
-        const struct {
-            QString typed, commands, text; // commands: object names without "action"
-        } rows[] = {{"4", "InsertInverse CalculateLine", "4\u02C9\u00B9\r\n1/4 //\u22480.25\r\n"},
-                    {"1/3", "CalculateApproximate", "1/3\r\n0.333333\r\n"},
-                    {"12", "DeleteChar", "1"},
-                    {"1+1", "ClearArea", ""},
-                    {"", "InsertSquare CalculateLine", ""}}; // no operand: nothing
-        for (const auto& row : rows) {
+    // What each command writes is the area's business; here one command of each kind, and the
+    // decimals of an opened document.
+    void commandsWriteIntoTheAreaWithTheOpenedDocumentsDecimals() {
+        // Typed text, commands (object names without "action"), the area's text after them.
+        for (const auto& [typed, commands, text] :
+             {std::tuple{u"4"_s, u"InsertInverse CalculateLine"_s,
+                         u"4\u02C9\u00B9\r\n1/4 //\u22480.25\r\n"_s},
+              {"1/3", "CalculateApproximate", "1/3\r\n0.333333\r\n"},
+              {"12", "DeleteChar", "1"},
+              {"1+1", "ClearArea", ""},
+              {"", "InsertSquare CalculateLine", ""}}) { // no operand: nothing
             View()->Model().ClearArea();
-            QTest::keyClicks(View(), row.typed);
+            QTest::keyClicks(View(), typed);
             m_frame->Document().SetModifiedFlag(false);
-            for (const QString& command : row.commands.split(u' '))
+            for (const QString& command : commands.split(u' '))
                 Trigger(qPrintable(u"action"_s + command));
-            QCOMPARE(View()->toPlainText(), QString(row.text).replace(u"\r\n"_s, "\n"));
-            QCOMPARE(m_frame->Document().IsModified(), !row.text.isEmpty() || !row.typed.isEmpty());
+            QCOMPARE(View()->toPlainText(), QString(text).replace(u"\r\n"_s, "\n"));
+            QCOMPARE(m_frame->Document().IsModified(), !text.isEmpty() || !typed.isEmpty());
         }
-    }
 
-    void commandsBringTheOpenedDocumentsDecimals() {
         m_frame->Document().Settings().BasicButtons().m_nDecimals = 10;
         const QString path = SaveUntitled(u"ten.vyx"_s);
         // Opened in a window whose numpad was never shown.
@@ -88,8 +78,14 @@ private slots:
         QCOMPARE(View()->Model().LineText(1), u"3.1415926536"_s);
     }
 
-    // View > Toolbars hides and shows again; all but the files bar float on the window.
-    void toolbarTogglesHideAndShow() {
+    // The floating bars at the first start (the docked bars' row is checked with the main
+    // window's first start); View > Toolbars hides and shows again, and all but the files bar
+    // float on the window.
+    void firstStartLayoutAndToolbarTogglesHideAndShow() {
+        for (int id : {189, 193, 195, 197, 199})
+            QVERIFY2(Bar(id)->isHidden() && Bar(id)->isFloating() &&
+                         ClientArea().adjusted(0, 0, 1, 1).contains(Bar(id)->pos()),
+                     qPrintable(Bar(id)->objectName()));
         for (const int id : {128, 174, 193}) {
             QToolBar* toolbar = Bar(id);
             QAction* toggle =
