@@ -23,6 +23,11 @@
 // Texts in the tests as u"..."_s.
 using namespace Qt::StringLiterals;
 
+/// Short names the widget tests share.
+using Panel = C_VYXPanelSet::Panel;
+using Side = C_VYXDlgFix::Side;
+using Answer = C_VYXMessageBoxes::Answer;
+
 /// File dialogs answered from queues; an unexpected dialog is counted and cancelled.
 class ScriptedFileChooser : public C_VYXFileChooser {
 public:

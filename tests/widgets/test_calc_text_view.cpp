@@ -5,7 +5,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
 /// The widget's text with one "\n" per line break, nothing converted.
 QString WidgetText(const C_VYXCalcTextView& view) {
     return view.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
@@ -27,7 +26,6 @@ const std::tuple<const char*, QString, QString, QList<int>, QString> kKeyRows[] 
     {"Ctrl+Z and Ctrl+Y", "", "123", {kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Z, kCtrl | Qt::Key_Y, Qt::Key_9},
      "129"}};
 // clang-format on
-
 } // namespace
 
 class CalcTextViewTest : public MainFrameFixture {

@@ -4,8 +4,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
-using Answer = C_VYXMessageBoxes::Answer;
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
 constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier;
@@ -32,7 +30,6 @@ const std::tuple<const char*, QList<int>, bool> kChanges[] = {
     {"Ctrl+Z", {kCtrl | Qt::Key_Z}, true},
     {"angle unit", {}, true}};
 // clang-format on
-
 } // namespace
 
 class FileCommandsTest : public MainFrameFixture {
@@ -136,8 +133,7 @@ private slots:
         QVERIFY(!m_frame->isWindowModified());
 
         if (keys.isEmpty())
-            Click(Control<QAbstractButton>(ShowPanel(C_VYXPanelSet::Panel::Trigonometry),
-                                           u"radioDegrees"_s));
+            Click(Control<QAbstractButton>(ShowPanel(Panel::Trigonometry), u"radioDegrees"_s));
         PressKeys(View(), keys);
         QCOMPARE(m_frame->Document().IsModified(), modified);
         QCOMPARE(m_frame->isWindowModified(), modified);
@@ -169,8 +165,8 @@ private slots:
         Trigger("actionRecentFile1");
         QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
         QVERIFY(m_env->profile->RecentFiles().isEmpty());
-        QVERIFY(!Action("actionRecentFile1")->isVisible());
-        QVERIFY(Action("actionNoRecentFile")->isVisible());
+        QVERIFY(!Action("actionRecentFile1")->isVisible() &&
+                Action("actionNoRecentFile")->isVisible());
     }
 
     void droppedDocumentOpens() {

@@ -6,7 +6,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
 QList<C_VYXHelpWindow*> OpenHelpWindows() {
     QList<C_VYXHelpWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -21,7 +20,6 @@ void SendWheel(C_VYXHelpWindow* window, int delta) {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(window->viewport(), &event);
 }
-
 } // namespace
 
 class HelpWindowTest : public MainFrameFixture {
@@ -127,8 +125,7 @@ private slots:
         Trigger("actionHelpHelp");
         QCOMPARE(OpenHelpWindows(), QList<C_VYXHelpWindow*>{window});
 
-        QVERIFY(window->close());
-        QVERIFY(m_frame->isVisible());
+        QVERIFY(window->close() && m_frame->isVisible());
         QCOMPARE(m_frame->geometry(), before);
         // Typing goes on in the area.
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));

@@ -38,9 +38,9 @@ private slots:
         for (int i = 0; i < C_VYXPanelSet::kCount; ++i)
             QTest::keyClick(&m_frame->TextView(), Qt::Key(Qt::Key_1 + i), Qt::ControlModifier);
         for (int i = 0; i < C_VYXPanelSet::kCount; ++i)
-            QVERIFY(m_frame->Panels().IsShown(C_VYXPanelSet::Panel(i)));
+            QVERIFY(m_frame->Panels().IsShown(Panel(i)));
         QTest::keyClick(&m_frame->TextView(), Qt::Key_4, Qt::ControlModifier); // in menu order
-        QVERIFY(!m_frame->Panels().IsShown(C_VYXPanelSet::Panel::Variables));
+        QVERIFY(!m_frame->Panels().IsShown(Panel::Variables));
         QStringList keys; // no two commands share a key
         for (const QAction* action : m_frame->findChildren<QAction*>())
             for (const QKeySequence& key : action->shortcuts())
@@ -49,7 +49,7 @@ private slots:
         TypeLine(u"1/6+1/3"_s);
         TypeLine(u"1/0"_s);
         // From a panel too; the value without the "//≈" part.
-        QTest::keyClick(m_frame->Panels().Get(C_VYXPanelSet::Panel::Numpad), Qt::Key_C,
+        QTest::keyClick(m_frame->Panels().Get(Panel::Numpad), Qt::Key_C,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text(), u"1/2"_s);
     }
@@ -57,7 +57,7 @@ private slots:
     void everyControlOfThePanelsAndToolbarsHasAName() {
         QList<QWidget*> roots = {&m_frame->TextView()};
         for (int i = 0; i < C_VYXPanelSet::kCount; ++i)
-            roots.append(ShowPanel(C_VYXPanelSet::Panel(i)));
+            roots.append(ShowPanel(Panel(i)));
         for (QToolBar* bar : m_frame->findChildren<QToolBar*>())
             roots.append(bar);
         QStringList nameless;

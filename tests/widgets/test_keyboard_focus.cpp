@@ -12,9 +12,6 @@
 #include <functional>
 
 namespace {
-
-using Panel = C_VYXPanelSet::Panel;
-
 /// Time for a window manager to act on a window just mapped (focusing it, when it would).
 constexpr int kWindowManagerMs = 300;
 
@@ -36,7 +33,6 @@ struct ShiftReleaseWatcher : QObject {
         return QObject::eventFilter(watched, event);
     }
 };
-
 } // namespace
 
 class KeyboardFocusTest : public MainFrameFixture {

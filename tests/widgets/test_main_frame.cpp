@@ -70,8 +70,8 @@ private slots:
 
     void fileShortcutsWorkFromAPanel() {
         QTest::keyClicks(View(), u"7*6"_s);
-        FakePanel* panel = InstallFake(C_VYXPanelSet::Panel::Conversion, C_VYXDlgFix::Side::Right);
-        m_frame->Panels().Toggle(C_VYXPanelSet::Panel::Conversion);
+        FakePanel* panel = InstallFake(Panel::Conversion, Side::Right);
+        m_frame->Panels().Toggle(Panel::Conversion);
         panel->activateWindow();
         panel->field->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(panel));
@@ -104,14 +104,9 @@ private slots:
         const auto* pane = m_frame->findChild<QLabel*>(u"statusMessagePane"_s);
         QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(pane->text()));
 
-        struct Case {
-            const char* name;
-            QRect screen, available;
-            QSize minimum;
-            QRect expected;
-        };
+        // Name, screen, its available part, the bars' minimum size, the window's place.
         // clang-format off
-        const Case cases[] = {
+        const std::tuple<const char*, QRect, QRect, QSize, QRect> cases[] = {
             // A third of a screen whose size is not divisible by 3, centred.
             {"third", {1920, 0, 1280, 1024}, {1920, 0, 1280, 1024}, {0, 0}, {2347, 341, 426, 341}},
             {"wider for the toolbars", {0, 0, 1200, 900}, {0, 0, 1200, 900}, {700, 100},
@@ -122,10 +117,9 @@ private slots:
              {200, 30, 200, 250}},
         };
         // clang-format on
-        for (const Case& c : cases)
-            QVERIFY2(C_VYXWindowGeometry::FirstStartGeometry(c.screen, c.available, c.minimum) ==
-                         c.expected,
-                     c.name);
+        for (const auto& [name, whole, available, minimum, expected] : cases)
+            QVERIFY2(C_VYXWindowGeometry::FirstStartGeometry(whole, available, minimum) == expected,
+                     name);
 
         // A placement from a file is fitted to the screen.
         auto fitted = [](int left, int top, int right, int bottom) {

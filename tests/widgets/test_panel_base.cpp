@@ -3,13 +3,6 @@
 // the refresh when the document is replaced.
 #include "WidgetTestSupport.h"
 
-namespace {
-
-using Panel = C_VYXPanelSet::Panel;
-using Side = C_VYXDlgFix::Side;
-
-} // namespace
-
 class PanelBaseTest : public MainFrameFixture {
     Q_OBJECT
 
@@ -27,8 +20,7 @@ private slots:
         QVERIFY(!m_frame->Panels().IsShown(Panel::Conversion));
         // The close box hides; Escape is each panel's own (numpad, palettes).
         Toggle(Panel::Conversion);
-        QVERIFY(fixed->close());
-        QVERIFY(!fixed->isVisible());
+        QVERIFY(fixed->close() && !fixed->isVisible());
         // Hidden, not destroyed: showing again does not build it anew.
         Toggle(Panel::Conversion);
         QVERIFY(fixed->isVisible());

@@ -10,10 +10,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
-using Panel = C_VYXPanelSet::Panel;
-using Answer = C_VYXMessageBoxes::Answer;
-
 /// Real key presses; characters beyond ASCII (√, ²) come as text, as an input method sends.
 void Type(QWidget* widget, const QString& text) {
     for (const QChar character : text) {
@@ -66,7 +62,6 @@ const std::tuple<const char*, Panel, int, QString, QString> kPaletteKeys[] = {
 /// The fields of the trigonometry panel's triangle: angles, sides, area.
 const char* const kTriangleFields[] = {"editAngleA", "editAngleB", "editAngleC", "editSideA",
                                        "editSideB",  "editSideC",  "editArea"};
-
 } // namespace
 
 class PanelsTest : public MainFrameFixture {

@@ -8,7 +8,6 @@
 #include <QPrinter>
 
 namespace {
-
 using Kind = C_VYXScriptedMessageBoxes::Kind;
 
 /// The non-empty lines of a text, trimmed.
@@ -42,7 +41,6 @@ void VerifyPrintout(const QString& pdfPath, const QStringList& expectedBody) {
     }
     QCOMPARE(body, expectedBody);
 }
-
 } // namespace
 
 class PrintingTest : public MainFrameFixture {
@@ -100,8 +98,7 @@ private slots:
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
         // A cancelled dialog writes nothing and says nothing; a saved document's name is
         // offered beside it.
-        const QString documentPath = m_env->TempPath(u"sheet.vyx"_s);
-        QVERIFY(Document().OnSaveDocument(documentPath));
+        QVERIFY(Document().OnSaveDocument(m_env->TempPath(u"sheet.vyx"_s)));
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
@@ -153,11 +150,11 @@ private slots:
             QStringLiteral("The computer does not have a default printer installed\r\nThere has "
                            "to be a printer installed if you want to print.\r\n\r\nSave the "
                            "pages with \"Export as PDF...\" instead?");
-        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
+        m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(!commands.Print());
         const QString exported = m_env->TempPath(u"instead.pdf"_s);
         m_env->fileChooser.pdfPaths.enqueue(exported);
-        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
+        m_env->messageBoxes.QueueAnswer(Answer::Yes);
         QVERIFY(commands.Print() && QFileInfo::exists(exported));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
         for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
@@ -168,17 +165,15 @@ private slots:
         QCOMPARE(dialogs, 1); // no print dialog
 
         printer = true;
-        QVERIFY(!commands.Print());
-        QVERIFY(!QFileInfo::exists(printed));
+        QVERIFY(!commands.Print() && !QFileInfo::exists(printed));
         accept = true;
-        QVERIFY(commands.Print());
-        QVERIFY(!pageRangeOffered);
+        QVERIFY(commands.Print() && !pageRangeOffered);
         VerifyPrintout(printed, ExpectedBody());
 
         // Ctrl+P asks the system, from the calculation area.
         if (C_VYXPrintCommands::SystemHasDefaultPrinter())
             return;
-        m_env->messageBoxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
+        m_env->messageBoxes.QueueAnswer(Answer::No);
         QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 3);
         QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);

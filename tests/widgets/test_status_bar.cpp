@@ -5,7 +5,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
 using LockKey = C_VYXStatusBar::LockKey;
 
 /// Writes "<dir>/<entry>/brightness" holding `level`.
@@ -15,7 +14,6 @@ void WriteLed(const QString& dir, const QString& entry, const QByteArray& level)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(level);
 }
-
 } // namespace
 
 class StatusBarTest : public MainFrameFixture {

@@ -7,9 +7,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
-using Panel = C_VYXPanelSet::Panel;
-
 /// Commands whose button needs a character before the caret on its line.
 const QList<int> kNeedOperand = {32851, 32852, 32853, 32854, 32855, 32860, 32861};
 
@@ -21,7 +18,6 @@ const std::tuple<const char*, QString, QList<int>, QList<int>> kCaretRows[] = {
     {"start of the second line", "1", {Qt::Key_Return, Qt::Key_Return, Qt::Key_2, Qt::Key_Home}, kNeedOperand},
     {"everything deleted", "1", {Qt::Key_Backspace}, kNeedOperand + QList{32862, 32863}}};
 // clang-format on
-
 } // namespace
 
 class ToolbarsTest : public MainFrameFixture {
@@ -133,7 +129,7 @@ private slots:
         QAction* latin = Action("actionPanelLatin");
         QVERIFY(!latin->isEnabled());
 
-        InstallFake(Panel::Latin, C_VYXDlgFix::Side::Left);
+        InstallFake(Panel::Latin, Side::Left);
         emit dialogs->aboutToShow();
         QVERIFY(latin->isEnabled() && !latin->isChecked());
         latin->trigger();

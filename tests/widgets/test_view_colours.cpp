@@ -11,7 +11,6 @@
 using Kind = C_VYXLineToken::Kind;
 
 namespace {
-
 /// The format the highlighter gave the character at `column` of line `line`.
 QTextCharFormat FormatAt(const QPlainTextEdit& area, int line, int column) {
     const QTextBlock block = area.document()->findBlockByNumber(line);
@@ -20,7 +19,6 @@ QTextCharFormat FormatAt(const QPlainTextEdit& area, int line, int column) {
             return range.format;
     return QTextCharFormat();
 }
-
 } // namespace
 
 class ViewColoursTest : public MainFrameFixture {
@@ -108,8 +106,7 @@ private slots:
         // Grey ink becomes the text colour, blue ink a blue that reads on the window, white
         // paper a dark grey (lightness 295 - 255 = 40), the middle tone stays.
         QVERIFY(changed.contains(u"stroke=\"%1\""_s.arg(dark.color(QPalette::WindowText).name())));
-        QVERIFY(changed.contains(u"fill=\"#282828\""));
-        QVERIFY(changed.contains(u"fill=\"#e3a52c\""));
+        QVERIFY(changed.contains(u"fill=\"#282828\"") && changed.contains(u"fill=\"#e3a52c\""));
         const QString blue = changed.section(u"stroke=\""_s, 2, 2).left(7);
         QVERIFY(qAbs(QColor(blue).hslHue() - QColor(0x2a, 0x66, 0xb0).hslHue()) <= 2);
         QVERIFY(ContrastRatio(QColor(blue), dark.color(QPalette::Window)) >= kTextContrast);
@@ -136,8 +133,7 @@ private slots:
 
         Trigger("actionViewDarkColours");
         QVERIFY(!C_VYXReadableColour::IsDark(QApplication::palette()));
-        QVERIFY(!m_env->profile->DarkColours());
-        QVERIFY(!m_env->profile->SyntaxColours());
+        QVERIFY(!m_env->profile->DarkColours() && !m_env->profile->SyntaxColours());
     }
 };
 

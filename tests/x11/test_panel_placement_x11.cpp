@@ -4,9 +4,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-
-using Panel = C_VYXPanelSet::Panel;
-
 // Left-side panels, then right-side ones, then the two partners of the stacked pairs.
 /// Each panel with the command that opens it.
 constexpr std::pair<Panel, const char*> kOpeningOrder[] = {
@@ -32,7 +29,6 @@ QString AllowedActions(const QWidget& window) {
 QString Describe(const QRect& rect) {
     return QString::asprintf("%d,%d %dx%d", rect.x(), rect.y(), rect.width(), rect.height());
 }
-
 } // namespace
 
 class PanelPlacementX11Test : public MainFrameFixture {
