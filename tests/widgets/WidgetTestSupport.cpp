@@ -41,10 +41,6 @@ void WidgetTestEnvironment::VerifyNoStrayDialogs() {
              QList<qsizetype>(6, 0));
 }
 
-QAction* MainFrameFixture::Action(const char* name) const {
-    return Control<QAction>(m_frame.get(), QString::fromLatin1(name));
-}
-
 void MainFrameFixture::NewFrame() {
     m_frame = std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
 }

@@ -41,11 +41,8 @@ public:
         return Next(pdfPaths);
     }
 
-    QQueue<QString> openPaths;
-    QQueue<QString> savePaths;
-    QStringList suggestedSavePaths;
-    QQueue<QString> pdfPaths;
-    QStringList suggestedPdfPaths;
+    QQueue<QString> openPaths, savePaths, pdfPaths;
+    QStringList suggestedSavePaths, suggestedPdfPaths;
     int unexpectedDialogs = 0;
 
 private:
@@ -106,7 +103,9 @@ class MainFrameFixture : public QObject {
 
 protected:
     /// The window's action with this object name; the test stops when there is none.
-    QAction* Action(const char* name) const;
+    QAction* Action(const char* name) const {
+        return Control<QAction>(m_frame.get(), QString::fromLatin1(name));
+    }
     void Trigger(const char* name) const { Action(name)->trigger(); }
     C_VYXCalcAreaModel& Area() const { return m_frame->TextView().Model(); }
     C_VYXCalcTextView* View() const { return &m_frame->TextView(); }

@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(OpenHelpWindows().size(), 0);
     }
 
-    void guideIsPlainCrLfTextAndScrollArithmeticNeverDividesByZero() {
+    void guideTextScrollArithmeticAndTheAboutBox() {
         const QString text = C_VYXHelpWindow::LoadHelpText();
         QVERIFY(text.size() > 1000);
         // 8-bit text without backslashes or control characters (the window's measure stops
@@ -54,6 +54,16 @@ private slots:
         QCOMPARE(C_VYXHelpWindow::ScrollMaximum(10, 0), 10);
         QCOMPARE(C_VYXHelpWindow::WheelDeltaPerLine(0), 0);
         QCOMPARE(C_VYXHelpWindow::WheelLines(120, 0), 0);
+        // The about box shows its text whole, and Escape closes it.
+        C_VYXAboutBox box(m_frame.get());
+        box.setWindowModality(Qt::NonModal);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const auto* label = box.findChild<QLabel*>(u"aboutText"_s);
+        QVERIFY(label->sizeHint().boundedTo(label->size()) == label->sizeHint()); // not cut off
+        QVERIFY(label->text().contains(QRegularExpression(u"Version \\d+\\.\\d+"_s)));
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QVERIFY(!box.isVisible() && box.result() == QDialog::Rejected);
     }
 
     void readingTheGuideWithKeysAndWheel() {
@@ -132,18 +142,6 @@ private slots:
         QTRY_VERIFY(area->hasFocus());
         QTest::keyClicks(QApplication::focusWidget(), u"7*6"_s);
         QCOMPARE(area->Model().Text(), u"7*6"_s);
-    }
-
-    void aboutBoxShowsItsTextWholeAndEscapeClosesIt() {
-        C_VYXAboutBox box(m_frame.get());
-        box.setWindowModality(Qt::NonModal);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const auto* text = box.findChild<QLabel*>(u"aboutText"_s);
-        QVERIFY(text->sizeHint().boundedTo(text->size()) == text->sizeHint()); // not cut off
-        QVERIFY(text->text().contains(QRegularExpression(u"Version \\d+\\.\\d+"_s)));
-        QTest::keyClick(&box, Qt::Key_Escape);
-        QVERIFY(!box.isVisible() && box.result() == QDialog::Rejected);
     }
 };
 
