@@ -23,10 +23,7 @@ void Type(QWidget* widget, const QString& text) {
 
 /// Replaces the text of a field or an editable box with typed text.
 void Retype(QWidget* widget, const QString& text) {
-    if (auto* box = qobject_cast<QComboBox*>(widget))
-        box->lineEdit()->selectAll();
-    else
-        qobject_cast<QLineEdit*>(widget)->selectAll();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(widget, Qt::Key_Delete);
     Type(widget, text);
 }
@@ -372,9 +369,8 @@ private slots:
                 Click(Control(panel, "buttonAdd"));
         }
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2", "K = A+b = 3"}));
-        QVERIFY(panel->isVisible());
         // The title shows the change at once, although the calculation area did not change.
-        QVERIFY(m_frame->isWindowModified());
+        QVERIFY(panel->isVisible() && m_frame->isWindowModified());
         // A rejected name the model empties is emptied on the screen, and Add follows it.
         Retype(name, u"2pi"_s);
         Retype(value, u"1"_s);
@@ -392,13 +388,11 @@ private slots:
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2"}));
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         Click(Control(panel, "buttonDeleteAll"));
-        QCOMPARE(list->count(), 0);
-        QVERIFY(!Control(panel, "buttonDeleteAll")->isEnabled());
+        QVERIFY(list->count() == 0 && !Control(panel, "buttonDeleteAll")->isEnabled());
     }
 
     void variablesToolbarFollowsAssignmentsALaterPanelAndFileNew() {
-        auto* toolbar = m_frame->findChild<C_VYXToolbarVariables*>();
-        QVERIFY(toolbar != nullptr);
+        auto* toolbar = Control<C_VYXToolbarVariables>(m_frame.get(), QString());
         const auto combo = [&] { return ItemTexts(toolbar->Combo()->view()); };
         QVERIFY(!toolbar->Combo()->isEnabled() && !toolbar->UseAction()->isEnabled());
         // Without entries the commands do nothing at all.

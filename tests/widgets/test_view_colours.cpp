@@ -60,14 +60,13 @@ private slots:
 
     void LongAreaIsColouredASliceAtATimeToTheEnd() {
         // Three slices of lines, an error message spanning the second slice's end, then a sum.
-        const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines;
-        QString text = u"1+2\r\n"_s.repeated(2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
-        text += u"//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n"_s;
-        text += u"1+2\r\n"_s.repeated(lines - 2 * C_VYXSyntaxHighlighter::kSliceLines - 1);
-        Area().InsertText(text);
+        // The message starts on the last line of the second slice.
+        const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines, message = lines / 3 * 2 - 1;
+        Area().InsertText(u"1+2\r\n"_s.repeated(message) +
+                          u"//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n"_s +
+                          u"1+2\r\n"_s.repeated(lines - message - 2));
         QCOMPARE(Shown(0, 0), Expected(Kind::Number));
         QTRY_COMPARE(Shown(lines - 1, 1), Expected(Kind::Operator));
-        const int message = 2 * C_VYXSyntaxHighlighter::kSliceLines - 1;
         QCOMPARE(Shown(message, 3), Expected(Kind::Error));
         QCOMPARE(Shown(message + 1, 3), Expected(Kind::Error));
         QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
