@@ -108,10 +108,9 @@ private slots:
     }
 
     void failedOpenKeepsTheUnsavedWorkAndClosingAsks() {
-        const QString damaged = Damaged(u"damaged.vyx"_s);
         QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
-        m_env->fileChooser.openPaths.enqueue(damaged);
+        m_env->fileChooser.openPaths.enqueue(Damaged(u"damaged.vyx"_s));
         Trigger("actionFileOpen");
         QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
         QCOMPARE(Area().Text(), u"6*7"_s);

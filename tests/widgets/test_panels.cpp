@@ -12,13 +12,12 @@
 namespace {
 /// Real key presses; characters beyond ASCII (√, ²) come as text, as an input method sends.
 void Type(QWidget* widget, const QString& text) {
-    for (const QChar character : text) {
+    for (const QChar character : text)
         if (character.unicode() < 0x80)
             QTest::keyClick(widget, char(character.unicode()));
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
                                 Qt::NoModifier);
-    }
 }
 
 /// Replaces the text of a field or an editable box with typed text.
