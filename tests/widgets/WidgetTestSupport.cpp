@@ -45,14 +45,14 @@ void MainFrameFixture::NewFrame() {
     m_frame = std::make_unique<C_MainFrm>(*m_env->profile, m_env->messageBoxes, m_env->fileChooser);
 }
 
-FakePanel* MainFrameFixture::InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix::Side side) const {
+FakePanel* MainFrameFixture::InstallFake(Panel panel, Side side) const {
     auto owned = std::make_unique<FakePanel>(*m_frame, side);
     FakePanel* fake = owned.get();
     m_frame->Panels().Install(panel, std::move(owned));
     return fake;
 }
 
-C_VYXDlgFix* MainFrameFixture::ShowPanel(C_VYXPanelSet::Panel panel) const {
+C_VYXDlgFix* MainFrameFixture::ShowPanel(Panel panel) const {
     if (!m_frame->Panels().IsShown(panel))
         m_frame->Panels().Toggle(panel);
     C_VYXDlgFix* dialog = m_frame->Panels().Get(panel);

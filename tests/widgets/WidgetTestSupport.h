@@ -84,8 +84,7 @@ public:
 /// A panel with one text field that counts what the panel base asks of it.
 class FakePanel : public C_VYXDlgFix {
 public:
-    FakePanel(C_VYXPanelOwner& owner, Side side)
-        : C_VYXDlgFix(owner, 999, QStringLiteral("Fake"), side) {}
+    FakePanel(C_VYXPanelOwner& owner, Side side) : C_VYXDlgFix(owner, 999, u"Fake"_s, side) {}
 
     int setups = 0, reads = 0, afterFirstRefresh = 0;
     QLineEdit* field = nullptr;
@@ -120,11 +119,11 @@ protected:
     /// Replaces the window with a new one on the same profile, not yet shown.
     void NewFrame();
     /// Puts a fake panel in the place of `panel`; the window owns it.
-    FakePanel* InstallFake(C_VYXPanelSet::Panel panel, C_VYXDlgFix::Side side) const;
+    FakePanel* InstallFake(Panel panel, Side side) const;
     /// Types a line into the calculation area with real keys and presses Enter.
     void TypeLine(const QString& line) const { QTest::keyClicks(View(), line + u'\r'); }
     /// Shows the panel as the View menu does, unless it is shown already.
-    C_VYXDlgFix* ShowPanel(C_VYXPanelSet::Panel panel) const;
+    C_VYXDlgFix* ShowPanel(Panel panel) const;
     /// The child of `parent` with this object name; the test stops when there is none.
     template <typename T = QPushButton>
     static T* Control(const QObject* parent, const QString& name) {
