@@ -18,6 +18,9 @@
 
 #include <functional>
 
+// Every test writes its texts as u"..."_s.
+using namespace Qt::StringLiterals;
+
 namespace DocumentTestSupport {
 
 /// The event loop that delayed writes and worked-out results need, made once for the whole run.

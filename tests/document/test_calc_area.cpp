@@ -4,10 +4,6 @@
 
 #include "C_VYXCalcAreaModel.h"
 
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 /// A document with its calculation area, text typed by the user.

@@ -4,8 +4,6 @@
 
 #include "C_VYXCompletion.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 using DocumentTestSupport::DocumentTest;

@@ -4,11 +4,6 @@
 
 #include "C_VYXConvertNFO.h"
 #include "C_VYXConverterModel.h"
-#include "C_VYXScriptedMessageBoxes.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include "C_VYXCalcAreaModel.h"
 #include "C_VYXLineBreakMapping.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 

@@ -6,10 +6,7 @@
 #include "C_VYXAngleUnit.h"
 #include "VYXCalculator.h"
 
-#include <gtest/gtest.h>
-
 using DocumentTestSupport::DocumentTest;
-using namespace Qt::StringLiterals;
 
 namespace {
 

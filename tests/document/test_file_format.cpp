@@ -8,14 +8,11 @@
 #include "C_VYXDocumentFrame.h"
 #include "VYXCalculator.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-using namespace Qt::StringLiterals;
 using namespace VyxTestBytes;
 
 namespace {

@@ -6,8 +6,6 @@
 #include "C_VYXLineTokenizer.h"
 #include "C_VYXTranslatorSymbols.h"
 
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 
 using DocumentTestSupport::DocumentTest;

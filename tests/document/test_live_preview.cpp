@@ -7,13 +7,10 @@
 #include "C_VYXLivePreview.h"
 #include "VYXCalculator.h"
 
-#include <gtest/gtest.h>
-
 #include <thread>
 
 using DocumentTestSupport::DocumentTest;
 using Kind = C_VYXPreviewResult::Kind;
-using namespace Qt::StringLiterals;
 
 namespace {
 

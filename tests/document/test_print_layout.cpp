@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Tests of the page layout of a printout: bands, wrapping, pages, header, footer and body.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXPrintLayout.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

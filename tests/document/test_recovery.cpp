@@ -5,8 +5,6 @@
 
 #include "C_VYXRecoveryKeeper.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -15,8 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

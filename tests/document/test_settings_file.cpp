@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The settings object in the document file: every row in its field, load and save round trip.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXArchive.h"
 #include "C_VYXSettings.h"
 
 #include "../platform/VyxTestBytes.h"
 
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 using namespace VyxTestBytes;
 
 namespace {

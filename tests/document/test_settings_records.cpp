@@ -5,10 +5,6 @@
 #include "C_VYXArchive.h"
 #include "C_VYXSettings.h"
 
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 /// The area record alone: its six rows.

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXArchive.h"
 #include "C_VYXTokenTables.h"
 #include "C_VYXUnicodeTranslatorContainer.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

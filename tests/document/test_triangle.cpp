@@ -2,20 +2,13 @@
 // Tests of the triangle solver (every case, its messages, both solutions) and the panel's logic.
 #include "DocumentTestSupport.h"
 
-#include "C_VYXScriptedMessageBoxes.h"
 #include "C_VYXTriangleModel.h"
 #include "C_VYXTriangleSolver.h"
 #include "C_VYXTrigNFO.h"
 
-#include <gtest/gtest.h>
-
-#include <QMap>
-
 #include <numbers>
 #include <string>
 #include <vector>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Tests of the undo history: recording, duplicates, limits, Undo and Redo.
-#include "C_VYXUndoMap.h"
+#include "DocumentTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "C_VYXUndoMap.h"
 
 #include <string>
 #include <tuple>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

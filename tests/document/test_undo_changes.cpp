@@ -5,8 +5,6 @@
 
 #include "C_VYXCalcAreaModel.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 

@@ -8,12 +8,9 @@
 #include "C_VYXVariables.h"
 #include "VYXNum.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 
-using namespace Qt::StringLiterals;
 using Answer = C_VYXMessageBoxes::Answer;
 
 namespace {
