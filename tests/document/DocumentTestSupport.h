@@ -21,6 +21,11 @@
 // Every test writes its texts as u"..."_s.
 using namespace Qt::StringLiterals;
 
+/// The caption and text of the last message box shown, as "caption|text".
+inline QString CaptionAndText(const C_VYXScriptedMessageBoxes& boxes) {
+    return boxes.LastBox().caption + u'|' + boxes.LastBox().text;
+}
+
 namespace DocumentTestSupport {
 
 /// The event loop that delayed writes and worked-out results need, made once for the whole run.

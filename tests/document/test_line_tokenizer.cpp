@@ -34,15 +34,9 @@ protected:
     C_VYXLineTokenizer Tokenizer() { return C_VYXLineTokenizer(doc.TokenTables().Translator()); }
 };
 
-struct MaskCase {
-    const char* name;
-    const char16_t* line;
-    const char16_t* mask;
-};
-
 // Defined: x, s, sinus. Masks written by hand from how the engine reads each line.
 // clang-format off
-const MaskCase kMaskCases[] = {
+const struct MaskCase { const char* name; const char16_t *line, *mask; } kMaskCases[] = {
     {"NumbersAndOperators", u"12.5*(3-1)", u"nnnnoonono"},
     {"ExponentAndImaginaryLiteral", u"1e-3+2.5i", u"nnnnonnnn"},
     {"BareEAfterNumberIsConstant", u"2e", u"nf"},
@@ -78,25 +72,25 @@ TEST_F(LineTokenizerTest, EachCharacterGetsItsKind) {
         EXPECT_EQ(Mask(tokenizer.Tokenize(line), line.size()), QString::fromUtf16(row.mask))
             << row.name;
     }
-}
-
-TEST_F(LineTokenizerTest, EveryFunctionNameIsOneToken) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
-    for (const QString& name : C_VYXTranslatorSymbols::FunctionNames()) {
+    // A message goes on over the next lines only in capitals.
+    int state = C_VYXLineTokenizer::kMessageGoesOn;
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"eeeee");
+    EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
+    EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
+    // A tokenizer made anew follows the variables.
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"rate*2"), 6), u"uuuuon");
+    doc.CalculateLine(QStringLiteral("rate=5"));
+    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"vvvvon");
+    EXPECT_TRUE(Tokenizer().VariableNames().contains(QStringLiteral("rate")));
+    // Every function name, as listed and in lower case, is one token.
+    for (const QString& name : C_VYXTranslatorSymbols::FunctionNames())
         for (const QString& spelling : {name, name.toLower()}) {
             const QList<C_VYXLineToken> tokens = tokenizer.Tokenize(spelling + u'2');
             ASSERT_EQ(tokens.size(), 2) << spelling.toStdString();
             EXPECT_EQ(tokens[0], (C_VYXLineToken{0, int(name.size()), Kind::Function}))
                 << spelling.toStdString();
         }
-    }
-}
-
-TEST_F(LineTokenizerTest, FollowsTheVariablesWhenMadeAnew) {
-    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"uuuuon");
-    doc.CalculateLine(QStringLiteral("rate=5"));
-    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"vvvvon");
-    EXPECT_TRUE(Tokenizer().VariableNames().contains(QStringLiteral("rate")));
 }
 
 TEST_F(LineTokenizerTest, TheEngineMessagesAreErrorsOverAllTheirLines) {
@@ -118,15 +112,6 @@ TEST_F(LineTokenizerTest, TheEngineMessagesAreErrorsOverAllTheirLines) {
         EXPECT_EQ(Mask(tokenizer.Tokenize(lines.last(), state), 3), u"nov")
             << QString::fromUtf16(failing).toStdString();
     }
-}
-
-TEST_F(LineTokenizerTest, AMessageGoesOnOnlyInCapitals) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
-    int state = C_VYXLineTokenizer::kMessageGoesOn;
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"eeeee");
-    EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
-    EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
 }
 
 } // namespace
