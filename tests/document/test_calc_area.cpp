@@ -76,14 +76,10 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
 // ---- Backspace ----
 
 TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
-    struct Case {
-        const char16_t* text;
-        int selStart, selEnd;
-        const char16_t* expected;
-        int caret;
-    };
     // clang-format off
-    const Case cases[] = {
+    const struct Case {
+        const char16_t* text; int selStart, selEnd; const char16_t* expected; int caret;
+    } cases[] = {
         {u"2+sinh", 6, 6, u"2+", 2}, {u"2+SINH", 6, 6, u"2+SIN", 5},
         // Only the caret line's text before the caret makes the token.
         {u"2+sinh(1)", 6, 6, u"2+(1)", 2}, {u"1\r\nsin", 6, 6, u"1\r\n", 3},

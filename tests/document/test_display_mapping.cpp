@@ -30,20 +30,15 @@ QString Apply(QString shown, const Mapping::DisplayEdit& edit) {
     return shown.replace(edit.position, edit.removed, edit.text);
 }
 
-struct EditRow {
-    const char* name;
-    QString before;
-    C_VYXTextChange change;
-    QString insertion;
-    int position; // the widget's edit, worked out by hand
-    int removed;
-    QString text;
-};
-
 TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
     const QString cr(Mapping::LoneCarriageReturnSymbol);
     const QString pair = QStringLiteral("\U0001D400");
-    const EditRow rows[] = {
+    // position, removed, text: the widget's edit, worked out by hand
+    // clang-format off
+    const struct EditRow {
+        const char* name; QString before; C_VYXTextChange change; QString insertion;
+        int position, removed; QString text;
+    } rows[] = {
         {"typing at the end", "1+1\r\n2", {6, 0, 1}, "3", 5, 0, "3"},
         {"Enter at the end", "1+1", {3, 0, 2}, "\r\n", 3, 0, "\n"},
         {"typing at the start", "1\r\n2", {0, 0, 1}, "x", 0, 0, "x"},
@@ -56,14 +51,15 @@ TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
         {"half a surrogate pair", pair, {1, 1, 1}, pair.right(1), 0, 2, pair},
         {"everything", "a\r\nb", {0, 4, 2}, "xy", 0, 3, "xy"},
     };
+    // clang-format on
     for (const EditRow& row : rows) {
         const QString after =
             QString(row.before).replace(row.change.position, row.change.removed, row.insertion);
         const Mapping::DisplayEdit edit = Mapping::ToDisplayEdit(after, IndexOf(after), row.change,
                                                                  int(Shown(row.before).size()));
-        EXPECT_EQ(edit.position, row.position) << row.name;
-        EXPECT_EQ(edit.removed, row.removed) << row.name;
-        EXPECT_EQ(edit.text, row.text) << row.name;
+        EXPECT_EQ(u"%1 %2 "_s.arg(edit.position).arg(edit.removed) + edit.text,
+                  u"%1 %2 "_s.arg(row.position).arg(row.removed) + row.text)
+            << row.name;
         EXPECT_EQ(Apply(Shown(row.before), edit), Shown(after)) << row.name;
     }
 }

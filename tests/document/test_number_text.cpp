@@ -13,13 +13,8 @@ namespace {
 using C_VYXNumberText::Format;
 
 TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
-    struct Case {
-        const char* text;
-        int decimals;
-        const char* expected;
-    };
     // clang-format off
-    const Case cases[] = {
+    const struct Case { const char* text; int decimals; const char* expected; } cases[] = {
         {"2", 3, "2"}, {"0.125", 3, "0.125"}, {"-0.123456", 4, "-0.1235"},
         // A lone imaginary part: j becomes i, and a plus sign is put before a rounded one.
         {"2.71828j", 2, "+2.72i"}, {"0.5j", 3, "0.5i"}, {"0.33333I", 2, "+0.33i"},

@@ -73,22 +73,18 @@ TEST(Unit, SerializesCategoryNameFactorMultiplier) {
 }
 
 TEST(ListOrder, SortsLikeTheDesktopLists) {
-    const struct {
-        const char* name;
-        QStringList unsorted, expected;
-    } cases[] = {
-        {"CaseIgnored",
-         {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
-         {"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}},
-        {"SuperscriptsCountAsDigits",
-         {"m²", "mm²", "miles²", "acres"},
-         {"acres", "m²", "miles²", "mm²"}},
-        {"PunctuationBeforeLetters",
-         {"pints, liquid(US)", "pints (UK)", "m/s", "mach"},
-         {"m/s", "mach", "pints (UK)", "pints, liquid(US)"}},
+    // clang-format off
+    const struct { const char* name; QStringList unsorted, expected; } cases[] = {
+        {"CaseIgnored", {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
+            {"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}},
+        {"SuperscriptsCountAsDigits", {"m²", "mm²", "miles²", "acres"},
+            {"acres", "m²", "miles²", "mm²"}},
+        {"PunctuationBeforeLetters", {"pints, liquid(US)", "pints (UK)", "m/s", "mach"},
+            {"m/s", "mach", "pints (UK)", "pints, liquid(US)"}},
         {"PrefixFirst", {"feet/h", "feet"}, {"feet", "feet/h"}},
         {"DuplicatesKept", {"b", "a", "b"}, {"a", "b", "b"}},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(C_VYXListOrder::Sorted(c.unsorted), c.expected) << c.name;
 }
