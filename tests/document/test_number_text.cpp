@@ -46,7 +46,7 @@ TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
 
 // The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
 // integer digits and a number longer than any fixed buffer.
-TEST(NumberText, FormatsLikePrintf) {
+TEST(NumberText, FormatsLikePrintfAndParsesOnlyWholeFiniteNumbers) {
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed20, -0.0), u"-0.00000000000000000000");
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed6, 179.9999999), u"180.000000");
     const QString huge = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);
@@ -56,9 +56,7 @@ TEST(NumberText, FormatsLikePrintf) {
               QString()); // outside 1 to 10 decimals
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.25, 1), QStringLiteral("2.2"));
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.0, 10), QStringLiteral("2.0000000000"));
-}
-
-TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
+    // Parsing accepts only whole finite numbers and leaves the value alone otherwise.
     const std::pair<const char*, double> numbers[] = {
         {"3.280840", 3.28084}, {"  2.5 ", 2.5}, {"-0.25", -0.25}, {"1e3", 1000.0}};
     for (const auto& [text, expected] : numbers) {

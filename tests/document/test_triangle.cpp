@@ -7,7 +7,6 @@
 #include "C_VYXTrigNFO.h"
 
 #include <numbers>
-#include <string>
 #include <vector>
 
 namespace {
@@ -108,9 +107,8 @@ TEST(TriangleSolver, SolvesOrReports) {
         EXPECT_EQ(shown, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
         EXPECT_EQ(solver.HasError(), c.error);
         EXPECT_EQ(solver.HasSecondSolution(), c.second != nullptr);
-        if (c.first) {
+        if (c.first)
             EXPECT_EQ(Solution(solver, 0), QString::fromLatin1(c.first));
-        }
         EXPECT_EQ(Solution(solver, 1), QString::fromLatin1(c.second ? c.second : "0 0 0 0 0 0 0"));
     }
 }
@@ -194,9 +192,11 @@ TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheVa
     EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(TriangleModelTest, ErrorsKeepTheInput) {
+TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded) {
     host.results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
-    auto model = Model();
+    host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
+    host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
+    auto model = Model(); // radians
     // The solver's error keeps the input and leaves nothing to use.
     Type(*model, {"", "", "", "1", "2", "4"});
     model->Execute();
@@ -209,26 +209,26 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInput) {
     Type(*model, {"", "", "", "1/0", "4", "5"});
     model->Execute();
     ASSERT_EQ(boxes.Boxes().size(), 2);
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
-              u"ERROR!!|Please enter a number.");
+    EXPECT_EQ(CaptionAndText(boxes), u"ERROR!!|Please enter a number.");
     EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
-}
-
-TEST_F(TriangleModelTest, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
-    host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
-    host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
-    auto model = Model(); // radians
+    // The solver takes the fields unrounded and they show rounded: equilateral, area sqrt(3)/4.
     Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
     model->Execute();
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-    // equilateral: area sqrt(3)/4
+    EXPECT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(Fields(*model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
 }
 
-TEST_F(TriangleModelTest, SecondSolutionTogglesUntilClearOrANewTriangle) {
+TEST_F(TriangleModelTest, EnterSolvesTwoAnglesAndSecondSolutionTogglesUntilClearOrANewTriangle) {
     UseUnit(VYX_ANGLE_DEG);
-    host.decimals = 3;
     auto model = Model();
+    // Enter solves two angles even with Exe disabled.
+    Type(*model, {"30", "60", "", "", "", ""});
+    model->PressEnter();
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
+    EXPECT_TRUE(model->IsUseEnabled());
+    EXPECT_EQ(host.modified, 1);
+    host.decimals = 3;
     Type(*model, {"30", "", "", "5", "8", ""});
     model->Execute();
     EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
@@ -266,17 +266,6 @@ TEST_F(TriangleModelTest, ExeNeedsASolvableCombinationAndClrAnyGivenField) {
         Type(*model, c.texts);
         EXPECT_EQ(Enabled(*model), QString::fromLatin1(c.enabled)) << Fields(*model).toStdString();
     }
-}
-
-TEST_F(TriangleModelTest, EnterSolvesTwoAnglesEvenWithExeDisabled) {
-    UseUnit(VYX_ANGLE_DEG);
-    auto model = Model();
-    Type(*model, {"30", "60", "", "", "", ""});
-    model->PressEnter();
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
-    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
-    EXPECT_TRUE(model->IsUseEnabled());
-    EXPECT_EQ(host.modified, 1);
 }
 
 TEST_F(TriangleModelTest, ANewModelShowsTheStoredSolutionInItsUnit) {

@@ -35,10 +35,9 @@ protected:
 // ---- dependants follow ----
 
 TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsShow) {
-    ASSERT_TRUE(Add(u"b"_s, u"2"_s));
-    ASSERT_TRUE(Add(u"A"_s, u"1"_s));
-    ASSERT_TRUE(Add(u"c"_s, u"A+b"_s));
-    ASSERT_TRUE(Add(u"d"_s, u"1/2"_s));
+    for (const auto& [name, definition] :
+         {std::pair{u"b"_s, u"2"_s}, {u"A"_s, u"1"_s}, {u"c"_s, u"A+b"_s}, {u"d"_s, u"1/2"_s}})
+        ASSERT_TRUE(Add(name, definition));
     // The panel sorts without regard to letter case; the toolbar keeps the map's order.
     EXPECT_EQ(panel().ListEntries(),
               QStringList({u"A = 1"_s, u"b = 2"_s, u"c = A+b = 3"_s, u"d = 1/2"_s}));
@@ -48,8 +47,8 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
     boxes.QueueAnswer(Answer::No);
     EXPECT_FALSE(Add(u"A"_s, u"5"_s));
     ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().caption, u"OVERWRITE?");
-    EXPECT_EQ(boxes.LastBox().text, u"The variable name\nA\nalready exists!! Overwrite?");
+    EXPECT_EQ(CaptionAndText(boxes),
+              u"OVERWRITE?|The variable name\nA\nalready exists!! Overwrite?");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"A"_s), u"1");
     boxes.QueueAnswer(Answer::Yes);
     ASSERT_TRUE(Add(u"A"_s, u"5"_s));
@@ -66,8 +65,7 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
     // Delete all asks first and empties both maps only on Yes.
     boxes.QueueAnswer(Answer::No);
     panel().OnDeleteAll();
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
-              u"Delete all?|Delete all variables?");
+    EXPECT_EQ(CaptionAndText(boxes), u"Delete all?|Delete all variables?");
     EXPECT_EQ(doc.Settings().Var().values.size(), 2);
     boxes.QueueAnswer(Answer::Yes);
     panel().OnDeleteAll();
@@ -221,13 +219,12 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
         EXPECT_FALSE(Add(name, QString::fromUtf16(c.definition)));
         ASSERT_EQ(boxes.Boxes().size(), shown + 1);
         EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
-        EXPECT_EQ(boxes.LastBox().caption, QString::fromUtf16(c.caption));
-        EXPECT_EQ(boxes.LastBox().text, QString::fromUtf16(c.text));
-        EXPECT_EQ(doc.Settings().Var().definitions.keys(), QStringList({u"keep"_s}));
-        EXPECT_EQ(doc.Settings().Var().values.keys(), QStringList({u"keep"_s}));
-        if (c.panelCreated) { // a name that evaluates to a number is emptied, the value stays
+        EXPECT_EQ(CaptionAndText(boxes),
+                  QString::fromUtf16(c.caption) + u'|' + QString::fromUtf16(c.text));
+        EXPECT_EQ(doc.Settings().Var().definitions.keys() + doc.Settings().Var().values.keys(),
+                  QStringList({u"keep"_s, u"keep"_s}));
+        if (c.panelCreated) // a name that evaluates to a number is emptied, the value stays
             EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"|1");
-        }
     }
 }
 
@@ -251,8 +248,7 @@ TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
 TEST_F(VariablesTest, RemovingAnUnknownVariableSaysSoAndRepairMatchesTheMaps) {
     C_VYXVarNFO& record = doc.Settings().Var();
     EXPECT_FALSE(C_VYXVariables(record, doc).RemoveVariable(u"q"_s));
-    EXPECT_EQ(boxes.LastBox().caption, u"Variable not found!!");
-    EXPECT_EQ(boxes.LastBox().text, u"The variable q could not be found.");
+    EXPECT_EQ(CaptionAndText(boxes), u"Variable not found!!|The variable q could not be found.");
     record.definitions.insert(u"a"_s, u"1"_s);
     record.values.insert(u"b"_s, u"2"_s);
     C_VYXVariables(record, doc).RepairMaps();
