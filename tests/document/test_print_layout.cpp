@@ -40,7 +40,7 @@ QStringList PageItems(const C_VYXPrintLayout& layout, int page, const QRect& rec
     return items;
 }
 
-TEST(PrintLayout, ComposedTextAndFontHeight) {
+TEST(PrintLayout, ComposedTextFontHeightAndBands) {
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2\r\n3\r\n"_s, u"A=1\nB=2=2\n"_s),
               u"1+2\r\n3\r\n\nVARIABLES:\nA=1\nB=2=2\n"_s);
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2"_s, QString()), u"1+2"_s);
@@ -51,9 +51,7 @@ TEST(PrintLayout, ComposedTextAndFontHeight) {
     // clang-format on
     for (const auto& c : heights)
         EXPECT_EQ(C_VYXPrintLayout::FontHeight(c.points, c.dotsPerInch), c.expected) << c.points;
-}
-
-TEST(PrintLayout, BandsFollowTheRectangleWhenItIsSensibleOncePerJob) {
+    // The bands follow the rectangle when it is sensible, once per job.
     // clang-format off
     const struct { int width, height; bool computed; int header, footer, margin; } cases[] = {
         {4960, 7015, true, 350, 350, 165},     {-3000, -4000, true, 200, 200, 100},
@@ -126,7 +124,7 @@ TEST(PrintLayout, EveryLineIsPrintedOnce) {
     }
 }
 
-TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottom) {
+TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottomWhenTheyFit) {
     C_VYXPrintLayout layout;
     layout.ComputeBands(600, 1000); // header and footer 50, margin 20
     layout.Layout(NumberedLines(100).join(u'\n'), kMeasurer, 600, 1000);
@@ -144,9 +142,11 @@ TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottom) {
     layout.Layout(u"x"_s, kMeasurer, 600, 1000);
     EXPECT_EQ(PageItems(layout, 1, QRect(100, 200, 600, 1000), u"p"_s),
               QStringList({u"H 397,211 p"_s, u"H 373,1184 page 1(1)"_s, u"B 130,220 x"_s}));
-}
-
-TEST(PrintLayout, HeaderAndFooterAreLeftOutWhenAbsentOrTooWide) {
+    // A page outside the job has no body.
+    for (const int page : {0, -1, 2})
+        for (const QString& item : PageItems(layout, page, QRect(0, 0, 600, 1000), QString()))
+            EXPECT_TRUE(item.startsWith(u"H ")) << page;
+    // Header and footer are left out when absent or too wide.
     // clang-format off
     const struct { int width; QString path; QStringList items; } cases[] = {
         {600, QString(), {u"H 273,984 page 1(1)"_s, u"B 30,20 x"_s}}, // no header, its band stays
@@ -155,16 +155,10 @@ TEST(PrintLayout, HeaderAndFooterAreLeftOutWhenAbsentOrTooWide) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        C_VYXPrintLayout layout;
-        layout.Layout(u"x"_s, kMeasurer, c.width, 1000);
-        EXPECT_EQ(PageItems(layout, 1, QRect(0, 0, c.width, 1000), c.path), c.items) << c.width;
+        C_VYXPrintLayout narrow;
+        narrow.Layout(u"x"_s, kMeasurer, c.width, 1000);
+        EXPECT_EQ(PageItems(narrow, 1, QRect(0, 0, c.width, 1000), c.path), c.items) << c.width;
     }
-    // A page outside the job has no body.
-    C_VYXPrintLayout layout;
-    layout.Layout(u"x"_s, kMeasurer, 600, 1000);
-    for (const int page : {0, -1, 2})
-        for (const QString& item : PageItems(layout, page, QRect(0, 0, 600, 1000), QString()))
-            EXPECT_TRUE(item.startsWith(u"H ")) << page;
 }
 
 TEST(PrintLayout, MegabyteLineIsWrappedWithoutMeasuringItOverAndOver) {

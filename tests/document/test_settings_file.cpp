@@ -2,7 +2,6 @@
 // The settings object in the document file: every row in its field, load and save round trip.
 #include "DocumentTestSupport.h"
 
-#include "C_VYXArchive.h"
 #include "C_VYXSettings.h"
 
 #include "../platform/VyxTestBytes.h"
@@ -36,9 +35,7 @@ QByteArray DistinctRows() {
 TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
     C_VYXSettings settings;
     const QByteArray bytes = DistinctRows();
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    settings.Serialize(in);
-    EXPECT_EQ(in.Remaining(), 0);
+    EXPECT_EQ(LoadBytes(settings, bytes), 0);
 
     const QMap<QString, QString> definitions{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"A+B"_s}};
     const QMap<QString, QString> values{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"3"_s}};
@@ -61,10 +58,7 @@ TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
                        area.showRational, settings.BasicButtons().m_nDecimals}),
         QList<qint32>({31, 41, 51, 213, 213, 2, 3, 4, 5, 9, 16, 0, 1, 10}));
 
-    QByteArray saved;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&saved);
-    settings.Serialize(out);
-    EXPECT_EQ(saved.toHex(), bytes.toHex());
+    EXPECT_EQ(StoredBytes(settings).toHex(), bytes.toHex());
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words.
 #include "DocumentTestSupport.h"
 
-#include "C_VYXArchive.h"
 #include "C_VYXTokenTables.h"
 #include "C_VYXUnicodeTranslatorContainer.h"
 
@@ -86,14 +85,9 @@ TEST(Translator, EdgesOfCommentsMapsSymbolReplacementAndNames) {
 
 TEST(Translator, SymbolMapSurvivesSerialization) {
     C_VYXTokenTables tables;
-    QByteArray bytes;
-    C_VYXArchive store = C_VYXArchive::ForStoring(&bytes);
-    tables.Translator().Serialize(store);
-
     C_VYXUnicodeTranslatorContainer loaded;
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u221A4"_s), u"\u221A4"_s) << "no map before loading";
-    C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
-    loaded.Serialize(load);
+    LoadBytes(loaded, StoredBytes(tables.Translator()));
     EXPECT_EQ(loaded.SymbolMap(), tables.Translator().SymbolMap());
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u00B3\u221A8\u00D7\u221A4"_s), u"(3)~8*SQRT4"_s);
 }
