@@ -49,9 +49,8 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
             EXPECT_EQ(area.Caret(), area.Text().size());
         }
     }
-}
-
-TEST_F(CalcAreaTest, ApproximateEnterLeavesTheDisplaySettingForTheNextLine) {
+    // Approximate Enter leaves the display setting for the next line.
+    doc.OnNewDocument();
     area.TypeText(u"1/3"_s);
     area.EnterApproximate();
     area.TypeText(u"1/4"_s);
@@ -61,7 +60,7 @@ TEST_F(CalcAreaTest, ApproximateEnterLeavesTheDisplaySettingForTheNextLine) {
     EXPECT_EQ(area.Caret(), area.Text().size());
 }
 
-TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
+TEST_F(CalcAreaTest, CharacterBeforeCaretLinesAndSelections) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
     area.TypeText(u"12\r\n"_s);
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
@@ -71,6 +70,20 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // selection from the text's start
     area.SetSelection(1, 5);
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // caret on another line
+    // Lines count the carriage return, and selections stay out of it.
+    area.ClearArea();
+    area.TypeText(u"ab\r\n\r\ncde"_s);
+    EXPECT_EQ(area.LineCount(), 3);
+    EXPECT_EQ(area.LineLength(1), 0);
+    EXPECT_EQ(area.LineText(2), u"cde");
+    area.SetSelection(-4, 99);
+    EXPECT_EQ(area.SelectedText(), area.Text());
+    area.SetSelection(3, 3); // inside a line break
+    EXPECT_EQ(area.Caret(), 2);
+    area.ClearArea();
+    // Pasted line breaks of any kind become carriage return and line feed.
+    area.TypeText(u"1+1\n2+2\r3+3\r\n4"_s);
+    EXPECT_EQ(area.Text(), u"1+1\r\n2+2\r\n3+3\r\n4");
 }
 
 // ---- Backspace ----
@@ -96,26 +109,9 @@ TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
         doc.SetModifiedFlag(false);
         area.DeleteBackward();
         EXPECT_EQ(area.Text(), QString::fromUtf16(test.expected));
-        EXPECT_EQ(area.SelectionStart(), test.caret);
-        EXPECT_EQ(area.SelectionEnd(), test.caret);
+        EXPECT_EQ(QList({area.SelectionStart(), area.SelectionEnd()}),
+                  QList({test.caret, test.caret}));
     }
-}
-
-// ---- text, lines and selection ----
-
-TEST_F(CalcAreaTest, LinesCountTheCarriageReturnAndSelectionsStayOutOfIt) {
-    area.TypeText(u"ab\r\n\r\ncde"_s);
-    EXPECT_EQ(area.LineCount(), 3);
-    EXPECT_EQ(area.LineLength(1), 0);
-    EXPECT_EQ(area.LineText(2), u"cde");
-    area.SetSelection(-4, 99);
-    EXPECT_EQ(area.SelectedText(), area.Text());
-    area.SetSelection(3, 3); // inside a line break
-    EXPECT_EQ(area.Caret(), 2);
-    area.ClearArea();
-    // Pasted line breaks of any kind become carriage return and line feed.
-    area.TypeText(u"1+1\n2+2\r3+3\r\n4"_s);
-    EXPECT_EQ(area.Text(), u"1+1\r\n2+2\r\n3+3\r\n4");
 }
 
 // ---- Undo and Redo ----

@@ -60,8 +60,9 @@ TEST_F(DocumentTest, LinePreviewShowsWhatEnterWrites) {
         // Enter on the same line writes the same text (assignments write a confirmation instead;
         // Cls would clear the area).
         if (row.kind != Kind::Assignment && row.kind != Kind::AssignmentError &&
-            line.compare(u"cls"_s, Qt::CaseInsensitive) != 0)
+            line.compare(u"cls"_s, Qt::CaseInsensitive) != 0) {
             EXPECT_EQ(doc.CalculateLine(line), result.text);
+        }
     }
 }
 

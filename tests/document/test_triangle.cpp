@@ -107,8 +107,9 @@ TEST(TriangleSolver, SolvesOrReports) {
         EXPECT_EQ(shown, c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
         EXPECT_EQ(solver.HasError(), c.error);
         EXPECT_EQ(solver.HasSecondSolution(), c.second != nullptr);
-        if (c.first)
+        if (c.first) {
             EXPECT_EQ(Solution(solver, 0), QString::fromLatin1(c.first));
+        }
         EXPECT_EQ(Solution(solver, 1), QString::fromLatin1(c.second ? c.second : "0 0 0 0 0 0 0"));
     }
 }

@@ -223,8 +223,9 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
                   QString::fromUtf16(c.caption) + u'|' + QString::fromUtf16(c.text));
         EXPECT_EQ(doc.Settings().Var().definitions.keys() + doc.Settings().Var().values.keys(),
                   QStringList({u"keep"_s, u"keep"_s}));
-        if (c.panelCreated) // a name that evaluates to a number is emptied, the value stays
+        if (c.panelCreated) { // a name that evaluates to a number is emptied, the value stays
             EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"|1");
+        }
     }
 }
 
