@@ -30,7 +30,7 @@ QString Apply(QString shown, const Mapping::DisplayEdit& edit) {
     return shown.replace(edit.position, edit.removed, edit.text);
 }
 
-TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
+TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaksAndPositionsAgreeWithTheShownText) {
     const QString cr(Mapping::LoneCarriageReturnSymbol);
     const QString pair = QStringLiteral("\U0001D400");
     // position, removed, text: the widget's edit, worked out by hand
@@ -62,9 +62,7 @@ TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
             << row.name;
         EXPECT_EQ(Apply(Shown(row.before), edit), Shown(after)) << row.name;
     }
-}
-
-TEST(DisplayMapping, PositionsAgreeWithTheShownText) {
+    // Positions agree with the shown text.
     // Few characters, so CR LF pairs, lone CRs and LFs and surrogates meet in every order.
     const QString alphabet = QStringLiteral("\r\n\r\na\U0001D400");
     std::mt19937 random(5);
@@ -126,30 +124,21 @@ TEST_F(FollowedArea, RandomEditsUndoAndRedoKeepTheWidgetTextRight) {
         const int size = int(area.Text().size());
         const int start = pick(size + 1);
         area.SetSelection(start, start + pick(4));
-        switch (pick(8)) {
-        case 0:
+        const int kind = pick(8);
+        if (kind == 0) {
             area.DeleteBackward();
-            break;
-        case 1:
+        } else if (kind == 1) {
             area.PressEnter(false); // an empty line leaves the text unrecorded
-            break;
-        case 2:
-            area.Undo();
-            break;
-        case 3:
-            area.Redo();
-            break;
-        case 4: {
+        } else if (kind == 2 || kind == 3) {
+            kind == 2 ? area.Undo() : area.Redo();
+        } else if (kind == 4) {
             // A loaded text may hold lone CRs and LFs; undo then starts from another text.
             C_VYXCalcTextNFO& record = doc.Settings().CalcText();
             record.text = pick(20) == 0 ? QStringLiteral("a\rb\nc\r\n") : area.Text();
             record.textValid = 1;
             area.OnUpdate();
-            break;
-        }
-        default:
+        } else {
             area.TypeText(pieces.at(pick(int(pieces.size()))));
-            break;
         }
         ASSERT_EQ(shown, Shown(area.Text())) << "step " << step;
     }
@@ -164,9 +153,9 @@ TEST_F(FollowedArea, UndoOfASmallEditToALongTextReportsOnlyThatEdit) {
         area.SetSelection(area.LineStart(line), area.LineStart(line));
         area.TypeText(QStringLiteral("9"));
         ASSERT_TRUE(area.Undo());
-        EXPECT_EQ(last.position, area.LineStart(line)) << "line " << line;
-        EXPECT_EQ(last.removed, 1) << "line " << line;
-        EXPECT_EQ(last.inserted, 0) << "line " << line;
+        EXPECT_EQ(QList({last.position, last.removed, last.inserted}),
+                  QList({area.LineStart(line), 1, 0}))
+            << "line " << line;
     }
     area.ClearArea();
     ASSERT_TRUE(area.Undo()); // the whole text comes back

@@ -71,7 +71,7 @@ TEST_F(DocumentTest, CalculateLineLaysOutTheResultInEveryDisplayForm) {
 
 // ---- counting and the last result ----
 
-TEST_F(DocumentTest, CountsOnlySuccessfulEvaluations) {
+TEST_F(DocumentTest, CountsOnlySuccessfulEvaluationsAndKeepsTheLastResultOnce) {
     for (const char16_t* line : {u"1+1", u"1/0", u"//3", u"", u"A=1", u"2*3", u"A+1"})
         doc.CalculateLine(QString::fromUtf16(line));
     EXPECT_EQ(doc.CalculationCount(), 3);
@@ -79,9 +79,7 @@ TEST_F(DocumentTest, CountsOnlySuccessfulEvaluations) {
     EXPECT_TRUE(status.texts.contains(u"Number of calculations: 1"));
     doc.EvaluateExpressionText(u"2+2"_s); // the panels' evaluations count too
     EXPECT_EQ(doc.CalculationCount(), 4);
-}
-
-TEST_F(DocumentTest, LastResultIsTheValueWithoutSuffixAndIsTakenOnce) {
+    // The last result is the value without its suffix, and it is taken once.
     doc.Settings().CMPLX().m_nAlwaysShowArgument = 1;
     Calculate(u"1/3"_s);
     EXPECT_EQ(doc.TakeLastResult(), u"1/3");
@@ -138,9 +136,7 @@ TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
         EXPECT_EQ(QList<int>({display.showReal, display.showRational, display.displayChanged}),
                   QList<int>({0, 1, 1}));
     }
-}
-
-TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
+    // Rounding to decimals follows the numpad and stays in its range.
     doc.Settings().BasicButtons().m_nDecimals = 2;
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.14");
     // A damaged file may hold any count; the text must still be a number.

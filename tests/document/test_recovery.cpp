@@ -35,9 +35,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-} // namespace
-
-TEST(RecoveryDirectory, FollowsXdgStateHomeOnlyWhenItIsAnAbsolutePath) {
+TEST_F(RecoveryTest, DirectoryFollowsXdgStateHomeAndInstancesSeeOnlyTheWorkOfEndedOnes) {
     qputenv("HOME", "/home/tester");
     const std::pair<const char*, QString> rows[] = {
         {"/var/tmp/st", u"/var/tmp/st/TobrikCalculator"_s},
@@ -47,9 +45,7 @@ TEST(RecoveryDirectory, FollowsXdgStateHomeOnlyWhenItIsAnAbsolutePath) {
         qputenv("XDG_STATE_HOME", state);
         EXPECT_EQ(C_VYXRecoveryStore::DefaultDirectory(), expected) << "XDG_STATE_HOME=" << state;
     }
-}
-
-TEST_F(RecoveryTest, InstancesWriteSeparateSlotsAndSeeOnlyTheWorkOfEndedOnes) {
+    // Instances write separate slots and see only the work of ended ones.
     const QString stemA = C_VYXRecoveryStore::StemFor(4242, 1700000000123);
     auto a = std::make_unique<C_VYXRecoveryStore>(Dir(), stemA);
     C_VYXRecoveryStore b(Dir(), C_VYXRecoveryStore::StemFor(4242, 1700000000999));
@@ -68,10 +64,9 @@ TEST_F(RecoveryTest, InstancesWriteSeparateSlotsAndSeeOnlyTheWorkOfEndedOnes) {
     a.reset();
     std::vector<C_VYXLeftOverWork> found = b.LeftOvers();
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].documentName, u"a.vyx");
-    EXPECT_EQ(found[0].documentPath, u"/docs/a.vyx");
+    EXPECT_EQ(QStringList({found[0].documentName, found[0].documentPath, found[0].dataPath}),
+              QStringList({u"a.vyx"_s, u"/docs/a.vyx"_s, pathA}));
     EXPECT_EQ(found[0].savedAt, savedAt);
-    EXPECT_EQ(found[0].dataPath, pathA);
     // While one instance holds the offer, another does not make it too.
     C_VYXRecoveryStore c(Dir(), C_VYXRecoveryStore::StemFor(7, 7));
     EXPECT_TRUE(c.LeftOvers().empty());
@@ -168,3 +163,5 @@ TEST_F(RecoveryTest, AKilledInstancesDamagedWorkIsOfferedReportedAndKept) {
     EXPECT_TRUE(QFile::exists(data));
     EXPECT_FALSE(next.doc.IsModified());
 }
+
+} // namespace

@@ -31,12 +31,12 @@ TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
         // What the area showed when each step of its history was recorded; step 0 is empty.
         std::vector<Shown> expected{Shown{}};
         for (int op = 0; op < 40; ++op) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", operation " << op);
             const int kind = pick(5);
             if (kind >= 4) {
                 const bool undone = kind == 4 ? area.Undo() : area.Redo();
                 if (undone) {
-                    ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())))
-                        << "seed " << seed << ", operation " << op;
+                    ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())));
                 }
                 continue;
             }
@@ -53,17 +53,14 @@ TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
                 expected.push_back(shown());
             } else {
                 // Nothing recorded: the text is the current step's (the caret may have moved).
-                ASSERT_EQ(now, before) << "seed " << seed << ", operation " << op;
-                ASSERT_EQ(area.Text(), expected.at(std::size_t(now)).text)
-                    << "seed " << seed << ", operation " << op;
+                ASSERT_EQ(now, before);
+                ASSERT_EQ(area.Text(), expected.at(std::size_t(now)).text);
                 // An edit that changed nothing at all keeps the redo steps; any other drops them.
                 const int steps = area.History().StepCount();
-                ASSERT_TRUE(steps == now + 1 || steps == int(expected.size()))
-                    << "seed " << seed << ", operation " << op;
+                ASSERT_TRUE(steps == now + 1 || steps == int(expected.size()));
                 expected.resize(std::size_t(steps));
             }
-            ASSERT_EQ(area.History().StepCount(), int(expected.size()))
-                << "seed " << seed << ", operation " << op;
+            ASSERT_EQ(area.History().StepCount(), int(expected.size()));
         }
         while (area.Undo()) {
             ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())))
