@@ -83,20 +83,16 @@ TEST(Translator, EdgesOfCommentsMapsSymbolReplacementAndNames) {
         EXPECT_TRUE(translator.IsValidVariableName(name)) << name.toStdString();
 }
 
-TEST(Translator, SymbolMapSurvivesSerialization) {
+TEST(Translator, SymbolMapSurvivesSerializationAndAMegabyteLineIsTranslatedWhole) {
     C_VYXTokenTables tables;
     C_VYXUnicodeTranslatorContainer loaded;
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u221A4"_s), u"\u221A4"_s) << "no map before loading";
     LoadBytes(loaded, StoredBytes(tables.Translator()));
     EXPECT_EQ(loaded.SymbolMap(), tables.Translator().SymbolMap());
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u00B3\u221A8\u00D7\u221A4"_s), u"(3)~8*SQRT4"_s);
-}
-
-TEST(Translator, MegabyteLineWithManyVariablesIsTranslatedWhole) {
-    // One occurrence every few characters and a function name at the far end: the substitution
-    // must still visit every occurrence once.
+    // A megabyte line with many variables is translated whole: one occurrence every few
+    // characters and a function name at the far end, and every occurrence visited once.
     const QString line = u"s+s*2\u00B2 "_s.repeated(100000) + u"sin(s)"_s;
-    C_VYXTokenTables tables;
     const Variables values = {{u"s"_s, u"3"_s}};
     tables.Translator().SetVariableMaps(&values, &values);
     const QString translated = tables.Translator().Translate(line);

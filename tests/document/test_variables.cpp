@@ -73,13 +73,21 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
                 doc.Settings().Var().values.isEmpty());
 }
 
-TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAtTheNextChange) {
+TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAndOldSixDigitValuesAtTheNextChange) {
     doc.CalculateLine(u"s=SIN30"_s);
     EXPECT_NEAR(RealOf(u"s"_s), -0.9880316240928618, 1e-15); // python3: math.sin(30)
     doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
     doc.ApplyAngleUnit();
     doc.CalculateLine(u"t=1"_s);
     EXPECT_NEAR(RealOf(u"s"_s), 0.5, 1e-15);
+    // Six-digit values of old files stay in use until the next change.
+    C_VYXVarNFO& record = doc.Settings().Var();
+    record.definitions = {{u"r"_s, u"SQRT(2)"_s}, {u"x"_s, u"1234567.891"_s}};
+    record.values = {{u"r"_s, u"1.41421"_s}, {u"x"_s, u"1.23457e+06"_s}}; // as older files hold
+    EXPECT_EQ(RealOf(u"r*2"_s), 2.82842);
+    EXPECT_EQ(RealOf(u"x"_s), 1234570.0);
+    ASSERT_TRUE(Add(u"y"_s, u"1"_s));
+    EXPECT_EQ(record.values.values(), QStringList({"1.4142135623730951", "1234567.891", "1"}));
 }
 
 /// What ReevaluateAll must give, done the plain way: every definition in every pass, in map
@@ -177,16 +185,6 @@ TEST_F(VariablesTest, ValuesKeepEveryDigitInTheEnginesLayoutAndReadBackAsTheSame
     }
 }
 
-TEST_F(VariablesTest, SixDigitValuesOfOldFilesStayInUseUntilTheNextChange) {
-    C_VYXVarNFO& record = doc.Settings().Var();
-    record.definitions = {{u"r"_s, u"SQRT(2)"_s}, {u"x"_s, u"1234567.891"_s}};
-    record.values = {{u"r"_s, u"1.41421"_s}, {u"x"_s, u"1.23457e+06"_s}}; // as older files hold
-    EXPECT_EQ(RealOf(u"r*2"_s), 2.82842);
-    EXPECT_EQ(RealOf(u"x"_s), 1234570.0);
-    ASSERT_TRUE(Add(u"y"_s, u"1"_s));
-    EXPECT_EQ(record.values.values(), QStringList({"1.4142135623730951", "1234567.891", "1"}));
-}
-
 // ---- validation ----
 
 TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
@@ -246,7 +244,7 @@ TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
 
 // ---- the panel ----
 
-TEST_F(VariablesTest, RemovingAnUnknownVariableSaysSoAndRepairMatchesTheMaps) {
+TEST_F(VariablesTest, RemovingAnUnknownSaysSoRepairMatchesTheMapsAndTheButtonsFollow) {
     C_VYXVarNFO& record = doc.Settings().Var();
     EXPECT_FALSE(C_VYXVariables(record, doc).RemoveVariable(u"q"_s));
     EXPECT_EQ(CaptionAndText(boxes), u"Variable not found!!|The variable q could not be found.");
@@ -255,9 +253,9 @@ TEST_F(VariablesTest, RemovingAnUnknownVariableSaysSoAndRepairMatchesTheMaps) {
     C_VYXVariables(record, doc).RepairMaps();
     EXPECT_EQ(record.definitions.keys(), record.values.keys());
     EXPECT_EQ(record.values.value(u"a"_s), u"ERROR");
-}
-
-TEST_F(VariablesTest, ButtonsFollowFieldsAndSelectionAndUseInsertsTheName) {
+    // The buttons follow the fields and the selection, and Use inserts the name.
+    record.definitions.clear();
+    record.values.clear();
     C_VYXCalcAreaModel area(doc);
     area.TypeText(u"2*"_s);
     EXPECT_FALSE(panel().IsDeleteAllEnabled());
