@@ -65,7 +65,7 @@ const struct MaskCase { const char* name; const char16_t *line, *mask; } kMaskCa
 };
 // clang-format on
 
-TEST_F(LineTokenizerTest, EachCharacterGetsItsKind) {
+TEST_F(LineTokenizerTest, EachCharacterGetsItsKindAndMessagesAreErrorsOverAllTheirLines) {
     const C_VYXLineTokenizer tokenizer = Tokenizer();
     for (const MaskCase& row : kMaskCases) {
         const QString line = QString::fromUtf16(row.line);
@@ -91,10 +91,7 @@ TEST_F(LineTokenizerTest, EachCharacterGetsItsKind) {
             EXPECT_EQ(tokens[0], (C_VYXLineToken{0, int(name.size()), Kind::Function}))
                 << spelling.toStdString();
         }
-}
-
-TEST_F(LineTokenizerTest, TheEngineMessagesAreErrorsOverAllTheirLines) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
+    // The engine's messages are errors over all their lines.
     // Lines that fail in the parser, the evaluator and the functions, one- and multi-line.
     for (const char16_t* failing : {u"2+3)", u"1/0", u"ln(0)", u"log(0-1)", u"2()", u"asin(2)",
                                     u"q+1", u"0^0", u"2.5!", u"(0-3)!", u"*2"}) {

@@ -77,7 +77,7 @@ TEST(PrintLayout, ComposedTextFontHeightAndBands) {
     EXPECT_EQ(layout.HeaderBand(), 20);
 }
 
-TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFits) {
+TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFitsAndEveryLineIsPrintedOnce) {
     // The margins take 2 x 30 of the width; a body character is 10 wide.
     // clang-format off
     const struct { const char16_t* text; int width; QStringList lines; } cases[] = {
@@ -97,17 +97,15 @@ TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFits) {
         layout.Layout(QString::fromUtf16(c.text), kMeasurer, c.width, 1000);
         EXPECT_EQ(layout.Lines(), c.lines) << QString::fromUtf16(c.text).toStdString();
     }
-}
-
-TEST(PrintLayout, EveryLineIsPrintedOnce) {
+    // Every line is printed once.
     // The fallback bands take 40 of the height; a body line is 20 high. A height of 1005 leaves
     // 965: 48 lines with room to spare, which a count by height would miss.
     // clang-format off
-    const struct { int lineCount, height, linesPerPage, pageCount; } cases[] = {
+    const struct { int lineCount, height, linesPerPage, pageCount; } pages[] = {
         {0, 1000, 48, 1}, {48, 1000, 48, 1}, {49, 1000, 48, 2}, {1921, 1005, 48, 41},
         {49, -1000, 48, 2}, {3, 50, 1, 3}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : pages) {
         SCOPED_TRACE(testing::Message() << c.lineCount << " lines, height " << c.height);
         const QStringList lines = NumberedLines(c.lineCount);
         C_VYXPrintLayout layout;

@@ -17,7 +17,7 @@ QByteArray AreaBytes(const QString& text, qint32 start, qint32 end, qint32 font,
     return bytes;
 }
 
-TEST(CalcTextRecord, LoadingMarksTextSelectionAndFontPendingAndSavingTakesTheLiveText) {
+TEST(CalcTextRecord, CalcTextAndVariablesRecordsLoadAndSave) {
     C_VYXCalcTextNFO area;
     area.fontChanged = 0;
     LoadBytes(area, AreaBytes(u"2*3"_s, 1, 2, 14, 1, 0));
@@ -41,9 +41,7 @@ TEST(CalcTextRecord, LoadingMarksTextSelectionAndFontPendingAndSavingTakesTheLiv
     saved.m_pEdit = &edit;
     EXPECT_EQ(StoredBytes(saved), AreaBytes(u"live\r\ntext"_s, 2, 7, 12, 0, 1));
     EXPECT_EQ(saved.text + QString::number(saved.textValid), u"live\r\ntext0");
-}
-
-TEST(VariablesRecord, LoadingReplacesBothMapsAndAFailedLoadLeavesNoOldValues) {
+    // Loading the variables replaces both maps; a failed load leaves no old values.
     C_VYXVarNFO stored;
     stored.definitions = stored.values = {{u"B"_s, u"2"_s}};
     C_VYXVarNFO record;

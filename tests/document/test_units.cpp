@@ -66,9 +66,7 @@ TEST(Unit, SerializesCategoryNameFactorMultiplierAndLoadingReplacesSavedConversi
     EXPECT_EQ(LoadBytes(record, StoredBytes(source)), 0);
     EXPECT_EQ(record.m_savedConversions, source.m_savedConversions);
     EXPECT_EQ(record.UnitCount(), C_VYXConvertNFO().UnitCount()); // built, not loaded
-}
-
-TEST(ListOrder, SortsLikeTheDesktopLists) {
+    // The list order of the boxes sorts like the desktop lists.
     // clang-format off
     const struct { const char* name; QStringList unsorted, expected; } cases[] = {
         {"CaseIgnored", {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
