@@ -191,10 +191,7 @@ TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
         EXPECT_EQ(doc.IsModified(), c.modified);
         EXPECT_EQ(fresh.Text() != before, c.modified);
     }
-}
-
-// The area and the document may each go first; neither reaches the other afterwards.
-TEST_F(CalcAreaTest, EitherTheAreaOrTheDocumentMayGoFirst) {
+    // The area and the document may each go first; neither reaches the other afterwards.
     auto document = std::make_unique<C_TOBRIK_CALCULATORDoc>(boxes);
     {
         C_VYXCalcAreaModel shortLived(*document);

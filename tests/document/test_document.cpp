@@ -146,7 +146,7 @@ TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.1");
 }
 
-TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestion) {
+TEST_F(DocumentTest, MessageBoxesTheAngleUnitAndFileNew) {
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     EXPECT_TRUE(doc.AskYesNo(u"the question"_s, u"the caption"_s));
     EXPECT_EQ(CaptionAndText(boxes), u"the caption|the question");
@@ -158,11 +158,7 @@ TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestio
     EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::YesNo);
     EXPECT_EQ(CaptionAndText(boxes), u"INFO!!|The variable: Q is already defined!!\nOverwrite?");
     EXPECT_EQ(doc.Calculator().GetDefinedVars(), std::vector<std::string>({"Q=1"}));
-}
-
-// ---- angle unit and File New ----
-
-TEST_F(DocumentTest, AngleUnitReachesTheEngineAndFileNewStartsAgainFromTheDefaults) {
+    // The angle unit reaches the engine, and File New starts again from the defaults.
     Calculate(u"x=3"_s);
     doc.Settings().BasicButtons().m_nDecimals = 3;
     doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;

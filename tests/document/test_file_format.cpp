@@ -124,7 +124,7 @@ protected:
 
 // ---- exact bytes ----
 
-TEST_F(FileFormatTest, NewDocumentEndsAfterTheCounterOrWithThePlacementFieldByField) {
+TEST_F(FileFormatTest, NewDocumentBytesFieldByFieldAndLoadThenSaveGivesTheSameBytes) {
     const QByteArray newRows = NewSettingsRows() + Int32(0);
     EXPECT_EQ(doc.SaveToBytes().toHex(), (newRows + Int32(0)).toHex());
     frame.hasWindow = true;
@@ -133,11 +133,7 @@ TEST_F(FileFormatTest, NewDocumentEndsAfterTheCounterOrWithThePlacementFieldByFi
                                      Int32(3) + Int32(4) + Int32(700) + Int32(10) + Int32(900) +
                                      Int32(20) + Int32(3);
     EXPECT_EQ(doc.SaveToBytes().toHex(), (newRows + placementRows).toHex());
-}
-
-// ---- round trips ----
-
-TEST_F(FileFormatTest, LoadThenSaveGivesTheSameBytes) {
+    // Loading then saving gives the same bytes.
     const QByteArray original = RichDocumentBytes();
     frame.hasWindow = true; // the loaded placement is applied, then asked for again
     ASSERT_TRUE(doc.LoadFromBytes(original, nullptr));
@@ -181,7 +177,7 @@ TEST_F(FileFormatTest, PlacementAbsentOrSkippedLeavesTheWindowAlone) {
 
 // ---- damaged files ----
 
-TEST_F(FileFormatTest, EveryTruncationFailsCleanlyAndChangesNothing) {
+TEST_F(FileFormatTest, EveryTruncationAndRandomByteFlipFailsCleanlyOrLoadsConsistently) {
     const QByteArray valid = RichDocumentBytes();
     doc.CalculateLine(u"keep=9"_s);
     const QByteArray before = doc.SaveToBytes();
@@ -194,11 +190,7 @@ TEST_F(FileFormatTest, EveryTruncationFailsCleanlyAndChangesNothing) {
     EXPECT_EQ(frame.applied, 0);
     ExpectUsable();
     EXPECT_EQ(doc.CalculateLine(u"keep+1"_s), u"10\r\n");
-}
-
-// A damaged file either loads into a consistent document or is refused with the old one intact.
-TEST_F(FileFormatTest, RandomByteFlipsNeverBreakTheDocument) {
-    const QByteArray valid = RichDocumentBytes();
+    // A damaged file either loads into a consistent document or is refused with the old one intact.
     C_VYXCalcAreaModel area(doc);
     QRandomGenerator random(20240601);
     for (int round = 0; round < 1500; ++round) {

@@ -64,9 +64,7 @@ TEST_F(DocumentTest, LinePreviewShowsWhatEnterWrites) {
             EXPECT_EQ(doc.CalculateLine(line), result.text);
         }
     }
-}
-
-TEST(LinePreviewPaneText, LongMessageIsCutShort) {
+    // A long message is cut short in the pane.
     const QString pane =
         C_VYXPreviewResult{Kind::Error, u"//"_s + QString(1000, u'X') + u"\r\n"_s}.PaneText();
     EXPECT_EQ(pane.size(), C_VYXLinePreview::kMaxPaneLength);

@@ -12,7 +12,7 @@ namespace {
 
 using C_VYXNumberText::Format;
 
-TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
+TEST(NumberText, RoundsEachPartFormatsLikePrintfAndParsesOnlyWholeFiniteNumbers) {
     // clang-format off
     const struct Case { const char* text; int decimals; const char* expected; } cases[] = {
         {"2", 3, "2"}, {"0.125", 3, "0.125"}, {"-0.123456", 4, "-0.1235"},
@@ -42,11 +42,8 @@ TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
         EXPECT_EQ(C_VYXNumberText::RoundNumberText(QString::fromUtf8(c.text), c.decimals),
                   QString::fromUtf8(c.expected));
     }
-}
-
-// The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
-// integer digits and a number longer than any fixed buffer.
-TEST(NumberText, FormatsLikePrintfAndParsesOnlyWholeFiniteNumbers) {
+    // The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
+    // integer digits and a number longer than any fixed buffer.
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed20, -0.0), u"-0.00000000000000000000");
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed6, 179.9999999), u"180.000000");
     const QString huge = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);

@@ -157,12 +157,10 @@ TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottomWhenTheyFit) {
         narrow.Layout(u"x"_s, kMeasurer, c.width, 1000);
         EXPECT_EQ(PageItems(narrow, 1, QRect(0, 0, c.width, 1000), c.path), c.items) << c.width;
     }
-}
-
-TEST(PrintLayout, MegabyteLineIsWrappedWithoutMeasuringItOverAndOver) {
+    // A megabyte line is wrapped without measuring it over and over.
     const QString line(1 << 20, u'8');
     const FixedPitchMeasurer measurer;
-    C_VYXPrintLayout layout;
+    layout.Reset();
     layout.Layout(line, measurer, 1060, 1000); // 100 characters a line
     ASSERT_EQ(layout.Lines().size(), (line.size() + 99) / 100);
     EXPECT_EQ(layout.Lines().join(QString()), line);

@@ -92,7 +92,7 @@ TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
     EXPECT_FALSE(slot.HoldsWork());
 }
 
-TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredRemovedOrKept) {
+TEST_F(RecoveryTest, UnsavedWorkIsWrittenAndAKilledInstancesDamagedWorkIsKept) {
     using Answer = C_VYXMessageBoxes::Answer;
     const std::pair<Answer, const char*> rows[] = {
         {Answer::Yes, "restored"}, {Answer::No, "removed"}, {Answer::Cancel, "kept"}};
@@ -136,9 +136,7 @@ TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredRemovedOrKept) {
         QFile::remove(dataPath);
         next.keeper.Discard();
     }
-}
-
-TEST_F(RecoveryTest, AKilledInstancesDamagedWorkIsOfferedReportedAndKept) {
+    // A killed instance's damaged work is offered, reported and kept.
     const QString data = Dir() + u"/recovery-99-99.vyx"_s;
     ASSERT_TRUE(QDir().mkpath(Dir()));
     QFile file(data);

@@ -36,7 +36,7 @@ QString Solution(const C_VYXTriangleSolver& solver, int second) {
     return values.join(u' ');
 }
 
-TEST(TriangleSolver, SolvesOrReports) {
+TEST(TriangleSolver, SolvesOrReportsAndAFailureKeepsThePreviousTriangle) {
     // clang-format off
     const struct {
         const char* name; qint32 unit; std::vector<double> input; // A, B, C, a, b, c
@@ -112,9 +112,7 @@ TEST(TriangleSolver, SolvesOrReports) {
         }
         EXPECT_EQ(Solution(solver, 1), QString::fromLatin1(c.second ? c.second : "0 0 0 0 0 0 0"));
     }
-}
-
-TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangleAndClearForgetsIt) {
+    // A stopping failure keeps the previous triangle, and Clear forgets it.
     C_VYXTriangleSolver solver;
     solver.SetAngleUnit(VYX_ANGLE_DEG);
     C_VYXScriptedMessageBoxes boxes;

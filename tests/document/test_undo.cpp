@@ -45,9 +45,7 @@ TEST(UndoMap, EndsOfTheHistoryANewStepDropsTheRestAndClearingIsAStep) {
     cleared.Undo(); // the area is empty again: clearing it keeps the redo steps
     cleared.PushClearedArea();
     EXPECT_EQ(Restored(cleared.Redo()), u"2+3 (3, 3)");
-}
-
-TEST(UndoMap, RecordsOnlyRealChangesAndKeepsTheLastFiftyOneSnapshots) {
+    // Only real changes are recorded.
     // One character changed at either end, another selection or length: each is a step.
     const std::tuple<const char16_t*, int, int, bool> cases[] = {
         {u"x+y", 1, 2, false}, {u"x+y", 0, 2, true}, {u"x+y", 1, 3, true},
@@ -60,13 +58,13 @@ TEST(UndoMap, RecordsOnlyRealChangesAndKeepsTheLastFiftyOneSnapshots) {
         EXPECT_EQ(history.StepCount(), recorded ? 3 : 2);
     }
     // The last fifty-one snapshots are kept.
-    C_VYXUndoMap history;
+    C_VYXUndoMap limited;
     for (int change = 1; change <= 60; ++change)
-        Type(history, QString::number(change));
-    EXPECT_EQ(history.StepCount(), C_VYXUndoMap::DefaultLimit + 1);
+        Type(limited, QString::number(change));
+    EXPECT_EQ(limited.StepCount(), C_VYXUndoMap::DefaultLimit + 1);
     const C_VYXUndoStep* oldest = nullptr;
     int undos = 0;
-    for (; const C_VYXUndoStep* step = history.Undo(); ++undos)
+    for (; const C_VYXUndoStep* step = limited.Undo(); ++undos)
         oldest = step;
     EXPECT_EQ(undos, C_VYXUndoMap::DefaultLimit);
     EXPECT_EQ(Restored(oldest), u"10 (2, 2)") << "snapshots 0 to 9 were dropped";

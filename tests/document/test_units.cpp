@@ -51,9 +51,7 @@ TEST(kUnitTable, NineCategoriesEveryUnitConvertsToItselfAndKnownQuantities) {
         ASSERT_TRUE(from != nullptr && to != nullptr);
         EXPECT_NEAR(to->ConvertFrom(*from, c.value), c.expected, 1e-12 * std::fabs(c.expected));
     }
-}
-
-TEST(Unit, SerializesCategoryNameFactorMultiplierAndLoadingReplacesSavedConversions) {
+    // A unit serializes category, name, factor and multiplier.
     const QByteArray bytes = StoredBytes(C_VYXUnit(u"Area"_s, u"m²"_s, 2.5));
     EXPECT_EQ(bytes, ShortString("Area") + ShortString(u"m²"_s) + Double(2.5) + Double(1.0));
     C_VYXUnit loaded;
@@ -68,7 +66,7 @@ TEST(Unit, SerializesCategoryNameFactorMultiplierAndLoadingReplacesSavedConversi
     EXPECT_EQ(record.UnitCount(), C_VYXConvertNFO().UnitCount()); // built, not loaded
     // The list order of the boxes sorts like the desktop lists.
     // clang-format off
-    const struct { const char* name; QStringList unsorted, expected; } cases[] = {
+    const struct { const char* name; QStringList unsorted, expected; } lists[] = {
         {"CaseIgnored", {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
             {"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}},
         {"SuperscriptsCountAsDigits", {"m²", "mm²", "miles²", "acres"},
@@ -79,7 +77,7 @@ TEST(Unit, SerializesCategoryNameFactorMultiplierAndLoadingReplacesSavedConversi
         {"DuplicatesKept", {"b", "a", "b"}, {"a", "b", "b"}},
     };
     // clang-format on
-    for (const auto& c : cases)
+    for (const auto& c : lists)
         EXPECT_EQ(C_VYXListOrder::Sorted(c.unsorted), c.expected) << c.name;
 }
 
