@@ -135,7 +135,7 @@ TEST_F(FileFormatTest, NewDocumentBytesFieldByFieldAndLoadThenSaveGivesTheSameBy
     EXPECT_EQ(doc.SaveToBytes().toHex(), (newRows + placementRows).toHex());
     // Loading then saving gives the same bytes.
     const QByteArray original = RichDocumentBytes();
-    frame.hasWindow = true; // the loaded placement is applied, then asked for again
+    frame.window = {}; // the loaded placement is applied, then asked for again
     ASSERT_TRUE(doc.LoadFromBytes(original, nullptr));
     EXPECT_EQ(frame.window, kPlacement);
     EXPECT_EQ(doc.SaveToBytes().toHex(), original.toHex());
