@@ -84,11 +84,8 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretLinesAndSelections) {
     // Pasted line breaks of any kind become carriage return and line feed.
     area.TypeText(u"1+1\n2+2\r3+3\r\n4"_s);
     EXPECT_EQ(area.Text(), u"1+1\r\n2+2\r\n3+3\r\n4");
-}
-
-// ---- Backspace ----
-
-TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
+    // ---- Backspace ----
+    // Backspace removes tokens, selections and line breaks.
     // clang-format off
     const struct Case {
         const char16_t* text; int selStart, selEnd; const char16_t* expected; int caret;
@@ -116,7 +113,7 @@ TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
 
 // ---- Undo and Redo ----
 
-TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
+TEST_F(CalcAreaTest, EachEditIsOneUndoStepAndOnlyAChangedTextMarksTheDocument) {
     using Edit = void (*)(C_VYXCalcAreaModel&, C_TOBRIK_CALCULATORDoc&);
     const Edit enter = [](auto& area, auto&) { area.PressEnter(false); };
     // clang-format off
@@ -154,14 +151,12 @@ TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
         EXPECT_EQ(area.Text(), expected);
         EXPECT_FALSE(area.CanRedo());
     }
-}
-
-TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
-    using Edit = void (*)(C_VYXCalcAreaModel&);
+    // Only a changed text marks the document.
+    using Change = void (*)(C_VYXCalcAreaModel&);
     // clang-format off
     const struct {
-        const char* name; const char16_t* typed; int selStart, selEnd; Edit edit; bool modified;
-    } cases[] = {
+        const char* name; const char16_t* typed; int selStart, selEnd; Change change; bool modified;
+    } changes[] = {
         {"caret moved", u"1+2", 3, 3, [](auto& area) { area.SetSelection(1, 1); }, false},
         {"selection drawn", u"1+2", 3, 3, [](auto& area) { area.SetSelection(0, 2); }, false},
         {"select all", u"1+2", 0, 0, [](auto& area) { area.SelectAll(); }, false},
@@ -180,14 +175,14 @@ TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
         {"Enter on an empty line", u"", 0, 0, [](auto& area) { area.PressEnter(false); }, true},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : changes) {
         SCOPED_TRACE(c.name);
         C_VYXCalcAreaModel fresh(doc); // with a history of its own
         fresh.TypeText(QString::fromUtf16(c.typed));
         fresh.SetSelection(c.selStart, c.selEnd);
         doc.SetModifiedFlag(false);
         const QString before = fresh.Text();
-        c.edit(fresh);
+        c.change(fresh);
         EXPECT_EQ(doc.IsModified(), c.modified);
         EXPECT_EQ(fresh.Text() != before, c.modified);
     }

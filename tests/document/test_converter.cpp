@@ -68,7 +68,7 @@ TEST_F(ConverterFixture, NewOrLoadedRecordIsShownAndBadIndicesFallBackToTheFirst
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
 }
 
-TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
+TEST_F(ConverterFixture, ValueFieldIsEvaluatedAddSavesAndSelectionChangesClearTheResult) {
     host.results.insert(u"x*2"_s, u"2.5\r\n"_s);
     host.results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
     C_VYXConverterModel model(record, host.Context(), boxes);
@@ -78,7 +78,7 @@ TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
     EXPECT_EQ(model.ValueText() + u' ' + model.ResultText(), u"2.5 8.202100");
     EXPECT_EQ(record.m_dValue, 2.5);
     // Editing clears the result and marks the document modified.
-    const int before = host.modified;
+    int before = host.modified;
     model.EditValueText(u"1/0"_s);
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
     EXPECT_EQ(Enabled(model), u"Convert|");
@@ -102,10 +102,8 @@ TEST_F(ConverterFixture, ValueFieldIsEvaluatedAndEditsClearTheResult) {
     model.Convert();
     EXPECT_EQ(model.ResultText(), u"0.25");
     EXPECT_TRUE(record.m_strLastResult.isEmpty());
-}
-
-TEST_F(ConverterFixture, AddSavesTheConversionAndSelectionChangesClearTheResult) {
-    C_VYXConverterModel model(record, host.Context(), boxes);
+    // Add saves the conversion, and selection changes clear the result.
+    model.EditValueText(u"1"_s);
     model.Add(); // without a result nothing is saved
     EXPECT_TRUE(record.m_savedConversions.isEmpty());
     Choose(model, "Length", "meter", "feet");
@@ -118,7 +116,7 @@ TEST_F(ConverterFixture, AddSavesTheConversionAndSelectionChangesClearTheResult)
     model.Convert();
     EXPECT_EQ(model.ResultText(), u"39.370079");
     // A new category selects its first two units.
-    const int before = host.modified;
+    before = host.modified;
     model.SelectCategory(int(model.CategoryEntries().indexOf("Mass")));
     EXPECT_EQ(Selection(model), u"Mass: gram -> Kilogram");
     EXPECT_EQ(QList<int>({record.m_nCategoryIndex, record.m_nFromIndex, record.m_nToIndex}),
@@ -131,7 +129,7 @@ TEST_F(ConverterFixture, AddSavesTheConversionAndSelectionChangesClearTheResult)
     model.EditValueText(u"1,5"_s); // a comma is a decimal point
     model.Convert();
     EXPECT_EQ(model.ResultText() + u'|' + record.m_strLastResult, u"1500.0|1500.0");
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(boxes.Boxes().size(), 1); // the engine error above, nothing more
 }
 
 TEST_F(ConverterFixture, SavedListIsSortedDelRemovesTheMarkedEntryUseInsertsItDelAllAsks) {

@@ -96,7 +96,7 @@ TEST_F(DocumentTest, CountsOnlySuccessfulEvaluationsAndKeepsTheLastResultOnce) {
 
 // ---- assignments hand over to the variables ----
 
-TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmptyName) {
+TEST_F(DocumentTest, AssignmentsDefineVariablesAndPanelFieldsGetDecimalTextAndTheUnroundedValue) {
     EXPECT_EQ(Calculate(u"x=3"_s), u"");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"x"_s), u"3");
     EXPECT_EQ(doc.Settings().Var().values.value(u"x"_s), u"3");
@@ -107,13 +107,9 @@ TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmpt
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(CaptionAndText(boxes), u"ERROR!!|No variable name entered!!");
     EXPECT_EQ(doc.Settings().Var().definitions.size(), 1);
-}
-
-// ---- the panels' evaluation ----
-
-// A panel's field gives decimal text (no line break), and the display flags the text was made
-// with are put back; its unrounded value comes without counting and without a message.
-TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
+    // ---- the panels' evaluation ----
+    // A panel's field gives decimal text (no line break), and the display flags the text was made
+    // with are put back; its unrounded value comes without counting and without a message.
     C_VYXCalcTextNFO& display = doc.Settings().CalcText();
     const C_VYXPanelContext context = doc.PanelContext();
     // clang-format off

@@ -43,7 +43,7 @@ const struct TranslateCase {
 };
 // clang-format on
 
-TEST(Translator, GivesEngineTextAndKeepsTheComment) {
+TEST(Translator, GivesEngineTextKeepsTheCommentAndHandlesTheEdges) {
     for (const TranslateCase& test : kTranslateCases) {
         SCOPED_TRACE(test.name);
         C_VYXTokenTables tables;
@@ -55,9 +55,7 @@ TEST(Translator, GivesEngineTextAndKeepsTheComment) {
         EXPECT_EQ(translator.TakeComment(), QString::fromUtf16(test.comment));
         EXPECT_EQ(translator.TakeComment(), QString()) << "taking the comment empties it";
     }
-}
-
-TEST(Translator, EdgesOfCommentsMapsSymbolReplacementAndNames) {
+    // The edges of comments, maps, symbol replacement and names.
     C_VYXTokenTables tables;
     C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
     EXPECT_EQ(translator.Translate(u"a+b"_s), u"A+B"_s) << "works without variable maps";
@@ -81,10 +79,7 @@ TEST(Translator, EdgesOfCommentsMapsSymbolReplacementAndNames) {
         EXPECT_FALSE(translator.IsValidVariableName(name)) << name.toStdString();
     for (const QString& name : {u"x"_s, u"\u03B1"_s, u"sinx"_s, u"x1"_s, u"A\u03C0"_s, u"SQRT2"_s})
         EXPECT_TRUE(translator.IsValidVariableName(name)) << name.toStdString();
-}
-
-TEST(Translator, SymbolMapSurvivesSerializationAndAMegabyteLineIsTranslatedWhole) {
-    C_VYXTokenTables tables;
+    // The symbol map survives serialization.
     C_VYXUnicodeTranslatorContainer loaded;
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u221A4"_s), u"\u221A4"_s) << "no map before loading";
     LoadBytes(loaded, StoredBytes(tables.Translator()));
@@ -93,9 +88,9 @@ TEST(Translator, SymbolMapSurvivesSerializationAndAMegabyteLineIsTranslatedWhole
     // A megabyte line with many variables is translated whole: one occurrence every few
     // characters and a function name at the far end, and every occurrence visited once.
     const QString line = u"s+s*2\u00B2 "_s.repeated(100000) + u"sin(s)"_s;
-    const Variables values = {{u"s"_s, u"3"_s}};
-    tables.Translator().SetVariableMaps(&values, &values);
-    const QString translated = tables.Translator().Translate(line);
+    const Variables manyValues = {{u"s"_s, u"3"_s}};
+    translator.SetVariableMaps(&manyValues, &manyValues);
+    const QString translated = translator.Translate(line);
     EXPECT_EQ(translated.count(u"(3)"_s), 200001);
     EXPECT_TRUE(translated.endsWith(u"SIN((3))"_s));
     EXPECT_EQ(translated.count(u"^2"_s), 100000);

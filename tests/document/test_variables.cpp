@@ -187,7 +187,7 @@ TEST_F(VariablesTest, ValuesKeepEveryDigitInTheEnginesLayoutAndReadBackAsTheSame
 
 // ---- validation ----
 
-TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
+TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndAnAssignmentNeedsAValue) {
     const char16_t* const illegal = u"Illegal variable name.";
     // clang-format off
     const struct {
@@ -225,9 +225,7 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
             EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"|1");
         }
     }
-}
-
-TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
+    // An assignment shows the value rounded and needs a value.
     C_VYXCalcAreaModel area(doc);
     doc.CalculateLine(u"x=1234567.891"_s);
     doc.Settings().BasicButtons().m_nDecimals = 2;
