@@ -60,7 +60,7 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
     EXPECT_EQ(area.Caret(), area.Text().size());
 }
 
-TEST_F(CalcAreaTest, CharacterBeforeCaretLinesAndSelections) {
+TEST_F(CalcAreaTest, CharacterBeforeCaretLinesSelectionsAndBackspace) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
     area.TypeText(u"12\r\n"_s);
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
@@ -113,7 +113,7 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretLinesAndSelections) {
 
 // ---- Undo and Redo ----
 
-TEST_F(CalcAreaTest, EachEditIsOneUndoStepAndOnlyAChangedTextMarksTheDocument) {
+TEST_F(CalcAreaTest, EachEditIsOneUndoStepOnlyAChangedTextMarksAndEitherMayGoFirst) {
     using Edit = void (*)(C_VYXCalcAreaModel&, C_TOBRIK_CALCULATORDoc&);
     const Edit enter = [](auto& area, auto&) { area.PressEnter(false); };
     // clang-format off

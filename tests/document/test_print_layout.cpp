@@ -122,7 +122,7 @@ TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFitsAndEveryLineIsPrintedOnce)
     }
 }
 
-TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottomWhenTheyFit) {
+TEST(PrintLayout, PageShowsPathAndNumberWhenTheyFitAndAMegabyteLineWrapsCheaply) {
     C_VYXPrintLayout layout;
     layout.ComputeBands(600, 1000); // header and footer 50, margin 20
     layout.Layout(NumberedLines(100).join(u'\n'), kMeasurer, 600, 1000);

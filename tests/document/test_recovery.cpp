@@ -92,7 +92,7 @@ TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
     EXPECT_FALSE(slot.HoldsWork());
 }
 
-TEST_F(RecoveryTest, UnsavedWorkIsWrittenAndAKilledInstancesDamagedWorkIsKept) {
+TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredAndAKilledInstancesWorkIsKept) {
     using Answer = C_VYXMessageBoxes::Answer;
     const std::pair<Answer, const char*> rows[] = {
         {Answer::Yes, "restored"}, {Answer::No, "removed"}, {Answer::Cancel, "kept"}};

@@ -43,7 +43,7 @@ const struct TranslateCase {
 };
 // clang-format on
 
-TEST(Translator, GivesEngineTextKeepsTheCommentAndHandlesTheEdges) {
+TEST(Translator, GivesEngineTextKeepsCommentsAndTheSymbolMapSurvivesSerialization) {
     for (const TranslateCase& test : kTranslateCases) {
         SCOPED_TRACE(test.name);
         C_VYXTokenTables tables;

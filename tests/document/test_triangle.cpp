@@ -119,9 +119,8 @@ TEST(TriangleSolver, SolvesOrReportsAndAFailureKeepsThePreviousTriangle) {
     solver.Solve({30, 0, 0, 5, 8, 0}, boxes);
     const auto before = solver.Values();
     solver.Solve({0, 0, 0, 3, 4, 0}, boxes);
-    EXPECT_TRUE(solver.HasError());
+    EXPECT_TRUE(solver.HasError() && solver.HasSecondSolution());
     EXPECT_EQ(solver.Values(), before);
-    EXPECT_TRUE(solver.HasSecondSolution());
     solver.Solve({0, 0, 0, 1, 2, 4}, boxes);
     ASSERT_TRUE(solver.HasError());
     solver.Clear();

@@ -21,7 +21,7 @@ void Type(C_VYXUndoMap& history, const QString& text) {
 
 // Undo and Redo through a history of edits are compared with what the area showed in the random
 // history test; here the ends of the history and a step that repeats the restored one.
-TEST(UndoMap, EndsOfTheHistoryANewStepDropsTheRestAndClearingIsAStep) {
+TEST(UndoMap, EndsNewStepsClearingRealChangesAndTheLimitOfSnapshots) {
     C_VYXUndoMap history;
     EXPECT_EQ(Restored(history.Undo()) + Restored(history.Redo()), u"nonenone");
     for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})

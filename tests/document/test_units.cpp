@@ -14,7 +14,7 @@ namespace {
 
 using namespace VyxTestBytes;
 
-TEST(kUnitTable, NineCategoriesEveryUnitConvertsToItselfAndKnownQuantities) {
+TEST(kUnitTable, UnitsConvertSerializeAndSortLikeTheDesktopLists) {
     const C_VYXConvertNFO table;
     EXPECT_EQ(table.Categories().size(), 9);
     EXPECT_EQ(table.FindUnit(QStringLiteral("Meter")), nullptr); // names are case-sensitive
