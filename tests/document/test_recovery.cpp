@@ -71,8 +71,7 @@ TEST_F(RecoveryTest, DirectoryFollowsXdgStateHomeAndInstancesSeeOnlyTheWorkOfEnd
     C_VYXRecoveryStore c(Dir(), C_VYXRecoveryStore::StemFor(7, 7));
     EXPECT_TRUE(c.LeftOvers().empty());
     C_VYXRecoveryStore::Remove(found[0]);
-    EXPECT_TRUE(c.LeftOvers().empty());
-    EXPECT_TRUE(b.HoldsWork());
+    EXPECT_TRUE(c.LeftOvers().empty() && b.HoldsWork());
 }
 
 TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
@@ -158,8 +157,7 @@ TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredAndAKilledInstancesWor
     ASSERT_EQ(next.boxes.Boxes().size(), 2);
     EXPECT_TRUE(next.boxes.Boxes()[0].text.startsWith(u"Recover the unsaved work of Untitled "_s));
     EXPECT_EQ(next.boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
-    EXPECT_TRUE(QFile::exists(data));
-    EXPECT_FALSE(next.doc.IsModified());
+    EXPECT_TRUE(QFile::exists(data) && !next.doc.IsModified());
 }
 
 } // namespace

@@ -262,8 +262,8 @@ TEST_F(VariablesTest, RemovingAnUnknownSaysSoRepairMatchesTheMapsAndTheButtonsFo
     panel().SetValueField(u"2+3"_s);
     EXPECT_TRUE(panel().IsAddEnabled());
     panel().OnAdd();
-    EXPECT_TRUE(panel().IsDeleteAllEnabled());
-    EXPECT_FALSE(panel().IsDeleteEnabled() || panel().IsUseSelectedEnabled());
+    EXPECT_TRUE(panel().IsDeleteAllEnabled() &&
+                !(panel().IsDeleteEnabled() || panel().IsUseSelectedEnabled()));
     panel().SelectEntry(0);
     EXPECT_TRUE(panel().IsDeleteEnabled() && panel().IsUseSelectedEnabled());
     EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"rate|2+3");
