@@ -73,8 +73,7 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretLinesSelectionsAndBackspace) {
     // Lines count the carriage return, and selections stay out of it.
     area.ClearArea();
     area.TypeText(u"ab\r\n\r\ncde"_s);
-    EXPECT_EQ(area.LineCount(), 3);
-    EXPECT_EQ(area.LineLength(1), 0);
+    EXPECT_EQ(QList({area.LineCount(), area.LineLength(1)}), QList({3, 0}));
     EXPECT_EQ(area.LineText(2), u"cde");
     area.SetSelection(-4, 99);
     EXPECT_EQ(area.SelectedText(), area.Text());
@@ -142,9 +141,8 @@ TEST_F(CalcAreaTest, EachEditIsOneUndoStepOnlyAChangedTextMarksAndEitherMayGoFir
         c.edit(area, doc);
         const QString expected = QString::fromUtf16(c.expected);
         EXPECT_EQ(area.Text(), expected);
-        EXPECT_EQ(area.Caret(), c.caret);
-        EXPECT_EQ(doc.IsModified(), c.modified);
-        EXPECT_EQ(area.History().Current(), before + 1);
+        EXPECT_EQ(QList<int>({area.Caret(), doc.IsModified(), area.History().Current()}),
+                  QList<int>({c.caret, c.modified, before + 1}));
         ASSERT_TRUE(area.Undo());
         EXPECT_EQ(area.Text(), typed);
         ASSERT_TRUE(area.Redo());

@@ -113,9 +113,9 @@ TEST_F(LivePreviewTest, FollowsTheCaretChangingNothingAndClearsAfterEnter) {
     EXPECT_EQ(doc.Settings().Var().values, (QMap<QString, QString>{{u"n"_s, u"7"_s}}));
     EXPECT_EQ(doc.CalculationCount(), 0);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(area.History().StepCount(), steps);
-    EXPECT_EQ(area.History().Current(), current);
-    EXPECT_EQ(status.texts.size(), statusTexts);
+    EXPECT_EQ(QList<qsizetype>(
+                  {area.History().StepCount(), area.History().Current(), status.texts.size()}),
+              QList<qsizetype>({steps, current, statusTexts}));
 
     area.SetSelection(area.LineStart(2) + 3, area.LineStart(2) + 3);
     ASSERT_TRUE(WaitForPane(u"= 6"_s));

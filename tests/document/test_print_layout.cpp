@@ -62,10 +62,9 @@ TEST(PrintLayout, ComposedTextFontHeightAndBands) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         C_VYXPrintLayout layout;
         layout.ComputeBands(c.width, c.height);
-        EXPECT_EQ(layout.BandsComputed(), c.computed);
-        EXPECT_EQ(layout.HeaderBand(), c.header);
-        EXPECT_EQ(layout.FooterBand(), c.footer);
-        EXPECT_EQ(layout.LeftMargin(), c.margin);
+        EXPECT_EQ(QList<int>({layout.BandsComputed(), layout.HeaderBand(), layout.FooterBand(),
+                              layout.LeftMargin()}),
+                  QList<int>({c.computed, c.header, c.footer, c.margin}));
     }
     C_VYXPrintLayout layout;
     layout.ComputeBands(0, 0);
@@ -110,8 +109,8 @@ TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFitsAndEveryLineIsPrintedOnce)
         const QStringList lines = NumberedLines(c.lineCount);
         C_VYXPrintLayout layout;
         layout.Layout(lines.join(u'\n'), kMeasurer, 3000, c.height);
-        EXPECT_EQ(layout.LinesPerPage(), c.linesPerPage);
-        EXPECT_EQ(layout.PageCount(), c.pageCount);
+        EXPECT_EQ(QList({layout.LinesPerPage(), layout.PageCount()}),
+                  QList({c.linesPerPage, c.pageCount}));
         QStringList printed;
         for (int page = 1; page <= layout.PageCount(); ++page)
             for (const C_VYXPrintItem& item :

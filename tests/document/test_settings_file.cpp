@@ -39,8 +39,8 @@ TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
 
     const QMap<QString, QString> definitions{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"A+B"_s}};
     const QMap<QString, QString> values{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"3"_s}};
-    EXPECT_EQ(settings.Var().definitions, definitions);
-    EXPECT_EQ(settings.Var().values, values);
+    EXPECT_EQ(QList({settings.Var().definitions, settings.Var().values}),
+              QList({definitions, values}));
     const C_VYXTriangleSolver& solver = settings.Trig().m_solver;
     EXPECT_EQ(QList<double>({solver.Value(0), solver.Value(13), settings.Convert().m_dValue}),
               QList<double>({0.5, 13.5, 2.25}));

@@ -183,11 +183,10 @@ TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheVa
     model->SelectAngleUnit(VYX_ANGLE_RAD);
     model->SelectAngleUnit(999);
     EXPECT_EQ(host.engineAngles, QStringList({"ANGLE_RAD"}));
-    EXPECT_EQ(record.m_nAngleUnit, VYX_ANGLE_RAD);
-    EXPECT_EQ(record.m_solver.AngleUnit(), VYX_ANGLE_RAD);
-    EXPECT_EQ(model->RadioIndex(), C_VYXTriangleModel::RadioRadians);
+    EXPECT_EQ(QList<int>({record.m_nAngleUnit, record.m_solver.AngleUnit(), model->RadioIndex(),
+                          host.modified}),
+              QList<int>({kRad, kRad, C_VYXTriangleModel::RadioRadians, 1}));
     EXPECT_EQ(record.m_solver.Values(), solved);
-    EXPECT_EQ(host.modified, 1);
 }
 
 TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded) {
