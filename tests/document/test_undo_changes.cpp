@@ -6,16 +6,13 @@
 #include "C_VYXCalcAreaModel.h"
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct Shown {
-    QString text;
-    int selStart = 0;
-    int selEnd = 0;
-    bool operator==(const Shown&) const = default;
-};
+/// The text, selection start and selection end the area shows.
+using Shown = std::tuple<QString, int, int>;
 
 class UndoChangesTest : public DocumentTestSupport::DocumentTest {};
 
@@ -54,7 +51,7 @@ TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
             } else {
                 // Nothing recorded: the text is the current step's (the caret may have moved).
                 ASSERT_EQ(now, before);
-                ASSERT_EQ(area.Text(), expected.at(std::size_t(now)).text);
+                ASSERT_EQ(area.Text(), std::get<QString>(expected.at(std::size_t(now))));
                 // An edit that changed nothing at all keeps the redo steps; any other drops them.
                 const int steps = area.History().StepCount();
                 ASSERT_TRUE(steps == now + 1 || steps == int(expected.size()));
