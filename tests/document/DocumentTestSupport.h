@@ -5,6 +5,7 @@
 
 #include "../tools/QStringPrinter.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXArchive.h"
 #include "C_VYXPanelContext.h"
 #include "C_VYXScriptedMessageBoxes.h"
 #include "C_VYXStatusSink.h"
@@ -17,6 +18,30 @@
 #include <QStringList>
 
 #include <functional>
+
+// Every test writes its texts as u"..."_s.
+using namespace Qt::StringLiterals;
+
+/// The caption and text of the last message box shown, as "caption|text".
+inline QString CaptionAndText(const C_VYXScriptedMessageBoxes& boxes) {
+    return boxes.LastBox().caption + u'|' + boxes.LastBox().text;
+}
+
+/// The bytes an object writes with its Serialize.
+template <typename Serializable> QByteArray StoredBytes(Serializable&& object) {
+    QByteArray bytes;
+    C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
+    object.Serialize(out);
+    return bytes;
+}
+
+/// Loads an object from `bytes` with its Serialize; returns how many bytes it left unread.
+template <typename Serializable>
+qsizetype LoadBytes(Serializable& object, const QByteArray& bytes) {
+    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
+    object.Serialize(in);
+    return in.Remaining();
+}
 
 namespace DocumentTestSupport {
 

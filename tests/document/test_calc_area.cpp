@@ -4,10 +4,6 @@
 
 #include "C_VYXCalcAreaModel.h"
 
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 /// A document with its calculation area, text typed by the user.
@@ -53,9 +49,8 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
             EXPECT_EQ(area.Caret(), area.Text().size());
         }
     }
-}
-
-TEST_F(CalcAreaTest, ApproximateEnterLeavesTheDisplaySettingForTheNextLine) {
+    // Approximate Enter leaves the display setting for the next line.
+    doc.OnNewDocument();
     area.TypeText(u"1/3"_s);
     area.EnterApproximate();
     area.TypeText(u"1/4"_s);
@@ -65,7 +60,7 @@ TEST_F(CalcAreaTest, ApproximateEnterLeavesTheDisplaySettingForTheNextLine) {
     EXPECT_EQ(area.Caret(), area.Text().size());
 }
 
-TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
+TEST_F(CalcAreaTest, CharacterBeforeCaretLinesSelectionsAndBackspace) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
     area.TypeText(u"12\r\n"_s);
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
@@ -75,19 +70,25 @@ TEST_F(CalcAreaTest, CharacterBeforeCaretOnItsLine) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // selection from the text's start
     area.SetSelection(1, 5);
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // caret on another line
-}
-
-// ---- Backspace ----
-
-TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
-    struct Case {
-        const char16_t* text;
-        int selStart, selEnd;
-        const char16_t* expected;
-        int caret;
-    };
+    // Lines count the carriage return, and selections stay out of it.
+    area.ClearArea();
+    area.TypeText(u"ab\r\n\r\ncde"_s);
+    EXPECT_EQ(QList({area.LineCount(), area.LineLength(1)}), QList({3, 0}));
+    EXPECT_EQ(area.LineText(2), u"cde");
+    area.SetSelection(-4, 99);
+    EXPECT_EQ(area.SelectedText(), area.Text());
+    area.SetSelection(3, 3); // inside a line break
+    EXPECT_EQ(area.Caret(), 2);
+    area.ClearArea();
+    // Pasted line breaks of any kind become carriage return and line feed.
+    area.TypeText(u"1+1\n2+2\r3+3\r\n4"_s);
+    EXPECT_EQ(area.Text(), u"1+1\r\n2+2\r\n3+3\r\n4");
+    // ---- Backspace ----
+    // Backspace removes tokens, selections and line breaks.
     // clang-format off
-    const Case cases[] = {
+    const struct Case {
+        const char16_t* text; int selStart, selEnd; const char16_t* expected; int caret;
+    } cases[] = {
         {u"2+sinh", 6, 6, u"2+", 2}, {u"2+SINH", 6, 6, u"2+SIN", 5},
         // Only the caret line's text before the caret makes the token.
         {u"2+sinh(1)", 6, 6, u"2+(1)", 2}, {u"1\r\nsin", 6, 6, u"1\r\n", 3},
@@ -104,31 +105,14 @@ TEST_F(CalcAreaTest, BackspaceRemovesTokensSelectionsAndLineBreaks) {
         doc.SetModifiedFlag(false);
         area.DeleteBackward();
         EXPECT_EQ(area.Text(), QString::fromUtf16(test.expected));
-        EXPECT_EQ(area.SelectionStart(), test.caret);
-        EXPECT_EQ(area.SelectionEnd(), test.caret);
+        EXPECT_EQ(QList({area.SelectionStart(), area.SelectionEnd()}),
+                  QList({test.caret, test.caret}));
     }
-}
-
-// ---- text, lines and selection ----
-
-TEST_F(CalcAreaTest, LinesCountTheCarriageReturnAndSelectionsStayOutOfIt) {
-    area.TypeText(u"ab\r\n\r\ncde"_s);
-    EXPECT_EQ(area.LineCount(), 3);
-    EXPECT_EQ(area.LineLength(1), 0);
-    EXPECT_EQ(area.LineText(2), u"cde");
-    area.SetSelection(-4, 99);
-    EXPECT_EQ(area.SelectedText(), area.Text());
-    area.SetSelection(3, 3); // inside a line break
-    EXPECT_EQ(area.Caret(), 2);
-    area.ClearArea();
-    // Pasted line breaks of any kind become carriage return and line feed.
-    area.TypeText(u"1+1\n2+2\r3+3\r\n4"_s);
-    EXPECT_EQ(area.Text(), u"1+1\r\n2+2\r\n3+3\r\n4");
 }
 
 // ---- Undo and Redo ----
 
-TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
+TEST_F(CalcAreaTest, EachEditIsOneUndoStepOnlyAChangedTextMarksAndEitherMayGoFirst) {
     using Edit = void (*)(C_VYXCalcAreaModel&, C_TOBRIK_CALCULATORDoc&);
     const Edit enter = [](auto& area, auto&) { area.PressEnter(false); };
     // clang-format off
@@ -157,23 +141,20 @@ TEST_F(CalcAreaTest, EachEditIsOneStepThatUndoAndRedoRestore) {
         c.edit(area, doc);
         const QString expected = QString::fromUtf16(c.expected);
         EXPECT_EQ(area.Text(), expected);
-        EXPECT_EQ(area.Caret(), c.caret);
-        EXPECT_EQ(doc.IsModified(), c.modified);
-        EXPECT_EQ(area.History().Current(), before + 1);
+        EXPECT_EQ(QList<int>({area.Caret(), doc.IsModified(), area.History().Current()}),
+                  QList<int>({c.caret, c.modified, before + 1}));
         ASSERT_TRUE(area.Undo());
         EXPECT_EQ(area.Text(), typed);
         ASSERT_TRUE(area.Redo());
         EXPECT_EQ(area.Text(), expected);
         EXPECT_FALSE(area.CanRedo());
     }
-}
-
-TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
-    using Edit = void (*)(C_VYXCalcAreaModel&);
+    // Only a changed text marks the document.
+    using Change = void (*)(C_VYXCalcAreaModel&);
     // clang-format off
     const struct {
-        const char* name; const char16_t* typed; int selStart, selEnd; Edit edit; bool modified;
-    } cases[] = {
+        const char* name; const char16_t* typed; int selStart, selEnd; Change change; bool modified;
+    } changes[] = {
         {"caret moved", u"1+2", 3, 3, [](auto& area) { area.SetSelection(1, 1); }, false},
         {"selection drawn", u"1+2", 3, 3, [](auto& area) { area.SetSelection(0, 2); }, false},
         {"select all", u"1+2", 0, 0, [](auto& area) { area.SelectAll(); }, false},
@@ -192,21 +173,18 @@ TEST_F(CalcAreaTest, OnlyAChangedTextMarksTheDocument) {
         {"Enter on an empty line", u"", 0, 0, [](auto& area) { area.PressEnter(false); }, true},
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : changes) {
         SCOPED_TRACE(c.name);
         C_VYXCalcAreaModel fresh(doc); // with a history of its own
         fresh.TypeText(QString::fromUtf16(c.typed));
         fresh.SetSelection(c.selStart, c.selEnd);
         doc.SetModifiedFlag(false);
         const QString before = fresh.Text();
-        c.edit(fresh);
+        c.change(fresh);
         EXPECT_EQ(doc.IsModified(), c.modified);
         EXPECT_EQ(fresh.Text() != before, c.modified);
     }
-}
-
-// The area and the document may each go first; neither reaches the other afterwards.
-TEST_F(CalcAreaTest, EitherTheAreaOrTheDocumentMayGoFirst) {
+    // The area and the document may each go first; neither reaches the other afterwards.
     auto document = std::make_unique<C_TOBRIK_CALCULATORDoc>(boxes);
     {
         C_VYXCalcAreaModel shortLived(*document);

@@ -4,13 +4,11 @@
 
 #include "C_VYXCompletion.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 using DocumentTestSupport::DocumentTest;
 
-TEST(CompletionWord, IsTheNameEndingAtTheCaretOutsideComments) {
+TEST_F(DocumentTest, CompletionWordEndsAtTheCaretOutsideCommentsAndEvaluableNamesComplete) {
     // clang-format off
     const struct { const char16_t* line; int column, start; } cases[] = {
         {u"sin(co", 6, 4}, {u"3*abc+1", 5, 2}, {u"x_1", 3, 0}, {u"\u03B1\u03B2", 2, 0},
@@ -27,30 +25,21 @@ TEST(CompletionWord, IsTheNameEndingAtTheCaretOutsideComments) {
         EXPECT_EQ(word.start, c.start);
         EXPECT_EQ(word.prefix, c.start < 0 ? QString() : line.mid(c.start, c.column - c.start));
     }
-}
-
-TEST_F(DocumentTest, CompletionOffersEvaluableNamesAndTheVariables) {
+    // Completion offers the evaluable names and the variables.
     C_VYXCompletion completion(doc);
     for (const char16_t* definition : {u"area=2", u"Arc=3", u"cost=4"})
         doc.CalculateLine(QString::fromUtf16(definition));
     // Functions and PI in any case, variables as written; "SQR" is reserved but evaluates to
     // nothing, so only SQRT completes "sq".
-    const struct {
-        const char16_t* prefix;
-        QStringList expected;
-    } cases[] = {
-        {u"SI", {u"sin"_s, u"sinh"_s}},
-        {u"sQ", {u"SQRT"_s}},
-        {u"cos", {u"cosh"_s, u"cost"_s}},
-        {u"COS", {u"cosh"_s}},
-        {u"ar", {u"area"_s, u"ARG"_s}},
-        {u"Ar", {u"Arc"_s, u"ARG"_s}},
-        {u"p", {}},
-        {u"pI", {}},
+    // clang-format off
+    const std::pair<QString, QStringList> candidates[] = {
+        {u"SI"_s, {u"sin"_s, u"sinh"_s}}, {u"sQ"_s, {u"SQRT"_s}}, {u"cos"_s, {u"cosh"_s, u"cost"_s}},
+        {u"COS"_s, {u"cosh"_s}}, {u"ar"_s, {u"area"_s, u"ARG"_s}}, {u"Ar"_s, {u"Arc"_s, u"ARG"_s}},
+        {u"p"_s, {}}, {u"pI"_s, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(completion.Candidates(QString::fromUtf16(c.prefix)), c.expected)
-            << QString::fromUtf16(c.prefix).toStdString();
+    // clang-format on
+    for (const auto& [prefix, expected] : candidates)
+        EXPECT_EQ(completion.Candidates(prefix), expected) << prefix.toStdString();
     EXPECT_EQ(completion.FixedNames().size(), 19); // 18 of the 19 function names, and PI
     EXPECT_EQ(doc.TakeEngineMessage(), u"");       // the probing leaves no message behind
     // File New replaces the tables the variables live in.

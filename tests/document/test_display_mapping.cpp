@@ -6,8 +6,6 @@
 #include "C_VYXCalcAreaModel.h"
 #include "C_VYXLineBreakMapping.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <random>
 
@@ -32,20 +30,15 @@ QString Apply(QString shown, const Mapping::DisplayEdit& edit) {
     return shown.replace(edit.position, edit.removed, edit.text);
 }
 
-struct EditRow {
-    const char* name;
-    QString before;
-    C_VYXTextChange change;
-    QString insertion;
-    int position; // the widget's edit, worked out by hand
-    int removed;
-    QString text;
-};
-
-TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
+TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaksAndPositionsAgreeWithTheShownText) {
     const QString cr(Mapping::LoneCarriageReturnSymbol);
     const QString pair = QStringLiteral("\U0001D400");
-    const EditRow rows[] = {
+    // position, removed, text: the widget's edit, worked out by hand
+    // clang-format off
+    const struct EditRow {
+        const char* name; QString before; C_VYXTextChange change; QString insertion;
+        int position, removed; QString text;
+    } rows[] = {
         {"typing at the end", "1+1\r\n2", {6, 0, 1}, "3", 5, 0, "3"},
         {"Enter at the end", "1+1", {3, 0, 2}, "\r\n", 3, 0, "\n"},
         {"typing at the start", "1\r\n2", {0, 0, 1}, "x", 0, 0, "x"},
@@ -58,19 +51,18 @@ TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaks) {
         {"half a surrogate pair", pair, {1, 1, 1}, pair.right(1), 0, 2, pair},
         {"everything", "a\r\nb", {0, 4, 2}, "xy", 0, 3, "xy"},
     };
+    // clang-format on
     for (const EditRow& row : rows) {
         const QString after =
             QString(row.before).replace(row.change.position, row.change.removed, row.insertion);
         const Mapping::DisplayEdit edit = Mapping::ToDisplayEdit(after, IndexOf(after), row.change,
                                                                  int(Shown(row.before).size()));
-        EXPECT_EQ(edit.position, row.position) << row.name;
-        EXPECT_EQ(edit.removed, row.removed) << row.name;
-        EXPECT_EQ(edit.text, row.text) << row.name;
+        EXPECT_EQ(u"%1 %2 "_s.arg(edit.position).arg(edit.removed) + edit.text,
+                  u"%1 %2 "_s.arg(row.position).arg(row.removed) + row.text)
+            << row.name;
         EXPECT_EQ(Apply(Shown(row.before), edit), Shown(after)) << row.name;
     }
-}
-
-TEST(DisplayMapping, PositionsAgreeWithTheShownText) {
+    // Positions agree with the shown text.
     // Few characters, so CR LF pairs, lone CRs and LFs and surrogates meet in every order.
     const QString alphabet = QStringLiteral("\r\n\r\na\U0001D400");
     std::mt19937 random(5);
@@ -122,7 +114,7 @@ protected:
     C_VYXTextChange last;
 };
 
-TEST_F(FollowedArea, RandomEditsUndoAndRedoKeepTheWidgetTextRight) {
+TEST_F(FollowedArea, RandomEditsAndUndoOfASmallEditToALongTextKeepTheWidgetTextRight) {
     const QStringList pieces = {QStringLiteral("1+2"),        QStringLiteral("\r\n"),
                                 QStringLiteral("\n"),         QStringLiteral("\r"),
                                 QStringLiteral("\U0001D400"), QStringLiteral("x")};
@@ -132,36 +124,26 @@ TEST_F(FollowedArea, RandomEditsUndoAndRedoKeepTheWidgetTextRight) {
         const int size = int(area.Text().size());
         const int start = pick(size + 1);
         area.SetSelection(start, start + pick(4));
-        switch (pick(8)) {
-        case 0:
+        const int kind = pick(8);
+        if (kind == 0) {
             area.DeleteBackward();
-            break;
-        case 1:
+        } else if (kind == 1) {
             area.PressEnter(false); // an empty line leaves the text unrecorded
-            break;
-        case 2:
-            area.Undo();
-            break;
-        case 3:
-            area.Redo();
-            break;
-        case 4: {
+        } else if (kind == 2 || kind == 3) {
+            kind == 2 ? area.Undo() : area.Redo();
+        } else if (kind == 4) {
             // A loaded text may hold lone CRs and LFs; undo then starts from another text.
             C_VYXCalcTextNFO& record = doc.Settings().CalcText();
             record.text = pick(20) == 0 ? QStringLiteral("a\rb\nc\r\n") : area.Text();
             record.textValid = 1;
             area.OnUpdate();
-            break;
-        }
-        default:
+        } else {
             area.TypeText(pieces.at(pick(int(pieces.size()))));
-            break;
         }
         ASSERT_EQ(shown, Shown(area.Text())) << "step " << step;
     }
-}
-
-TEST_F(FollowedArea, UndoOfASmallEditToALongTextReportsOnlyThatEdit) {
+    // The undo of a small edit to a long text reports only that edit.
+    area.ClearArea();
     QString session;
     for (int line = 0; line < 20000; ++line)
         session += QStringLiteral("%1/7\r\n").arg(line);
@@ -170,9 +152,9 @@ TEST_F(FollowedArea, UndoOfASmallEditToALongTextReportsOnlyThatEdit) {
         area.SetSelection(area.LineStart(line), area.LineStart(line));
         area.TypeText(QStringLiteral("9"));
         ASSERT_TRUE(area.Undo());
-        EXPECT_EQ(last.position, area.LineStart(line)) << "line " << line;
-        EXPECT_EQ(last.removed, 1) << "line " << line;
-        EXPECT_EQ(last.inserted, 0) << "line " << line;
+        EXPECT_EQ(QList({last.position, last.removed, last.inserted}),
+                  QList({area.LineStart(line), 1, 0}))
+            << "line " << line;
     }
     area.ClearArea();
     ASSERT_TRUE(area.Undo()); // the whole text comes back

@@ -6,28 +6,19 @@
 #include "C_VYXAngleUnit.h"
 #include "VYXCalculator.h"
 
-#include <gtest/gtest.h>
-
 using DocumentTestSupport::DocumentTest;
-using namespace Qt::StringLiterals;
 
 namespace {
-
-struct LineCase {
-    const char* name;
-    const char16_t* line;
-    int showReal, showRational, alwaysShowArgument;
-    qint32 angleUnit;
-    int decimals;
-    const char16_t* expected;
-};
 
 constexpr qint32 kRad = VYX_ANGLE_RAD;
 constexpr qint32 kDeg = VYX_ANGLE_DEG;
 constexpr qint32 kGra = VYX_ANGLE_GRA;
 
 // clang-format off
-const LineCase kLineCases[] = {
+const struct LineCase {
+    const char* name; const char16_t* line; int showReal, showRational, alwaysShowArgument;
+    qint32 angleUnit; int decimals; const char16_t* expected;
+} kLineCases[] = {
     // The display forms of a fraction (the preview's table checks the others against Enter).
     {"FractionBothForms", u"1/3", 1, 1, 0, kRad, 6, u"1/3 //\u22480.333333\r\n"},
     {"FractionRationalOnly", u"1/3", 0, 1, 0, kRad, 6, u"1/3\r\n"},
@@ -63,38 +54,32 @@ const LineCase kLineCases[] = {
 };
 // clang-format on
 
-class CalculateLineTest : public DocumentTest, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(CalculateLineTest, LaysOutTheResult) {
-    const LineCase& test = GetParam();
-    doc.Settings().CMPLX().m_nAlwaysShowArgument = test.alwaysShowArgument;
-    doc.Settings().Trig().m_nAngleUnit = test.angleUnit;
-    doc.Settings().BasicButtons().m_nDecimals = test.decimals;
-    const QString line = QString::fromUtf16(test.line);
-    const QString expected = QString::fromUtf16(test.expected);
-    EXPECT_EQ(Calculate(line, test.showReal, test.showRational), expected);
-    // Only a line that shows a value has a number behind it.
-    EXPECT_EQ(doc.EvaluateExpression(line) == nullptr,
-              expected.isEmpty() || expected.startsWith(u"//"));
+TEST_F(DocumentTest, CalculateLineLaysOutTheResultInEveryDisplayForm) {
+    for (const LineCase& test : kLineCases) {
+        SCOPED_TRACE(test.name);
+        doc.Settings().CMPLX().m_nAlwaysShowArgument = test.alwaysShowArgument;
+        doc.Settings().Trig().m_nAngleUnit = test.angleUnit;
+        doc.Settings().BasicButtons().m_nDecimals = test.decimals;
+        const QString line = QString::fromUtf16(test.line);
+        const QString expected = QString::fromUtf16(test.expected);
+        EXPECT_EQ(Calculate(line, test.showReal, test.showRational), expected);
+        // Only a line that shows a value has a number behind it.
+        EXPECT_EQ(doc.EvaluateExpression(line) == nullptr,
+                  expected.isEmpty() || expected.startsWith(u"//"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(DisplayForms, CalculateLineTest, ::testing::ValuesIn(kLineCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- counting and the last result ----
 
-TEST_F(DocumentTest, CountsOnlySuccessfulEvaluations) {
-    const char16_t* lines[] = {u"1+1", u"1/0", u"//3", u"", u"A=1", u"2*3", u"A+1"};
-    for (const char16_t* line : lines)
+TEST_F(DocumentTest, CountsOnlySuccessfulEvaluationsAndKeepsTheLastResultOnce) {
+    for (const char16_t* line : {u"1+1", u"1/0", u"//3", u"", u"A=1", u"2*3", u"A+1"})
         doc.CalculateLine(QString::fromUtf16(line));
     EXPECT_EQ(doc.CalculationCount(), 3);
     EXPECT_EQ(status.Last(), u"Number of calculations: 3");
     EXPECT_TRUE(status.texts.contains(u"Number of calculations: 1"));
     doc.EvaluateExpressionText(u"2+2"_s); // the panels' evaluations count too
     EXPECT_EQ(doc.CalculationCount(), 4);
-}
-
-TEST_F(DocumentTest, LastResultIsTheValueWithoutSuffixAndIsTakenOnce) {
+    // The last result is the value without its suffix, and it is taken once.
     doc.Settings().CMPLX().m_nAlwaysShowArgument = 1;
     Calculate(u"1/3"_s);
     EXPECT_EQ(doc.TakeLastResult(), u"1/3");
@@ -111,7 +96,7 @@ TEST_F(DocumentTest, LastResultIsTheValueWithoutSuffixAndIsTakenOnce) {
 
 // ---- assignments hand over to the variables ----
 
-TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmptyName) {
+TEST_F(DocumentTest, AssignmentsDefineVariablesAndPanelFieldsGetDecimalTextAndTheUnroundedValue) {
     EXPECT_EQ(Calculate(u"x=3"_s), u"");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"x"_s), u"3");
     EXPECT_EQ(doc.Settings().Var().values.value(u"x"_s), u"3");
@@ -120,16 +105,11 @@ TEST_F(DocumentTest, AssignmentWritesNothingButDefinesTheVariableOrReportsAnEmpt
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(Calculate(u"=5"_s), u"");
     ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().caption, u"ERROR!!");
-    EXPECT_EQ(boxes.LastBox().text, u"No variable name entered!!");
+    EXPECT_EQ(CaptionAndText(boxes), u"ERROR!!|No variable name entered!!");
     EXPECT_EQ(doc.Settings().Var().definitions.size(), 1);
-}
-
-// ---- the panels' evaluation ----
-
-// A panel's field gives decimal text (no line break), and the display flags the text was made
-// with are put back; its unrounded value comes without counting and without a message.
-TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
+    // ---- the panels' evaluation ----
+    // A panel's field gives decimal text (no line break), and the display flags the text was made
+    // with are put back; its unrounded value comes without counting and without a message.
     C_VYXCalcTextNFO& display = doc.Settings().CalcText();
     const C_VYXPanelContext context = doc.PanelContext();
     // clang-format off
@@ -152,9 +132,7 @@ TEST_F(DocumentTest, PanelFieldsGetDecimalTextAndTheUnroundedValue) {
         EXPECT_EQ(QList<int>({display.showReal, display.showRational, display.displayChanged}),
                   QList<int>({0, 1, 1}));
     }
-}
-
-TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
+    // Rounding to decimals follows the numpad and stays in its range.
     doc.Settings().BasicButtons().m_nDecimals = 2;
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.14");
     // A damaged file may hold any count; the text must still be a number.
@@ -164,24 +142,19 @@ TEST_F(DocumentTest, RoundToDecimalsFollowsTheNumpadAndStaysInItsRange) {
     EXPECT_EQ(doc.RoundToDecimals(u"3.14159"_s), u"3.1");
 }
 
-TEST_F(DocumentTest, MessageBoxesKeepCaptionAndTextApartAndTakeTheEnginesQuestion) {
+TEST_F(DocumentTest, MessageBoxesTheAngleUnitAndFileNew) {
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::Yes);
     EXPECT_TRUE(doc.AskYesNo(u"the question"_s, u"the caption"_s));
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text, u"the caption|the question");
+    EXPECT_EQ(CaptionAndText(boxes), u"the caption|the question");
     boxes.Reset();
     doc.Calculator().SetVariable("Q", "1");
     boxes.QueueAnswer(C_VYXMessageBoxes::Answer::No);
     doc.Calculator().SetVariable("Q", "2");
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::YesNo);
-    EXPECT_EQ(boxes.LastBox().caption, u"INFO!!");
-    EXPECT_EQ(boxes.LastBox().text, u"The variable: Q is already defined!!\nOverwrite?");
+    EXPECT_EQ(CaptionAndText(boxes), u"INFO!!|The variable: Q is already defined!!\nOverwrite?");
     EXPECT_EQ(doc.Calculator().GetDefinedVars(), std::vector<std::string>({"Q=1"}));
-}
-
-// ---- angle unit and File New ----
-
-TEST_F(DocumentTest, AngleUnitReachesTheEngineAndFileNewStartsAgainFromTheDefaults) {
+    // The angle unit reaches the engine, and File New starts again from the defaults.
     Calculate(u"x=3"_s);
     doc.Settings().BasicButtons().m_nDecimals = 3;
     doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;

@@ -21,26 +21,24 @@ std::vector<int> ScannedStarts(const QString& text) {
 
 /// Every lookup of the index compared with the scan; the message names the edit that broke it.
 void ExpectMatchesScan(const C_VYXLineIndex& index, const QString& text, int edit) {
+    SCOPED_TRACE(testing::Message() << "after edit " << edit);
     const std::vector<int> starts = ScannedStarts(text);
     const int size = int(text.size());
-    ASSERT_EQ(index.LineCount(), int(starts.size())) << "after edit " << edit;
+    ASSERT_EQ(index.LineCount(), int(starts.size()));
     for (int line = -1; line <= int(starts.size()); ++line) {
         const int expectedStart = line <= 0 ? 0 : line < int(starts.size()) ? starts[line] : size;
         const int expectedEnd =
             line + 1 < int(starts.size()) ? starts[std::max(line, 0) + 1] - 2 : size;
-        ASSERT_EQ(index.LineStart(line, size), expectedStart)
-            << "line " << line << ", edit " << edit;
+        ASSERT_EQ(index.LineStart(line, size), expectedStart) << "line " << line;
         if (line >= 0 && line < int(starts.size())) {
-            ASSERT_EQ(index.LineEnd(line, size), expectedEnd)
-                << "line " << line << ", edit " << edit;
+            ASSERT_EQ(index.LineEnd(line, size), expectedEnd) << "line " << line;
         }
     }
     int line = 0;
     for (int position = 0; position <= size; ++position) {
         while (line + 1 < int(starts.size()) && starts[line + 1] <= position)
             ++line;
-        ASSERT_EQ(index.LineFromPosition(position), line)
-            << "position " << position << ", edit " << edit;
+        ASSERT_EQ(index.LineFromPosition(position), line) << "position " << position;
     }
 }
 

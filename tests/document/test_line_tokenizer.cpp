@@ -6,8 +6,6 @@
 #include "C_VYXLineTokenizer.h"
 #include "C_VYXTranslatorSymbols.h"
 
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 
 using DocumentTestSupport::DocumentTest;
@@ -36,15 +34,9 @@ protected:
     C_VYXLineTokenizer Tokenizer() { return C_VYXLineTokenizer(doc.TokenTables().Translator()); }
 };
 
-struct MaskCase {
-    const char* name;
-    const char16_t* line;
-    const char16_t* mask;
-};
-
 // Defined: x, s, sinus. Masks written by hand from how the engine reads each line.
 // clang-format off
-const MaskCase kMaskCases[] = {
+const struct MaskCase { const char* name; const char16_t *line, *mask; } kMaskCases[] = {
     {"NumbersAndOperators", u"12.5*(3-1)", u"nnnnoonono"},
     {"ExponentAndImaginaryLiteral", u"1e-3+2.5i", u"nnnnonnnn"},
     {"BareEAfterNumberIsConstant", u"2e", u"nf"},
@@ -73,36 +65,33 @@ const MaskCase kMaskCases[] = {
 };
 // clang-format on
 
-TEST_F(LineTokenizerTest, EachCharacterGetsItsKind) {
+TEST_F(LineTokenizerTest, EachCharacterGetsItsKindAndMessagesAreErrorsOverAllTheirLines) {
     const C_VYXLineTokenizer tokenizer = Tokenizer();
     for (const MaskCase& row : kMaskCases) {
         const QString line = QString::fromUtf16(row.line);
         EXPECT_EQ(Mask(tokenizer.Tokenize(line), line.size()), QString::fromUtf16(row.mask))
             << row.name;
     }
-}
-
-TEST_F(LineTokenizerTest, EveryFunctionNameIsOneToken) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
-    for (const QString& name : C_VYXTranslatorSymbols::FunctionNames()) {
+    // A message goes on over the next lines only in capitals.
+    int state = C_VYXLineTokenizer::kMessageGoesOn;
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"eeeee");
+    EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
+    EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
+    // A tokenizer made anew follows the variables.
+    EXPECT_EQ(Mask(tokenizer.Tokenize(u"rate*2"), 6), u"uuuuon");
+    doc.CalculateLine(QStringLiteral("rate=5"));
+    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"vvvvon");
+    EXPECT_TRUE(Tokenizer().VariableNames().contains(QStringLiteral("rate")));
+    // Every function name, as listed and in lower case, is one token.
+    for (const QString& name : C_VYXTranslatorSymbols::FunctionNames())
         for (const QString& spelling : {name, name.toLower()}) {
             const QList<C_VYXLineToken> tokens = tokenizer.Tokenize(spelling + u'2');
             ASSERT_EQ(tokens.size(), 2) << spelling.toStdString();
             EXPECT_EQ(tokens[0], (C_VYXLineToken{0, int(name.size()), Kind::Function}))
                 << spelling.toStdString();
         }
-    }
-}
-
-TEST_F(LineTokenizerTest, FollowsTheVariablesWhenMadeAnew) {
-    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"uuuuon");
-    doc.CalculateLine(QStringLiteral("rate=5"));
-    EXPECT_EQ(Mask(Tokenizer().Tokenize(u"rate*2"), 6), u"vvvvon");
-    EXPECT_TRUE(Tokenizer().VariableNames().contains(QStringLiteral("rate")));
-}
-
-TEST_F(LineTokenizerTest, TheEngineMessagesAreErrorsOverAllTheirLines) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
+    // The engine's messages are errors over all their lines.
     // Lines that fail in the parser, the evaluator and the functions, one- and multi-line.
     for (const char16_t* failing : {u"2+3)", u"1/0", u"ln(0)", u"log(0-1)", u"2()", u"asin(2)",
                                     u"q+1", u"0^0", u"2.5!", u"(0-3)!", u"*2"}) {
@@ -120,15 +109,6 @@ TEST_F(LineTokenizerTest, TheEngineMessagesAreErrorsOverAllTheirLines) {
         EXPECT_EQ(Mask(tokenizer.Tokenize(lines.last(), state), 3), u"nov")
             << QString::fromUtf16(failing).toStdString();
     }
-}
-
-TEST_F(LineTokenizerTest, AMessageGoesOnOnlyInCapitals) {
-    const C_VYXLineTokenizer tokenizer = Tokenizer();
-    int state = C_VYXLineTokenizer::kMessageGoesOn;
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB CD", state, &state), 5), u"eeeee");
-    EXPECT_EQ(state, C_VYXLineTokenizer::kMessageGoesOn);
-    EXPECT_EQ(Mask(tokenizer.Tokenize(u"AB Cd", state, &state), 5), u"uu.uu");
-    EXPECT_EQ(state, C_VYXLineTokenizer::kPlainLine);
 }
 
 } // namespace

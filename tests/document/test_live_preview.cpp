@@ -7,38 +7,26 @@
 #include "C_VYXLivePreview.h"
 #include "VYXCalculator.h"
 
-#include <gtest/gtest.h>
-
 #include <thread>
 
 using DocumentTestSupport::DocumentTest;
 using Kind = C_VYXPreviewResult::Kind;
-using namespace Qt::StringLiterals;
 
 namespace {
-
-struct PreviewCase {
-    const char* name;
-    const char16_t* line;
-    int showRational;
-    int decimals;
-    const char* engineAngle;
-    Kind kind;
-    const char16_t* text;
-    const char16_t* paneText;
-};
 
 // Hand and python: 1/7 = 0.143 (3 places), 3/8 = 0.375, a*a+1 with a=3, cos(60°) = 0.500000 (a
 // decimal keeps its six places), 2**10 = 1024, sqrt(2) = 1.414214. The variables' own tests check
 // every message of a rejected name; here one of them shows the route.
 // clang-format off
-const PreviewCase kPreviewCases[] = {
+const struct PreviewCase {
+    const char* name; const char16_t* line; int showRational; int decimals;
+    const char* engineAngle; Kind kind; const char16_t *text, *paneText;
+} kPreviewCases[] = {
     {"FractionThreeDecimals", u"1/7", 1, 3, "RAD", Kind::Result, u"1/7 //\u22480.143\r\n",
         u"= 1/7 //\u22480.143"},
     {"DecimalOnly", u"3/8", 0, 6, "RAD", Kind::Result, u"0.375\r\n", u"= 0.375"},
     {"DefinedVariable", u"a*a+1", 1, 6, "RAD", Kind::Result, u"10\r\n", u"= 10"},
-    {"EngineInDegrees", u"cos(60)", 0, 6, "DEG", Kind::Result, u"0.500000\r\n",
-        u"= 0.500000"},
+    {"EngineInDegrees", u"cos(60)", 0, 6, "DEG", Kind::Result, u"0.500000\r\n", u"= 0.500000"},
     {"TrailingComment", u"2+3 //note", 1, 6, "RAD", Kind::Result, u"5\r\n", u"= 5"},
     {"EngineError", u"1/0", 1, 6, "RAD", Kind::Error, u"//ERRROR!! DIVISION BY ZERO!!\r\n",
         u"ERRROR!! DIVISION BY ZERO!!"},
@@ -56,34 +44,29 @@ const PreviewCase kPreviewCases[] = {
 };
 // clang-format on
 
-class LinePreviewTest : public DocumentTest, public ::testing::WithParamInterface<PreviewCase> {};
-
-TEST_P(LinePreviewTest, ShowsWhatEnterWrites) {
-    const PreviewCase& row = GetParam();
+TEST_F(DocumentTest, LinePreviewShowsWhatEnterWrites) {
     doc.CalculateLine(u"a=3"_s);
-    doc.Settings().CalcText().showRational = row.showRational;
-    doc.Settings().BasicButtons().m_nDecimals = row.decimals;
-    doc.Calculator().SetAngle(std::string("ANGLE_") + row.engineAngle);
-    const QString line = QString::fromUtf16(row.line);
-
     C_VYXLinePreview preview;
-    const C_VYXPreviewResult result = preview.Preview(C_VYXLivePreview::RequestFor(doc, line));
-    EXPECT_EQ(result.kind, row.kind);
-    EXPECT_EQ(result.text, QString::fromUtf16(row.text));
-    EXPECT_EQ(result.PaneText(), QString::fromUtf16(row.paneText));
-    // Enter on the same line writes the same text (assignments write a confirmation instead).
-    if (row.kind != Kind::Assignment && row.kind != Kind::AssignmentError &&
-        line.compare(u"cls"_s, Qt::CaseInsensitive) != 0) {
-        EXPECT_EQ(doc.CalculateLine(line), result.text);
+    for (const PreviewCase& row : kPreviewCases) {
+        SCOPED_TRACE(row.name);
+        doc.Settings().CalcText().showRational = row.showRational;
+        doc.Settings().BasicButtons().m_nDecimals = row.decimals;
+        doc.Calculator().SetAngle(std::string("ANGLE_") + row.engineAngle);
+        const QString line = QString::fromUtf16(row.line);
+        const C_VYXPreviewResult result = preview.Preview(C_VYXLivePreview::RequestFor(doc, line));
+        EXPECT_EQ(result.kind, row.kind);
+        EXPECT_EQ(result.text, QString::fromUtf16(row.text));
+        EXPECT_EQ(result.PaneText(), QString::fromUtf16(row.paneText));
+        // Enter on the same line writes the same text (assignments write a confirmation instead;
+        // Cls would clear the area).
+        if (row.kind != Kind::Assignment && row.kind != Kind::AssignmentError &&
+            line.compare(u"cls"_s, Qt::CaseInsensitive) != 0) {
+            EXPECT_EQ(doc.CalculateLine(line), result.text);
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, LinePreviewTest, ::testing::ValuesIn(kPreviewCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LinePreviewPaneText, LongMessageIsCutShort) {
-    C_VYXPreviewResult result{Kind::Error, u"//"_s + QString(1000, u'X') + u"\r\n"_s};
-    const QString pane = result.PaneText();
+    // A long message is cut short in the pane.
+    const QString pane =
+        C_VYXPreviewResult{Kind::Error, u"//"_s + QString(1000, u'X') + u"\r\n"_s}.PaneText();
     EXPECT_EQ(pane.size(), C_VYXLinePreview::kMaxPaneLength);
     EXPECT_EQ(pane, QString(C_VYXLinePreview::kMaxPaneLength - 1, u'X') + QChar(0x2026));
 }
@@ -127,13 +110,12 @@ TEST_F(LivePreviewTest, FollowsTheCaretChangingNothingAndClearsAfterEnter) {
     area.SetSelection(area.LineStart(3), area.LineStart(3));
     EXPECT_EQ(preview.PaneText(), QString());
 
-    const QMap<QString, QString> values{{u"n"_s, u"7"_s}};
-    EXPECT_EQ(doc.Settings().Var().values, values);
+    EXPECT_EQ(doc.Settings().Var().values, (QMap<QString, QString>{{u"n"_s, u"7"_s}}));
     EXPECT_EQ(doc.CalculationCount(), 0);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(area.History().StepCount(), steps);
-    EXPECT_EQ(area.History().Current(), current);
-    EXPECT_EQ(status.texts.size(), statusTexts);
+    EXPECT_EQ(QList<qsizetype>(
+                  {area.History().StepCount(), area.History().Current(), status.texts.size()}),
+              QList<qsizetype>({steps, current, statusTexts}));
 
     area.SetSelection(area.LineStart(2) + 3, area.LineStart(2) + 3);
     ASSERT_TRUE(WaitForPane(u"= 6"_s));

@@ -12,14 +12,9 @@ namespace {
 
 using C_VYXNumberText::Format;
 
-TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
-    struct Case {
-        const char* text;
-        int decimals;
-        const char* expected;
-    };
+TEST(NumberText, RoundsEachPartFormatsLikePrintfAndParsesOnlyWholeFiniteNumbers) {
     // clang-format off
-    const Case cases[] = {
+    const struct Case { const char* text; int decimals; const char* expected; } cases[] = {
         {"2", 3, "2"}, {"0.125", 3, "0.125"}, {"-0.123456", 4, "-0.1235"},
         // A lone imaginary part: j becomes i, and a plus sign is put before a rounded one.
         {"2.71828j", 2, "+2.72i"}, {"0.5j", 3, "0.5i"}, {"0.33333I", 2, "+0.33i"},
@@ -47,11 +42,8 @@ TEST(NumberText, RoundsEachPartOfARealOrComplexText) {
         EXPECT_EQ(C_VYXNumberText::RoundNumberText(QString::fromUtf8(c.text), c.decimals),
                   QString::fromUtf8(c.expected));
     }
-}
-
-// The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
-// integer digits and a number longer than any fixed buffer.
-TEST(NumberText, FormatsLikePrintf) {
+    // The panels' texts show each format in use; here the edges: the sign of zero, a carry into the
+    // integer digits and a number longer than any fixed buffer.
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed20, -0.0), u"-0.00000000000000000000");
     EXPECT_EQ(C_VYXNumberText::FormatDouble(Format::Fixed6, 179.9999999), u"180.000000");
     const QString huge = C_VYXNumberText::FormatDouble(Format::Fixed20, 1e300);
@@ -61,9 +53,7 @@ TEST(NumberText, FormatsLikePrintf) {
               QString()); // outside 1 to 10 decimals
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.25, 1), QStringLiteral("2.2"));
     EXPECT_EQ(C_VYXNumberText::FormatDecimals(2.0, 10), QStringLiteral("2.0000000000"));
-}
-
-TEST(NumberText, ParseAcceptsOnlyWholeFiniteNumbersAndLeavesTheValueOtherwise) {
+    // Parsing accepts only whole finite numbers and leaves the value alone otherwise.
     const std::pair<const char*, double> numbers[] = {
         {"3.280840", 3.28084}, {"  2.5 ", 2.5}, {"-0.25", -0.25}, {"1e3", 1000.0}};
     for (const auto& [text, expected] : numbers) {

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Tests of the page layout of a printout: bands, wrapping, pages, header, footer and body.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXPrintLayout.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,7 +40,7 @@ QStringList PageItems(const C_VYXPrintLayout& layout, int page, const QRect& rec
     return items;
 }
 
-TEST(PrintLayout, ComposedTextAndFontHeight) {
+TEST(PrintLayout, ComposedTextFontHeightAndBands) {
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2\r\n3\r\n"_s, u"A=1\nB=2=2\n"_s),
               u"1+2\r\n3\r\n\nVARIABLES:\nA=1\nB=2=2\n"_s);
     EXPECT_EQ(C_VYXPrintLayout::ComposeText(u"1+2"_s, QString()), u"1+2"_s);
@@ -53,9 +51,7 @@ TEST(PrintLayout, ComposedTextAndFontHeight) {
     // clang-format on
     for (const auto& c : heights)
         EXPECT_EQ(C_VYXPrintLayout::FontHeight(c.points, c.dotsPerInch), c.expected) << c.points;
-}
-
-TEST(PrintLayout, BandsFollowTheRectangleWhenItIsSensibleOncePerJob) {
+    // The bands follow the rectangle when it is sensible, once per job.
     // clang-format off
     const struct { int width, height; bool computed; int header, footer, margin; } cases[] = {
         {4960, 7015, true, 350, 350, 165},     {-3000, -4000, true, 200, 200, 100},
@@ -66,10 +62,9 @@ TEST(PrintLayout, BandsFollowTheRectangleWhenItIsSensibleOncePerJob) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         C_VYXPrintLayout layout;
         layout.ComputeBands(c.width, c.height);
-        EXPECT_EQ(layout.BandsComputed(), c.computed);
-        EXPECT_EQ(layout.HeaderBand(), c.header);
-        EXPECT_EQ(layout.FooterBand(), c.footer);
-        EXPECT_EQ(layout.LeftMargin(), c.margin);
+        EXPECT_EQ(QList<int>({layout.BandsComputed(), layout.HeaderBand(), layout.FooterBand(),
+                              layout.LeftMargin()}),
+                  QList<int>({c.computed, c.header, c.footer, c.margin}));
     }
     C_VYXPrintLayout layout;
     layout.ComputeBands(0, 0);
@@ -81,7 +76,7 @@ TEST(PrintLayout, BandsFollowTheRectangleWhenItIsSensibleOncePerJob) {
     EXPECT_EQ(layout.HeaderBand(), 20);
 }
 
-TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFits) {
+TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFitsAndEveryLineIsPrintedOnce) {
     // The margins take 2 x 30 of the width; a body character is 10 wide.
     // clang-format off
     const struct { const char16_t* text; int width; QStringList lines; } cases[] = {
@@ -101,23 +96,21 @@ TEST(PrintLayout, WrapBreaksAtTheLastCharacterThatFits) {
         layout.Layout(QString::fromUtf16(c.text), kMeasurer, c.width, 1000);
         EXPECT_EQ(layout.Lines(), c.lines) << QString::fromUtf16(c.text).toStdString();
     }
-}
-
-TEST(PrintLayout, EveryLineIsPrintedOnce) {
+    // Every line is printed once.
     // The fallback bands take 40 of the height; a body line is 20 high. A height of 1005 leaves
     // 965: 48 lines with room to spare, which a count by height would miss.
     // clang-format off
-    const struct { int lineCount, height, linesPerPage, pageCount; } cases[] = {
+    const struct { int lineCount, height, linesPerPage, pageCount; } pages[] = {
         {0, 1000, 48, 1}, {48, 1000, 48, 1}, {49, 1000, 48, 2}, {1921, 1005, 48, 41},
         {49, -1000, 48, 2}, {3, 50, 1, 3}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : pages) {
         SCOPED_TRACE(testing::Message() << c.lineCount << " lines, height " << c.height);
         const QStringList lines = NumberedLines(c.lineCount);
         C_VYXPrintLayout layout;
         layout.Layout(lines.join(u'\n'), kMeasurer, 3000, c.height);
-        EXPECT_EQ(layout.LinesPerPage(), c.linesPerPage);
-        EXPECT_EQ(layout.PageCount(), c.pageCount);
+        EXPECT_EQ(QList({layout.LinesPerPage(), layout.PageCount()}),
+                  QList({c.linesPerPage, c.pageCount}));
         QStringList printed;
         for (int page = 1; page <= layout.PageCount(); ++page)
             for (const C_VYXPrintItem& item :
@@ -128,7 +121,7 @@ TEST(PrintLayout, EveryLineIsPrintedOnce) {
     }
 }
 
-TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottom) {
+TEST(PrintLayout, PageShowsPathAndNumberWhenTheyFitAndAMegabyteLineWrapsCheaply) {
     C_VYXPrintLayout layout;
     layout.ComputeBands(600, 1000); // header and footer 50, margin 20
     layout.Layout(NumberedLines(100).join(u'\n'), kMeasurer, 600, 1000);
@@ -146,9 +139,11 @@ TEST(PrintLayout, PageShowsPathOnTopAndNumberAtBottom) {
     layout.Layout(u"x"_s, kMeasurer, 600, 1000);
     EXPECT_EQ(PageItems(layout, 1, QRect(100, 200, 600, 1000), u"p"_s),
               QStringList({u"H 397,211 p"_s, u"H 373,1184 page 1(1)"_s, u"B 130,220 x"_s}));
-}
-
-TEST(PrintLayout, HeaderAndFooterAreLeftOutWhenAbsentOrTooWide) {
+    // A page outside the job has no body.
+    for (const int page : {0, -1, 2})
+        for (const QString& item : PageItems(layout, page, QRect(0, 0, 600, 1000), QString()))
+            EXPECT_TRUE(item.startsWith(u"H ")) << page;
+    // Header and footer are left out when absent or too wide.
     // clang-format off
     const struct { int width; QString path; QStringList items; } cases[] = {
         {600, QString(), {u"H 273,984 page 1(1)"_s, u"B 30,20 x"_s}}, // no header, its band stays
@@ -157,22 +152,14 @@ TEST(PrintLayout, HeaderAndFooterAreLeftOutWhenAbsentOrTooWide) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        C_VYXPrintLayout layout;
-        layout.Layout(u"x"_s, kMeasurer, c.width, 1000);
-        EXPECT_EQ(PageItems(layout, 1, QRect(0, 0, c.width, 1000), c.path), c.items) << c.width;
+        C_VYXPrintLayout narrow;
+        narrow.Layout(u"x"_s, kMeasurer, c.width, 1000);
+        EXPECT_EQ(PageItems(narrow, 1, QRect(0, 0, c.width, 1000), c.path), c.items) << c.width;
     }
-    // A page outside the job has no body.
-    C_VYXPrintLayout layout;
-    layout.Layout(u"x"_s, kMeasurer, 600, 1000);
-    for (const int page : {0, -1, 2})
-        for (const QString& item : PageItems(layout, page, QRect(0, 0, 600, 1000), QString()))
-            EXPECT_TRUE(item.startsWith(u"H ")) << page;
-}
-
-TEST(PrintLayout, MegabyteLineIsWrappedWithoutMeasuringItOverAndOver) {
+    // A megabyte line is wrapped without measuring it over and over.
     const QString line(1 << 20, u'8');
     const FixedPitchMeasurer measurer;
-    C_VYXPrintLayout layout;
+    layout.Reset();
     layout.Layout(line, measurer, 1060, 1000); // 100 characters a line
     ASSERT_EQ(layout.Lines().size(), (line.size() + 99) / 100);
     EXPECT_EQ(layout.Lines().join(QString()), line);

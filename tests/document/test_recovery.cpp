@@ -5,8 +5,6 @@
 
 #include "C_VYXRecoveryKeeper.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -15,8 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,9 +35,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-} // namespace
-
-TEST(RecoveryDirectory, FollowsXdgStateHomeOnlyWhenItIsAnAbsolutePath) {
+TEST_F(RecoveryTest, DirectoryFollowsXdgStateHomeAndInstancesSeeOnlyTheWorkOfEndedOnes) {
     qputenv("HOME", "/home/tester");
     const std::pair<const char*, QString> rows[] = {
         {"/var/tmp/st", u"/var/tmp/st/TobrikCalculator"_s},
@@ -51,9 +45,7 @@ TEST(RecoveryDirectory, FollowsXdgStateHomeOnlyWhenItIsAnAbsolutePath) {
         qputenv("XDG_STATE_HOME", state);
         EXPECT_EQ(C_VYXRecoveryStore::DefaultDirectory(), expected) << "XDG_STATE_HOME=" << state;
     }
-}
-
-TEST_F(RecoveryTest, InstancesWriteSeparateSlotsAndSeeOnlyTheWorkOfEndedOnes) {
+    // Instances write separate slots and see only the work of ended ones.
     const QString stemA = C_VYXRecoveryStore::StemFor(4242, 1700000000123);
     auto a = std::make_unique<C_VYXRecoveryStore>(Dir(), stemA);
     C_VYXRecoveryStore b(Dir(), C_VYXRecoveryStore::StemFor(4242, 1700000000999));
@@ -72,16 +64,14 @@ TEST_F(RecoveryTest, InstancesWriteSeparateSlotsAndSeeOnlyTheWorkOfEndedOnes) {
     a.reset();
     std::vector<C_VYXLeftOverWork> found = b.LeftOvers();
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].documentName, u"a.vyx");
-    EXPECT_EQ(found[0].documentPath, u"/docs/a.vyx");
+    EXPECT_EQ(QStringList({found[0].documentName, found[0].documentPath, found[0].dataPath}),
+              QStringList({u"a.vyx"_s, u"/docs/a.vyx"_s, pathA}));
     EXPECT_EQ(found[0].savedAt, savedAt);
-    EXPECT_EQ(found[0].dataPath, pathA);
     // While one instance holds the offer, another does not make it too.
     C_VYXRecoveryStore c(Dir(), C_VYXRecoveryStore::StemFor(7, 7));
     EXPECT_TRUE(c.LeftOvers().empty());
     C_VYXRecoveryStore::Remove(found[0]);
-    EXPECT_TRUE(c.LeftOvers().empty());
-    EXPECT_TRUE(b.HoldsWork());
+    EXPECT_TRUE(c.LeftOvers().empty() && b.HoldsWork());
 }
 
 TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
@@ -101,7 +91,7 @@ TEST_F(RecoveryTest, UnsavedWorkIsWrittenAfterChangesAndSavingEmptiesTheSlot) {
     EXPECT_FALSE(slot.HoldsWork());
 }
 
-TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredRemovedOrKept) {
+TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredAndAKilledInstancesWorkIsKept) {
     using Answer = C_VYXMessageBoxes::Answer;
     const std::pair<Answer, const char*> rows[] = {
         {Answer::Yes, "restored"}, {Answer::No, "removed"}, {Answer::Cancel, "kept"}};
@@ -145,9 +135,7 @@ TEST_F(RecoveryTest, TheAnswerDecidesWhetherWorkIsRestoredRemovedOrKept) {
         QFile::remove(dataPath);
         next.keeper.Discard();
     }
-}
-
-TEST_F(RecoveryTest, AKilledInstancesDamagedWorkIsOfferedReportedAndKept) {
+    // A killed instance's damaged work is offered, reported and kept.
     const QString data = Dir() + u"/recovery-99-99.vyx"_s;
     ASSERT_TRUE(QDir().mkpath(Dir()));
     QFile file(data);
@@ -169,6 +157,7 @@ TEST_F(RecoveryTest, AKilledInstancesDamagedWorkIsOfferedReportedAndKept) {
     ASSERT_EQ(next.boxes.Boxes().size(), 2);
     EXPECT_TRUE(next.boxes.Boxes()[0].text.startsWith(u"Recover the unsaved work of Untitled "_s));
     EXPECT_EQ(next.boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
-    EXPECT_TRUE(QFile::exists(data));
-    EXPECT_FALSE(next.doc.IsModified());
+    EXPECT_TRUE(QFile::exists(data) && !next.doc.IsModified());
 }
+
+} // namespace

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The settings object in the document file: every row in its field, load and save round trip.
-#include "C_VYXArchive.h"
+#include "DocumentTestSupport.h"
+
 #include "C_VYXSettings.h"
 
 #include "../platform/VyxTestBytes.h"
 
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 using namespace VyxTestBytes;
 
 namespace {
@@ -37,14 +35,12 @@ QByteArray DistinctRows() {
 TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
     C_VYXSettings settings;
     const QByteArray bytes = DistinctRows();
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    settings.Serialize(in);
-    EXPECT_EQ(in.Remaining(), 0);
+    EXPECT_EQ(LoadBytes(settings, bytes), 0);
 
     const QMap<QString, QString> definitions{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"A+B"_s}};
     const QMap<QString, QString> values{{u"A"_s, u"1"_s}, {u"\u03B1"_s, u"3"_s}};
-    EXPECT_EQ(settings.Var().definitions, definitions);
-    EXPECT_EQ(settings.Var().values, values);
+    EXPECT_EQ(QList({settings.Var().definitions, settings.Var().values}),
+              QList({definitions, values}));
     const C_VYXTriangleSolver& solver = settings.Trig().m_solver;
     EXPECT_EQ(QList<double>({solver.Value(0), solver.Value(13), settings.Convert().m_dValue}),
               QList<double>({0.5, 13.5, 2.25}));
@@ -62,10 +58,7 @@ TEST(SettingsFile, EveryRowLandsInItsFieldAndSavesBackIdentically) {
                        area.showRational, settings.BasicButtons().m_nDecimals}),
         QList<qint32>({31, 41, 51, 213, 213, 2, 3, 4, 5, 9, 16, 0, 1, 10}));
 
-    QByteArray saved;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&saved);
-    settings.Serialize(out);
-    EXPECT_EQ(saved.toHex(), bytes.toHex());
+    EXPECT_EQ(StoredBytes(settings).toHex(), bytes.toHex());
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Tests of the token lists: how much one Backspace removes after a given text.
+#include "DocumentTestSupport.h"
+
 #include "C_VYXTokenTables.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,47 +1,24 @@
 // SPDX-License-Identifier: MIT
 // Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words.
-#include "C_VYXArchive.h"
+#include "DocumentTestSupport.h"
+
 #include "C_VYXTokenTables.h"
 #include "C_VYXUnicodeTranslatorContainer.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 using Variables = QMap<QString, QString>;
 
-struct TranslateCase {
-    const char* name;
-    const char16_t* input;
-    Variables values;
-    const char16_t* expected;
-    const char16_t* comment = u"";
-};
-
-class TranslateTest : public ::testing::TestWithParam<TranslateCase> {};
-
-TEST_P(TranslateTest, GivesEngineTextAndKeepsTheComment) {
-    const TranslateCase& test = GetParam();
-    C_VYXTokenTables tables;
-    C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
-    const Variables definitions = test.values;
-    translator.SetVariableMaps(&definitions, &test.values);
-
-    EXPECT_EQ(translator.Translate(QString::fromUtf16(test.input)),
-              QString::fromUtf16(test.expected));
-    EXPECT_EQ(translator.TakeComment(), QString::fromUtf16(test.comment));
-    EXPECT_EQ(translator.TakeComment(), QString()) << "taking the comment empties it";
-}
-
 const Variables kAbAndA = {{u"AB"_s, u"1"_s}, {u"A"_s, u"2"_s}};
 const Variables kHalf = {{u"h"_s, u"0.5"_s}};
 
 // clang-format off
-const TranslateCase kTranslateCases[] = {
+const struct TranslateCase {
+    const char* name; const char16_t* input; Variables values; const char16_t* expected;
+    const char16_t* comment = u"";
+} kTranslateCases[] = {
     {"CommentKeepsItsSpaces", u"2 \u00D7 3 // six", {}, u"2*3", u"// six"},
     {"CommentOnlyAtFirstMarker", u"1//a//b", {}, u"1", u"//a//b"},
     {"SpacesRemoved", u" 1 +\t2 ", {}, u"1+\t2"},
@@ -66,10 +43,19 @@ const TranslateCase kTranslateCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Translator, TranslateTest, ::testing::ValuesIn(kTranslateCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Translator, EdgesOfCommentsMapsAndSymbolReplacement) {
+TEST(Translator, GivesEngineTextKeepsCommentsAndTheSymbolMapSurvivesSerialization) {
+    for (const TranslateCase& test : kTranslateCases) {
+        SCOPED_TRACE(test.name);
+        C_VYXTokenTables tables;
+        C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
+        const Variables definitions = test.values;
+        translator.SetVariableMaps(&definitions, &test.values);
+        EXPECT_EQ(translator.Translate(QString::fromUtf16(test.input)),
+                  QString::fromUtf16(test.expected));
+        EXPECT_EQ(translator.TakeComment(), QString::fromUtf16(test.comment));
+        EXPECT_EQ(translator.TakeComment(), QString()) << "taking the comment empties it";
+    }
+    // The edges of comments, maps, symbol replacement and names.
     C_VYXTokenTables tables;
     C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
     EXPECT_EQ(translator.Translate(u"a+b"_s), u"A+B"_s) << "works without variable maps";
@@ -82,11 +68,7 @@ TEST(Translator, EdgesOfCommentsMapsAndSymbolReplacement) {
     EXPECT_EQ(translator.Translate(u"y+2"_s), u"(1)+2"_s);
     // Replacing symbols alone keeps spaces and comments.
     EXPECT_EQ(translator.ReplaceSymbols(u"x \u00B2 //pi"_s), u"X ^2 //(PI)"_s);
-}
-
-TEST(Translator, FindsFunctionNamesInAnyCaseAndRejectsOnlyReservedVariableNames) {
-    C_VYXTokenTables tables;
-    C_VYXUnicodeTranslatorContainer& translator = tables.Translator();
+    // Function names are found in any case; only reserved variable names are rejected.
     for (const QString& text : {u"2+LoG(3)"_s, u"ln"_s, u"sqr(4)"_s, u"1+iMp"_s})
         EXPECT_TRUE(translator.ContainsFunctionName(text)) << text.toStdString();
     for (const QString& text : {u"2+3"_s, u"s1n+sn"_s, QString()})
@@ -97,33 +79,18 @@ TEST(Translator, FindsFunctionNamesInAnyCaseAndRejectsOnlyReservedVariableNames)
         EXPECT_FALSE(translator.IsValidVariableName(name)) << name.toStdString();
     for (const QString& name : {u"x"_s, u"\u03B1"_s, u"sinx"_s, u"x1"_s, u"A\u03C0"_s, u"SQRT2"_s})
         EXPECT_TRUE(translator.IsValidVariableName(name)) << name.toStdString();
-}
-
-TEST(Translator, SymbolMapSurvivesSerialization) {
-    C_VYXTokenTables tables;
-    QByteArray bytes;
-    C_VYXArchive store = C_VYXArchive::ForStoring(&bytes);
-    tables.Translator().Serialize(store);
-
+    // The symbol map survives serialization.
     C_VYXUnicodeTranslatorContainer loaded;
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u221A4"_s), u"\u221A4"_s) << "no map before loading";
-    C_VYXArchive load = C_VYXArchive::ForLoading(bytes);
-    loaded.Serialize(load);
+    LoadBytes(loaded, StoredBytes(tables.Translator()));
     EXPECT_EQ(loaded.SymbolMap(), tables.Translator().SymbolMap());
     EXPECT_EQ(loaded.ReplaceSymbols(u"\u00B3\u221A8\u00D7\u221A4"_s), u"(3)~8*SQRT4"_s);
-}
-
-TEST(Translator, MegabyteLineWithManyVariablesIsTranslatedWhole) {
-    // One occurrence every few characters and a function name at the far end: the substitution
-    // must still visit every occurrence once.
-    QString line;
-    for (int i = 0; i < 100000; ++i)
-        line += u"s+s*2\u00B2 "_s;
-    line += u"sin(s)"_s;
-    C_VYXTokenTables tables;
-    const Variables values = {{u"s"_s, u"3"_s}};
-    tables.Translator().SetVariableMaps(&values, &values);
-    const QString translated = tables.Translator().Translate(line);
+    // A megabyte line with many variables is translated whole: one occurrence every few
+    // characters and a function name at the far end, and every occurrence visited once.
+    const QString line = u"s+s*2\u00B2 "_s.repeated(100000) + u"sin(s)"_s;
+    const Variables manyValues = {{u"s"_s, u"3"_s}};
+    translator.SetVariableMaps(&manyValues, &manyValues);
+    const QString translated = translator.Translate(line);
     EXPECT_EQ(translated.count(u"(3)"_s), 200001);
     EXPECT_TRUE(translated.endsWith(u"SIN((3))"_s));
     EXPECT_EQ(translated.count(u"^2"_s), 100000);

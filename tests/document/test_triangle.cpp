@@ -2,20 +2,12 @@
 // Tests of the triangle solver (every case, its messages, both solutions) and the panel's logic.
 #include "DocumentTestSupport.h"
 
-#include "C_VYXScriptedMessageBoxes.h"
 #include "C_VYXTriangleModel.h"
 #include "C_VYXTriangleSolver.h"
 #include "C_VYXTrigNFO.h"
 
-#include <gtest/gtest.h>
-
-#include <QMap>
-
 #include <numbers>
-#include <string>
 #include <vector>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -44,7 +36,7 @@ QString Solution(const C_VYXTriangleSolver& solver, int second) {
     return values.join(u' ');
 }
 
-TEST(TriangleSolver, SolvesOrReports) {
+TEST(TriangleSolver, SolvesOrReportsAndAFailureKeepsThePreviousTriangle) {
     // clang-format off
     const struct {
         const char* name; qint32 unit; std::vector<double> input; // A, B, C, a, b, c
@@ -120,18 +112,15 @@ TEST(TriangleSolver, SolvesOrReports) {
         }
         EXPECT_EQ(Solution(solver, 1), QString::fromLatin1(c.second ? c.second : "0 0 0 0 0 0 0"));
     }
-}
-
-TEST(TriangleSolver, StoppingFailureKeepsThePreviousTriangleAndClearForgetsIt) {
+    // A stopping failure keeps the previous triangle, and Clear forgets it.
     C_VYXTriangleSolver solver;
     solver.SetAngleUnit(VYX_ANGLE_DEG);
     C_VYXScriptedMessageBoxes boxes;
     solver.Solve({30, 0, 0, 5, 8, 0}, boxes);
     const auto before = solver.Values();
     solver.Solve({0, 0, 0, 3, 4, 0}, boxes);
-    EXPECT_TRUE(solver.HasError());
+    EXPECT_TRUE(solver.HasError() && solver.HasSecondSolution());
     EXPECT_EQ(solver.Values(), before);
-    EXPECT_TRUE(solver.HasSecondSolution());
     solver.Solve({0, 0, 0, 1, 2, 4}, boxes);
     ASSERT_TRUE(solver.HasError());
     solver.Clear();
@@ -194,16 +183,17 @@ TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheVa
     model->SelectAngleUnit(VYX_ANGLE_RAD);
     model->SelectAngleUnit(999);
     EXPECT_EQ(host.engineAngles, QStringList({"ANGLE_RAD"}));
-    EXPECT_EQ(record.m_nAngleUnit, VYX_ANGLE_RAD);
-    EXPECT_EQ(record.m_solver.AngleUnit(), VYX_ANGLE_RAD);
-    EXPECT_EQ(model->RadioIndex(), C_VYXTriangleModel::RadioRadians);
+    EXPECT_EQ(QList<int>({record.m_nAngleUnit, record.m_solver.AngleUnit(), model->RadioIndex(),
+                          host.modified}),
+              QList<int>({kRad, kRad, C_VYXTriangleModel::RadioRadians, 1}));
     EXPECT_EQ(record.m_solver.Values(), solved);
-    EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(TriangleModelTest, ErrorsKeepTheInput) {
+TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded) {
     host.results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
-    auto model = Model();
+    host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
+    host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
+    auto model = Model(); // radians
     // The solver's error keeps the input and leaves nothing to use.
     Type(*model, {"", "", "", "1", "2", "4"});
     model->Execute();
@@ -216,26 +206,26 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInput) {
     Type(*model, {"", "", "", "1/0", "4", "5"});
     model->Execute();
     ASSERT_EQ(boxes.Boxes().size(), 2);
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
-              u"ERROR!!|Please enter a number.");
+    EXPECT_EQ(CaptionAndText(boxes), u"ERROR!!|Please enter a number.");
     EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
-}
-
-TEST_F(TriangleModelTest, TheSolverTakesTheFieldsUnroundedAndTheyShowRounded) {
-    host.results.insert(u"PI/3"_s, u"1.047198\r\n"_s);
-    host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
-    auto model = Model(); // radians
+    // The solver takes the fields unrounded and they show rounded: equilateral, area sqrt(3)/4.
     Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
     model->Execute();
-    EXPECT_TRUE(boxes.Boxes().isEmpty());
-    // equilateral: area sqrt(3)/4
+    EXPECT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(Fields(*model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
 }
 
-TEST_F(TriangleModelTest, SecondSolutionTogglesUntilClearOrANewTriangle) {
+TEST_F(TriangleModelTest, EnterSolvesTwoAnglesAndSecondSolutionTogglesUntilClearOrANewTriangle) {
     UseUnit(VYX_ANGLE_DEG);
-    host.decimals = 3;
     auto model = Model();
+    // Enter solves two angles even with Exe disabled.
+    Type(*model, {"30", "60", "", "", "", ""});
+    model->PressEnter();
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
+    EXPECT_TRUE(model->IsUseEnabled());
+    EXPECT_EQ(host.modified, 1);
+    host.decimals = 3;
     Type(*model, {"30", "", "", "5", "8", ""});
     model->Execute();
     EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
@@ -273,17 +263,6 @@ TEST_F(TriangleModelTest, ExeNeedsASolvableCombinationAndClrAnyGivenField) {
         Type(*model, c.texts);
         EXPECT_EQ(Enabled(*model), QString::fromLatin1(c.enabled)) << Fields(*model).toStdString();
     }
-}
-
-TEST_F(TriangleModelTest, EnterSolvesTwoAnglesEvenWithExeDisabled) {
-    UseUnit(VYX_ANGLE_DEG);
-    auto model = Model();
-    Type(*model, {"30", "60", "", "", "", ""});
-    model->PressEnter();
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
-    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
-    EXPECT_TRUE(model->IsUseEnabled());
-    EXPECT_EQ(host.modified, 1);
 }
 
 TEST_F(TriangleModelTest, ANewModelShowsTheStoredSolutionInItsUnit) {

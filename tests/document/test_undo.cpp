@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Tests of the undo history: recording, duplicates, limits, Undo and Redo.
-#include "C_VYXUndoMap.h"
+#include "DocumentTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "C_VYXUndoMap.h"
 
 #include <string>
 #include <tuple>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,7 +21,7 @@ void Type(C_VYXUndoMap& history, const QString& text) {
 
 // Undo and Redo through a history of edits are compared with what the area showed in the random
 // history test; here the ends of the history and a step that repeats the restored one.
-TEST(UndoMap, NothingToUndoOrRedoAtTheEndsAndANewStepDropsTheRest) {
+TEST(UndoMap, EndsNewStepsClearingRealChangesAndTheLimitOfSnapshots) {
     C_VYXUndoMap history;
     EXPECT_EQ(Restored(history.Undo()) + Restored(history.Redo()), u"nonenone");
     for (const QString& text : {u"1"_s, u"12"_s, u"123"_s})
@@ -35,9 +33,19 @@ TEST(UndoMap, NothingToUndoOrRedoAtTheEndsAndANewStepDropsTheRest) {
     Type(history, u"1"_s); // the restored step itself: still the redo steps go
     EXPECT_EQ(history.StepCount(), 2);
     EXPECT_FALSE(history.CanRedo());
-}
-
-TEST(UndoMap, RecordsOnlyRealChanges) {
+    // Clearing the area is a step of its own unless the area is empty.
+    C_VYXUndoMap cleared;
+    cleared.PushClearedArea();
+    EXPECT_EQ(cleared.StepCount(), 1);
+    Type(cleared, u"2+3"_s);
+    cleared.PushClearedArea();
+    cleared.PushClearedArea();
+    EXPECT_EQ(cleared.StepCount(), 3);
+    EXPECT_EQ(Restored(cleared.Undo()), u"2+3 (3, 3)");
+    cleared.Undo(); // the area is empty again: clearing it keeps the redo steps
+    cleared.PushClearedArea();
+    EXPECT_EQ(Restored(cleared.Redo()), u"2+3 (3, 3)");
+    // Only real changes are recorded.
     // One character changed at either end, another selection or length: each is a step.
     const std::tuple<const char16_t*, int, int, bool> cases[] = {
         {u"x+y", 1, 2, false}, {u"x+y", 0, 2, true}, {u"x+y", 1, 3, true},
@@ -49,33 +57,17 @@ TEST(UndoMap, RecordsOnlyRealChanges) {
         history.Push(QString::fromUtf16(text), selStart, selEnd);
         EXPECT_EQ(history.StepCount(), recorded ? 3 : 2);
     }
-}
-
-TEST(UndoMap, KeepsTheLastFiftyOneSnapshots) {
-    C_VYXUndoMap history;
+    // The last fifty-one snapshots are kept.
+    C_VYXUndoMap limited;
     for (int change = 1; change <= 60; ++change)
-        Type(history, QString::number(change));
-    EXPECT_EQ(history.StepCount(), C_VYXUndoMap::DefaultLimit + 1);
+        Type(limited, QString::number(change));
+    EXPECT_EQ(limited.StepCount(), C_VYXUndoMap::DefaultLimit + 1);
     const C_VYXUndoStep* oldest = nullptr;
     int undos = 0;
-    for (; const C_VYXUndoStep* step = history.Undo(); ++undos)
+    for (; const C_VYXUndoStep* step = limited.Undo(); ++undos)
         oldest = step;
     EXPECT_EQ(undos, C_VYXUndoMap::DefaultLimit);
     EXPECT_EQ(Restored(oldest), u"10 (2, 2)") << "snapshots 0 to 9 were dropped";
-}
-
-TEST(UndoMap, ClearingTheAreaIsAStepOfItsOwnUnlessItIsEmpty) {
-    C_VYXUndoMap history;
-    history.PushClearedArea();
-    EXPECT_EQ(history.StepCount(), 1);
-    Type(history, u"2+3"_s);
-    history.PushClearedArea();
-    history.PushClearedArea();
-    EXPECT_EQ(history.StepCount(), 3);
-    EXPECT_EQ(Restored(history.Undo()), u"2+3 (3, 3)");
-    history.Undo(); // the area is empty again: clearing it keeps the redo steps
-    history.PushClearedArea();
-    EXPECT_EQ(Restored(history.Redo()), u"2+3 (3, 3)");
 }
 
 } // namespace

@@ -5,19 +5,14 @@
 
 #include "C_VYXCalcAreaModel.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct Shown {
-    QString text;
-    int selStart = 0;
-    int selEnd = 0;
-    bool operator==(const Shown&) const = default;
-};
+/// The text, selection start and selection end the area shows.
+using Shown = std::tuple<QString, int, int>;
 
 class UndoChangesTest : public DocumentTestSupport::DocumentTest {};
 
@@ -33,12 +28,12 @@ TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
         // What the area showed when each step of its history was recorded; step 0 is empty.
         std::vector<Shown> expected{Shown{}};
         for (int op = 0; op < 40; ++op) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", operation " << op);
             const int kind = pick(5);
             if (kind >= 4) {
                 const bool undone = kind == 4 ? area.Undo() : area.Redo();
                 if (undone) {
-                    ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())))
-                        << "seed " << seed << ", operation " << op;
+                    ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())));
                 }
                 continue;
             }
@@ -55,17 +50,14 @@ TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
                 expected.push_back(shown());
             } else {
                 // Nothing recorded: the text is the current step's (the caret may have moved).
-                ASSERT_EQ(now, before) << "seed " << seed << ", operation " << op;
-                ASSERT_EQ(area.Text(), expected.at(std::size_t(now)).text)
-                    << "seed " << seed << ", operation " << op;
+                ASSERT_EQ(now, before);
+                ASSERT_EQ(area.Text(), std::get<QString>(expected.at(std::size_t(now))));
                 // An edit that changed nothing at all keeps the redo steps; any other drops them.
                 const int steps = area.History().StepCount();
-                ASSERT_TRUE(steps == now + 1 || steps == int(expected.size()))
-                    << "seed " << seed << ", operation " << op;
+                ASSERT_TRUE(steps == now + 1 || steps == int(expected.size()));
                 expected.resize(std::size_t(steps));
             }
-            ASSERT_EQ(area.History().StepCount(), int(expected.size()))
-                << "seed " << seed << ", operation " << op;
+            ASSERT_EQ(area.History().StepCount(), int(expected.size()));
         }
         while (area.Undo()) {
             ASSERT_EQ(shown(), expected.at(std::size_t(area.History().Current())))

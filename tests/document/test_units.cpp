@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Tests of the unit table, unit conversions, the list order of the boxes and the units' bytes.
+#include "DocumentTestSupport.h"
+
 #include "../platform/VyxTestBytes.h"
 
-#include "C_VYXArchive.h"
 #include "C_VYXConvertNFO.h"
 #include "C_VYXListOrder.h"
 #include "C_VYXUnit.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -15,7 +14,7 @@ namespace {
 
 using namespace VyxTestBytes;
 
-TEST(kUnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
+TEST(kUnitTable, UnitsConvertSerializeAndSortLikeTheDesktopLists) {
     const C_VYXConvertNFO table;
     EXPECT_EQ(table.Categories().size(), 9);
     EXPECT_EQ(table.FindUnit(QStringLiteral("Meter")), nullptr); // names are case-sensitive
@@ -30,9 +29,6 @@ TEST(kUnitTable, NineCategoriesAndEveryUnitConvertsToItself) {
         }
     }
     EXPECT_EQ(counted, table.UnitCount());
-}
-
-TEST(kUnitTable, ConvertsKnownQuantities) {
     // Expected values from the exact definitions (python3 fractions): foot 0.3048 m,
     // kelvin = celsius + 273.15, fahrenheit = celsius * 9/5 + 32.
     // clang-format off
@@ -48,7 +44,6 @@ TEST(kUnitTable, ConvertsKnownQuantities) {
         {"meter", "Kilogram", 5, -1}, // across categories
     };
     // clang-format on
-    const C_VYXConvertNFO table;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
         const C_VYXUnit* from = table.FindUnit(QString::fromUtf8(c.from));
@@ -56,56 +51,34 @@ TEST(kUnitTable, ConvertsKnownQuantities) {
         ASSERT_TRUE(from != nullptr && to != nullptr);
         EXPECT_NEAR(to->ConvertFrom(*from, c.value), c.expected, 1e-12 * std::fabs(c.expected));
     }
-}
-
-TEST(Unit, SerializesCategoryNameFactorMultiplier) {
-    QByteArray bytes;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
-    C_VYXUnit(QStringLiteral("Area"), QStringLiteral("m²"), 2.5).Serialize(out);
-    EXPECT_EQ(bytes,
-              ShortString("Area") + ShortString(QStringLiteral("m²")) + Double(2.5) + Double(1.0));
+    // A unit serializes category, name, factor and multiplier.
+    const QByteArray bytes = StoredBytes(C_VYXUnit(u"Area"_s, u"m²"_s, 2.5));
+    EXPECT_EQ(bytes, ShortString("Area") + ShortString(u"m²"_s) + Double(2.5) + Double(1.0));
     C_VYXUnit loaded;
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    loaded.Serialize(in);
-    EXPECT_EQ(loaded.m_strName + u' ' + QString::number(loaded.m_dFactor),
-              QStringLiteral("m² 2.5"));
-    EXPECT_EQ(in.Remaining(), 0);
-}
-
-TEST(ListOrder, SortsLikeTheDesktopLists) {
-    const struct {
-        const char* name;
-        QStringList unsorted, expected;
-    } cases[] = {
-        {"CaseIgnored",
-         {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
-         {"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}},
-        {"SuperscriptsCountAsDigits",
-         {"m²", "mm²", "miles²", "acres"},
-         {"acres", "m²", "miles²", "mm²"}},
-        {"PunctuationBeforeLetters",
-         {"pints, liquid(US)", "pints (UK)", "m/s", "mach"},
-         {"m/s", "mach", "pints (UK)", "pints, liquid(US)"}},
+    EXPECT_EQ(LoadBytes(loaded, bytes), 0);
+    EXPECT_EQ(loaded.m_strName + u' ' + QString::number(loaded.m_dFactor), u"m² 2.5");
+    // Loading a conversion record replaces its saved conversions.
+    C_VYXConvertNFO source, record;
+    source.m_savedConversions = {u"1 meter = 3.280840 feet"_s, u"2"_s};
+    record.m_savedConversions = {u"stale entry"_s};
+    EXPECT_EQ(LoadBytes(record, StoredBytes(source)), 0);
+    EXPECT_EQ(record.m_savedConversions, source.m_savedConversions);
+    EXPECT_EQ(record.UnitCount(), C_VYXConvertNFO().UnitCount()); // built, not loaded
+    // The list order of the boxes sorts like the desktop lists.
+    // clang-format off
+    const struct { const char* name; QStringList unsorted, expected; } lists[] = {
+        {"CaseIgnored", {"Kilogram", "gram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"},
+            {"gram", "Kilogram", "Pound", "Tonnes", "Tons(UK)", "Tons(US)"}},
+        {"SuperscriptsCountAsDigits", {"m²", "mm²", "miles²", "acres"},
+            {"acres", "m²", "miles²", "mm²"}},
+        {"PunctuationBeforeLetters", {"pints, liquid(US)", "pints (UK)", "m/s", "mach"},
+            {"m/s", "mach", "pints (UK)", "pints, liquid(US)"}},
         {"PrefixFirst", {"feet/h", "feet"}, {"feet", "feet/h"}},
         {"DuplicatesKept", {"b", "a", "b"}, {"a", "b", "b"}},
     };
-    for (const auto& c : cases)
+    // clang-format on
+    for (const auto& c : lists)
         EXPECT_EQ(C_VYXListOrder::Sorted(c.unsorted), c.expected) << c.name;
-}
-
-TEST(ConvertNFO, LoadingReplacesTheSavedConversions) {
-    C_VYXConvertNFO source;
-    source.m_savedConversions = {QStringLiteral("1 meter = 3.280840 feet"), QStringLiteral("2")};
-    QByteArray bytes;
-    C_VYXArchive out = C_VYXArchive::ForStoring(&bytes);
-    source.Serialize(out);
-    C_VYXConvertNFO loaded;
-    loaded.m_savedConversions = {QStringLiteral("stale entry")};
-    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-    loaded.Serialize(in);
-    EXPECT_EQ(loaded.m_savedConversions, source.m_savedConversions);
-    EXPECT_EQ(in.Remaining(), 0);
-    EXPECT_EQ(loaded.UnitCount(), C_VYXConvertNFO().UnitCount()); // built, not loaded
 }
 
 } // namespace

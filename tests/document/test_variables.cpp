@@ -8,12 +8,9 @@
 #include "C_VYXVariables.h"
 #include "VYXNum.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 
-using namespace Qt::StringLiterals;
 using Answer = C_VYXMessageBoxes::Answer;
 
 namespace {
@@ -38,10 +35,9 @@ protected:
 // ---- dependants follow ----
 
 TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsShow) {
-    ASSERT_TRUE(Add(u"b"_s, u"2"_s));
-    ASSERT_TRUE(Add(u"A"_s, u"1"_s));
-    ASSERT_TRUE(Add(u"c"_s, u"A+b"_s));
-    ASSERT_TRUE(Add(u"d"_s, u"1/2"_s));
+    for (const auto& [name, definition] :
+         {std::pair{u"b"_s, u"2"_s}, {u"A"_s, u"1"_s}, {u"c"_s, u"A+b"_s}, {u"d"_s, u"1/2"_s}})
+        ASSERT_TRUE(Add(name, definition));
     // The panel sorts without regard to letter case; the toolbar keeps the map's order.
     EXPECT_EQ(panel().ListEntries(),
               QStringList({u"A = 1"_s, u"b = 2"_s, u"c = A+b = 3"_s, u"d = 1/2"_s}));
@@ -51,8 +47,8 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
     boxes.QueueAnswer(Answer::No);
     EXPECT_FALSE(Add(u"A"_s, u"5"_s));
     ASSERT_EQ(boxes.Boxes().size(), 1);
-    EXPECT_EQ(boxes.LastBox().caption, u"OVERWRITE?");
-    EXPECT_EQ(boxes.LastBox().text, u"The variable name\nA\nalready exists!! Overwrite?");
+    EXPECT_EQ(CaptionAndText(boxes),
+              u"OVERWRITE?|The variable name\nA\nalready exists!! Overwrite?");
     EXPECT_EQ(doc.Settings().Var().definitions.value(u"A"_s), u"1");
     boxes.QueueAnswer(Answer::Yes);
     ASSERT_TRUE(Add(u"A"_s, u"5"_s));
@@ -69,8 +65,7 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
     // Delete all asks first and empties both maps only on Yes.
     boxes.QueueAnswer(Answer::No);
     panel().OnDeleteAll();
-    EXPECT_EQ(boxes.LastBox().caption + u'|' + boxes.LastBox().text,
-              u"Delete all?|Delete all variables?");
+    EXPECT_EQ(CaptionAndText(boxes), u"Delete all?|Delete all variables?");
     EXPECT_EQ(doc.Settings().Var().values.size(), 2);
     boxes.QueueAnswer(Answer::Yes);
     panel().OnDeleteAll();
@@ -78,13 +73,20 @@ TEST_F(VariablesTest, RedefiningAndDeletingAskAndMakeDependantsErrorsAsTheListsS
                 doc.Settings().Var().values.isEmpty());
 }
 
-TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAtTheNextChange) {
+TEST_F(VariablesTest, EveryDefinitionFollowsTheAngleUnitAndOldSixDigitValuesAtTheNextChange) {
     doc.CalculateLine(u"s=SIN30"_s);
     EXPECT_NEAR(RealOf(u"s"_s), -0.9880316240928618, 1e-15); // python3: math.sin(30)
     doc.Settings().Trig().m_nAngleUnit = VYX_ANGLE_DEG;
     doc.ApplyAngleUnit();
     doc.CalculateLine(u"t=1"_s);
     EXPECT_NEAR(RealOf(u"s"_s), 0.5, 1e-15);
+    // Six-digit values of old files stay in use until the next change.
+    C_VYXVarNFO& record = doc.Settings().Var();
+    record.definitions = {{u"r"_s, u"SQRT(2)"_s}, {u"x"_s, u"1234567.891"_s}};
+    record.values = {{u"r"_s, u"1.41421"_s}, {u"x"_s, u"1.23457e+06"_s}}; // as older files hold
+    EXPECT_EQ(QList({RealOf(u"r*2"_s), RealOf(u"x"_s)}), QList({2.82842, 1234570.0}));
+    ASSERT_TRUE(Add(u"y"_s, u"1"_s));
+    EXPECT_EQ(record.values.values(), QStringList({"1.4142135623730951", "1234567.891", "1"}));
 }
 
 /// What ReevaluateAll must give, done the plain way: every definition in every pass, in map
@@ -182,19 +184,9 @@ TEST_F(VariablesTest, ValuesKeepEveryDigitInTheEnginesLayoutAndReadBackAsTheSame
     }
 }
 
-TEST_F(VariablesTest, SixDigitValuesOfOldFilesStayInUseUntilTheNextChange) {
-    C_VYXVarNFO& record = doc.Settings().Var();
-    record.definitions = {{u"r"_s, u"SQRT(2)"_s}, {u"x"_s, u"1234567.891"_s}};
-    record.values = {{u"r"_s, u"1.41421"_s}, {u"x"_s, u"1.23457e+06"_s}}; // as older files hold
-    EXPECT_EQ(RealOf(u"r*2"_s), 2.82842);
-    EXPECT_EQ(RealOf(u"x"_s), 1234570.0);
-    ASSERT_TRUE(Add(u"y"_s, u"1"_s));
-    EXPECT_EQ(record.values.values(), QStringList({"1.4142135623730951", "1234567.891", "1"}));
-}
-
 // ---- validation ----
 
-TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
+TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndAnAssignmentNeedsAValue) {
     const char16_t* const illegal = u"Illegal variable name.";
     // clang-format off
     const struct {
@@ -224,17 +216,15 @@ TEST_F(VariablesTest, BadInputShowsOneErrorBoxAndLeavesTheMapsAlone) {
         EXPECT_FALSE(Add(name, QString::fromUtf16(c.definition)));
         ASSERT_EQ(boxes.Boxes().size(), shown + 1);
         EXPECT_EQ(boxes.LastBox().kind, C_VYXScriptedMessageBoxes::Kind::Error);
-        EXPECT_EQ(boxes.LastBox().caption, QString::fromUtf16(c.caption));
-        EXPECT_EQ(boxes.LastBox().text, QString::fromUtf16(c.text));
-        EXPECT_EQ(doc.Settings().Var().definitions.keys(), QStringList({u"keep"_s}));
-        EXPECT_EQ(doc.Settings().Var().values.keys(), QStringList({u"keep"_s}));
+        EXPECT_EQ(CaptionAndText(boxes),
+                  QString::fromUtf16(c.caption) + u'|' + QString::fromUtf16(c.text));
+        EXPECT_EQ(doc.Settings().Var().definitions.keys() + doc.Settings().Var().values.keys(),
+                  QStringList({u"keep"_s, u"keep"_s}));
         if (c.panelCreated) { // a name that evaluates to a number is emptied, the value stays
             EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"|1");
         }
     }
-}
-
-TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
+    // An assignment shows the value rounded and needs a value.
     C_VYXCalcAreaModel area(doc);
     doc.CalculateLine(u"x=1234567.891"_s);
     doc.Settings().BasicButtons().m_nDecimals = 2;
@@ -251,19 +241,18 @@ TEST_F(VariablesTest, AssignmentShowsTheValueRoundedAndNeedsAValue) {
 
 // ---- the panel ----
 
-TEST_F(VariablesTest, RemovingAnUnknownVariableSaysSoAndRepairMatchesTheMaps) {
+TEST_F(VariablesTest, RemovingAnUnknownSaysSoRepairMatchesTheMapsAndTheButtonsFollow) {
     C_VYXVarNFO& record = doc.Settings().Var();
     EXPECT_FALSE(C_VYXVariables(record, doc).RemoveVariable(u"q"_s));
-    EXPECT_EQ(boxes.LastBox().caption, u"Variable not found!!");
-    EXPECT_EQ(boxes.LastBox().text, u"The variable q could not be found.");
+    EXPECT_EQ(CaptionAndText(boxes), u"Variable not found!!|The variable q could not be found.");
     record.definitions.insert(u"a"_s, u"1"_s);
     record.values.insert(u"b"_s, u"2"_s);
     C_VYXVariables(record, doc).RepairMaps();
     EXPECT_EQ(record.definitions.keys(), record.values.keys());
     EXPECT_EQ(record.values.value(u"a"_s), u"ERROR");
-}
-
-TEST_F(VariablesTest, ButtonsFollowFieldsAndSelectionAndUseInsertsTheName) {
+    // The buttons follow the fields and the selection, and Use inserts the name.
+    record.definitions.clear();
+    record.values.clear();
     C_VYXCalcAreaModel area(doc);
     area.TypeText(u"2*"_s);
     EXPECT_FALSE(panel().IsDeleteAllEnabled());
@@ -272,8 +261,8 @@ TEST_F(VariablesTest, ButtonsFollowFieldsAndSelectionAndUseInsertsTheName) {
     panel().SetValueField(u"2+3"_s);
     EXPECT_TRUE(panel().IsAddEnabled());
     panel().OnAdd();
-    EXPECT_TRUE(panel().IsDeleteAllEnabled());
-    EXPECT_FALSE(panel().IsDeleteEnabled() || panel().IsUseSelectedEnabled());
+    EXPECT_TRUE(panel().IsDeleteAllEnabled() &&
+                !(panel().IsDeleteEnabled() || panel().IsUseSelectedEnabled()));
     panel().SelectEntry(0);
     EXPECT_TRUE(panel().IsDeleteEnabled() && panel().IsUseSelectedEnabled());
     EXPECT_EQ(panel().NameField() + u"|"_s + panel().ValueField(), u"rate|2+3");
