@@ -2,18 +2,12 @@
 // The function table: dispatch by name and angle unit, operand safety, the turn marks. What each
 // function computes, and the table's order (a longer name before the names it begins with), shows
 // in tests/data/expressions.tsv.
-#include "VYXExceptions.h"
 #include "VYXFunctCalc.h"
 #include "VYXFunctPowers.h"
 #include "expression_test_support.h"
 #include "number_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace expression_tests;
 

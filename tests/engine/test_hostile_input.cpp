@@ -2,9 +2,6 @@
 // Inputs that must end quickly with a result or a message: deep nesting, long lines, huge values,
 // and the inputs kept in tests/data/fuzz-regressions.
 #include "FuzzLine.h"
-#include "VYXCalculator.h"
-#include "VYXNumRational.h"
-#include "VYXNumUni.h"
 #include "expression_test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <string>
 #include <vector>
 
 using namespace expression_tests;
@@ -25,9 +20,8 @@ namespace {
 
 std::string Repeat(const std::string& piece, size_t count) {
     std::string text;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i)
         text += piece;
-    }
     return text;
 }
 
@@ -68,9 +62,8 @@ TEST(HostileInputTest, MegabyteLinesAndLongChainsDoNotRecurse) {
 }
 
 TEST(HostileInputTest, HugeValuesAndOddCharactersEndWithAResultOrAMessage) {
-    for (const char* text : {"(1+I)^2147483647", "2^1E300", "1E300*1E300", "170!*170!"}) {
+    for (const char* text : {"(1+I)^2147483647", "2^1E300", "1E300*1E300", "170!*170!"})
         EXPECT_NE(Evaluate(text).text, "") << text;
-    }
     EXPECT_EQ(Evaluate("1E9!").kind, '-');
     for (const std::string text : {"#", "\xff\xfe", ")))", "1..2", "!!!", "~~", "E^E^E^", "2)(3"}) {
         const Outcome outcome = Evaluate(text);
@@ -116,9 +109,8 @@ TEST_P(FuzzRegression, EndsWithANumberOrAMessageAndLeavesTheEngineUsable) {
 INSTANTIATE_TEST_SUITE_P(Kept, FuzzRegression, testing::ValuesIn(RegressionFiles()),
                          [](const testing::TestParamInfo<fs::path>& info) {
                              std::string name = info.param.filename().string();
-                             std::replace_if(
-                                 name.begin(), name.end(),
-                                 [](unsigned char c) { return !std::isalnum(c); }, '_');
+                             std::ranges::replace_if(
+                                 name, [](unsigned char c) { return !std::isalnum(c); }, '_');
                              return name;
                          });
 

@@ -9,22 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
-#include <string>
 #include <tuple>
 #include <typeinfo>
 #include <utility>
 
 namespace {
 
-using number_tests::Apply;
-using number_tests::MessageOf;
-using number_tests::TextOrMessage;
+using namespace number_tests;
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 const double kPi = 3.141592653589793;
-const double kTwo53 = 9007199254740992.0;
 const double kTwo20 = 1048576.0;
 const double kTwo40 = 1099511627776.0;
 const std::string kTooBig = "CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. ";
@@ -54,9 +47,8 @@ TEST(NumUniText, DerivedFieldsAndText) {
     // NaN and infinity print visibly, with their signs.
     const std::tuple<double, double, std::string> nonFinite[] = {
         {1, -kNaN, "1-nani"}, {kNaN, -2, "nan-2i"}, {kInf, -kInf, "inf-infi"}, {0, kNaN, "nani"}};
-    for (const auto& [re, im, text] : nonFinite) {
+    for (const auto& [re, im, text] : nonFinite)
         EXPECT_EQ(VYXNumUni(re, im).GetValue(), text);
-    }
 }
 
 TEST(NumberPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Number-text routines: parsing, the two printed forms, the integer test and rational part text;
 // literal reading without exceptions, against strtod and the numbers' own setters.
-#include "VYXExceptions.h"
 #include "VYXLiteralText.h"
 #include "VYXNumRational.h"
 #include "VYXNumUni.h"
@@ -10,27 +9,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <sstream>
-#include <string>
-#include <tuple>
 #include <utility>
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
-const double kTwo53 = 9007199254740992.0;
+using namespace number_tests;
+
 const double kTwo31 = 2147483648.0;
 const double kFactorial25 = 15511210043330985984000000.0; // 25!, a multiple of 2^31 as a double
 
 std::string ParseError(const std::string& text) {
-    return number_tests::MessageOf([&] { vyx_text::ParseDoubleText(text); });
+    return MessageOf([&] { vyx_text::ParseDoubleText(text); });
 }
 
 TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
@@ -54,15 +50,11 @@ TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
 
 TEST(ParseDoubleText, IgnoresTheProcessLocale) {
     // A GUI toolkit may switch to a locale with a decimal comma; the engine's "." must still parse.
-    const char* commaLocale = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
-        if (commaLocale == nullptr && std::setlocale(LC_NUMERIC, name) != nullptr) {
-            commaLocale = name;
-        }
-    }
-    if (commaLocale == nullptr) {
+    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
+    // The first locale found stays set.
+    if (!std::ranges::any_of(commaLocales,
+                             [](const char* name) { return std::setlocale(LC_NUMERIC, name); }))
         GTEST_SKIP() << "no locale with a decimal comma installed";
-    }
     const double value = vyx_text::ParseDoubleText("2.5");
     const std::string text = vyx_text::DoubleToStr(6, 0.5);
     std::setlocale(LC_NUMERIC, "C");
@@ -122,9 +114,8 @@ TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
         {-1000000.0, "-1000000"}, {-kTwo53, "-9007199254740992"}, {2.0 * kTwo53, "1.80144e+16"},
         {-0.0, "0"}, {1.5, "1.5"}, {kNaN, "nan"}};
     // clang-format on
-    for (const auto& [value, text] : rows) {
+    for (const auto& [value, text] : rows)
         EXPECT_EQ(vyx_text::RationalPartToStr(value), text) << value;
-    }
 }
 
 // The reference reading: strtod consumes the whole, non-empty text.
@@ -173,16 +164,14 @@ TEST(LiteralReading, MatchesTheCheckedSetters) {
         double imag = 0.0;
         const bool read = vyx_text::TryReadComplexDoubleLiteral(text, real, imag);
         VYXNumUni checked;
-        const bool checkedOk =
-            number_tests::MessageOf([&] { checked.SetValue(text); }) == "no error";
+        const bool checkedOk = MessageOf([&] { checked.SetValue(text); }) == "no error";
         ASSERT_EQ(read, checkedOk);
-        if (!read) {
+        if (!read)
             continue;
-        }
         EXPECT_TRUE(SameBits(real, checked.GetRealValue()));
         EXPECT_TRUE(SameBits(imag, checked.GetCmplxValue()));
         VYXNumRational exact;
-        const bool exactOk = number_tests::MessageOf([&] { exact.SetValue(text); }) == "no error";
+        const bool exactOk = MessageOf([&] { exact.SetValue(text); }) == "no error";
         EXPECT_EQ(vyx_text::IsExactLiteral(text), exactOk);
         if (exactOk) {
             EXPECT_EQ(exact.GetValue(), VYXNumRational(real, 1.0, imag, 1.0).GetValue());

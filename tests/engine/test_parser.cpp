@@ -2,7 +2,6 @@
 // The parser: preprocessing (brace completion and checks, ")(" and the implicit "*" rules (a) to
 // (d)), then tokenizing (unclosed groups, operands, literals and variables). The tokens of
 // ordinary expressions are checked through their values in the expression table.
-#include "VYXExceptions.h"
 #include "VYXParser.h"
 #include "expression_test_support.h"
 #include "number_test_support.h"
@@ -12,10 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <random>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 using namespace expression_tests;
 
@@ -62,31 +59,25 @@ size_t InsertionAt(std::string_view t, size_t off) {
     if (c == ')' && next != 0) {
         return IsArithmetic(next) || next == ')' || IsOperatorFunction(next) ? kNone : off + 1;
     }
-    if (IsDigit(c)) {
+    if (IsDigit(c))
         return NameBeginsAt(t, off + 1) && !IsOperatorFunction(next) ? off + 1 : kNone;
-    }
-    if (c != '!' && c != '%') {
+    if (c != '!' && c != '%')
         return kNone;
-    }
-    if (NameBeginsAt(t, off + 1)) {
+    if (NameBeginsAt(t, off + 1))
         return IsOperatorFunction(next) ? kNone : off + 1;
-    }
     return IsDigit(next) ? off + 1 : kNone;
 }
 
 std::string RescanningReference(std::string text) {
     const auto left = std::count(text.begin(), text.end(), '(');
     const auto right = std::count(text.begin(), text.end(), ')');
-    if (left < right) {
+    if (left < right)
         return "BRACES";
-    }
     text.append(static_cast<size_t>(left - right), ')');
-    for (size_t at = text.find(")("); at != kNone; at = text.find(")(")) {
+    for (size_t at = text.find(")("); at != kNone; at = text.find(")("))
         text.insert(at + 1, "*");
-    }
-    if (text.find("()") != kNone) {
+    if (text.find("()") != kNone)
         return "EMPTY";
-    }
     for (size_t off = 0; off < text.size();) {
         const size_t insertAt = InsertionAt(text, off);
         off = insertAt == kNone ? off + 1 : (text.insert(insertAt, "*"), 1);
@@ -111,9 +102,8 @@ TEST(PreprocessEquivalenceTest, OnePassMatchesRescanningOnRandomTexts) {
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         const int length = 1 + static_cast<int>(random() % 10);
-        for (int i = 0; i < length; ++i) {
+        for (int i = 0; i < length; ++i)
             text += pieces[random() % pieces.size()];
-        }
         ASSERT_EQ(OnePass(parser, text), RescanningReference(text)) << "input: " << text;
     }
 }

@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The Try routines of exact arithmetic: exact results, the 2^53 limits, fall-back and refusals.
-#include "VYXExceptions.h"
 #include "VYXRationalArithmetic.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
-const double kTwo53 = 9007199254740992.0;
+using number_tests::kTwo53;
+
 const double kTwo60 = 1152921504606846976.0;
 
 VYXNumRational Real(double num, double div = 1) {
     return VYXNumRational(num, div, 0, 1);
 }
 
-VYXNumRational Cmplx(double rn, double rd, double cn, double cd) {
-    return VYXNumRational(rn, rd, cn, cd);
-}
+using Cmplx = VYXNumRational;
 
 using TryRoutine = bool (*)(const VYXNumRational&, const VYXNumRational&, VYXNumRational&);
 

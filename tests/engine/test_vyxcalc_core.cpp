@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,30 +20,24 @@ constexpr VyxcalcMode kDoc = VyxcalcMode::Document;
 constexpr VyxcalcMode kEngine = VyxcalcMode::Engine;
 
 TEST(VyxcalcOptions, AcceptedLinesGiveTheSettings) {
-    struct Case {
-        Args args;
-        VyxcalcMode mode;
-        int decimals;
-        const char* angleKey;
-        Args inputs;
-    };
     // clang-format off
-    const Case cases[] = {
+    // arguments, mode, decimals, angle key, inputs
+    const std::tuple<Args, VyxcalcMode, int, const char*, Args> cases[] = {
         {{}, kDoc, 6, "ANGLE_RAD", {}},
         {{"--decimals=1", "--angle=gra"}, kDoc, 1, "ANGLE_GRA", {}},
         {{"--decimals", "10", "--angle", "deg", "--angle", "rad"}, kDoc, 10, "ANGLE_RAD", {}},
         // Signed expressions are no options; "--" ends the options.
         {{"--engine", "-2^2", "-h5", "", "--", "--3"}, kEngine, 6, "ANGLE_RAD", {"-2^2", "-h5", "", "--3"}}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        const VyxcalcParseResult result = ParseVyxcalcOptions(c.args);
+    for (const auto& [args, mode, decimals, angleKey, inputs] : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const VyxcalcParseResult result = ParseVyxcalcOptions(args);
         ASSERT_TRUE(result.Ok()) << result.error;
         EXPECT_FALSE(result.options.showHelp);
-        EXPECT_EQ(result.options.mode, c.mode);
-        EXPECT_EQ(result.options.decimals, c.decimals);
-        EXPECT_EQ(result.options.angleKey, c.angleKey);
-        EXPECT_EQ(result.options.inputs, c.inputs);
+        EXPECT_EQ(result.options.mode, mode);
+        EXPECT_EQ(result.options.decimals, decimals);
+        EXPECT_EQ(result.options.angleKey, angleKey);
+        EXPECT_EQ(result.options.inputs, inputs);
     }
 }
 
@@ -101,14 +96,6 @@ TEST(VyxcalcOptions, HelpStopsReadingTheRest) {
     }
 }
 
-VyxcalcOptions EngineOptions() {
-    VyxcalcOptions options;
-    options.mode = VyxcalcMode::Engine;
-    options.decimals = 6;
-    options.angleKey = "ANGLE_RAD";
-    return options;
-}
-
 // What the command line prints, with the settings of the run, is checked through the program in
 // check_vyxcalc. Here: an empty line is evaluated too, only one carriage return is taken off a
 // line ("1+1\r" is no expression the engine knows), and each result is flushed when asked.
@@ -118,14 +105,16 @@ TEST(EngineModeRunner, StreamLinesAreEvaluatedAsArgumentsAndFlushedWhenAsked) {
         int syncs = 0;
         int sync() override { return ++syncs, std::stringbuf::sync(); }
     };
+    // The defaults of the engine mode: 6 decimals, radians.
+    const VyxcalcOptions options = ParseVyxcalcOptions({"--engine"}).options;
     std::ostringstream viaArguments;
-    EngineModeRunner(EngineOptions(), viaArguments, false).EvaluateAll({"", "1+1\r", "2*3"});
+    EngineModeRunner(options, viaArguments, false).EvaluateAll({"", "1+1\r", "2*3"});
     EXPECT_EQ(viaArguments.str().rfind("//", 0), 0u) << viaArguments.str();
     EXPECT_EQ(viaArguments.str().substr(viaArguments.str().size() - 3), "\n6\n");
     for (bool flushEach : {false, true}) {
         SyncCounter buffer;
         std::ostream out(&buffer);
-        EngineModeRunner runner(EngineOptions(), out, flushEach);
+        EngineModeRunner runner(options, out, flushEach);
         std::istringstream in("\n1+1\r\r\n2*3\n");
         runner.EvaluateStream(in);
         EXPECT_EQ(runner.EvaluatedCount(), 3u);

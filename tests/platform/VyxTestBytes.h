@@ -17,9 +17,8 @@ inline QByteArray Hex(const char* hex) {
 inline QByteArray Int32(qint32 value) {
     const quint32 bits = static_cast<quint32>(value);
     QByteArray out;
-    for (int shift = 0; shift < 32; shift += 8) {
+    for (int shift = 0; shift < 32; shift += 8)
         out.append(static_cast<char>((bits >> shift) & 0xFF));
-    }
     return out;
 }
 
@@ -34,18 +33,16 @@ inline QByteArray Double(double value) {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     QByteArray out;
-    for (int shift = 0; shift < 64; shift += 8) {
+    for (int shift = 0; shift < 64; shift += 8)
         out.append(static_cast<char>((bits >> shift) & 0xFF));
-    }
     return out;
 }
 
 /// UTF-16LE characters only, no header.
 inline QByteArray Utf16(const QString& text) {
     QByteArray out;
-    for (QChar ch : text) {
+    for (QChar ch : text)
         out.append(Word(ch.unicode()));
-    }
     return out;
 }
 

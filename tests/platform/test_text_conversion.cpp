@@ -35,8 +35,7 @@ TEST(TextUtf8, RoundTripsTheAreasSymbolsAndReplacesMalformedBytes) {
     const std::string utf8 = C_VYXTextConversion::ToUtf8(text);
     EXPECT_EQ(utf8.substr(0, 5), "\xC2\xB3\xE2\x88\x9A");
     EXPECT_EQ(C_VYXTextConversion::FromUtf8(utf8), text);
-    EXPECT_EQ(C_VYXTextConversion::FromUtf8("a\xFF"
-                                            "b"),
+    EXPECT_EQ(C_VYXTextConversion::FromUtf8(std::string("a\xFF") + "b"),
               QStringLiteral("a\uFFFDb"));
 }
 

@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
