@@ -62,7 +62,7 @@ TEST(ParseDoubleText, IgnoresTheProcessLocale) {
     EXPECT_EQ(text, "0.5");
 }
 
-TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
+TEST(DoubleToStr, WritesTheGeneralFormatOfPrintfTheDefaultOneOfAStream) {
     // Precision 0 counts as 1 and a negative one as 6, signed zeros and NaNs keep their signs.
     const double values[] = {2.0 / 3.0, 123456.7, 1234567.0, 1e-5, 1e-4,   -0.0,
                              -kInf,     kNaN,     -kNaN,     1e15, 5e-324, 1.7e308};
@@ -81,9 +81,7 @@ TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
     EXPECT_EQ(vyx_text::ParseDoubleText(text), 1.0 / 3.0);
     // 1e300 has 301 digits in fixed form: a large precision must still write all of them.
     EXPECT_EQ(vyx_text::ParseDoubleText(vyx_text::DoubleToStr(400, 1e300)), 1e300);
-}
-
-TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
+    // The default form equals a default stream.
     for (double value : {1000000.0, 999999.0, 1e-7, kFactorial25, kNaN}) {
         std::ostringstream stream;
         stream << value;
@@ -94,7 +92,7 @@ TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
     EXPECT_EQ(vyx_text::IntToStr(2147483647), "2.14748e+09");
 }
 
-TEST(IsInteger, ClassifiesBothSignsAlike) {
+TEST(IsInteger, ClassifiesBothSignsAlikeRationalPartsGetExactDigitsUpTo2To53) {
     // clang-format off
     const std::pair<double, bool> rows[] = {
         {0.0, true}, {0.999, false}, {6227020800.0, true}, {kTwo31 + 0.5, false},
@@ -106,15 +104,13 @@ TEST(IsInteger, ClassifiesBothSignsAlike) {
         EXPECT_EQ(vyx_text::IsInteger(value), integer) << value;
         EXPECT_EQ(vyx_text::IsInteger(-value), integer) << -value;
     }
-}
-
-TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
+    // The rational part text has exact digits up to 2^53.
     // clang-format off
-    const std::pair<double, std::string> rows[] = {
+    const std::pair<double, std::string> parts[] = {
         {-1000000.0, "-1000000"}, {-kTwo53, "-9007199254740992"}, {2.0 * kTwo53, "1.80144e+16"},
         {-0.0, "0"}, {1.5, "1.5"}, {kNaN, "nan"}};
     // clang-format on
-    for (const auto& [value, text] : rows)
+    for (const auto& [value, text] : parts)
         EXPECT_EQ(vyx_text::RationalPartToStr(value), text) << value;
 }
 

@@ -88,7 +88,7 @@ TEST(TryRoutines, StoreTheExactResultOrLeaveTheResultUntouched) {
     }
 }
 
-TEST(TryRoutines, ResultMayBeAnOperandAndKeepsItsPrecision) {
+TEST(TryRoutines, ResultMayBeAnOperandTheCoreNamesTheInexactPartAndFallsBack) {
     VYXNumRational x(1, 2, 1, 3);
     ASSERT_TRUE(TryRationalMultiply(x, x, x));
     EXPECT_EQ(x.GetValue(), "5/36+i/3");
@@ -100,17 +100,15 @@ TEST(TryRoutines, ResultMayBeAnOperandAndKeepsItsPrecision) {
     ASSERT_TRUE(TryRationalDivide(Real(2), Real(3), result));
     EXPECT_EQ(result.GetPrecision(), 10);
     EXPECT_EQ(result.VYXNumUni::GetValue(), "0.6666666667");
-}
-
-TEST(RationalOperationCore, NamesTheInexactPartAndFallsBackToValues) {
-    VYXNumRational result;
+    // The operation core names the inexact part and falls back to values.
+    VYXNumRational inexact;
     EXPECT_EQ(ApplyRationalOperation(VYXRationalOperation::Multiply, Real(123456789),
-                                     Real(987654321), result),
+                                     Real(987654321), inexact),
               VYXInexactPart::Real);
     EXPECT_EQ(ApplyRationalOperation(VYXRationalOperation::Multiply, Cmplx(3, 1, 123456789, 1),
-                                     Real(987654321), result),
+                                     Real(987654321), inexact),
               VYXInexactPart::Imaginary);
-    EXPECT_EQ(result.GetValue(), "0");
+    EXPECT_EQ(inexact.GetValue(), "0");
     const VYXNumUni power =
         ApplyComplexDoubleOperation(VYXRationalOperation::Power, Real(3), Real(40));
     EXPECT_EQ(power.GetRealValue(), 12157665459056928801.0);

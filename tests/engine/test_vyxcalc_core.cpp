@@ -72,7 +72,7 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         EXPECT_EQ(ParseVyxcalcOptions(args).error, error) << testing::PrintToString(args);
 }
 
-TEST(VyxcalcOptions, PanelCommandsTakeTheirArguments) {
+TEST(VyxcalcOptions, PanelCommandsTakeTheirArgumentsHelpStopsReadingTheRest) {
     VyxcalcParseResult result =
         ParseVyxcalcOptions({"-40", "--convert", "Farenheit", "--decimals", "2", "Celcius"});
     ASSERT_TRUE(result.Ok()) << result.error;
@@ -86,9 +86,7 @@ TEST(VyxcalcOptions, PanelCommandsTakeTheirArguments) {
     ASSERT_TRUE(result.Ok()) << result.error;
     EXPECT_EQ(result.options.mode, VyxcalcMode::Triangle);
     EXPECT_EQ(result.options.triangle, (VyxcalcTriangle{"", "1", "", "SQRT(2)", "", "2*3"}));
-}
-
-TEST(VyxcalcOptions, HelpStopsReadingTheRest) {
+    // Help stops reading the rest.
     for (const Args& args : {Args{"--help"}, Args{"-h", "--unknown"}, Args{"--engine", "--help"}}) {
         const VyxcalcParseResult result = ParseVyxcalcOptions(args);
         EXPECT_TRUE(result.Ok()) << result.error;

@@ -20,7 +20,7 @@ using Side = C_VYXPanelPlacement::Side;
 
 const QRect Screen(0, 0, 1000, 800);
 
-TEST(PanelPlacement, BesideTheOwnerWithinTheScreen) {
+TEST(PanelPlacement, BesideTheOwnerWithinTheScreenEvenFromExtremeCoordinates) {
     // clang-format off
     // name, side, owner, panel, top, available, expected
     const std::tuple<const char*, Side, QRect, QSize, int, QRect, QRect> cases[] = {
@@ -48,9 +48,7 @@ TEST(PanelPlacement, BesideTheOwnerWithinTheScreen) {
     for (const auto& [name, side, owner, panel, top, available, expected] : cases)
         EXPECT_EQ(C_VYXPanelPlacement::BesideOwner(side, owner, panel, top, available), expected)
             << name;
-}
-
-TEST(PanelPlacement, ExtremeCoordinatesStayOnTheScreen) {
+    // Extreme coordinates stay on the screen.
     const QRect owner(INT_MAX - 10, INT_MIN + 10, 5, 5);
     EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Right, owner, {100, 90}, INT_MIN, Screen, {owner}),
               QRect(900, 0, 100, 90));

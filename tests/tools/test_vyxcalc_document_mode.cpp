@@ -177,7 +177,7 @@ PanelRun RunPanel(const std::string& command, std::vector<std::string> args) {
     return run;
 }
 
-TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
+TEST(VyxcalcConvert, PrintsTheLineUseWritesOrNamesTheUnitsToChooseFrom) {
     // clang-format off
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"100", "celcius", "FARENHEIT"}, "100 Celcius = 212.000000 Farenheit"}, // 100*9/5+32
@@ -191,9 +191,7 @@ TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
         EXPECT_EQ(run.err, "");
         EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
     }
-}
-
-TEST(VyxcalcConvert, UnitsThatMakeNoConversionAreNamedWithTheUnitsToChooseFrom) {
+    // Units that make no conversion are named with the units to choose from.
     const std::string length = "  Length: centimeter; fathoms; feet; furlong; inch; kilometer; "
                                "meter; miles; millimeter; nautical miles; yard\n";
     PanelRun run = RunPanel("--convert", {"1", "metre", "kilometer"});
