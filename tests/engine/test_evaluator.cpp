@@ -44,7 +44,7 @@ TEST(ExpressionTableTest, EveryRowGivesItsTextAndKind) {
 
 // The precedence levels must give the value that the explicit braces spell out.
 // clang-format off
-TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
+TEST(EvaluationOrderTest, MatchesTheBracketedFormAFunctionBeforeAGroupIsAGroupOfItsOwn) {
     const std::pair<const char*, const char*> cases[] = {
         {"1+2*3-4/5*6", "(1+(2*3))-((4/5)*6)"},  {"2*-3^2", "2*(-(3^2))"},
         {"2^3^2^2", "((2^3)^2)^2"},              {"SINCOSTAN1", "SIN(COS(TAN(1)))"},
@@ -56,11 +56,8 @@ TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
         EXPECT_NE(outcome.kind, '-') << written << ": " << outcome;
         EXPECT_EQ(outcome, Evaluate(bracketed)) << written;
     }
-}
-
-// "F(x)" is read as "(F(x))" whatever stands around it: values, exactness and the message that
-// comes first (LOG(-2)+(1/0) fails on the logarithm, before the division in the later group).
-TEST(EvaluationOrderTest, FunctionBeforeAGroupIsAGroupOfItsOwn) {
+    // "F(x)" is read as "(F(x))" whatever stands around it: values, exactness and the message that
+    // comes first (LOG(-2)+(1/0) fails on the logarithm, before the division in the later group).
     const char* functions[] = {"SIN", "COS", "TAN", "ASIN", "SINH", "LN",
                                "LOG", "E^",  "SQRT", "ABS", "CNJ"};
     const char* arguments[] = {"30", "1/4", "-2", "0", "2I", "COS(0)"};

@@ -69,7 +69,7 @@ TEST(VariableTest, RefusedNamesAndFailingValuesStoreNothingOthersAreUsedAndListe
     EXPECT_EQ(listed.GetDefinedVars(), (std::vector<std::string>{"A=0.123", "B=2/3", "a=1"}));
 }
 
-TEST(VariableTest, OverwriteAsksTheHandlerIfAny) {
+TEST(VariableTest, OverwriteAsksTheHandlerIfAnyCopiesShareVariablesAndAngle) {
     ScriptedQuestions questions{{true, false}, {}};
     VYXCalculator calculator(questions.Handler());
     calculator.SetVariable("X", "1");
@@ -89,9 +89,7 @@ TEST(VariableTest, OverwriteAsksTheHandlerIfAny) {
     unasked.SetOwnerWnd(later.Handler());
     unasked.SetVariable("X", "2");
     EXPECT_EQ(Evaluate(unasked, "X"), (Outcome{"0.5", 'U'}));
-}
-
-TEST(VariableTest, CopiesShareVariablesAndAngle) {
+    // Copies share the variables and the angle.
     VYXCalculator original;
     original.SetDecimals(4);
     VYXCalculator copy(original);

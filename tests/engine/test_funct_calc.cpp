@@ -68,7 +68,7 @@ TEST(FunctionTableTest, ApplyLeavesOperandsUnchanged) {
 }
 
 // At 0 and at +-1/4, 1/2, 3/4 turn of each unit the answer is exact; tan only where it is 0.
-TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnit) {
+TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnitAndForIntegersOfTwoDoubles) {
     const char* sinAt[] = {"0", "1", "0", "-1"};
     const char* cosAt[] = {"1", "0", "-1", "0"};
     const std::pair<const char*, const char*> units[] = {
@@ -89,10 +89,7 @@ TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnit) {
             }
         }
     }
-}
-
-// The two-double forms, used by the rational-exponent scheme.
-TEST(FunctionTableTest, PowerAndRootOfTwoDoublesStayExactForIntegers) {
+    // The two-double forms, used by the rational-exponent scheme, stay exact for integers.
     VYXFunctPow pow;
     VYXFunctNrt root;
     EXPECT_EQ(Observe([&] { return pow.ApplyDoubles(2, -1, "RAD"); }), "1/2:R");

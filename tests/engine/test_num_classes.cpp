@@ -88,7 +88,7 @@ TEST(NumberPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
 struct ArithmeticCase { char op; double leftRe, leftIm, rightRe, rightIm; std::string expected; };
 // clang-format on
 
-TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
+TEST(NumUniArithmetic, InPlaceResultsAndRefusalsHugePowersFinishWithoutAFiniteValue) {
     const std::string kCmplxExponent = "ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!";
     const std::string kNonInteger = "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!";
     // clang-format off
@@ -114,9 +114,7 @@ TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
         SCOPED_TRACE(left.GetValue() + " " + c.op + " " + VYXNumUni(right).GetValue());
         EXPECT_EQ(TextOrMessage(left, [&] { Apply(c.op, left, right); }), c.expected);
     }
-}
-
-TEST(NumUniArithmetic, HugePowersFinishWithoutAFiniteValue) {
+    // Huge powers finish without a finite value.
     for (double exponent : {2147483647.0, -2147483647.0, 1e300, -1e300, 999999.0}) {
         VYXNumUni base(1, 1);
         base ^= VYXNumUni(exponent, 0);
@@ -161,7 +159,7 @@ VYXNumRational Make(const Fraction4& f) {
     return VYXNumRational(f.rn, f.rd, f.cn, f.cd);
 }
 
-TEST(RationalText, NormalisesAndPrints) {
+TEST(RationalText, NormalisesAndPrintsRefusalsNameTheFaultAndChangeNothing) {
     // clang-format off
     const std::pair<Fraction4, std::string> rows[] = {
         {{6, -8, 0, 1}, "-3/4"},   {{0, 7, 0, -3}, "0"},      {{12, 4, 0, 1}, "3"},
@@ -185,9 +183,7 @@ TEST(RationalText, NormalisesAndPrints) {
     EXPECT_EQ(million.VYXNumUni::GetValue(), "1e+06");
     million.SetPrecision(7);
     EXPECT_EQ(million.VYXNumUni::GetValue(), "1000000");
-}
-
-TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
+    // The constructor and SetValue name the fault and change nothing.
     const auto notInteger = [](const std::string& role, const std::string& value) {
         return role + " NOT AN INTEGER: " + value + "...CANT MAKE A RATIONAL NUMBER!!";
     };

@@ -114,7 +114,7 @@ std::string Describe(VYXNum* number) {
 
 const std::string kUnequalBraces = "ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=";
 
-TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCounts) {
+TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCountsOperandsConvertOrAreRefused) {
     for (const auto& [text, counts] : {std::pair{"(2", "1\nNUMBER OF RIGHTBRACES=0"},
                                        std::pair{"2+((2)", "2\nNUMBER OF RIGHTBRACES=1"}})
         EXPECT_EQ(number_tests::MessageOf([&] { VYXParser().Tokenize(text); }),
@@ -125,10 +125,8 @@ TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCounts) {
     calculator.SetVariable(")", "1");
     EXPECT_EQ(Evaluate(calculator, ")+(2"),
               (Outcome{"//" + kUnequalBraces + "1\nNUMBER OF RIGHTBRACES=0", '-'}));
-}
-
-// clang-format off
-TEST(OperandToNumberTest, ConvertsOrRefuses) {
+    // Operands convert to numbers or are refused.
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"2.0", "2:R"},        {"-J", "-i:R"},
         {"THIRD", "1/3:R"},    {"HALF", "0.5:U"},        {"", "NOTHING TO CALCULATE!!"},

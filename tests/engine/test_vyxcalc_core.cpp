@@ -19,7 +19,7 @@ using Args = std::vector<std::string>;
 constexpr VyxcalcMode kDoc = VyxcalcMode::Document;
 constexpr VyxcalcMode kEngine = VyxcalcMode::Engine;
 
-TEST(VyxcalcOptions, AcceptedLinesGiveTheSettings) {
+TEST(VyxcalcOptions, AcceptedLinesGiveTheSettingsRefusedLinesSayWhy) {
     // clang-format off
     // arguments, mode, decimals, angle key, inputs
     const std::tuple<Args, VyxcalcMode, int, const char*, Args> cases[] = {
@@ -39,9 +39,7 @@ TEST(VyxcalcOptions, AcceptedLinesGiveTheSettings) {
         EXPECT_EQ(result.options.angleKey, angleKey);
         EXPECT_EQ(result.options.inputs, inputs);
     }
-}
-
-TEST(VyxcalcOptions, RefusedLinesSayWhy) {
+    // Refused lines say why.
     for (const std::string value : {"0", "11", "99999999999999999999", "3x", " 3", ""}) {
         const std::string message =
             "--decimals must be an integer from 1 to 10, not '" + value + "'";
@@ -49,7 +47,7 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         EXPECT_EQ(ParseVyxcalcOptions({"--decimals=" + value}).error, message);
     }
     // clang-format off
-    const std::pair<Args, const char*> cases[] = {
+    const std::pair<Args, const char*> refused[] = {
         {{"--engine", "--precise"}, "unknown option --precise"},
         {{"--decimals", "--engine"}, "option --decimals needs a value"},
         {{"--decimals", "0", "--help"}, "--decimals must be an integer from 1 to 10, not '0'"},
@@ -68,7 +66,7 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         {{"--triangle", "A= "}, "--triangle: A= needs an expression"},
         {{"--triangle", "a=1", "a=2"}, "--triangle: a is given twice"}};
     // clang-format on
-    for (const auto& [args, error] : cases)
+    for (const auto& [args, error] : refused)
         EXPECT_EQ(ParseVyxcalcOptions(args).error, error) << testing::PrintToString(args);
 }
 

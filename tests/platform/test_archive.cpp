@@ -54,7 +54,7 @@ TEST(ArchiveNumberEncoding, WritesLittleEndianBytesAndReadsThemBack) {
         RoundTrip<quint32>(&C_VYXArchive::WriteCount, &C_VYXArchive::ReadCount, value, hex);
 }
 
-TEST(ArchiveStringEncoding, UsesTheLengthFormForItsSize) {
+TEST(ArchiveStringEncoding, LengthFormsNonLatinCharactersAndNarrowForms) {
     // clang-format off
     const std::pair<qsizetype, const char*> cases[] = { // length, hex before the characters
         {0, "fffeff00"}, {254, "fffefffe"}, {255, "fffeffffff00"}, {0xFFFD, "fffeffff fdff"},
@@ -73,9 +73,7 @@ TEST(ArchiveStringEncoding, UsesTheLengthFormForItsSize) {
         EXPECT_EQ(in.ReadString(), text);
         EXPECT_EQ(in.Remaining(), 0);
     }
-}
-
-TEST(ArchiveStringEncoding, NonLatinCharactersAreUtf16LittleEndianNarrowFormsLatin1) {
+    // Non-Latin characters and surrogates are UTF-16 little-endian.
     const QString text = QStringLiteral("√π²≈\U0001F600");
     const QByteArray bytes = Stored([&](C_VYXArchive& ar) { ar.WriteString(text); });
     EXPECT_EQ(bytes.toHex(), Hex("fffeff06 1a22 c003 b200 4822 3dd8 00de").toHex());
@@ -86,12 +84,12 @@ TEST(ArchiveStringEncoding, NonLatinCharactersAreUtf16LittleEndianNarrowFormsLat
     EXPECT_EQ(lonelyIn.ReadString(), lonely);
     // Strings written without the Unicode marker hold one Latin-1 byte per character.
     // clang-format off
-    const std::pair<const char*, QString> cases[] = {
+    const std::pair<const char*, QString> narrow[] = {
         {"00", QString()}, {"03 313233", QStringLiteral("123")},
         {"02 b2e9", QStringLiteral("²é")}, {"ff 0300 616263", QStringLiteral("abc")},
         {"ff ffff 02000000 7a79", QStringLiteral("zy")}};
     // clang-format on
-    for (const auto& [hex, expected] : cases) {
+    for (const auto& [hex, expected] : narrow) {
         C_VYXArchive in = C_VYXArchive::ForLoading(Hex(hex));
         EXPECT_EQ(in.ReadString(), expected) << hex;
         EXPECT_EQ(in.Remaining(), 0) << hex;
@@ -107,7 +105,7 @@ const Read kReadMap = [](C_VYXArchive& ar) { ar.ReadStringMap(); };
 const Read kReadList = [](C_VYXArchive& ar) { ar.ReadStringList(); };
 
 // Lengths and counts beyond the 50 bytes there are must throw before allocating anything.
-TEST(ArchiveDamage, HugeLengthsThrowNamingTheByteWhereTheFieldStarts) {
+TEST(ArchiveDamage, HugeLengthsThrowAFailedReadConsumesNothingMisuseThrows) {
     // clang-format off
     const std::tuple<const char*, Read, int> cases[] = { // bytes, the read, where the field starts
         {"fffeff ff ffff 00286bee", kReadString, 0}, // Unicode, 32-bit length
@@ -135,9 +133,7 @@ TEST(ArchiveDamage, HugeLengthsThrowNamingTheByteWhereTheFieldStarts) {
                 << error.Message().toStdString();
         }
     }
-}
-
-TEST(ArchiveDamage, FailedReadConsumesNothingMisuseThrowsLoadingKeepsItsOwnCopy) {
+    // A failed read consumes nothing, misuse throws, loading keeps its own copy.
     C_VYXArchive ar = C_VYXArchive::ForLoading(Hex("010203"));
     EXPECT_THROW(ar.ReadInt(), C_VYXArchiveError);
     EXPECT_EQ(ar.Remaining(), 3);

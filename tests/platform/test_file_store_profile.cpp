@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(FileStore, SaveThenLoadGivesTheSameBytesUpToTheSizeLimitFailuresAMessage) {
+TEST(FileStoreAndProfile, BytesAndProfileSurviveFailuresGiveAMessage) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("work.vyx"));
     const QByteArray bytes("\x00\xff\xfe\xff\x01\x02\x03\x04\x05\x06\x07", 11);
@@ -33,10 +33,7 @@ TEST(FileStore, SaveThenLoadGivesTheSameBytesUpToTheSizeLimitFailuresAMessage) {
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open /nonexistent/none.vyx")))
         << error.toStdString();
     EXPECT_EQ(loaded, QByteArray("untouched"));
-}
-
-TEST(Profile, RecentFilesKeepTheFourNewestWithoutDuplicatesAndStateSurvives) {
-    QTemporaryDir dir;
+    // The profile's recent files keep the four newest without duplicates, its state survives.
     const QString ini = dir.filePath(QStringLiteral("profile.ini"));
     const QByteArray layout("\x01\x02\x00\x03", 4);
     {

@@ -214,7 +214,7 @@ std::string TriangleText(const char* unit, const std::vector<const char*>& value
     return text + "Area: (LengthUnits\u00b2)\n" + values[6] + "\n";
 }
 
-TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
+TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolutionTheSolversMessagesFailTheRun) {
     // A = 30 degrees, a = 5, b = 8: c = 8cos30 +- sqrt(25 - (8sin30)^2), B = asin(0.8) or its
     // supplement, C = 180 - A - B, area = a*b*sin(C)/2.
     const PanelRun run = RunPanel("--triangle", {"--angle", "deg", "A=30", "a=5", "b=2*4"});
@@ -226,9 +226,7 @@ TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
                   TriangleText("Degrees", {"30.000000", "126.869898", "23.130102", "5.000000",
                                            "8.000000", "3.928203", "7.856406"}));
     EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
-}
-
-TEST(VyxcalcTriangle, TheSolversMessagesFailTheRun) {
+    // The solver's messages fail the run.
     struct Case {
         std::vector<std::string> args;
         QStringList boxes;
