@@ -17,9 +17,8 @@ namespace expression_tests {
 inline char KindOf(const VYXNum* number) {
     if (number == nullptr)
         return '-';
-    if (typeid(*number) == typeid(VYXNumRational))
-        return 'R';
-    return typeid(*number) == typeid(VYXNumUni) ? 'U' : '?';
+    const std::type_info& type = typeid(*number);
+    return type == typeid(VYXNumRational) ? 'R' : type == typeid(VYXNumUni) ? 'U' : '?';
 }
 
 /// What the user would see: the value's text, or "//" and the engine's message.

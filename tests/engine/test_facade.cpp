@@ -13,20 +13,15 @@ using namespace expression_tests;
 
 namespace {
 
-// Answers the overwrite question from a queue and records what was asked.
-struct ScriptedQuestions {
-    std::deque<bool> answers;
-    std::vector<std::string> asked;
-
-    VYXConfirmHandler Handler() {
-        return [this](const std::string& caption, const std::string& text) {
-            asked.push_back(caption + "|" + text);
-            const bool answer = answers.front();
-            answers.pop_front();
-            return answer;
-        };
-    }
-};
+// Answers the overwrite question from `answers` in turn and records in `asked` what was asked.
+VYXConfirmHandler Scripted(std::deque<bool>& answers, std::vector<std::string>& asked) {
+    return [&answers, &asked](const std::string& caption, const std::string& text) {
+        asked.push_back(caption + "|" + text);
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    };
+}
 
 TEST(FacadeTest, FlagsAngleKeysAndTheMessage) {
     VYXCalculator calculator;
@@ -70,23 +65,24 @@ TEST(VariableTest, RefusedNamesAndFailingValuesStoreNothingOthersAreUsedAndListe
 }
 
 TEST(VariableTest, OverwriteAsksTheHandlerIfAnyCopiesShareVariablesAndAngle) {
-    ScriptedQuestions questions{{true, false}, {}};
-    VYXCalculator calculator(questions.Handler());
+    std::deque<bool> answers{true, false};
+    std::vector<std::string> asked;
+    VYXCalculator calculator(Scripted(answers, asked));
     calculator.SetVariable("X", "1");
-    EXPECT_TRUE(questions.asked.empty());
+    EXPECT_TRUE(asked.empty());
     calculator.SetVariable("X", "2"); // yes
-    EXPECT_EQ(questions.asked, (std::vector<std::string>{
-                                   "INFO!!|The variable: X is already defined!!\nOverwrite?"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{
+                         "INFO!!|The variable: X is already defined!!\nOverwrite?"}));
     EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"2", 'R'}));
     calculator.SetVariable("X", "SIN"); // no: not even evaluated
-    EXPECT_EQ(questions.asked.size(), 2u);
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(Evaluate(calculator, "X"), (Outcome{"2", 'R'}));
 
     VYXCalculator unasked; // without a handler: overwritten silently
     unasked.SetVariable("X", "1");
     unasked.SetVariable("X", "0.5");
-    ScriptedQuestions later{{false}, {}};
-    unasked.SetOwnerWnd(later.Handler());
+    answers = {false};
+    unasked.SetOwnerWnd(Scripted(answers, asked));
     unasked.SetVariable("X", "2");
     EXPECT_EQ(Evaluate(unasked, "X"), (Outcome{"0.5", 'U'}));
     // Copies share the variables and the angle.

@@ -20,7 +20,7 @@ template <typename MakeNumber> std::string Observe(MakeNumber make) {
     return result ? result->GetValue() + ":" + KindOf(result.get()) : "!" + message;
 }
 
-TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
+TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnitLeavingTheOperandsAlone) {
     // clang-format off
     const struct { const char *function, *unit; double x; std::optional<double> y; const char* expected; }
     rows[] = {
@@ -38,10 +38,7 @@ TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
         std::unique_ptr<VYXNum> y(r.y ? new VYXNumRational(*r.y, 1, 0, 1) : nullptr);
         EXPECT_EQ(Observe([&] { return calc.ApplyFunction(r.function, &x, y.get()); }), r.expected);
     }
-}
-
-// Every function, successful or failing, leaves both operands as they were.
-TEST(FunctionTableTest, ApplyLeavesOperandsUnchanged) {
+    // Every function, successful or failing, leaves both operands as they were.
     VYXFunctCalc calc;
     calc.SetAngle("DEG");
     for (const std::string& name : calc.FunctionNames()) {

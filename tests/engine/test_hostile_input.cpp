@@ -71,12 +71,9 @@ TEST(HostileInputTest, DeepNestingLongLinesHugeValuesAndOddCharactersEndQuickly)
 namespace fs = std::filesystem;
 
 std::vector<fs::path> RegressionFiles() {
-    std::vector<fs::path> files;
     std::error_code error;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(VYX_TEST_DATA_DIR) / "fuzz-regressions", error)) {
-        files.push_back(entry.path());
-    }
+    std::vector<fs::path> files(
+        fs::directory_iterator(fs::path(VYX_TEST_DATA_DIR) / "fuzz-regressions", error), {});
     std::sort(files.begin(), files.end());
     return files;
 }

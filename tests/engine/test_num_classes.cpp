@@ -200,10 +200,8 @@ TEST(RationalText, NormalisesAndPrintsRefusalsNameTheFaultAndChangeNothing) {
         {{1, 1, 1, 3.5}, "CANT MAKE A d RATIONAL NUMBER OF A DOUBLE.. 3.5"},
         {{1, 1.5, 2.5, 1}, "CANT MAKE A b RATIONAL NUMBER OF A DOUBLE.. 1.5"}};
     // clang-format on
-    for (const auto& [f, message] : constructed) {
-        SCOPED_TRACE(message);
+    for (const auto& [f, message] : constructed)
         EXPECT_EQ(MessageOf([&] { Make(f); }), message);
-    }
     for (const auto& [f, message] : set) {
         SCOPED_TRACE(message);
         VYXNumRational number(1, 2, 1, 3);

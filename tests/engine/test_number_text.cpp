@@ -136,9 +136,8 @@ TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
     // clang-format on
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        double expected = 0.0;
+        double expected = 0.0, value = 0.0;
         const bool expectedOk = StrtodWhole(text, expected);
-        double value = 0.0;
         ASSERT_EQ(vyx_text::TryParseDoubleText(text, value), expectedOk);
         if (expectedOk) {
             EXPECT_TRUE(SameBits(value, expected)) << value << " against " << expected;
@@ -156,8 +155,7 @@ TEST(LiteralReading, MatchesTheCheckedSetters) {
     // clang-format on
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        double real = 0.0;
-        double imag = 0.0;
+        double real = 0.0, imag = 0.0;
         const bool read = vyx_text::TryReadComplexDoubleLiteral(text, real, imag);
         VYXNumUni checked;
         const bool checkedOk = MessageOf([&] { checked.SetValue(text); }) == "no error";

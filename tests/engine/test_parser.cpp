@@ -31,14 +31,9 @@ constexpr std::array<std::string_view, 22> kNames = {
     "E^",   "^",    "~",    "!",    "SQRT", "%",    "ABS", "ARG", "CNJ", "REP", "IMP"};
 constexpr size_t kNone = std::string_view::npos;
 
-bool IsArithmetic(char c) {
-    return c != 0 && std::string_view("*/+-").find(c) != kNone;
-}
-bool IsOperatorFunction(char c) {
-    return c != 0 && std::string_view("^~!%").find(c) != kNone;
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// Sets of characters: operators "*/+-", operator-functions "^~!%", digits; 0 ends the text.
+bool IsOneOf(char c, std::string_view set) {
+    return c != 0 && set.find(c) != kNone;
 }
 bool NameBeginsAt(std::string_view t, size_t pos) {
     return std::ranges::any_of(kNames,
@@ -52,20 +47,17 @@ bool NameEndsAt(std::string_view t, size_t pos) {
 size_t InsertionAt(std::string_view t, size_t off) {
     const char c = t[off];
     const char next = off + 1 < t.size() ? t[off + 1] : 0;
-    if (c == '(' && off > 0) {
-        const char p = t[off - 1];
-        return IsArithmetic(p) || p == '(' || NameEndsAt(t, off) ? kNone : off;
-    }
-    if (c == ')' && next != 0) {
-        return IsArithmetic(next) || next == ')' || IsOperatorFunction(next) ? kNone : off + 1;
-    }
-    if (IsDigit(c))
-        return NameBeginsAt(t, off + 1) && !IsOperatorFunction(next) ? off + 1 : kNone;
-    if (c != '!' && c != '%')
+    if (c == '(' && off > 0)
+        return IsOneOf(t[off - 1], "*/+-(") || NameEndsAt(t, off) ? kNone : off;
+    if (c == ')' && next != 0)
+        return IsOneOf(next, "*/+-)^~!%") ? kNone : off + 1;
+    if (IsOneOf(c, "0123456789"))
+        return NameBeginsAt(t, off + 1) && !IsOneOf(next, "^~!%") ? off + 1 : kNone;
+    if (!IsOneOf(c, "!%"))
         return kNone;
     if (NameBeginsAt(t, off + 1))
-        return IsOperatorFunction(next) ? kNone : off + 1;
-    return IsDigit(next) ? off + 1 : kNone;
+        return IsOneOf(next, "^~!%") ? kNone : off + 1;
+    return IsOneOf(next, "0123456789") ? off + 1 : kNone;
 }
 
 std::string RescanningReference(std::string text) {

@@ -16,18 +16,17 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-constexpr VyxcalcMode kDoc = VyxcalcMode::Document;
-constexpr VyxcalcMode kEngine = VyxcalcMode::Engine;
+using enum VyxcalcMode;
 
 TEST(VyxcalcOptions, AcceptedLinesGiveTheSettingsRefusedLinesSayWhy) {
     // clang-format off
     // arguments, mode, decimals, angle key, inputs
     const std::tuple<Args, VyxcalcMode, int, const char*, Args> cases[] = {
-        {{}, kDoc, 6, "ANGLE_RAD", {}},
-        {{"--decimals=1", "--angle=gra"}, kDoc, 1, "ANGLE_GRA", {}},
-        {{"--decimals", "10", "--angle", "deg", "--angle", "rad"}, kDoc, 10, "ANGLE_RAD", {}},
+        {{}, Document, 6, "ANGLE_RAD", {}},
+        {{"--decimals=1", "--angle=gra"}, Document, 1, "ANGLE_GRA", {}},
+        {{"--decimals", "10", "--angle", "deg", "--angle", "rad"}, Document, 10, "ANGLE_RAD", {}},
         // Signed expressions are no options; "--" ends the options.
-        {{"--engine", "-2^2", "-h5", "", "--", "--3"}, kEngine, 6, "ANGLE_RAD", {"-2^2", "-h5", "", "--3"}}};
+        {{"--engine", "-2^2", "-h5", "", "--", "--3"}, Engine, 6, "ANGLE_RAD", {"-2^2", "-h5", "", "--3"}}};
     // clang-format on
     for (const auto& [args, mode, decimals, angleKey, inputs] : cases) {
         SCOPED_TRACE(testing::PrintToString(args));

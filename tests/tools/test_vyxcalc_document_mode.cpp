@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -162,16 +163,16 @@ PanelRun RunPanel(const std::string& command, std::vector<std::string> args) {
     args.insert(args.begin(), command);
     const VyxcalcOptions options = OptionsFor(args);
     C_VYXScriptedMessageBoxes boxes;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     DocumentModeRunner runner(options, boxes, out, false);
     EXPECT_TRUE(runner.Open());
-    PanelRun run;
-    run.status = options.mode == VyxcalcMode::Convert
+    // A braced list is evaluated in order: the streams are read after the command ran.
+    PanelRun run{options.mode == VyxcalcMode::Convert
                      ? RunConvertCommand(runner.Document(), options.conversion, out, err)
-                     : RunTriangleCommand(runner.Document(), options.triangle, out, err);
-    run.out = out.str();
-    run.err = err.str();
+                     : RunTriangleCommand(runner.Document(), options.triangle, out, err),
+                 out.str(),
+                 err.str(),
+                 {}};
     for (const C_VYXScriptedMessageBoxes::Box& box : boxes.Boxes())
         run.boxes.append(box.caption + u": "_s + box.text);
     return run;
@@ -227,25 +228,21 @@ TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolutionTheSolversMessagesFailTh
                                            "8.000000", "3.928203", "7.856406"}));
     EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
     // The solver's messages fail the run.
-    struct Case {
-        std::vector<std::string> args;
-        QStringList boxes;
-        bool printed; ///< the solver still hands USE three angles
-        const char* err = "";
-    };
-    const Case cases[] = {
+    // Arguments, boxes, whether printed (the solver still hands USE three angles), errors.
+    const std::tuple<std::vector<std::string>, QStringList, bool, const char*> cases[] = {
         {{"--angle", "deg", "A=30", "B=60"},
          {u"ERROR!!: TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED.."_s},
-         true},
+         true,
+         ""},
         {{"a=0", "b=1-1"}, {}, false, "vyxcalc: nothing to solve: every value given is 0\n"}};
-    for (const Case& c : cases) {
-        const PanelRun run = RunPanel("--triangle", c.args);
-        EXPECT_EQ(run.status, 1) << c.args.back();
-        EXPECT_EQ(run.boxes, c.boxes);
-        EXPECT_EQ(run.err, c.err);
+    for (const auto& [args, boxes, printed, err] : cases) {
+        const PanelRun failed = RunPanel("--triangle", args);
+        EXPECT_EQ(failed.status, 1) << args.back();
+        EXPECT_EQ(failed.boxes, boxes);
+        EXPECT_EQ(failed.err, err);
         // 180 - 30 - 60
-        EXPECT_EQ(run.out.find("C=90.000000\n") != std::string::npos, c.printed) << run.out;
-        EXPECT_EQ(run.out.empty(), !c.printed);
+        EXPECT_EQ(failed.out.find("C=90.000000\n") != std::string::npos, printed) << failed.out;
+        EXPECT_EQ(failed.out.empty(), !printed);
     }
 }
 
