@@ -166,13 +166,10 @@ PanelRun RunPanel(const std::string& command, std::vector<std::string> args) {
     std::ostringstream out, err;
     DocumentModeRunner runner(options, boxes, out, false);
     EXPECT_TRUE(runner.Open());
-    // A braced list is evaluated in order: the streams are read after the command ran.
-    PanelRun run{options.mode == VyxcalcMode::Convert
-                     ? RunConvertCommand(runner.Document(), options.conversion, out, err)
-                     : RunTriangleCommand(runner.Document(), options.triangle, out, err),
-                 out.str(),
-                 err.str(),
-                 {}};
+    const int status = options.mode == VyxcalcMode::Convert
+                           ? RunConvertCommand(runner.Document(), options.conversion, out, err)
+                           : RunTriangleCommand(runner.Document(), options.triangle, out, err);
+    PanelRun run{status, out.str(), err.str(), {}};
     for (const C_VYXScriptedMessageBoxes::Box& box : boxes.Boxes())
         run.boxes.append(box.caption + u": "_s + box.text);
     return run;
