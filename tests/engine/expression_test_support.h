@@ -15,13 +15,10 @@ namespace expression_tests {
 
 /// 'R' for a VYXNumRational, 'U' for a VYXNumUni, '?' for anything else, '-' for an error.
 inline char KindOf(const VYXNum* number) {
-    if (number == nullptr) {
+    if (number == nullptr)
         return '-';
-    }
-    if (typeid(*number) == typeid(VYXNumRational)) {
-        return 'R';
-    }
-    return typeid(*number) == typeid(VYXNumUni) ? 'U' : '?';
+    const std::type_info& type = typeid(*number);
+    return type == typeid(VYXNumRational) ? 'R' : type == typeid(VYXNumUni) ? 'U' : '?';
 }
 
 /// What the user would see: the value's text, or "//" and the engine's message.
@@ -39,9 +36,8 @@ inline std::ostream& operator<<(std::ostream& out, const Outcome& outcome) {
 /// Evaluates through the facade and releases the number, as the document does.
 inline Outcome Evaluate(VYXCalculator& calculator, const std::string& expression) {
     std::unique_ptr<VYXNum> number(calculator.ParseString(expression));
-    if (!number) {
+    if (!number)
         return {"//" + calculator.GetExceptionMessage(), '-'};
-    }
     return {number->GetValue(), KindOf(number.get())};
 }
 

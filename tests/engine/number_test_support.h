@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace number_tests {
+
+inline const double kNaN = std::numeric_limits<double>::quiet_NaN();
+inline const double kInf = std::numeric_limits<double>::infinity();
+inline const double kTwo53 = 9007199254740992.0;
 
 /// The message of the engine exception a call raises, or "no error".
 template <typename Call> std::string MessageOf(Call call) {
@@ -35,23 +40,16 @@ template <typename Number, typename Call> std::string TextOrMessage(Number& numb
 
 /// Applies the compound operator named by `op` ("+-*/^") in place.
 template <typename Number> void Apply(char op, Number& left, const Number& right) {
-    switch (op) {
-    case '+':
+    if (op == '+')
         left += right;
-        break;
-    case '-':
+    else if (op == '-')
         left -= right;
-        break;
-    case '*':
+    else if (op == '*')
         left *= right;
-        break;
-    case '/':
+    else if (op == '/')
         left /= right;
-        break;
-    default:
+    else
         left ^= right;
-        break;
-    }
 }
 
 } // namespace number_tests

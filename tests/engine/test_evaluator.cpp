@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <sstream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,9 +16,8 @@ namespace {
 
 // "\n" in the table stands for a line break of a message.
 std::string Unescape(std::string text) {
-    for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1)) {
+    for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1))
         text.replace(at, 2, "\n");
-    }
     return text;
 }
 
@@ -28,14 +26,12 @@ TEST(ExpressionTableTest, EveryRowGivesItsTextAndKind) {
     std::string line;
     int rows = 0;
     for (int number = 1; std::getline(file, line); ++number) {
-        if (line.empty() || line.front() == '#') {
+        if (line.empty() || line.front() == '#')
             continue;
-        }
         std::vector<std::string> fields;
         std::istringstream stream(line);
-        for (std::string field; std::getline(stream, field, '\t');) {
+        for (std::string field; std::getline(stream, field, '\t');)
             fields.push_back(field);
-        }
         SCOPED_TRACE("expressions.tsv line " + std::to_string(number) + ": " + line);
         ASSERT_TRUE(fields.size() == 4 && fields[3].size() == 1) << "malformed row";
         EXPECT_EQ(Evaluate(fields[0], "ANGLE_" + fields[1]),
@@ -48,7 +44,7 @@ TEST(ExpressionTableTest, EveryRowGivesItsTextAndKind) {
 
 // The precedence levels must give the value that the explicit braces spell out.
 // clang-format off
-TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
+TEST(EvaluationOrderTest, MatchesTheBracketedFormAFunctionBeforeAGroupIsAGroupOfItsOwn) {
     const std::pair<const char*, const char*> cases[] = {
         {"1+2*3-4/5*6", "(1+(2*3))-((4/5)*6)"},  {"2*-3^2", "2*(-(3^2))"},
         {"2^3^2^2", "((2^3)^2)^2"},              {"SINCOSTAN1", "SIN(COS(TAN(1)))"},
@@ -60,11 +56,8 @@ TEST(EvaluationOrderTest, MatchesTheBracketedForm) {
         EXPECT_NE(outcome.kind, '-') << written << ": " << outcome;
         EXPECT_EQ(outcome, Evaluate(bracketed)) << written;
     }
-}
-
-// "F(x)" is read as "(F(x))" whatever stands around it: values, exactness and the message that
-// comes first (LOG(-2)+(1/0) fails on the logarithm, before the division in the later group).
-TEST(EvaluationOrderTest, FunctionBeforeAGroupIsAGroupOfItsOwn) {
+    // "F(x)" is read as "(F(x))" whatever stands around it: values, exactness and the message that
+    // comes first (LOG(-2)+(1/0) fails on the logarithm, before the division in the later group).
     const char* functions[] = {"SIN", "COS", "TAN", "ASIN", "SINH", "LN",
                                "LOG", "E^",  "SQRT", "ABS", "CNJ"};
     const char* arguments[] = {"30", "1/4", "-2", "0", "2I", "COS(0)"};

@@ -2,18 +2,12 @@
 // The function table: dispatch by name and angle unit, operand safety, the turn marks. What each
 // function computes, and the table's order (a longer name before the names it begins with), shows
 // in tests/data/expressions.tsv.
-#include "VYXExceptions.h"
 #include "VYXFunctCalc.h"
 #include "VYXFunctPowers.h"
 #include "expression_test_support.h"
 #include "number_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 using namespace expression_tests;
 
@@ -26,7 +20,7 @@ template <typename MakeNumber> std::string Observe(MakeNumber make) {
     return result ? result->GetValue() + ":" + KindOf(result.get()) : "!" + message;
 }
 
-TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
+TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnitLeavingTheOperandsAlone) {
     // clang-format off
     const struct { const char *function, *unit; double x; std::optional<double> y; const char* expected; }
     rows[] = {
@@ -44,10 +38,7 @@ TEST(FunctionTableTest, DispatchesByNameWithTheAngleUnit) {
         std::unique_ptr<VYXNum> y(r.y ? new VYXNumRational(*r.y, 1, 0, 1) : nullptr);
         EXPECT_EQ(Observe([&] { return calc.ApplyFunction(r.function, &x, y.get()); }), r.expected);
     }
-}
-
-// Every function, successful or failing, leaves both operands as they were.
-TEST(FunctionTableTest, ApplyLeavesOperandsUnchanged) {
+    // Every function, successful or failing, leaves both operands as they were.
     VYXFunctCalc calc;
     calc.SetAngle("DEG");
     for (const std::string& name : calc.FunctionNames()) {
@@ -74,7 +65,7 @@ TEST(FunctionTableTest, ApplyLeavesOperandsUnchanged) {
 }
 
 // At 0 and at +-1/4, 1/2, 3/4 turn of each unit the answer is exact; tan only where it is 0.
-TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnit) {
+TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnitAndForIntegersOfTwoDoubles) {
     const char* sinAt[] = {"0", "1", "0", "-1"};
     const char* cosAt[] = {"1", "0", "-1", "0"};
     const std::pair<const char*, const char*> units[] = {
@@ -95,10 +86,7 @@ TEST(FunctionTableTest, ExactAtTheTurnMarksOfEachUnit) {
             }
         }
     }
-}
-
-// The two-double forms, used by the rational-exponent scheme.
-TEST(FunctionTableTest, PowerAndRootOfTwoDoublesStayExactForIntegers) {
+    // The two-double forms, used by the rational-exponent scheme, stay exact for integers.
     VYXFunctPow pow;
     VYXFunctNrt root;
     EXPECT_EQ(Observe([&] { return pow.ApplyDoubles(2, -1, "RAD"); }), "1/2:R");

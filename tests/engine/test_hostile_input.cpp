@@ -2,9 +2,6 @@
 // Inputs that must end quickly with a result or a message: deep nesting, long lines, huge values,
 // and the inputs kept in tests/data/fuzz-regressions.
 #include "FuzzLine.h"
-#include "VYXCalculator.h"
-#include "VYXNumRational.h"
-#include "VYXNumUni.h"
 #include "expression_test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <string>
 #include <vector>
 
 using namespace expression_tests;
@@ -25,9 +20,8 @@ namespace {
 
 std::string Repeat(const std::string& piece, size_t count) {
     std::string text;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i)
         text += piece;
-    }
     return text;
 }
 
@@ -37,7 +31,7 @@ std::string Nested(const std::string& open, size_t depth, const std::string& inn
 
 const Outcome kTooDeep{"//ERROR!! THE EXPRESSION IS NESTED TOO DEEPLY!!", '-'};
 
-TEST(HostileInputTest, NestingLimitAndImplicitProductChains) {
+TEST(HostileInputTest, DeepNestingLongLinesHugeValuesAndOddCharactersEndQuickly) {
     EXPECT_EQ(Evaluate(Nested("(", 1000, "1+1")), (Outcome{"2", 'R'}));
     EXPECT_EQ(Evaluate(Nested("(", 1001, "1")), kTooDeep);
     EXPECT_EQ(Evaluate(Repeat("(", 100000) + "1"), kTooDeep); // completed first, then refused
@@ -48,9 +42,7 @@ TEST(HostileInputTest, NestingLimitAndImplicitProductChains) {
     EXPECT_EQ(Evaluate(Nested("SIN(", 1000, "0")), (Outcome{"0", 'R'}));
     EXPECT_EQ(Evaluate(Nested("SIN(", 1001, "0")), kTooDeep);
     EXPECT_EQ(Evaluate(Repeat("SIN(", 100000) + "1"), kTooDeep);
-}
-
-TEST(HostileInputTest, MegabyteLinesAndLongChainsDoNotRecurse) {
+    // Megabyte lines and long chains do not recurse.
     EXPECT_EQ(Evaluate(Repeat("1+", 500000) + "1"), (Outcome{"500001", 'R'}));
     // 2^200000 leaves the exact range, so the product goes on in complex-double arithmetic.
     EXPECT_EQ(Evaluate(Repeat("(1+1)*", 200000) + "0"), (Outcome{"0", 'U'}));
@@ -65,12 +57,9 @@ TEST(HostileInputTest, MegabyteLinesAndLongChainsDoNotRecurse) {
     EXPECT_EQ(Evaluate(Repeat("SIN-", 250000) + "0"), (Outcome{"0", 'R'}));
     EXPECT_NE(Evaluate(Repeat("2^SIN", 200000) + "2").kind, '-');
     EXPECT_EQ(Evaluate(Repeat("2^-^", 200000) + "3"), (Outcome{"//ERROR! -^??", '-'}));
-}
-
-TEST(HostileInputTest, HugeValuesAndOddCharactersEndWithAResultOrAMessage) {
-    for (const char* text : {"(1+I)^2147483647", "2^1E300", "1E300*1E300", "170!*170!"}) {
+    // Huge values and odd characters end with a result or a message.
+    for (const char* text : {"(1+I)^2147483647", "2^1E300", "1E300*1E300", "170!*170!"})
         EXPECT_NE(Evaluate(text).text, "") << text;
-    }
     EXPECT_EQ(Evaluate("1E9!").kind, '-');
     for (const std::string text : {"#", "\xff\xfe", ")))", "1..2", "!!!", "~~", "E^E^E^", "2)(3"}) {
         const Outcome outcome = Evaluate(text);
@@ -82,12 +71,9 @@ TEST(HostileInputTest, HugeValuesAndOddCharactersEndWithAResultOrAMessage) {
 namespace fs = std::filesystem;
 
 std::vector<fs::path> RegressionFiles() {
-    std::vector<fs::path> files;
     std::error_code error;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(VYX_TEST_DATA_DIR) / "fuzz-regressions", error)) {
-        files.push_back(entry.path());
-    }
+    std::vector<fs::path> files(
+        fs::directory_iterator(fs::path(VYX_TEST_DATA_DIR) / "fuzz-regressions", error), {});
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -116,9 +102,8 @@ TEST_P(FuzzRegression, EndsWithANumberOrAMessageAndLeavesTheEngineUsable) {
 INSTANTIATE_TEST_SUITE_P(Kept, FuzzRegression, testing::ValuesIn(RegressionFiles()),
                          [](const testing::TestParamInfo<fs::path>& info) {
                              std::string name = info.param.filename().string();
-                             std::replace_if(
-                                 name.begin(), name.end(),
-                                 [](unsigned char c) { return !std::isalnum(c); }, '_');
+                             std::ranges::replace_if(
+                                 name, [](unsigned char c) { return !std::isalnum(c); }, '_');
                              return name;
                          });
 

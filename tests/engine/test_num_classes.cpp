@@ -9,22 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
-#include <string>
 #include <tuple>
 #include <typeinfo>
 #include <utility>
 
 namespace {
 
-using number_tests::Apply;
-using number_tests::MessageOf;
-using number_tests::TextOrMessage;
+using namespace number_tests;
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 const double kPi = 3.141592653589793;
-const double kTwo53 = 9007199254740992.0;
 const double kTwo20 = 1048576.0;
 const double kTwo40 = 1099511627776.0;
 const std::string kTooBig = "CANT MAKE A RATIONAL NUMBER OF A DOUBLE.. ";
@@ -54,9 +47,8 @@ TEST(NumUniText, DerivedFieldsAndText) {
     // NaN and infinity print visibly, with their signs.
     const std::tuple<double, double, std::string> nonFinite[] = {
         {1, -kNaN, "1-nani"}, {kNaN, -2, "nan-2i"}, {kInf, -kInf, "inf-infi"}, {0, kNaN, "nani"}};
-    for (const auto& [re, im, text] : nonFinite) {
+    for (const auto& [re, im, text] : nonFinite)
         EXPECT_EQ(VYXNumUni(re, im).GetValue(), text);
-    }
 }
 
 TEST(NumberPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
@@ -96,7 +88,7 @@ TEST(NumberPrecision, HeldByTheNumberAndByAssignmentButNotByCopies) {
 struct ArithmeticCase { char op; double leftRe, leftIm, rightRe, rightIm; std::string expected; };
 // clang-format on
 
-TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
+TEST(NumUniArithmetic, InPlaceResultsAndRefusalsHugePowersFinishWithoutAFiniteValue) {
     const std::string kCmplxExponent = "ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!";
     const std::string kNonInteger = "ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!";
     // clang-format off
@@ -122,9 +114,7 @@ TEST(NumUniArithmetic, InPlaceResultsAndRefusals) {
         SCOPED_TRACE(left.GetValue() + " " + c.op + " " + VYXNumUni(right).GetValue());
         EXPECT_EQ(TextOrMessage(left, [&] { Apply(c.op, left, right); }), c.expected);
     }
-}
-
-TEST(NumUniArithmetic, HugePowersFinishWithoutAFiniteValue) {
+    // Huge powers finish without a finite value.
     for (double exponent : {2147483647.0, -2147483647.0, 1e300, -1e300, 999999.0}) {
         VYXNumUni base(1, 1);
         base ^= VYXNumUni(exponent, 0);
@@ -169,7 +159,7 @@ VYXNumRational Make(const Fraction4& f) {
     return VYXNumRational(f.rn, f.rd, f.cn, f.cd);
 }
 
-TEST(RationalText, NormalisesAndPrints) {
+TEST(RationalText, NormalisesAndPrintsRefusalsNameTheFaultAndChangeNothing) {
     // clang-format off
     const std::pair<Fraction4, std::string> rows[] = {
         {{6, -8, 0, 1}, "-3/4"},   {{0, 7, 0, -3}, "0"},      {{12, 4, 0, 1}, "3"},
@@ -193,9 +183,7 @@ TEST(RationalText, NormalisesAndPrints) {
     EXPECT_EQ(million.VYXNumUni::GetValue(), "1e+06");
     million.SetPrecision(7);
     EXPECT_EQ(million.VYXNumUni::GetValue(), "1000000");
-}
-
-TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
+    // The constructor and SetValue name the fault and change nothing.
     const auto notInteger = [](const std::string& role, const std::string& value) {
         return role + " NOT AN INTEGER: " + value + "...CANT MAKE A RATIONAL NUMBER!!";
     };
@@ -212,10 +200,8 @@ TEST(RationalRefusals, ConstructorAndSetValueNameTheFaultAndChangeNothing) {
         {{1, 1, 1, 3.5}, "CANT MAKE A d RATIONAL NUMBER OF A DOUBLE.. 3.5"},
         {{1, 1.5, 2.5, 1}, "CANT MAKE A b RATIONAL NUMBER OF A DOUBLE.. 1.5"}};
     // clang-format on
-    for (const auto& [f, message] : constructed) {
-        SCOPED_TRACE(message);
+    for (const auto& [f, message] : constructed)
         EXPECT_EQ(MessageOf([&] { Make(f); }), message);
-    }
     for (const auto& [f, message] : set) {
         SCOPED_TRACE(message);
         VYXNumRational number(1, 2, 1, 3);

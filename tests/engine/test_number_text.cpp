@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Number-text routines: parsing, the two printed forms, the integer test and rational part text;
 // literal reading without exceptions, against strtod and the numbers' own setters.
-#include "VYXExceptions.h"
 #include "VYXLiteralText.h"
 #include "VYXNumRational.h"
 #include "VYXNumUni.h"
@@ -10,27 +9,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <sstream>
-#include <string>
-#include <tuple>
 #include <utility>
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
-const double kTwo53 = 9007199254740992.0;
+using namespace number_tests;
+
 const double kTwo31 = 2147483648.0;
 const double kFactorial25 = 15511210043330985984000000.0; // 25!, a multiple of 2^31 as a double
 
 std::string ParseError(const std::string& text) {
-    return number_tests::MessageOf([&] { vyx_text::ParseDoubleText(text); });
+    return MessageOf([&] { vyx_text::ParseDoubleText(text); });
 }
 
 TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
@@ -54,15 +50,11 @@ TEST(ParseDoubleText, ParsesTheWholeTextOrRefuses) {
 
 TEST(ParseDoubleText, IgnoresTheProcessLocale) {
     // A GUI toolkit may switch to a locale with a decimal comma; the engine's "." must still parse.
-    const char* commaLocale = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
-        if (commaLocale == nullptr && std::setlocale(LC_NUMERIC, name) != nullptr) {
-            commaLocale = name;
-        }
-    }
-    if (commaLocale == nullptr) {
+    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
+    // The first locale found stays set.
+    if (!std::ranges::any_of(commaLocales,
+                             [](const char* name) { return std::setlocale(LC_NUMERIC, name); }))
         GTEST_SKIP() << "no locale with a decimal comma installed";
-    }
     const double value = vyx_text::ParseDoubleText("2.5");
     const std::string text = vyx_text::DoubleToStr(6, 0.5);
     std::setlocale(LC_NUMERIC, "C");
@@ -70,7 +62,7 @@ TEST(ParseDoubleText, IgnoresTheProcessLocale) {
     EXPECT_EQ(text, "0.5");
 }
 
-TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
+TEST(DoubleToStr, WritesTheGeneralFormatOfPrintfTheDefaultOneOfAStream) {
     // Precision 0 counts as 1 and a negative one as 6, signed zeros and NaNs keep their signs.
     const double values[] = {2.0 / 3.0, 123456.7, 1234567.0, 1e-5, 1e-4,   -0.0,
                              -kInf,     kNaN,     -kNaN,     1e15, 5e-324, 1.7e308};
@@ -89,9 +81,7 @@ TEST(DoubleToStr, WritesTheGeneralFormatOfPrintf) {
     EXPECT_EQ(vyx_text::ParseDoubleText(text), 1.0 / 3.0);
     // 1e300 has 301 digits in fixed form: a large precision must still write all of them.
     EXPECT_EQ(vyx_text::ParseDoubleText(vyx_text::DoubleToStr(400, 1e300)), 1e300);
-}
-
-TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
+    // The default form equals a default stream.
     for (double value : {1000000.0, 999999.0, 1e-7, kFactorial25, kNaN}) {
         std::ostringstream stream;
         stream << value;
@@ -102,7 +92,7 @@ TEST(DoubleToStr, DefaultFormEqualsADefaultStream) {
     EXPECT_EQ(vyx_text::IntToStr(2147483647), "2.14748e+09");
 }
 
-TEST(IsInteger, ClassifiesBothSignsAlike) {
+TEST(IsInteger, ClassifiesBothSignsAlikeRationalPartsGetExactDigitsUpTo2To53) {
     // clang-format off
     const std::pair<double, bool> rows[] = {
         {0.0, true}, {0.999, false}, {6227020800.0, true}, {kTwo31 + 0.5, false},
@@ -114,17 +104,14 @@ TEST(IsInteger, ClassifiesBothSignsAlike) {
         EXPECT_EQ(vyx_text::IsInteger(value), integer) << value;
         EXPECT_EQ(vyx_text::IsInteger(-value), integer) << -value;
     }
-}
-
-TEST(RationalPartToStr, WritesExactDigitsUpTo2To53) {
+    // The rational part text has exact digits up to 2^53.
     // clang-format off
-    const std::pair<double, std::string> rows[] = {
+    const std::pair<double, std::string> parts[] = {
         {-1000000.0, "-1000000"}, {-kTwo53, "-9007199254740992"}, {2.0 * kTwo53, "1.80144e+16"},
         {-0.0, "0"}, {1.5, "1.5"}, {kNaN, "nan"}};
     // clang-format on
-    for (const auto& [value, text] : rows) {
+    for (const auto& [value, text] : parts)
         EXPECT_EQ(vyx_text::RationalPartToStr(value), text) << value;
-    }
 }
 
 // The reference reading: strtod consumes the whole, non-empty text.
@@ -149,9 +136,8 @@ TEST(TryParseDoubleText, AgreesWithStrtodOnTheWholeText) {
     // clang-format on
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        double expected = 0.0;
+        double expected = 0.0, value = 0.0;
         const bool expectedOk = StrtodWhole(text, expected);
-        double value = 0.0;
         ASSERT_EQ(vyx_text::TryParseDoubleText(text, value), expectedOk);
         if (expectedOk) {
             EXPECT_TRUE(SameBits(value, expected)) << value << " against " << expected;
@@ -169,20 +155,17 @@ TEST(LiteralReading, MatchesTheCheckedSetters) {
     // clang-format on
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        double real = 0.0;
-        double imag = 0.0;
+        double real = 0.0, imag = 0.0;
         const bool read = vyx_text::TryReadComplexDoubleLiteral(text, real, imag);
         VYXNumUni checked;
-        const bool checkedOk =
-            number_tests::MessageOf([&] { checked.SetValue(text); }) == "no error";
+        const bool checkedOk = MessageOf([&] { checked.SetValue(text); }) == "no error";
         ASSERT_EQ(read, checkedOk);
-        if (!read) {
+        if (!read)
             continue;
-        }
         EXPECT_TRUE(SameBits(real, checked.GetRealValue()));
         EXPECT_TRUE(SameBits(imag, checked.GetCmplxValue()));
         VYXNumRational exact;
-        const bool exactOk = number_tests::MessageOf([&] { exact.SetValue(text); }) == "no error";
+        const bool exactOk = MessageOf([&] { exact.SetValue(text); }) == "no error";
         EXPECT_EQ(vyx_text::IsExactLiteral(text), exactOk);
         if (exactOk) {
             EXPECT_EQ(exact.GetValue(), VYXNumRational(real, 1.0, imag, 1.0).GetValue());

@@ -2,7 +2,6 @@
 // The parser: preprocessing (brace completion and checks, ")(" and the implicit "*" rules (a) to
 // (d)), then tokenizing (unclosed groups, operands, literals and variables). The tokens of
 // ordinary expressions are checked through their values in the expression table.
-#include "VYXExceptions.h"
 #include "VYXParser.h"
 #include "expression_test_support.h"
 #include "number_test_support.h"
@@ -12,10 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <random>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 using namespace expression_tests;
 
@@ -34,14 +31,9 @@ constexpr std::array<std::string_view, 22> kNames = {
     "E^",   "^",    "~",    "!",    "SQRT", "%",    "ABS", "ARG", "CNJ", "REP", "IMP"};
 constexpr size_t kNone = std::string_view::npos;
 
-bool IsArithmetic(char c) {
-    return c != 0 && std::string_view("*/+-").find(c) != kNone;
-}
-bool IsOperatorFunction(char c) {
-    return c != 0 && std::string_view("^~!%").find(c) != kNone;
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// Sets of characters: operators "*/+-", operator-functions "^~!%", digits; 0 ends the text.
+bool IsOneOf(char c, std::string_view set) {
+    return c != 0 && set.find(c) != kNone;
 }
 bool NameBeginsAt(std::string_view t, size_t pos) {
     return std::ranges::any_of(kNames,
@@ -55,38 +47,29 @@ bool NameEndsAt(std::string_view t, size_t pos) {
 size_t InsertionAt(std::string_view t, size_t off) {
     const char c = t[off];
     const char next = off + 1 < t.size() ? t[off + 1] : 0;
-    if (c == '(' && off > 0) {
-        const char p = t[off - 1];
-        return IsArithmetic(p) || p == '(' || NameEndsAt(t, off) ? kNone : off;
-    }
-    if (c == ')' && next != 0) {
-        return IsArithmetic(next) || next == ')' || IsOperatorFunction(next) ? kNone : off + 1;
-    }
-    if (IsDigit(c)) {
-        return NameBeginsAt(t, off + 1) && !IsOperatorFunction(next) ? off + 1 : kNone;
-    }
-    if (c != '!' && c != '%') {
+    if (c == '(' && off > 0)
+        return IsOneOf(t[off - 1], "*/+-(") || NameEndsAt(t, off) ? kNone : off;
+    if (c == ')' && next != 0)
+        return IsOneOf(next, "*/+-)^~!%") ? kNone : off + 1;
+    if (IsOneOf(c, "0123456789"))
+        return NameBeginsAt(t, off + 1) && !IsOneOf(next, "^~!%") ? off + 1 : kNone;
+    if (!IsOneOf(c, "!%"))
         return kNone;
-    }
-    if (NameBeginsAt(t, off + 1)) {
-        return IsOperatorFunction(next) ? kNone : off + 1;
-    }
-    return IsDigit(next) ? off + 1 : kNone;
+    if (NameBeginsAt(t, off + 1))
+        return IsOneOf(next, "^~!%") ? kNone : off + 1;
+    return IsOneOf(next, "0123456789") ? off + 1 : kNone;
 }
 
 std::string RescanningReference(std::string text) {
     const auto left = std::count(text.begin(), text.end(), '(');
     const auto right = std::count(text.begin(), text.end(), ')');
-    if (left < right) {
+    if (left < right)
         return "BRACES";
-    }
     text.append(static_cast<size_t>(left - right), ')');
-    for (size_t at = text.find(")("); at != kNone; at = text.find(")(")) {
+    for (size_t at = text.find(")("); at != kNone; at = text.find(")("))
         text.insert(at + 1, "*");
-    }
-    if (text.find("()") != kNone) {
+    if (text.find("()") != kNone)
         return "EMPTY";
-    }
     for (size_t off = 0; off < text.size();) {
         const size_t insertAt = InsertionAt(text, off);
         off = insertAt == kNone ? off + 1 : (text.insert(insertAt, "*"), 1);
@@ -111,9 +94,8 @@ TEST(PreprocessEquivalenceTest, OnePassMatchesRescanningOnRandomTexts) {
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         const int length = 1 + static_cast<int>(random() % 10);
-        for (int i = 0; i < length; ++i) {
+        for (int i = 0; i < length; ++i)
             text += pieces[random() % pieces.size()];
-        }
         ASSERT_EQ(OnePass(parser, text), RescanningReference(text)) << "input: " << text;
     }
 }
@@ -124,7 +106,7 @@ std::string Describe(VYXNum* number) {
 
 const std::string kUnequalBraces = "ERROR!! NOT EQUAL NUMBERS OF BRACES!!\nNUMBER OF LEFTBRACES=";
 
-TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCounts) {
+TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCountsOperandsConvertOrAreRefused) {
     for (const auto& [text, counts] : {std::pair{"(2", "1\nNUMBER OF RIGHTBRACES=0"},
                                        std::pair{"2+((2)", "2\nNUMBER OF RIGHTBRACES=1"}})
         EXPECT_EQ(number_tests::MessageOf([&] { VYXParser().Tokenize(text); }),
@@ -135,10 +117,8 @@ TEST(TokenizeTest, GroupWithoutClosingBraceReportsTheCounts) {
     calculator.SetVariable(")", "1");
     EXPECT_EQ(Evaluate(calculator, ")+(2"),
               (Outcome{"//" + kUnequalBraces + "1\nNUMBER OF RIGHTBRACES=0", '-'}));
-}
-
-// clang-format off
-TEST(OperandToNumberTest, ConvertsOrRefuses) {
+    // Operands convert to numbers or are refused.
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"2.0", "2:R"},        {"-J", "-i:R"},
         {"THIRD", "1/3:R"},    {"HALF", "0.5:U"},        {"", "NOTHING TO CALCULATE!!"},

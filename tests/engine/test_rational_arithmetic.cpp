@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The Try routines of exact arithmetic: exact results, the 2^53 limits, fall-back and refusals.
-#include "VYXExceptions.h"
 #include "VYXRationalArithmetic.h"
+#include "number_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
-const double kTwo53 = 9007199254740992.0;
+using number_tests::kTwo53;
+
 const double kTwo60 = 1152921504606846976.0;
 
 VYXNumRational Real(double num, double div = 1) {
     return VYXNumRational(num, div, 0, 1);
 }
 
-VYXNumRational Cmplx(double rn, double rd, double cn, double cd) {
-    return VYXNumRational(rn, rd, cn, cd);
-}
+using Cmplx = VYXNumRational;
 
 using TryRoutine = bool (*)(const VYXNumRational&, const VYXNumRational&, VYXNumRational&);
 
@@ -91,7 +88,7 @@ TEST(TryRoutines, StoreTheExactResultOrLeaveTheResultUntouched) {
     }
 }
 
-TEST(TryRoutines, ResultMayBeAnOperandAndKeepsItsPrecision) {
+TEST(TryRoutines, ResultMayBeAnOperandTheCoreNamesTheInexactPartAndFallsBack) {
     VYXNumRational x(1, 2, 1, 3);
     ASSERT_TRUE(TryRationalMultiply(x, x, x));
     EXPECT_EQ(x.GetValue(), "5/36+i/3");
@@ -103,17 +100,15 @@ TEST(TryRoutines, ResultMayBeAnOperandAndKeepsItsPrecision) {
     ASSERT_TRUE(TryRationalDivide(Real(2), Real(3), result));
     EXPECT_EQ(result.GetPrecision(), 10);
     EXPECT_EQ(result.VYXNumUni::GetValue(), "0.6666666667");
-}
-
-TEST(RationalOperationCore, NamesTheInexactPartAndFallsBackToValues) {
-    VYXNumRational result;
+    // The operation core names the inexact part and falls back to values.
+    VYXNumRational inexact;
     EXPECT_EQ(ApplyRationalOperation(VYXRationalOperation::Multiply, Real(123456789),
-                                     Real(987654321), result),
+                                     Real(987654321), inexact),
               VYXInexactPart::Real);
     EXPECT_EQ(ApplyRationalOperation(VYXRationalOperation::Multiply, Cmplx(3, 1, 123456789, 1),
-                                     Real(987654321), result),
+                                     Real(987654321), inexact),
               VYXInexactPart::Imaginary);
-    EXPECT_EQ(result.GetValue(), "0");
+    EXPECT_EQ(inexact.GetValue(), "0");
     const VYXNumUni power =
         ApplyComplexDoubleOperation(VYXRationalOperation::Power, Real(3), Real(40));
     EXPECT_EQ(power.GetRealValue(), 12157665459056928801.0);

@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,38 +16,29 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-constexpr VyxcalcMode kDoc = VyxcalcMode::Document;
-constexpr VyxcalcMode kEngine = VyxcalcMode::Engine;
+using enum VyxcalcMode;
 
-TEST(VyxcalcOptions, AcceptedLinesGiveTheSettings) {
-    struct Case {
-        Args args;
-        VyxcalcMode mode;
-        int decimals;
-        const char* angleKey;
-        Args inputs;
-    };
+TEST(VyxcalcOptions, AcceptedLinesGiveTheSettingsRefusedLinesSayWhy) {
     // clang-format off
-    const Case cases[] = {
-        {{}, kDoc, 6, "ANGLE_RAD", {}},
-        {{"--decimals=1", "--angle=gra"}, kDoc, 1, "ANGLE_GRA", {}},
-        {{"--decimals", "10", "--angle", "deg", "--angle", "rad"}, kDoc, 10, "ANGLE_RAD", {}},
+    // arguments, mode, decimals, angle key, inputs
+    const std::tuple<Args, VyxcalcMode, int, const char*, Args> cases[] = {
+        {{}, Document, 6, "ANGLE_RAD", {}},
+        {{"--decimals=1", "--angle=gra"}, Document, 1, "ANGLE_GRA", {}},
+        {{"--decimals", "10", "--angle", "deg", "--angle", "rad"}, Document, 10, "ANGLE_RAD", {}},
         // Signed expressions are no options; "--" ends the options.
-        {{"--engine", "-2^2", "-h5", "", "--", "--3"}, kEngine, 6, "ANGLE_RAD", {"-2^2", "-h5", "", "--3"}}};
+        {{"--engine", "-2^2", "-h5", "", "--", "--3"}, Engine, 6, "ANGLE_RAD", {"-2^2", "-h5", "", "--3"}}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        const VyxcalcParseResult result = ParseVyxcalcOptions(c.args);
+    for (const auto& [args, mode, decimals, angleKey, inputs] : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const VyxcalcParseResult result = ParseVyxcalcOptions(args);
         ASSERT_TRUE(result.Ok()) << result.error;
         EXPECT_FALSE(result.options.showHelp);
-        EXPECT_EQ(result.options.mode, c.mode);
-        EXPECT_EQ(result.options.decimals, c.decimals);
-        EXPECT_EQ(result.options.angleKey, c.angleKey);
-        EXPECT_EQ(result.options.inputs, c.inputs);
+        EXPECT_EQ(result.options.mode, mode);
+        EXPECT_EQ(result.options.decimals, decimals);
+        EXPECT_EQ(result.options.angleKey, angleKey);
+        EXPECT_EQ(result.options.inputs, inputs);
     }
-}
-
-TEST(VyxcalcOptions, RefusedLinesSayWhy) {
+    // Refused lines say why.
     for (const std::string value : {"0", "11", "99999999999999999999", "3x", " 3", ""}) {
         const std::string message =
             "--decimals must be an integer from 1 to 10, not '" + value + "'";
@@ -54,7 +46,7 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         EXPECT_EQ(ParseVyxcalcOptions({"--decimals=" + value}).error, message);
     }
     // clang-format off
-    const std::pair<Args, const char*> cases[] = {
+    const std::pair<Args, const char*> refused[] = {
         {{"--engine", "--precise"}, "unknown option --precise"},
         {{"--decimals", "--engine"}, "option --decimals needs a value"},
         {{"--decimals", "0", "--help"}, "--decimals must be an integer from 1 to 10, not '0'"},
@@ -73,11 +65,11 @@ TEST(VyxcalcOptions, RefusedLinesSayWhy) {
         {{"--triangle", "A= "}, "--triangle: A= needs an expression"},
         {{"--triangle", "a=1", "a=2"}, "--triangle: a is given twice"}};
     // clang-format on
-    for (const auto& [args, error] : cases)
+    for (const auto& [args, error] : refused)
         EXPECT_EQ(ParseVyxcalcOptions(args).error, error) << testing::PrintToString(args);
 }
 
-TEST(VyxcalcOptions, PanelCommandsTakeTheirArguments) {
+TEST(VyxcalcOptions, PanelCommandsTakeTheirArgumentsHelpStopsReadingTheRest) {
     VyxcalcParseResult result =
         ParseVyxcalcOptions({"-40", "--convert", "Farenheit", "--decimals", "2", "Celcius"});
     ASSERT_TRUE(result.Ok()) << result.error;
@@ -91,22 +83,12 @@ TEST(VyxcalcOptions, PanelCommandsTakeTheirArguments) {
     ASSERT_TRUE(result.Ok()) << result.error;
     EXPECT_EQ(result.options.mode, VyxcalcMode::Triangle);
     EXPECT_EQ(result.options.triangle, (VyxcalcTriangle{"", "1", "", "SQRT(2)", "", "2*3"}));
-}
-
-TEST(VyxcalcOptions, HelpStopsReadingTheRest) {
+    // Help stops reading the rest.
     for (const Args& args : {Args{"--help"}, Args{"-h", "--unknown"}, Args{"--engine", "--help"}}) {
         const VyxcalcParseResult result = ParseVyxcalcOptions(args);
         EXPECT_TRUE(result.Ok()) << result.error;
         EXPECT_TRUE(result.options.showHelp);
     }
-}
-
-VyxcalcOptions EngineOptions() {
-    VyxcalcOptions options;
-    options.mode = VyxcalcMode::Engine;
-    options.decimals = 6;
-    options.angleKey = "ANGLE_RAD";
-    return options;
 }
 
 // What the command line prints, with the settings of the run, is checked through the program in
@@ -118,14 +100,16 @@ TEST(EngineModeRunner, StreamLinesAreEvaluatedAsArgumentsAndFlushedWhenAsked) {
         int syncs = 0;
         int sync() override { return ++syncs, std::stringbuf::sync(); }
     };
+    // The defaults of the engine mode: 6 decimals, radians.
+    const VyxcalcOptions options = ParseVyxcalcOptions({"--engine"}).options;
     std::ostringstream viaArguments;
-    EngineModeRunner(EngineOptions(), viaArguments, false).EvaluateAll({"", "1+1\r", "2*3"});
+    EngineModeRunner(options, viaArguments, false).EvaluateAll({"", "1+1\r", "2*3"});
     EXPECT_EQ(viaArguments.str().rfind("//", 0), 0u) << viaArguments.str();
     EXPECT_EQ(viaArguments.str().substr(viaArguments.str().size() - 3), "\n6\n");
     for (bool flushEach : {false, true}) {
         SyncCounter buffer;
         std::ostream out(&buffer);
-        EngineModeRunner runner(EngineOptions(), out, flushEach);
+        EngineModeRunner runner(options, out, flushEach);
         std::istringstream in("\n1+1\r\r\n2*3\n");
         runner.EvaluateStream(in);
         EXPECT_EQ(runner.EvaluatedCount(), 3u);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <cstring>
+#include <bit>
 
 namespace VyxTestBytes {
 
@@ -14,38 +14,32 @@ inline QByteArray Hex(const char* hex) {
     return QByteArray::fromHex(hex);
 }
 
-inline QByteArray Int32(qint32 value) {
-    const quint32 bits = static_cast<quint32>(value);
+/// The bytes of `value` lowest first, whatever the order of this machine.
+template <typename Bits, typename T> QByteArray LittleEndian(T value) {
+    const auto bits = std::bit_cast<Bits>(value);
     QByteArray out;
-    for (int shift = 0; shift < 32; shift += 8) {
+    for (size_t shift = 0; shift < 8 * sizeof bits; shift += 8)
         out.append(static_cast<char>((bits >> shift) & 0xFF));
-    }
     return out;
+}
+
+inline QByteArray Int32(qint32 value) {
+    return LittleEndian<quint32>(value);
 }
 
 inline QByteArray Word(quint16 value) {
-    QByteArray out;
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>(value >> 8));
-    return out;
+    return LittleEndian<quint16>(value);
 }
 
 inline QByteArray Double(double value) {
-    quint64 bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    QByteArray out;
-    for (int shift = 0; shift < 64; shift += 8) {
-        out.append(static_cast<char>((bits >> shift) & 0xFF));
-    }
-    return out;
+    return LittleEndian<quint64>(value);
 }
 
 /// UTF-16LE characters only, no header.
 inline QByteArray Utf16(const QString& text) {
     QByteArray out;
-    for (QChar ch : text) {
+    for (QChar ch : text)
         out.append(Word(ch.unicode()));
-    }
     return out;
 }
 

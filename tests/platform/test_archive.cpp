@@ -9,6 +9,7 @@
 #include <bit>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 using namespace VyxTestBytes;
 
@@ -21,46 +22,39 @@ QByteArray Stored(const std::function<void(C_VYXArchive&)>& write) {
     return bytes;
 }
 
-enum class Field { Int, Double, Count };
-
-TEST(ArchiveNumberEncoding, WritesLittleEndianBytesAndReadsThemBack) {
-    using enum Field;
-    struct Case {
-        Field field;
-        double value; // holds every int and count exactly
-        const char* hex;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {Int, -1, "ffffffff"}, {Int, 2147483647, "ffffff7f"},
-        {Int, -2147483648.0, "00000080"}, {Int, 0x01020304, "04030201"},
-        {Double, -0.0, "0000000000000080"}, {Double, -2.5, "00000000000004c0"},
-        {Double, std::numeric_limits<double>::quiet_NaN(), "000000000000f87f"},
-        {Count, 0xFFFE, "feff"}, {Count, 0xFFFF, "ffff ffff0000"}, {Count, 70000, "ffff 70110100"}};
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.hex);
-        const QByteArray bytes = Stored([&](C_VYXArchive& ar) {
-            if (c.field == Int)
-                ar.WriteInt(static_cast<qint32>(c.value));
-            else if (c.field == Count)
-                ar.WriteCount(static_cast<quint32>(c.value));
-            else
-                ar.WriteDouble(c.value);
-        });
-        EXPECT_EQ(bytes.toHex(), Hex(c.hex).toHex());
-        C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
-        if (c.field == Int)
-            EXPECT_EQ(in.ReadInt(), static_cast<qint32>(c.value));
-        else if (c.field == Count)
-            EXPECT_EQ(in.ReadCount(), static_cast<quint32>(c.value));
-        else // bit for bit: keeps the sign of zero and a NaN
-            EXPECT_EQ(std::bit_cast<quint64>(in.ReadDouble()), std::bit_cast<quint64>(c.value));
-        EXPECT_EQ(in.Remaining(), 0);
-    }
+/// Writes `value` with `write`, compares the bytes with `hex` and reads them back with `read` bit
+/// for bit (keeping the sign of zero and a NaN).
+template <typename Bits, typename T>
+void RoundTrip(void (C_VYXArchive::*write)(T), T (C_VYXArchive::*read)(), T value,
+               const char* hex) {
+    SCOPED_TRACE(hex);
+    const QByteArray bytes = Stored([&](C_VYXArchive& ar) { (ar.*write)(value); });
+    EXPECT_EQ(bytes.toHex(), Hex(hex).toHex());
+    C_VYXArchive in = C_VYXArchive::ForLoading(bytes);
+    EXPECT_EQ(std::bit_cast<Bits>((in.*read)()), std::bit_cast<Bits>(value));
+    EXPECT_EQ(in.Remaining(), 0);
 }
 
-TEST(ArchiveStringEncoding, UsesTheLengthFormForItsSize) {
+TEST(ArchiveNumberEncoding, WritesLittleEndianBytesAndReadsThemBack) {
+    // clang-format off
+    const std::pair<qint32, const char*> ints[] = {
+        {-1, "ffffffff"}, {2147483647, "ffffff7f"}, {-2147483647 - 1, "00000080"},
+        {0x01020304, "04030201"}};
+    const std::pair<double, const char*> doubles[] = {
+        {-0.0, "0000000000000080"}, {-2.5, "00000000000004c0"},
+        {std::numeric_limits<double>::quiet_NaN(), "000000000000f87f"}};
+    const std::pair<quint32, const char*> counts[] = {
+        {0xFFFE, "feff"}, {0xFFFF, "ffff ffff0000"}, {70000, "ffff 70110100"}};
+    // clang-format on
+    for (const auto& [value, hex] : ints)
+        RoundTrip<quint32>(&C_VYXArchive::WriteInt, &C_VYXArchive::ReadInt, value, hex);
+    for (const auto& [value, hex] : doubles)
+        RoundTrip<quint64>(&C_VYXArchive::WriteDouble, &C_VYXArchive::ReadDouble, value, hex);
+    for (const auto& [value, hex] : counts)
+        RoundTrip<quint32>(&C_VYXArchive::WriteCount, &C_VYXArchive::ReadCount, value, hex);
+}
+
+TEST(ArchiveStringEncoding, LengthFormsNonLatinCharactersAndNarrowForms) {
     // clang-format off
     const std::pair<qsizetype, const char*> cases[] = { // length, hex before the characters
         {0, "fffeff00"}, {254, "fffefffe"}, {255, "fffeffffff00"}, {0xFFFD, "fffeffff fdff"},
@@ -79,9 +73,7 @@ TEST(ArchiveStringEncoding, UsesTheLengthFormForItsSize) {
         EXPECT_EQ(in.ReadString(), text);
         EXPECT_EQ(in.Remaining(), 0);
     }
-}
-
-TEST(ArchiveStringEncoding, NonLatinCharactersAndSurrogatesAreUtf16LittleEndian) {
+    // Non-Latin characters and surrogates are UTF-16 little-endian.
     const QString text = QStringLiteral("√π²≈\U0001F600");
     const QByteArray bytes = Stored([&](C_VYXArchive& ar) { ar.WriteString(text); });
     EXPECT_EQ(bytes.toHex(), Hex("fffeff06 1a22 c003 b200 4822 3dd8 00de").toHex());
@@ -90,17 +82,14 @@ TEST(ArchiveStringEncoding, NonLatinCharactersAndSurrogatesAreUtf16LittleEndian)
     C_VYXArchive lonelyIn =
         C_VYXArchive::ForLoading(Stored([&](C_VYXArchive& ar) { ar.WriteString(lonely); }));
     EXPECT_EQ(lonelyIn.ReadString(), lonely);
-}
-
-// Strings written without the Unicode marker hold one Latin-1 byte per character.
-TEST(ArchiveStringEncoding, NarrowFormsAreReadAsLatin1) {
+    // Strings written without the Unicode marker hold one Latin-1 byte per character.
     // clang-format off
-    const std::pair<const char*, QString> cases[] = {
+    const std::pair<const char*, QString> narrow[] = {
         {"00", QString()}, {"03 313233", QStringLiteral("123")},
         {"02 b2e9", QStringLiteral("²é")}, {"ff 0300 616263", QStringLiteral("abc")},
         {"ff ffff 02000000 7a79", QStringLiteral("zy")}};
     // clang-format on
-    for (const auto& [hex, expected] : cases) {
+    for (const auto& [hex, expected] : narrow) {
         C_VYXArchive in = C_VYXArchive::ForLoading(Hex(hex));
         EXPECT_EQ(in.ReadString(), expected) << hex;
         EXPECT_EQ(in.Remaining(), 0) << hex;
@@ -116,42 +105,35 @@ const Read kReadMap = [](C_VYXArchive& ar) { ar.ReadStringMap(); };
 const Read kReadList = [](C_VYXArchive& ar) { ar.ReadStringList(); };
 
 // Lengths and counts beyond the 50 bytes there are must throw before allocating anything.
-TEST(ArchiveDamage, HugeLengthsThrowNamingTheByteWhereTheFieldStarts) {
-    struct Case {
-        const char* hex;
-        Read read;
-        int at = 0; // where the damaged field starts
-    };
+TEST(ArchiveDamage, HugeLengthsThrowAFailedReadConsumesNothingMisuseThrows) {
     // clang-format off
-    const Case cases[] = {
-        {"fffeff ff ffff 00286bee", kReadString}, // Unicode, 32-bit length
-        {"fffeff ff ffff ffffffff ffffffffffffffff", kReadString}, // Unicode, 64-bit length
-        {"fffeff ff fdff", kReadString},  // Unicode, 16-bit length
-        {"ff ffff 00286bee", kReadString}, // narrow, 32-bit length
-        {"fffeff 18", kReadString},        // 24 wide characters: just over half the bytes
-        {"ffff 00286bee", kReadMap}, {"1900", kReadMap},  // 25 pairs: one too many
-        {"ffff ffffffff", kReadList}, {"3100", kReadList}, // 49 strings: one too many
+    const std::tuple<const char*, Read, int> cases[] = { // bytes, the read, where the field starts
+        {"fffeff ff ffff 00286bee", kReadString, 0}, // Unicode, 32-bit length
+        {"fffeff ff ffff ffffffff ffffffffffffffff", kReadString, 0}, // Unicode, 64-bit length
+        {"fffeff ff fdff", kReadString, 0},  // Unicode, 16-bit length
+        {"ff ffff 00286bee", kReadString, 0}, // narrow, 32-bit length
+        {"fffeff 18", kReadString, 0},        // 24 wide characters: just over half the bytes
+        {"ffff 00286bee", kReadMap, 0}, {"1900", kReadMap, 0},  // 25 pairs: one too many
+        {"ffff ffffffff", kReadList, 0}, {"3100", kReadList, 0}, // 49 strings: one too many
         {"05000000 fffeff 40 4100", [](C_VYXArchive& ar) { ar.ReadInt(); ar.ReadString(); }, 4},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.hex);
-        QByteArray bytes = Hex(c.hex);
+    for (const auto& [hex, read, at] : cases) {
+        SCOPED_TRACE(hex);
+        QByteArray bytes = Hex(hex);
         bytes.append(QByteArray(50 - bytes.size(), 'a'));
         C_VYXArchive ar = C_VYXArchive::ForLoading(bytes);
         try {
-            c.read(ar);
+            read(ar);
             ADD_FAILURE() << "no error";
         } catch (const C_VYXArchiveError& error) {
             EXPECT_TRUE(error.Message().startsWith(
                 QStringLiteral("The file is damaged or not a TobrikCalculator document: ")));
-            EXPECT_TRUE(error.Message().endsWith(QStringLiteral(" at byte %1").arg(c.at)))
+            EXPECT_TRUE(error.Message().endsWith(QStringLiteral(" at byte %1").arg(at)))
                 << error.Message().toStdString();
         }
     }
-}
-
-TEST(ArchiveDamage, FailedReadConsumesNothingMisuseThrowsLoadingKeepsItsOwnCopy) {
+    // A failed read consumes nothing, misuse throws, loading keeps its own copy.
     C_VYXArchive ar = C_VYXArchive::ForLoading(Hex("010203"));
     EXPECT_THROW(ar.ReadInt(), C_VYXArchiveError);
     EXPECT_EQ(ar.Remaining(), 3);

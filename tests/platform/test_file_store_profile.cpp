@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(FileStore, SaveThenLoadGivesTheSameBytesUpToTheSizeLimit) {
+TEST(FileStoreAndProfile, BytesAndProfileSurviveFailuresGiveAMessage) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("work.vyx"));
     const QByteArray bytes("\x00\xff\xfe\xff\x01\x02\x03\x04\x05\x06\x07", 11);
@@ -21,25 +21,19 @@ TEST(FileStore, SaveThenLoadGivesTheSameBytesUpToTheSizeLimit) {
     EXPECT_EQ(loaded, bytes);
     EXPECT_FALSE(C_VYXFileStore::Load(path, &loaded, &error, 10));
     EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
-}
 
-TEST(FileStore, FailuresGiveAMessageAndLeaveTheBufferAlone) {
-    QTemporaryDir dir;
-    QString error;
+    // Failures give a message and leave the buffer alone.
     EXPECT_FALSE(
         C_VYXFileStore::Save(dir.filePath(QStringLiteral("no-dir/work.vyx")), "x", &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Cannot save"))) << error.toStdString();
 
     // That a failed save leaves the earlier file alone is checked through the document.
-    QByteArray bytes = "untouched";
-    EXPECT_FALSE(C_VYXFileStore::Load(QStringLiteral("/nonexistent/none.vyx"), &bytes, &error));
+    loaded = "untouched";
+    EXPECT_FALSE(C_VYXFileStore::Load(QStringLiteral("/nonexistent/none.vyx"), &loaded, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open /nonexistent/none.vyx")))
         << error.toStdString();
-    EXPECT_EQ(bytes, QByteArray("untouched"));
-}
-
-TEST(Profile, RecentFilesKeepTheFourNewestWithoutDuplicatesAndStateSurvives) {
-    QTemporaryDir dir;
+    EXPECT_EQ(loaded, QByteArray("untouched"));
+    // The profile's recent files keep the four newest without duplicates, its state survives.
     const QString ini = dir.filePath(QStringLiteral("profile.ini"));
     const QByteArray layout("\x01\x02\x00\x03", 4);
     {

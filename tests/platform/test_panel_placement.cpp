@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <ostream>
+#include <tuple>
 
 // Failures show rectangles as x,y wxh.
 void PrintTo(const QRect& rect, std::ostream* out) {
@@ -19,18 +20,10 @@ using Side = C_VYXPanelPlacement::Side;
 
 const QRect Screen(0, 0, 1000, 800);
 
-TEST(PanelPlacement, BesideTheOwnerWithinTheScreen) {
-    struct Case {
-        const char* name;
-        Side side;
-        QRect owner;
-        QSize panel;
-        int top;
-        QRect available;
-        QRect expected;
-    };
+TEST(PanelPlacement, BesideTheOwnerWithinTheScreenEvenFromExtremeCoordinates) {
     // clang-format off
-    const Case cases[] = {
+    // name, side, owner, panel, top, available, expected
+    const std::tuple<const char*, Side, QRect, QSize, int, QRect, QRect> cases[] = {
         {"left with room", Side::Left, {300, 50, 400, 300}, {100, 90}, 50, Screen, {200, 50, 100, 90}},
         {"left without room", Side::Left, {99, 50, 400, 300}, {100, 90}, 50, Screen, {0, 50, 100, 90}},
         {"left touching the edge", Side::Left, {100, 50, 400, 300}, {100, 90}, 50, Screen, {0, 50, 100, 90}},
@@ -52,13 +45,10 @@ TEST(PanelPlacement, BesideTheOwnerWithinTheScreen) {
         {"no screen", Side::Left, {50, 50, 400, 300}, {100, 90}, -40, QRect(), {-50, -40, 100, 90}},
     };
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(C_VYXPanelPlacement::BesideOwner(c.side, c.owner, c.panel, c.top, c.available),
-                  c.expected)
-            << c.name;
-}
-
-TEST(PanelPlacement, ExtremeCoordinatesStayOnTheScreen) {
+    for (const auto& [name, side, owner, panel, top, available, expected] : cases)
+        EXPECT_EQ(C_VYXPanelPlacement::BesideOwner(side, owner, panel, top, available), expected)
+            << name;
+    // Extreme coordinates stay on the screen.
     const QRect owner(INT_MAX - 10, INT_MIN + 10, 5, 5);
     EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Right, owner, {100, 90}, INT_MIN, Screen, {owner}),
               QRect(900, 0, 100, 90));
@@ -67,18 +57,11 @@ TEST(PanelPlacement, ExtremeCoordinatesStayOnTheScreen) {
 }
 
 TEST(PanelPlacement, NeverOpensOnTopOfAShownWindow) {
-    struct Case {
-        const char* name;
-        QRect wanted;
-        Side side;
-        QRect available;
-        QList<QRect> occupied;
-        QRect expected;
-    };
     const QRect numpad(200, 50, 100, 90);
     const QRect low(0, 0, 1000, 200);
     // clang-format off
-    const Case cases[] = {
+    // name, wanted, side, available, occupied, expected
+    const std::tuple<const char*, QRect, Side, QRect, QList<QRect>, QRect> cases[] = {
         {"nothing shown", numpad, Side::Left, Screen, {}, numpad},
         {"empty frames are ignored", numpad, Side::Left, Screen, {QRect()}, numpad},
         {"partner elsewhere", numpad, Side::Left, Screen, {{700, 50, 100, 90}}, numpad},
@@ -105,10 +88,9 @@ TEST(PanelPlacement, NeverOpensOnTopOfAShownWindow) {
          {{50, 165, 700, 170}}, {0, 260, 320, 210}},
     };
     // clang-format on
-    for (const Case& c : cases)
-        EXPECT_EQ(C_VYXPanelPlacement::AvoidOverlap(c.wanted, c.side, c.available, c.occupied),
-                  c.expected)
-            << c.name;
+    for (const auto& [name, wanted, side, available, occupied, expected] : cases)
+        EXPECT_EQ(C_VYXPanelPlacement::AvoidOverlap(wanted, side, available, occupied), expected)
+            << name;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 using namespace C_VYXResourceIds;
 
 // The converter keys its units by name, so two ids with one text would lose a unit.
-TEST(StringTable, UnitAndCategoryNamesAreAllPresentAndDistinct) {
+TEST(StringTable, UnitNamesArePresentAndDistinctCommandsHaveTheirTexts) {
     QList<int> ids{kStrUnitKelvin};
     for (int id = kStrCategoryLength; id <= kStrUnitQuartsLiquidUs; ++id)
         ids.append(id);
@@ -26,9 +26,7 @@ TEST(StringTable, UnitAndCategoryNamesAreAllPresentAndDistinct) {
         names.insert(text);
     }
     EXPECT_EQ(names.size(), 9 + 70 + 1); // and the empty text of the gaps
-}
-
-TEST(StringTable, PanelAndToolbarCommandsHaveTheirTexts) {
+    // Panel and toolbar commands have their texts.
     for (int id : {kDlgNumpad, kDlgTrigonometry, kDlgComplex, kDlgVariables, kDlgConversion,
                    kDlgLatinChars, kDlgGreekChars, kDlgMathChars}) {
         EXPECT_FALSE(C_VYXStringTable::ToolTip(id).isEmpty()) << id;

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(TextToNarrow, KeepsLatin1AndMarksTheRest) {
+TEST(TextConversion, ToNarrowKeepsLatin1AndMarksTheRestFromNarrowKeepsEveryByte) {
     // clang-format off
     const std::pair<QString, std::string> cases[] = {
         {QString(), ""}, {QStringLiteral("SQRT(16)+(PI)*2^-1"), "SQRT(16)+(PI)*2^-1"},
@@ -17,9 +17,7 @@ TEST(TextToNarrow, KeepsLatin1AndMarksTheRest) {
     // clang-format on
     for (const auto& [wide, narrow] : cases)
         EXPECT_EQ(C_VYXTextConversion::ToNarrow(wide), narrow) << narrow;
-}
-
-TEST(TextFromNarrow, EveryByteMapsToTheSameCode) {
+    // From narrow text every byte maps to the same code.
     std::string all;
     for (int byte = 0; byte < 256; ++byte)
         all.push_back(static_cast<char>(byte));
@@ -35,8 +33,7 @@ TEST(TextUtf8, RoundTripsTheAreasSymbolsAndReplacesMalformedBytes) {
     const std::string utf8 = C_VYXTextConversion::ToUtf8(text);
     EXPECT_EQ(utf8.substr(0, 5), "\xC2\xB3\xE2\x88\x9A");
     EXPECT_EQ(C_VYXTextConversion::FromUtf8(utf8), text);
-    EXPECT_EQ(C_VYXTextConversion::FromUtf8("a\xFF"
-                                            "b"),
+    EXPECT_EQ(C_VYXTextConversion::FromUtf8(std::string("a\xFF") + "b"),
               QStringLiteral("a\uFFFDb"));
 }
 

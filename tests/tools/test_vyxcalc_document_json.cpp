@@ -50,14 +50,6 @@ TEST(JsonWriter, StringsAreEscapedAndEncodedAsUtf8) {
         EXPECT_EQ(JsonWriter::QuoteString(value), json) << json;
 }
 
-// The layout of the dump is read by check_vyxcalc_document; its nesting by the tests below.
-QJsonObject Parse(const std::string& text) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << text;
-    return document.object();
-}
-
 // The keys, the defaults of a new document, the variables and the counter are checked through
 // the program in check_vyxcalc_document; here what a new document cannot show.
 TEST(DocumentJson, TriangleSavedConversionsStoredFlagsAndTheLiveTextOfTheArea) {
@@ -78,7 +70,12 @@ TEST(DocumentJson, TriangleSavedConversionsStoredFlagsAndTheLiveTextOfTheArea) {
     DocumentTestSupport::FixedEdit live(u"live\r\n"_s, 2, 4);
     settings.CalcText().m_pEdit = &live;
 
-    const QJsonObject dump = Parse(DocumentToJson(settings, 42, true));
+    // The layout of the dump is read by check_vyxcalc_document; its nesting here.
+    const std::string text = DocumentToJson(settings, 42, true);
+    QJsonParseError error;
+    const QJsonObject dump =
+        QJsonDocument::fromJson(QByteArray::fromStdString(text), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << text;
     EXPECT_EQ(dump[u"converter"_s][u"saved"_s], QJsonArray({u"1 m = 100 cm"_s, u"\"x\""_s}));
     EXPECT_EQ(dump[u"greekCaps"_s], 7);
     const QJsonArray values = dump[u"triangle"_s][u"values"_s].toArray();

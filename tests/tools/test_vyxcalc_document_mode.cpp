@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -163,22 +163,19 @@ PanelRun RunPanel(const std::string& command, std::vector<std::string> args) {
     args.insert(args.begin(), command);
     const VyxcalcOptions options = OptionsFor(args);
     C_VYXScriptedMessageBoxes boxes;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     DocumentModeRunner runner(options, boxes, out, false);
     EXPECT_TRUE(runner.Open());
-    PanelRun run;
-    run.status = options.mode == VyxcalcMode::Convert
-                     ? RunConvertCommand(runner.Document(), options.conversion, out, err)
-                     : RunTriangleCommand(runner.Document(), options.triangle, out, err);
-    run.out = out.str();
-    run.err = err.str();
+    const int status = options.mode == VyxcalcMode::Convert
+                           ? RunConvertCommand(runner.Document(), options.conversion, out, err)
+                           : RunTriangleCommand(runner.Document(), options.triangle, out, err);
+    PanelRun run{status, out.str(), err.str(), {}};
     for (const C_VYXScriptedMessageBoxes::Box& box : boxes.Boxes())
         run.boxes.append(box.caption + u": "_s + box.text);
     return run;
 }
 
-TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
+TEST(VyxcalcConvert, PrintsTheLineUseWritesOrNamesTheUnitsToChooseFrom) {
     // clang-format off
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"100", "celcius", "FARENHEIT"}, "100 Celcius = 212.000000 Farenheit"}, // 100*9/5+32
@@ -192,9 +189,7 @@ TEST(VyxcalcConvert, PrintsTheLineUseWrites) {
         EXPECT_EQ(run.err, "");
         EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
     }
-}
-
-TEST(VyxcalcConvert, UnitsThatMakeNoConversionAreNamedWithTheUnitsToChooseFrom) {
+    // Units that make no conversion are named with the units to choose from.
     const std::string length = "  Length: centimeter; fathoms; feet; furlong; inch; kilometer; "
                                "meter; miles; millimeter; nautical miles; yard\n";
     PanelRun run = RunPanel("--convert", {"1", "metre", "kilometer"});
@@ -217,7 +212,7 @@ std::string TriangleText(const char* unit, const std::vector<const char*>& value
     return text + "Area: (LengthUnits\u00b2)\n" + values[6] + "\n";
 }
 
-TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
+TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolutionTheSolversMessagesFailTheRun) {
     // A = 30 degrees, a = 5, b = 8: c = 8cos30 +- sqrt(25 - (8sin30)^2), B = asin(0.8) or its
     // supplement, C = 180 - A - B, area = a*b*sin(C)/2.
     const PanelRun run = RunPanel("--triangle", {"--angle", "deg", "A=30", "a=5", "b=2*4"});
@@ -229,28 +224,22 @@ TEST(VyxcalcTriangle, PrintsWhatUseWritesForEachSolution) {
                   TriangleText("Degrees", {"30.000000", "126.869898", "23.130102", "5.000000",
                                            "8.000000", "3.928203", "7.856406"}));
     EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join(u"\n"_s).toStdString();
-}
-
-TEST(VyxcalcTriangle, TheSolversMessagesFailTheRun) {
-    struct Case {
-        std::vector<std::string> args;
-        QStringList boxes;
-        bool printed; ///< the solver still hands USE three angles
-        const char* err = "";
-    };
-    const Case cases[] = {
+    // The solver's messages fail the run.
+    // Arguments, boxes, whether printed (the solver still hands USE three angles), errors.
+    const std::tuple<std::vector<std::string>, QStringList, bool, const char*> cases[] = {
         {{"--angle", "deg", "A=30", "B=60"},
          {u"ERROR!!: TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED.."_s},
-         true},
+         true,
+         ""},
         {{"a=0", "b=1-1"}, {}, false, "vyxcalc: nothing to solve: every value given is 0\n"}};
-    for (const Case& c : cases) {
-        const PanelRun run = RunPanel("--triangle", c.args);
-        EXPECT_EQ(run.status, 1) << c.args.back();
-        EXPECT_EQ(run.boxes, c.boxes);
-        EXPECT_EQ(run.err, c.err);
+    for (const auto& [args, boxes, printed, err] : cases) {
+        const PanelRun failed = RunPanel("--triangle", args);
+        EXPECT_EQ(failed.status, 1) << args.back();
+        EXPECT_EQ(failed.boxes, boxes);
+        EXPECT_EQ(failed.err, err);
         // 180 - 30 - 60
-        EXPECT_EQ(run.out.find("C=90.000000\n") != std::string::npos, c.printed) << run.out;
-        EXPECT_EQ(run.out.empty(), !c.printed);
+        EXPECT_EQ(failed.out.find("C=90.000000\n") != std::string::npos, printed) << failed.out;
+        EXPECT_EQ(failed.out.empty(), !printed);
     }
 }
 

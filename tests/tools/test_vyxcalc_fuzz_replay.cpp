@@ -44,8 +44,8 @@ std::string TestNameOf(const testing::TestParamInfo<fs::path>& info) {
     std::string name = (IsDocumentLoad(info.param) ? "Load_" : "Lines_") +
                        info.param.parent_path().filename().string() + "_" +
                        info.param.filename().string();
-    std::replace_if(
-        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+    std::ranges::replace_if(
+        name, [](unsigned char c) { return !std::isalnum(c); }, '_');
     return name;
 }
 

@@ -31,13 +31,6 @@ namespace {
 // the editor is used only at a terminal.
 #if VYXCALC_LINE_EDITING
 
-std::vector<std::string> ReadAll(LineReader& reader) {
-    std::vector<std::string> lines;
-    while (std::optional<std::string> line = reader.ReadLine())
-        lines.push_back(*line);
-    return lines;
-}
-
 /// The master side of a pseudo-terminal: what the program wrote, and keys to type.
 class Terminal {
 public:
@@ -119,13 +112,13 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
     FILE* err = std::tmpfile();
     ASSERT_TRUE(in != nullptr && out != nullptr && err != nullptr);
 
-    std::vector<std::string> lines;
-    std::vector<std::string> recalled;
+    std::vector<std::string> lines, recalled;
     std::promise<void> ended;
     std::future<void> sessionEnded = ended.get_future();
     std::thread session([&] {
         EditLineReader reader("calc> ", in, out, err);
-        lines = ReadAll(reader);
+        while (std::optional<std::string> line = reader.ReadLine())
+            lines.push_back(*line);
         recalled = reader.RecalledLines();
         ended.set_value();
     });
@@ -155,9 +148,8 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
     EXPECT_EQ(lines, (std::vector<std::string>{"1+2", "  ", "1+2", "-12*3"}));
     // The same line twice in a row is kept once.
     EXPECT_EQ(recalled, (std::vector<std::string>{"1+2", "-12*3"}));
-    std::fclose(in);
-    std::fclose(out);
-    std::fclose(err);
+    for (FILE* file : {in, out, err})
+        std::fclose(file);
 }
 
 #endif
