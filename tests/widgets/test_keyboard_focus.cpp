@@ -123,9 +123,7 @@ private slots:
                      ->triggerAction(QSlider::SliderSingleStepSub);
              }},
             {"variables panel Use selected.",
-             [&] {
-                 Click(Control(m_frame->Panels().Get(Panel::Variables), u"buttonUseSelected"_s));
-             }},
+             [&] { Click(Control(ShowPanel(Panel::Variables), u"buttonUseSelected"_s)); }},
             {"variables toolbar Use", [&] { Trigger("actionUseSelectedVariable"); }},
         };
         for (const auto& [id, name] :

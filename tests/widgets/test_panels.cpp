@@ -87,9 +87,7 @@ private slots:
         C_VYXDlgFix* numpad = ShowPanel(Panel::Numpad);
         // Enter and Escape neither close the panel nor press the button that has the focus.
         NumpadButton(1020)->setFocus();
-        QTest::keyClick(numpad, Qt::Key_Return);
-        QTest::keyClick(numpad, Qt::Key_Enter, Qt::KeypadModifier);
-        QTest::keyClick(numpad, Qt::Key_Escape);
+        PressKeys(numpad, {Qt::Key_Return, Qt::KeypadModifier | Qt::Key_Enter, Qt::Key_Escape});
         QVERIFY(numpad->isVisible());
         QCOMPARE(Area().Text(), QString());
         for (int id : {1020, 1034, 1028, 1034, 1030}) // 3, x², DEL takes the ² back, x², =
@@ -276,15 +274,17 @@ private slots:
         record.m_solver.SetAngleUnit(214);
         record.m_solver.Solve({0, 0, 0, 3, 4, 5}, m_env->messageBoxes);
         C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
-        QVERIFY(Control<QRadioButton>(panel, "radioGradians")->isChecked());
-        QCOMPARE(Doc().Calculator().GetAngle(), std::string("GRA"));
-        QCOMPARE(Control<QLineEdit>(panel, "editAngleC")->text().toDouble(), 100.0);
+        // The radio and the engine follow the record's unit, the field the record's triangle.
+        const auto verifyShown = [&](const char* radio, const std::string& unit, double angleC) {
+            QVERIFY2(Control<QRadioButton>(panel, radio)->isChecked(), radio);
+            QCOMPARE(Doc().Calculator().GetAngle(), unit);
+            QCOMPARE(Control<QLineEdit>(panel, "editAngleC")->text().toDouble(), angleC);
+        };
+        verifyShown("radioGradians", "GRA", 100.0);
         Doc().SetModifiedFlag();
         m_env->messageBoxes.QueueAnswer(Answer::No);
         Trigger("actionFileNew");
-        QVERIFY(Control<QRadioButton>(panel, "radioRadians")->isChecked());
-        QCOMPARE(Doc().Calculator().GetAngle(), std::string("RAD"));
-        QCOMPARE(Control<QLineEdit>(panel, "editAngleC")->text().toDouble(), 0.0);
+        verifyShown("radioRadians", "RAD", 0.0);
         Click(Control<QRadioButton>(panel, "radioDegrees")); // the panel works on the new record
         QCOMPARE(Doc().Settings().Trig().m_nAngleUnit, 213);
     }
@@ -314,14 +314,15 @@ private slots:
         QTest::keyClick(panel, Qt::Key_Escape);
         QVERIFY(panel->isVisible() && result->text().isEmpty());
         // Unit names beyond ASCII typed into the boxes; the result has the numpad's decimals.
-        const QStringList choice = {"Area", "m²", "cm²"};
-        for (int i = 0; i < 3; ++i) {
-            auto* box = Control<QComboBox>(
-                panel, QStringList{"comboCategory", "comboFromUnit", "comboToUnit"}.at(i));
-            Retype(box, choice.at(i));
+        const auto choose = [&](const char* name, const QString& text) {
+            auto* box = Control<QComboBox>(panel, name);
+            Retype(box, text);
             QTest::keyClick(box, Qt::Key_Return);
-            QCOMPARE(box->currentText(), choice.at(i));
-        }
+            QVERIFY2(box->currentText() == text, name);
+        };
+        choose("comboCategory", u"Area"_s);
+        choose("comboFromUnit", u"m²"_s);
+        choose("comboToUnit", u"cm²"_s);
         Retype(value, u"2"_s);
         Click(Control(panel, "buttonConvert"));
         QCOMPARE(result->text(), u"20000.00"_s);
@@ -342,9 +343,7 @@ private slots:
         Click(Control(panel, "buttonDeleteAll"));
         QVERIFY(list->count() == 0 && Doc().Settings().Convert().m_savedConversions.isEmpty());
         // A new category shows its own units, starting again at its first two.
-        auto* category = Control<QComboBox>(panel, "comboCategory");
-        Retype(category, u"Mass"_s);
-        QTest::keyClick(category, Qt::Key_Return);
+        choose("comboCategory", u"Mass"_s);
         QCOMPARE(Control<QComboBox>(panel, "comboToUnit")->currentText(), u"Kilogram"_s);
     }
 
@@ -357,23 +356,22 @@ private slots:
         auto* list = Control<QListWidget>(panel, "listVariables");
         const auto fields = [&] { return name->text() + u'|' + value->text(); };
         // Enter in either field confirms, and so does Add; Enter never closes the panel.
-        for (const auto& [text, definition, confirm] :
-             {std::tuple{"b", "2", (QWidget*)name}, std::tuple{"A", "1", (QWidget*)nullptr},
-              std::tuple{"K", "A+b", (QWidget*)value}}) {
+        const auto define = [&](const QString& text, const QString& definition, QWidget* confirm) {
             Retype(name, text);
             Retype(value, definition);
             if (confirm != nullptr)
                 QTest::keyClick(confirm, Qt::Key_Return);
             else
                 Click(Control(panel, "buttonAdd"));
-        }
+        };
+        define(u"b"_s, u"2"_s, name);
+        define(u"A"_s, u"1"_s, nullptr);
+        define(u"K"_s, u"A+b"_s, value);
         QCOMPARE(ItemTexts(list), QStringList({"A = 1", "b = 2", "K = A+b = 3"}));
         // The title shows the change at once, although the calculation area did not change.
         QVERIFY(panel->isVisible() && m_frame->isWindowModified());
         // A rejected name the model empties is emptied on the screen, and Add follows it.
-        Retype(name, u"2pi"_s);
-        Retype(value, u"1"_s);
-        QTest::keyClick(value, Qt::Key_Return);
+        define(u"2pi"_s, u"1"_s, value);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         QCOMPARE(fields(), u"|1"_s);
         QVERIFY(!Control(panel, "buttonAdd")->isEnabled());

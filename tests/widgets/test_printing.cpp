@@ -3,9 +3,7 @@
 // missing-printer box, the print and preview dialogs.
 #include "WidgetTestSupport.h"
 
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QtPrintSupport>
 
 namespace {
 using Kind = C_VYXScriptedMessageBoxes::Kind;
