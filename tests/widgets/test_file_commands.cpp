@@ -106,7 +106,7 @@ private slots:
         }
     }
 
-    void failedOpenKeepsTheUnsavedWorkAndClosingAsks() {
+    void failedOpenOrRecentFileKeepsTheWorkAndTheListAndClosingAsks() {
         QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
         m_env->fileChooser.openPaths.enqueue(Damaged(u"damaged.vyx"_s));
@@ -120,6 +120,17 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(m_frame->close());
         QVERIFY(!m_env->profile->BarState().isEmpty());
+
+        // A recent file that fails to open leaves the list, read when the window is made.
+        m_env->profile->AddRecentFile(Damaged(u"broken.vyx"_s));
+        NewFrame();
+        QTest::keyClicks(View(), u"3"_s);
+        m_env->messageBoxes.QueueAnswer(Answer::No);
+        Trigger("actionRecentFile1");
+        QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
+        QVERIFY(m_env->profile->RecentFiles().isEmpty());
+        QVERIFY(!Action("actionRecentFile1")->isVisible() &&
+                Action("actionNoRecentFile")->isVisible());
     }
 
     // Each row starts from a document just saved, with the caret at the end of "1+2".
@@ -153,24 +164,16 @@ private slots:
         QCOMPARE(Area().Caret(), caret);
     }
 
-    void failedRecentFileLeavesTheList() {
-        m_env->profile->AddRecentFile(Damaged(u"broken.vyx"_s));
-        // The list is read when the window is made.
-        NewFrame();
-        QTest::keyClicks(View(), u"3"_s);
-        m_env->messageBoxes.QueueAnswer(Answer::No);
-        Trigger("actionRecentFile1");
-        QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
-        QVERIFY(m_env->profile->RecentFiles().isEmpty());
-        QVERIFY(!Action("actionRecentFile1")->isVisible() &&
-                Action("actionNoRecentFile")->isVisible());
-    }
-
     void droppedDocumentOpens() {
         QTest::keyClicks(View(), u"2^10"_s);
         const QString path = SaveUntitled(u"dropped.vyx"_s);
         Trigger("actionFileNew");
         QMimeData data;
+        // The first document among the files, whatever the case of its extension.
+        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
+        data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
         data.setUrls({QUrl::fromLocalFile(path)});
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         // Straight to the window's event handler: the drag machinery needs a real drag.

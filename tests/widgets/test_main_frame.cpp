@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Tests of the main window: Settings and Edit menus, geometry, drops, the File shortcuts
+// Tests of the main window: Settings and Edit menus, geometry, the File shortcuts
 // from a tool panel, and the frames of its message boxes.
 #include "C_VYXQtMessageBoxes.h"
 #include "C_VYXToolbarSet.h"
@@ -130,15 +130,6 @@ private slots:
         QCOMPARE(fitted(500, 20, 10, 320), QRect()); // inverted is refused
         QCOMPARE(fitted(INT_MIN, INT_MIN, INT_MAX, INT_MAX), QRect(0, 0, 800, 600));
         QCOMPARE(fitted(0, 0, 3, 3), QRect(0, 0, 160, 120)); // tiny grows
-    }
-
-    void droppedDocumentIsFound() {
-        QMimeData data;
-        // The first document among the files, whatever the case of its extension.
-        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
-        data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
     }
 
     // A close box only, and wide enough for the window manager to show the whole caption.

@@ -246,10 +246,23 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
     }
 
-    void trigValuesWithTenDecimalsShowInFull() {
+    void trigReadsTheRecordShowsTenDecimalsAndFileNewResetsIt() {
         Doc().Settings().BasicButtons().m_nDecimals = 10;
+        C_VYXTrigNFO& record = Doc().Settings().Trig();
+        record.m_nAngleUnit = 214;
+        record.m_solver.SetAngleUnit(214);
+        record.m_solver.Solve({0, 0, 0, 3, 4, 5}, m_env->messageBoxes);
         C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
         const auto field = [&](int i) { return Control<QLineEdit>(panel, kTriangleFields[i]); };
+        // The radio and the engine follow the record's unit, the field the record's triangle.
+        const auto verifyShown = [&](const char* radio, const std::string& unit, double angleC) {
+            QVERIFY2(Control<QRadioButton>(panel, radio)->isChecked(), radio);
+            QCOMPARE(Doc().Calculator().GetAngle(), unit);
+            QCOMPARE(field(2)->text().toDouble(), angleC);
+        };
+        verifyShown("radioGradians", "GRA", 100.0);
+        // Values with ten decimals show in full.
+        Click(Control(panel, "buttonClr"));
         Click(Control<QRadioButton>(panel, "radioDegrees"));
         for (int i = 3; i < 6; ++i)
             Retype(field(i), QString::number(i == 5 ? 6 : i));
@@ -266,21 +279,6 @@ private slots:
         // The widened fields still stand in the panel, side by side.
         QVERIFY(field(0)->geometry().right() < field(1)->geometry().left());
         QVERIFY(field(2)->geometry().right() < panel->width());
-    }
-
-    void trigReadsTheRecordAndFileNewResetsIt() {
-        C_VYXTrigNFO& record = Doc().Settings().Trig();
-        record.m_nAngleUnit = 214;
-        record.m_solver.SetAngleUnit(214);
-        record.m_solver.Solve({0, 0, 0, 3, 4, 5}, m_env->messageBoxes);
-        C_VYXDlgFix* panel = ShowPanel(Panel::Trigonometry);
-        // The radio and the engine follow the record's unit, the field the record's triangle.
-        const auto verifyShown = [&](const char* radio, const std::string& unit, double angleC) {
-            QVERIFY2(Control<QRadioButton>(panel, radio)->isChecked(), radio);
-            QCOMPARE(Doc().Calculator().GetAngle(), unit);
-            QCOMPARE(Control<QLineEdit>(panel, "editAngleC")->text().toDouble(), angleC);
-        };
-        verifyShown("radioGradians", "GRA", 100.0);
         Doc().SetModifiedFlag();
         m_env->messageBoxes.QueueAnswer(Answer::No);
         Trigger("actionFileNew");
