@@ -66,7 +66,7 @@ private slots:
         VerifyWidgetShowsModel();
     }
 
-    void pasteAndCutUseTheClipboardAndTheWidgetFollowsOnlyTheModel() {
+    void clipboardAndLoadedTextAndTheWidgetFollowsOnlyTheModel() {
         QApplication::clipboard()->setText(u"1+1\n2"_s);
         PressKeys(View(), {kCtrl | Qt::Key_V});
         QCOMPARE(Area().Text(), u"1+1\r\n2"_s);
@@ -80,6 +80,17 @@ private slots:
         View()->insertPlainText(u"xyz"_s);
         QCOMPARE(WidgetText(*View()), u"1+1\n2"_s);
         QCOMPARE(Area().Text(), u"1+1\r\n2"_s);
+
+        // A loaded text and selection are shown.
+        Load(u"1+1\r\n2\r\nabc"_s, 5, 11);
+        QCOMPARE(View()->textCursor().selectedText(), u"2\u2029abc"_s);
+        VerifyWidgetShowsModel();
+        // A lone CR is shown as a sign and keeps the positions.
+        Load(u"a\rb\r\nc"_s, 6, 6);
+        QCOMPARE(WidgetText(*View()), u"a\u240Db\nc"_s);
+        QCOMPARE(View()->textCursor().position(), 5);
+        PressKeys(View(), {Qt::Key_Left, Qt::Key_Left});
+        QCOMPARE(Area().Caret(), 3);
     }
 
     void fontSizeIsTheCellHeight() {
@@ -101,18 +112,6 @@ private slots:
             if (dpi == 96 && shown == 16)
                 QCOMPARE(cell, 21);
         }
-    }
-
-    void loadedTextAndSelectionAreShown() {
-        Load(u"1+1\r\n2\r\nabc"_s, 5, 11);
-        QCOMPARE(View()->textCursor().selectedText(), u"2\u2029abc"_s);
-        VerifyWidgetShowsModel();
-        // A lone CR is shown as a sign and keeps the positions.
-        Load(u"a\rb\r\nc"_s, 6, 6);
-        QCOMPARE(WidgetText(*View()), u"a\u240Db\nc"_s);
-        QCOMPARE(View()->textCursor().position(), 5);
-        PressKeys(View(), {Qt::Key_Left, Qt::Key_Left});
-        QCOMPARE(Area().Caret(), 3);
     }
 };
 
