@@ -3,11 +3,8 @@
 #include "WidgetTestSupport.h"
 
 QString ScriptedFileChooser::Next(QQueue<QString>& paths) {
-    if (paths.isEmpty()) {
-        ++unexpectedDialogs;
-        return QString();
-    }
-    return paths.dequeue();
+    unexpectedDialogs += paths.isEmpty();
+    return paths.isEmpty() ? QString() : paths.dequeue();
 }
 
 ModalDialogGuard::ModalDialogGuard() {

@@ -83,7 +83,7 @@ private:
 private slots:
     // ---- numpad ----
 
-    void numpadButtonsAndKeys() {
+    void numpadButtonsKeysAndDecimalsSlider() {
         C_VYXDlgFix* numpad = ShowPanel(Panel::Numpad);
         // Enter and Escape neither close the panel nor press the button that has the focus.
         NumpadButton(1020)->setFocus();
@@ -99,10 +99,10 @@ private slots:
         Click(NumpadButton(1031)); // CLS empties at once without a question
         QCOMPARE(Area().Text(), QString());
         QVERIFY(m_env->messageBoxes.Boxes().isEmpty());
-    }
 
-    void numpadSliderSetsTheDecimalsKeptWithTheDocumentAndInRange() {
-        auto* slider = ShowPanel(Panel::Numpad)->findChild<QSlider*>();
+        // The slider sets the decimals, kept with the document and in range.
+        auto* slider = numpad->findChild<QSlider*>();
+        Doc().SetModifiedFlag(false);
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_Up);
         QVERIFY(Doc().IsModified());
