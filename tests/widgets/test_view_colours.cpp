@@ -33,7 +33,25 @@ private:
     }
 
 private slots:
-    void ColoursTheLinesOfTheArea() {
+    void ColoursTheLinesOfTheAreaAndALongAreaASliceAtATime() {
+        // Three slices of lines, an error message spanning the second slice's end, then a sum.
+        // The message starts on the last line of the second slice.
+        const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines, message = lines / 3 * 2 - 1;
+        Area().InsertText(u"1+2\r\n"_s.repeated(message) +
+                          u"//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n"_s +
+                          u"1+2\r\n"_s.repeated(lines - message - 2));
+        QCOMPARE(Shown(0, 0), Expected(Kind::Number));
+        QTRY_COMPARE(Shown(lines - 1, 1), Expected(Kind::Operator));
+        QCOMPARE(Shown(message, 3), Expected(Kind::Error));
+        QCOMPARE(Shown(message + 1, 3), Expected(Kind::Error));
+        QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
+
+        // A pasted giant line stays plain (laying out a megabyte in pieces would take seconds).
+        Area().InsertText(u"+1"_s.repeated(C_VYXSyntaxHighlighter::kLongestColouredLine));
+        QVERIFY(View()->document()->findBlockByNumber(lines).layout()->formats().isEmpty());
+
+        // On short lines, from an empty area.
+        Area().ClearArea();
         Area().InsertText(u"2+3)"_s);
         Area().PressEnter(false);
         Area().InsertText(u"q*rate //x\r\n1/3"_s);
@@ -56,24 +74,6 @@ private slots:
         Trigger("actionViewSyntaxColours");
         QVERIFY(View()->document()->findBlockByNumber(0).layout()->formats().isEmpty());
         QVERIFY(View()->document()->findBlockByNumber(5).layout()->formats().isEmpty());
-    }
-
-    void LongAreaIsColouredASliceAtATimeToTheEnd() {
-        // Three slices of lines, an error message spanning the second slice's end, then a sum.
-        // The message starts on the last line of the second slice.
-        const int lines = 3 * C_VYXSyntaxHighlighter::kSliceLines, message = lines / 3 * 2 - 1;
-        Area().InsertText(u"1+2\r\n"_s.repeated(message) +
-                          u"//DIVISION BY ZERO!!\r\nTHE LINE GOES ON\r\n"_s +
-                          u"1+2\r\n"_s.repeated(lines - message - 2));
-        QCOMPARE(Shown(0, 0), Expected(Kind::Number));
-        QTRY_COMPARE(Shown(lines - 1, 1), Expected(Kind::Operator));
-        QCOMPARE(Shown(message, 3), Expected(Kind::Error));
-        QCOMPARE(Shown(message + 1, 3), Expected(Kind::Error));
-        QCOMPARE(Shown(message + 2, 0), Expected(Kind::Number));
-
-        // A pasted giant line stays plain (laying out a megabyte in pieces would take seconds).
-        Area().InsertText(u"+1"_s.repeated(C_VYXSyntaxHighlighter::kLongestColouredLine));
-        QVERIFY(View()->document()->findBlockByNumber(lines).layout()->formats().isEmpty());
     }
 
     void EveryKindReadsOnLightAndDarkPalettesAndDarkIconsTurnInkLight() {
