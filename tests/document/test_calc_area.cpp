@@ -63,13 +63,12 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
 TEST_F(CalcAreaTest, CharacterBeforeCaretLinesSelectionsAndBackspace) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
     area.TypeText(u"12\r\n"_s);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
-    area.SetSelection(1, 1);
-    EXPECT_TRUE(area.HasCharacterBeforeCaretOnLine());
-    area.SetSelection(0, 2);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // selection from the text's start
-    area.SetSelection(1, 5);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // caret on another line
+    // At the second line's start, inside the first, from the text's start, onto another line.
+    for (const auto& [start, end, expected] :
+         {std::tuple{4, 4, false}, {1, 1, true}, {0, 2, false}, {1, 5, false}}) {
+        area.SetSelection(start, end);
+        EXPECT_EQ(area.HasCharacterBeforeCaretOnLine(), expected) << start << ".." << end;
+    }
     // Lines count the carriage return, and selections stay out of it.
     area.ClearArea();
     area.TypeText(u"ab\r\n\r\ncde"_s);
