@@ -63,13 +63,12 @@ TEST_F(CalcAreaTest, EnterEvaluatesTheLineBeforeTheCaret) {
 TEST_F(CalcAreaTest, CharacterBeforeCaretLinesSelectionsAndBackspace) {
     EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // empty text
     area.TypeText(u"12\r\n"_s);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // start of the second line
-    area.SetSelection(1, 1);
-    EXPECT_TRUE(area.HasCharacterBeforeCaretOnLine());
-    area.SetSelection(0, 2);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // selection from the text's start
-    area.SetSelection(1, 5);
-    EXPECT_FALSE(area.HasCharacterBeforeCaretOnLine()); // caret on another line
+    // At the second line's start, inside the first, from the text's start, onto another line.
+    for (const auto& [start, end, expected] :
+         {std::tuple{4, 4, false}, {1, 1, true}, {0, 2, false}, {1, 5, false}}) {
+        area.SetSelection(start, end);
+        EXPECT_EQ(area.HasCharacterBeforeCaretOnLine(), expected) << start << ".." << end;
+    }
     // Lines count the carriage return, and selections stay out of it.
     area.ClearArea();
     area.TypeText(u"ab\r\n\r\ncde"_s);
@@ -161,14 +160,12 @@ TEST_F(CalcAreaTest, EachEditIsOneUndoStepOnlyAChangedTextMarksAndEitherMayGoFir
         {"backspace at the start", u"1+2", 0, 0, [](auto& area) { area.DeleteBackward(); }, false},
         {"cut of nothing", u"1+2", 2, 2, [](auto& area) { area.CutSelection(); }, false},
         {"empty paste", u"1+2", 2, 2, [](auto& area) { area.TypeText(QString()); }, false},
-        {"same text over the selection", u"1+2", 1, 2, [](auto& area) { area.InsertText(u"+"_s); },
-            false},
+        {"retyping a selection", u"1+2", 1, 2, [](auto& area) { area.InsertText(u"+"_s); }, false},
         {"clearing an empty area", u"", 0, 0, [](auto& area) { area.ClearArea(); }, false},
         {"undo of nothing", u"", 0, 0, [](auto& area) { area.Undo(); }, false},
         {"typing", u"1+2", 3, 3, [](auto& area) { area.TypeText(u"x"_s); }, true},
         {"backspace", u"1+2", 3, 3, [](auto& area) { area.DeleteBackward(); }, true},
-        {"empty paste over a selection", u"1+2", 0, 1, [](auto& area) { area.TypeText(QString()); },
-            true},
+        {"empty paste over text", u"1+2", 0, 1, [](auto& area) { area.TypeText(QString()); }, true},
         {"undo", u"1+2", 3, 3, [](auto& area) { area.Undo(); }, true},
         {"Enter on an empty line", u"", 0, 0, [](auto& area) { area.PressEnter(false); }, true},
     };

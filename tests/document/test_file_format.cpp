@@ -3,12 +3,10 @@
 #include "DocumentTestSupport.h"
 
 #include "../platform/VyxTestBytes.h"
-#include "C_VYXArchive.h"
 #include "C_VYXCalcAreaModel.h"
 #include "C_VYXDocumentFrame.h"
 #include "VYXCalculator.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -17,12 +17,9 @@ const char* const kLastAngleCalculated =
     "TRIANGLE IS UNDERCONSTRAINED\r\nBUT THE LAST ANGLE IS CALCULATED..";
 const char* const kOverconstrained = "TRIANGLE IS OVERCONSTRAINED!!";
 const char* const kLengthRequired = "ATLEAST ONE LENGTH IS REQUIRED TO SOLVE THE TRIANGLE!!";
-const char* const kSumDegrees =
-    "The sum of the angles in a triangle\r\nhas to be equal to 180 Deg!!";
-const char* const kSumGradians =
-    "The sum of the angles in a triangle\r\nhas to be equal to 200 Gra!!";
-const char* const kSumRadians =
-    "The sum of the angles in a triangle\r\nhas to be equal to PI Rad!!";
+constexpr auto kSumDegrees = "The sum of the angles in a triangle\r\nhas to be equal to 180 Deg!!";
+constexpr auto kSumGradians = "The sum of the angles in a triangle\r\nhas to be equal to 200 Gra!!";
+constexpr auto kSumRadians = "The sum of the angles in a triangle\r\nhas to be equal to PI Rad!!";
 
 constexpr qint32 kDeg = VYX_ANGLE_DEG;
 constexpr qint32 kRad = VYX_ANGLE_RAD;
@@ -136,9 +133,12 @@ protected:
     std::unique_ptr<C_VYXTriangleModel> Model() {
         return std::make_unique<C_VYXTriangleModel>(record, host.Context(), boxes);
     }
-    static void Type(C_VYXTriangleModel& model, const std::array<const char*, 6>& texts) {
+    /// Types the six fields A, B, C, a, b, c.
+    static C_VYXTriangleModel& Type(C_VYXTriangleModel& model,
+                                    const std::array<const char*, 6>& texts) {
         for (int i = 0; i < 6; ++i)
             model.EditField(C_VYXTriangleModel::Field(i), QString::fromUtf8(texts[size_t(i)]));
+        return model;
     }
     void UseUnit(qint32 unit) {
         record.m_nAngleUnit = unit;
@@ -167,8 +167,7 @@ protected:
 TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheValues) {
     UseUnit(VYX_ANGLE_DEG);
     auto model = Model();
-    Type(*model, {"30", "60", "", "", "", "10"});
-    model->Execute();
+    Type(*model, {"30", "60", "", "", "", "10"}).Execute();
     EXPECT_TRUE(boxes.Boxes().isEmpty());
     EXPECT_EQ(Fields(*model),
               u"30.000000|60.000000|90.000000|5.000000|8.660254|10.000000|21.650635");
@@ -195,22 +194,19 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded)
     host.values.insert(u"PI/3"_s, std::numbers::pi / 3);
     auto model = Model(); // radians
     // The solver's error keeps the input and leaves nothing to use.
-    Type(*model, {"", "", "", "1", "2", "4"});
-    model->Execute();
+    Type(*model, {"", "", "", "1", "2", "4"}).Execute();
     EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kCantBeConstructed));
     EXPECT_EQ(Fields(*model), u"0|0|0|1|2|4|0");
     model->Use();
     EXPECT_TRUE(host.inserted.isEmpty());
     // A field that is no number is reported before the solver is asked.
     record.m_solver.Clear();
-    Type(*model, {"", "", "", "1/0", "4", "5"});
-    model->Execute();
+    Type(*model, {"", "", "", "1/0", "4", "5"}).Execute();
     ASSERT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(CaptionAndText(boxes), u"ERROR!!|Please enter a number.");
     EXPECT_EQ(record.m_solver.Value(C_VYXTriangleSolver::SideA), 0.0);
     // The solver takes the fields unrounded and they show rounded: equilateral, area sqrt(3)/4.
-    Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""});
-    model->Execute();
+    Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""}).Execute();
     EXPECT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(Fields(*model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
 }
@@ -226,8 +222,7 @@ TEST_F(TriangleModelTest, EnterSolvesTwoAnglesAndSecondSolutionTogglesUntilClear
     EXPECT_TRUE(model->IsUseEnabled());
     EXPECT_EQ(host.modified, 1);
     host.decimals = 3;
-    Type(*model, {"30", "", "", "5", "8", ""});
-    model->Execute();
+    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
     EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
     model->ToggleSecondSolution();
     EXPECT_EQ(Fields(*model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
@@ -236,11 +231,9 @@ TEST_F(TriangleModelTest, EnterSolvesTwoAnglesAndSecondSolutionTogglesUntilClear
     EXPECT_FALSE(model->ShowsSecondSolution());
     EXPECT_EQ(Enabled(*model), u"");
     // A new triangle without a second solution shows the first even if the second was shown.
-    Type(*model, {"30", "", "", "5", "8", ""});
-    model->Execute();
+    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
     model->ToggleSecondSolution();
-    Type(*model, {"", "", "", "3", "4", "5"});
-    model->Execute();
+    Type(*model, {"", "", "", "3", "4", "5"}).Execute();
     EXPECT_FALSE(model->ShowsSecondSolution());
     EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000");
 }

@@ -23,7 +23,6 @@ protected:
         panel().SetValueField(definition);
         return panel().OnAdd();
     }
-    QString Value(const QString& name) { return doc.Settings().Var().values.value(name); }
     /// The real part of what the expression evaluates to (NaN on an engine error).
     double RealOf(const QString& expression) {
         const std::unique_ptr<VYXNum> number = doc.EvaluateExpression(expression);
@@ -175,7 +174,7 @@ TEST_F(VariablesTest, ValuesKeepEveryDigitInTheEnginesLayoutAndReadBackAsTheSame
         const QString name = u"v"_s + QString::number(++index);
         SCOPED_TRACE(definition.toStdString());
         ASSERT_TRUE(Add(name, definition));
-        EXPECT_EQ(Value(name), QString::fromUtf16(c.value));
+        EXPECT_EQ(doc.Settings().Var().values.value(name), QString::fromUtf16(c.value));
         const std::unique_ptr<VYXNum> direct = doc.EvaluateExpression(definition);
         const std::unique_ptr<VYXNum> readBack = doc.EvaluateExpression(name);
         ASSERT_TRUE(direct && readBack);
