@@ -12,19 +12,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/x11_check_support.sh"
 
 saved_text_is() { holds_text "$document" "$1"; }
 
-# A private profile (no toolbar layout of earlier runs) and a document of its own.
-export XDG_CONFIG_HOME="$work/config"
-export XDG_STATE_HOME="$work/state"
-export QT_QPA_PLATFORM=xcb
-document="$work/keys.vyx"
-timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||
-    fail "vyxcalc could not write the document"
-
-"$app" "$document" >"$work/app.log" 2>&1 &
-app_pid=$!
-main="$(find_window '^keys\.vyx - TobrikCalculator$' 30)"
-[ -n "$main" ] || fail "the main window did not appear"
-wait_for 10 is_active "$main" || fail "the main window did not become active"
+new_document keys
+start_app app.log "$document"
+await_main_window '^keys\.vyx - TobrikCalculator$'
 
 # View > Dialogs > Numpad. (the menu's first entry is highlighted when it opens).
 xdotool key --delay 100 alt+v Down Right Return

@@ -22,20 +22,12 @@ recovery_holds() {
 
 no_recovery_files() { ! compgen -G "$state/recovery-*.vyx" >/dev/null; }
 
-export XDG_CONFIG_HOME="$work/config"
-export XDG_STATE_HOME="$work/state"
-export QT_QPA_PLATFORM=xcb
 state="$XDG_STATE_HOME/TobrikCalculator"
-document="$work/lost.vyx"
-timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||
-    fail "vyxcalc could not write the document"
+new_document lost
 
 # First run: type, calculate, and die without a chance to save or clean up.
-"$app" "$document" >"$work/app1.log" 2>&1 &
-app_pid=$!
-main="$(find_window '^lost\.vyx - TobrikCalculator$' 30)"
-[ -n "$main" ] || fail "the main window did not appear"
-wait_for 10 is_active "$main" || fail "the main window did not become active"
+start_app app1.log "$document"
+await_main_window '^lost\.vyx - TobrikCalculator$'
 xdotool type --delay 80 '6*7'
 xdotool key Return
 expected='6*7\r\n42\r\n'
@@ -44,8 +36,7 @@ stop_app KILL
 holds_text "$document" '' || fail "the document itself changed without a save"
 
 # Second run: the question comes, Enter restores.
-"$app" >"$work/app2.log" 2>&1 &
-app_pid=$!
+start_app app2.log
 question="$(find_window '^TobrikCalculator$' 30)"
 [ -n "$question" ] || fail "the recovery question did not appear"
 wait_for 10 is_active "$question" || xdotool windowactivate --sync "$question"

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Shared by the end-to-end checks that drive the real program on an X server (sourced, not run):
 # the arguments, a private work folder, the program's process, and waits with deadlines.
-# Sets: app, vyxcalc, work, app_pid. A check may define fail_details to add to a failure.
+# Sets: app, vyxcalc, work, app_pid, a private profile and state folder (no layout or recovery
+# files of earlier runs). A check may define fail_details to add to a failure.
 [ $# -eq 2 ] || { echo "usage: $0 TOBRIKCALCULATOR VYXCALC" >&2; exit 2; }
 app="$1"
 vyxcalc="$2"
@@ -10,6 +11,9 @@ command -v xdotool >/dev/null 2>&1 || { echo "xdotool is not installed: skipped"
 
 work="$(mktemp -d)"
 app_pid=""
+export XDG_CONFIG_HOME="$work/config"
+export XDG_STATE_HOME="$work/state"
+export QT_QPA_PLATFORM=xcb
 # Ends the program (with the signal given, TERM by default) and waits for it.
 stop_app() {
     if [ -n "$app_pid" ]; then
@@ -56,4 +60,26 @@ is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # Whether document $1 holds the text $2 (vyxcalc prints it as JSON, line breaks as \r\n).
 holds_text() {
     timeout 10 "$vyxcalc" --file "$1" --dump </dev/null 2>/dev/null | grep -qF "\"text\": \"$2\""
+}
+
+# Writes a new, empty document $work/$1.vyx with vyxcalc; sets document to its path.
+new_document() {
+    document="$work/$1.vyx"
+    timeout 20 "$vyxcalc" --file "$document" --decimals 10 </dev/null >/dev/null ||
+        fail "vyxcalc could not write the document"
+}
+
+# Starts the program with the arguments after $1, its output in $work/$1.
+start_app() {
+    local log="$1"
+    shift
+    "$app" "$@" >"$work/$log" 2>&1 &
+    app_pid=$!
+}
+
+# Waits for the main window named $1 to appear and become active; sets main to its id.
+await_main_window() {
+    main="$(find_window "$1" 30)"
+    [ -n "$main" ] || fail "the main window did not appear"
+    wait_for 10 is_active "$main" || fail "the main window did not become active"
 }
