@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words.
+// Tests of the display-symbol translator: comments, spaces, variables, symbols, reserved words;
+// and of the token lists behind Backspace.
 #include "DocumentTestSupport.h"
 
 #include "C_VYXTokenTables.h"
@@ -94,6 +95,20 @@ TEST(Translator, GivesEngineTextKeepsCommentsAndTheSymbolMapSurvivesSerializatio
     EXPECT_EQ(translated.count(u"(3)"_s), 200001);
     EXPECT_TRUE(translated.endsWith(u"SIN((3))"_s));
     EXPECT_EQ(translated.count(u"^2"_s), 100000);
+}
+
+TEST(TokenTables, TheLongestCaseSensitiveTrailingTokenGoesAtOnce) {
+    const C_VYXTokenTables tables;
+    // One token of each length and the odd ones (symbols, upper-case names); anything else
+    // loses one character.
+    const std::pair<const char16_t*, int> cases[] = {
+        {u"", 0},       {u"7", 1},      {u"12+tanh", 4},       {u"asinh", 4},         {u"xcos", 3},
+        {u"2+IMP", 3},  {u"ln", 2},     {u"3\u207F\u221A", 2}, {u"2\u02C9\u00B9", 2}, {u"1e-", 2},
+        {u"s", 1},      {u"2+SINH", 1}, {u"SIN", 1},           {u"exp", 1},           {u"1E+", 1},
+        {u"\u221A", 1}, {u"sin2", 1}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(tables.TrailingTokenLength(QString::fromUtf16(text)), expected)
+            << QString::fromUtf16(text).toStdString();
 }
 
 TEST(SubstitutionOrder, FindsTheSameNextNameAsSearchingForEveryName) {
