@@ -117,9 +117,7 @@ protected:
 };
 
 TEST_F(FollowedArea, RandomEditsAndUndoOfASmallEditToALongTextKeepTheWidgetTextRight) {
-    const QStringList pieces = {QStringLiteral("1+2"),        QStringLiteral("\r\n"),
-                                QStringLiteral("\n"),         QStringLiteral("\r"),
-                                QStringLiteral("\U0001D400"), QStringLiteral("x")};
+    const QStringList pieces = {u"1+2"_s, u"\r\n"_s, u"\n"_s, u"\r"_s, u"\U0001D400"_s, u"x"_s};
     std::mt19937 random(21);
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     for (int step = 0; step < 2000; ++step) {

@@ -81,8 +81,7 @@ using Shown = std::tuple<QString, int, int>;
 class UndoChangesTest : public DocumentTestSupport::DocumentTest {};
 
 TEST_F(UndoChangesTest, UndoAndRedoRestoreWhatTheAreaShowedAtEachStep) {
-    const QString pieces[] = {QStringLiteral("1"), QStringLiteral("ab"), QStringLiteral("\r\n"),
-                              QStringLiteral("x\r\ny"), QStringLiteral("sin(")};
+    const QString pieces[] = {u"1"_s, u"ab"_s, u"\r\n"_s, u"x\r\ny"_s, u"sin("_s};
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 random(seed);
         auto pick = [&](int high) { return std::uniform_int_distribution<int>(0, high)(random); };
