@@ -38,8 +38,6 @@ const struct PreviewCase {
     {"AssignmentFailingValue", u"x=1/0", 1, 6, "RAD", Kind::AssignmentError,
         u"ERRROR!! DIVISION BY ZERO!!", u"ERRROR!! DIVISION BY ZERO!!"},
     {"AssignmentOverDefined", u"a = 8", 1, 6, "RAD", Kind::Assignment, u"a := 8", u"a := 8"},
-    {"Comment", u"//1+1", 1, 6, "RAD", Kind::Nothing, u"", u""},
-    {"Empty", u"", 1, 6, "RAD", Kind::Nothing, u"", u""},
     {"ClearCommand", u"Cls", 1, 6, "RAD", Kind::Nothing, u"", u""},
 };
 // clang-format on
