@@ -18,6 +18,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <random>
 
 // Every test writes its texts as u"..."_s.
 using namespace Qt::StringLiterals;
@@ -45,6 +46,15 @@ qsizetype LoadBytes(Serializable& object, const QByteArray& bytes) {
 
 namespace DocumentTestSupport {
 
+/// Up to `maxLength` characters drawn from `alphabet`: few distinct characters, so that random
+/// texts keep meeting the same pairs and overlaps.
+inline QString RandomText(std::mt19937& random, QStringView alphabet, int maxLength) {
+    QString text;
+    for (int n = std::uniform_int_distribution<int>(0, maxLength)(random); n > 0; --n)
+        text += alphabet[std::uniform_int_distribution<qsizetype>(0, alphabet.size() - 1)(random)];
+    return text;
+}
+
 /// The event loop that delayed writes and worked-out results need, made once for the whole run.
 inline void EnsureCoreApplication() {
     static int argc = 1;
@@ -65,7 +75,6 @@ inline bool ProcessEventsUntil(const std::function<bool()>& done) {
 class RecordingStatusSink : public C_VYXStatusSink {
 public:
     void ShowStatusText(const QString& text) override { texts.append(text); }
-    QString Last() const { return texts.isEmpty() ? QString() : texts.last(); }
     QStringList texts;
 };
 

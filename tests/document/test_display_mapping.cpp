@@ -66,13 +66,9 @@ TEST(DisplayMapping, EditsAtTheEdgesAndAcrossLineBreaksAndPositionsAgreeWithTheS
     }
     // Positions agree with the shown text.
     // Few characters, so CR LF pairs, lone CRs and LFs and surrogates meet in every order.
-    const QString alphabet = QStringLiteral("\r\n\r\na\U0001D400");
     std::mt19937 random(5);
     for (int round = 0; round < 300; ++round) {
-        QString text;
-        const int length = std::uniform_int_distribution<int>(0, 14)(random);
-        while (text.size() < length)
-            text += alphabet.at(std::uniform_int_distribution<int>(0, 5)(random));
+        const QString text = DocumentTestSupport::RandomText(random, u"\r\n\r\na\U0001D400", 14);
         const C_VYXLineIndex lines = IndexOf(text);
         const int size = int(text.size());
         for (int area = -1; area <= size + 1; ++area) {
@@ -198,14 +194,9 @@ void ExpectMatchesScan(const C_VYXLineIndex& index, const QString& text, int edi
 
 TEST(LineIndex, RandomEditsAgreeWithAScanOfTheText) {
     // Few distinct characters, so edits keep making and splitting CR LF pairs, lone CRs and LFs.
-    const QString alphabet = QStringLiteral("\r\n\r\nab");
     std::mt19937 random(13);
-    auto randomText = [&](int maxLength) {
-        QString text;
-        const int length = std::uniform_int_distribution<int>(0, maxLength)(random);
-        for (int i = 0; i < length; ++i)
-            text += alphabet.at(std::uniform_int_distribution<int>(0, 5)(random));
-        return text;
+    const auto randomText = [&](int maxLength) {
+        return DocumentTestSupport::RandomText(random, u"\r\n\r\nab", maxLength);
     };
     QString text = randomText(20);
     C_VYXLineIndex index;

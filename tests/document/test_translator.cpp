@@ -114,18 +114,15 @@ TEST(TokenTables, TheLongestCaseSensitiveTrailingTokenGoesAtOnce) {
 TEST(SubstitutionOrder, FindsTheSameNextNameAsSearchingForEveryName) {
     // Random names and texts over a few letters, so that names overlap and share first letters.
     std::mt19937 random(7);
-    const auto word = [&random](std::uint32_t maxLength) {
-        QString text;
-        for (std::uint32_t n = random() % maxLength; n > 0; --n)
-            text += QChar(u'a' + char16_t(random() % 4));
-        return text;
+    const auto word = [&random](int maxLength) {
+        return DocumentTestSupport::RandomText(random, u"abcd", maxLength);
     };
     for (int round = 0; round < 500; ++round) {
         Variables values;
         for (int k = 0; k < 6; ++k)
-            values.insert(word(5), u"1"_s);
+            values.insert(word(4), u"1"_s);
         const C_VYXSubstitutionOrder order(values);
-        const QString text = word(12);
+        const QString text = word(11);
         for (qsizetype from = 0; from <= order.Size(); ++from) {
             qsizetype expected = from;
             while (expected < order.Size() && !text.contains(order.Name(expected)))
