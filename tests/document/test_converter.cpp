@@ -39,7 +39,7 @@ protected:
     DocumentTestSupport::FakePanelHost host;
 };
 
-TEST_F(ConverterFixture, NewOrLoadedRecordIsShownBadIndicesFallBackAndTheSavedListIsKept) {
+TEST_F(ConverterFixture, RecordsSavedListValueFieldAddAndSelectionChanges) {
     C_VYXConverterModel model(record, host.Context(), boxes);
     EXPECT_EQ(Selection(model) + u' ' + model.ValueText() + u' ' + Enabled(model),
               u"Area: acres -> cm² 1 Convert|");
@@ -101,12 +101,10 @@ TEST_F(ConverterFixture, NewOrLoadedRecordIsShownBadIndicesFallBackAndTheSavedLi
     EXPECT_GT(host.modified, 0);
     model.DeleteAll();
     EXPECT_EQ(boxes.Boxes().size(), 2);
-}
-
-TEST_F(ConverterFixture, ValueFieldIsEvaluatedAddSavesAndSelectionChangesClearTheResult) {
+    // The value field is evaluated, Add saves, and selection changes clear the result.
     host.results.insert(u"x*2"_s, u"2.5\r\n"_s);
     host.results.insert(u"1/0"_s, u"//ERRROR!! DIVISION BY ZERO!!\r\n"_s);
-    C_VYXConverterModel model(record, host.Context(), boxes);
+    boxes.Reset();
     Choose(model, "Length", "meter", "feet");
     model.EditValueText(u"x*2"_s);
     model.Convert();

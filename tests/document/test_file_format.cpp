@@ -141,7 +141,7 @@ TEST_F(FileFormatTest, NewDocumentBytesFieldByFieldAndLoadThenSaveGivesTheSameBy
     EXPECT_EQ(doc.SaveToBytes().toHex(), original.toHex());
 }
 
-TEST_F(FileFormatTest, OpeningRestoresTheWholeState) {
+TEST_F(FileFormatTest, OpeningRestoresTheWholeStateAndAFailedSaveLeavesTheOldFileIntact) {
     const QString path = WriteFile(u"work.vyx"_s, RichDocumentBytes());
     C_VYXCalcAreaModel area(doc);
     doc.CalculateLine(u"1+1"_s);
@@ -157,6 +157,24 @@ TEST_F(FileFormatTest, OpeningRestoresTheWholeState) {
     EXPECT_EQ(doc.VariablesPanel().ListEntries(),
               QStringList({u"a = 2"_s, u"b = a*\u221A9 = 6"_s}));
     EXPECT_EQ(doc.CalculateLine(u"b*a"_s), u"12\r\n"); // the loaded variables are in use
+    // Save writes the bytes, and a failed save leaves the old file intact.
+    const QString good = dir.filePath(u"good.vyx"_s);
+    doc.CalculateLine(u"v=5"_s);
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.OnSaveDocument(good));
+    EXPECT_FALSE(doc.IsModified());
+    const QByteArray oldBytes = ReadFile(good);
+    EXPECT_EQ(oldBytes, doc.SaveToBytes());
+
+    // A path whose parent is a file cannot be written, not even by root.
+    const QString bad = good + u"/inside.vyx"_s;
+    doc.CalculateLine(u"changed=1"_s);
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.OnSaveDocument(bad));
+    ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(bad));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.PathName(), good);
+    EXPECT_EQ(ReadFile(good), oldBytes);
 }
 
 TEST_F(FileFormatTest, PlacementAbsentOrSkippedLeavesTheWindowAlone) {
@@ -242,28 +260,6 @@ TEST_F(FileFormatTest, OpeningADamagedOrMissingFileReportsItAndKeepsTheDocument)
             EXPECT_TRUE(doc.PathName().isEmpty() && frame.recent.isEmpty());
             EXPECT_EQ(doc.CalculateLine(u"keep"_s), u"9\r\n");
         }
-}
-
-// ---- saving ----
-
-TEST_F(FileFormatTest, SaveWritesTheBytesAndAFailedSaveLeavesTheOldFileIntact) {
-    const QString good = dir.filePath(u"good.vyx"_s);
-    doc.CalculateLine(u"v=5"_s);
-    doc.SetModifiedFlag();
-    ASSERT_TRUE(doc.OnSaveDocument(good));
-    EXPECT_FALSE(doc.IsModified());
-    const QByteArray oldBytes = ReadFile(good);
-    EXPECT_EQ(oldBytes, doc.SaveToBytes());
-
-    // A path whose parent is a file cannot be written, not even by root.
-    const QString bad = good + u"/inside.vyx"_s;
-    doc.CalculateLine(u"changed=1"_s);
-    doc.SetModifiedFlag();
-    EXPECT_FALSE(doc.OnSaveDocument(bad));
-    ASSERT_NO_FATAL_FAILURE(ExpectOneErrorBoxNaming(bad));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.PathName(), good);
-    EXPECT_EQ(ReadFile(good), oldBytes);
 }
 
 const QString kLongText(300, QChar(0x221A)); // past 254 characters the length takes sixteen bits

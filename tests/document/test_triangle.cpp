@@ -156,7 +156,7 @@ protected:
     DocumentTestSupport::FakePanelHost host;
 };
 
-TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheValues) {
+TEST_F(TriangleModelTest, ExeUseAngleButtonsEnterAndTheSecondSolutionUntilClearOrANewTriangle) {
     UseUnit(VYX_ANGLE_DEG);
     auto model = Model();
     Type(*model, {"30", "60", "", "", "", "10"}).Execute();
@@ -178,6 +178,30 @@ TEST_F(TriangleModelTest, ExeFillsTheFieldsUseWritesThemAndAngleButtonsKeepTheVa
                           host.modified}),
               QList<int>({kRad, kRad, C_VYXTriangleModel::RadioRadians, 1}));
     EXPECT_EQ(record.m_solver.Values(), solved);
+    model->SelectAngleUnit(VYX_ANGLE_DEG);
+    host.modified = 0;
+    // Enter solves two angles even with Exe disabled.
+    Type(*model, {"30", "60", "", "", "", ""});
+    model->PressEnter();
+    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
+    EXPECT_TRUE(model->IsUseEnabled());
+    EXPECT_EQ(host.modified, 1);
+    host.decimals = 3;
+    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
+    EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
+    model->ToggleSecondSolution();
+    EXPECT_EQ(Fields(*model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
+    model->Clear();
+    EXPECT_EQ(Fields(*model), u"0|0|0|0|0|0|0");
+    EXPECT_FALSE(model->ShowsSecondSolution());
+    EXPECT_EQ(Enabled(*model), u"");
+    // A new triangle without a second solution shows the first even if the second was shown.
+    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
+    model->ToggleSecondSolution();
+    Type(*model, {"", "", "", "3", "4", "5"}).Execute();
+    EXPECT_FALSE(model->ShowsSecondSolution());
+    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000");
 }
 
 TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded) {
@@ -201,33 +225,6 @@ TEST_F(TriangleModelTest, ErrorsKeepTheInputAndTheSolverTakesTheFieldsUnrounded)
     Type(*model, {"PI/3", "PI/3", "PI/3", "1", "", ""}).Execute();
     EXPECT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(Fields(*model), u"1.047198|1.047198|1.047198|1.000000|1.000000|1.000000|0.433013");
-}
-
-TEST_F(TriangleModelTest, EnterSolvesTwoAnglesAndSecondSolutionTogglesUntilClearOrANewTriangle) {
-    UseUnit(VYX_ANGLE_DEG);
-    auto model = Model();
-    // Enter solves two angles even with Exe disabled.
-    Type(*model, {"30", "60", "", "", "", ""});
-    model->PressEnter();
-    EXPECT_EQ(boxes.LastBox().text, QString::fromLatin1(kLastAngleCalculated));
-    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000000");
-    EXPECT_TRUE(model->IsUseEnabled());
-    EXPECT_EQ(host.modified, 1);
-    host.decimals = 3;
-    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
-    EXPECT_EQ(Enabled(*model), u"Clr 2nd Use");
-    model->ToggleSecondSolution();
-    EXPECT_EQ(Fields(*model), u"30.000|126.870|23.130|5.000|8.000|3.928|7.856");
-    model->Clear();
-    EXPECT_EQ(Fields(*model), u"0|0|0|0|0|0|0");
-    EXPECT_FALSE(model->ShowsSecondSolution());
-    EXPECT_EQ(Enabled(*model), u"");
-    // A new triangle without a second solution shows the first even if the second was shown.
-    Type(*model, {"30", "", "", "5", "8", ""}).Execute();
-    model->ToggleSecondSolution();
-    Type(*model, {"", "", "", "3", "4", "5"}).Execute();
-    EXPECT_FALSE(model->ShowsSecondSolution());
-    EXPECT_EQ(model->FieldText(C_VYXTriangleModel::FieldC), u"90.000");
 }
 
 TEST_F(TriangleModelTest, ExeNeedsASolvableCombinationAndANewModelShowsTheStoredSolution) {
