@@ -22,7 +22,9 @@ TEST(TextConversion, ToNarrowKeepsLatin1AndMarksTheRestFromNarrowKeepsEveryByte)
     for (int byte = 0; byte < 256; ++byte)
         all.push_back(static_cast<char>(byte));
     const QString wide = C_VYXTextConversion::FromNarrow(all);
-    EXPECT_EQ(wide, QString::fromLatin1(all.data(), 256));
+    ASSERT_EQ(wide.size(), 256);
+    for (int code = 0; code < 256; ++code)
+        EXPECT_EQ(wide.at(code).unicode(), code);
     EXPECT_EQ(C_VYXTextConversion::ToNarrow(wide), all);
 }
 

@@ -7,6 +7,7 @@
 #include "DocumentModeRunner.h"
 #include "QStringPrinter.h"
 #include "TriangleCommand.h"
+#include "VYXCalculator.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,7 @@ TEST_F(DocumentFile, LinesAreAppendedAfterTheLoadedTextDecimalsInRange) {
               }));
     DocumentModeRunner runner(Options(), boxes, out, false);
     ASSERT_TRUE(runner.Open());
+    EXPECT_EQ(runner.Document().Calculator().GetDecimals(), 10);
     EXPECT_EQ(runner.EnterLine(u"1/3"_s), u"1/3 //\u22480.3333333333"_s);
     // The stored count itself is kept, as the desktop program keeps it.
     EXPECT_EQ(runner.Document().Settings().BasicButtons().m_nDecimals, 99);
