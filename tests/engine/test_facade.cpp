@@ -3,8 +3,6 @@
 #include "expression_test_support.h"
 #include "number_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <utility>
 #include <vector>

@@ -7,8 +7,6 @@
 #include "expression_test_support.h"
 #include "number_test_support.h"
 
-#include <gtest/gtest.h>
-
 using namespace expression_tests;
 
 namespace {

@@ -3,10 +3,7 @@
 // powers and their refusals. VYXNumRational: normalised fractions, rational text, literals, exact
 // operators and refusals.
 #include "VYXNumRational.h"
-#include "VYXNumUni.h"
 #include "number_test_support.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <tuple>
@@ -93,13 +90,11 @@ TEST(NumUniArithmetic, InPlaceResultsAndRefusalsHugePowersFinishWithoutAFiniteVa
     const ArithmeticCase rows[] = {
         {'+', 0, 0, 1, -1, "1-i"},    {'-', 1, 2, 1, 2, "0"},         {'*', 0, 2, 0, 3, "-6"},
         {'*', 1, 2, 3, 4, "-5+10i"},  {'*', 0, 0, kInf, 0, "0"},      {'/', 0, 6, 0, 3, "2"},
-        {'/', 1, -1, 0, 0, kDivByZero + "1-i/0"},
         {'^', 4, 0, 0.5, 0, "2"},     {'^', 0, 0, -1, 0, "inf"},
         {'^', 1, 1, 8, 0, "16"},      {'^', 1, 1, -2, 0, "-0.5i"},
         {'^', 0, 0, 0, 0, "ERROR!! CANNOT POWER ZERO WITH ZERO!!"},
         {'^', 1, 1, 0, 0, "ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!"},
         {'^', 1, 1, 0.5, 0, kNonInteger}, {'^', 0, 1, kNaN, 0, kNonInteger},
-        {'^', 0, 0, 0, 1, kCmplxExponent},
         {'^', 1, 1, 0.5, 1, kCmplxExponent}, // the exponent is checked first
         {'^', 1e-200, 1e-200, -2, 0, kDivByZero + "1/0"},
         // Unit bases: repeated products below the switch-over, squaring above it.

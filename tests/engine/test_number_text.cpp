@@ -3,11 +3,8 @@
 // literal reading without exceptions, against strtod and the numbers' own setters.
 #include "VYXLiteralText.h"
 #include "VYXNumRational.h"
-#include "VYXNumUni.h"
 #include "VYXNumberText.h"
 #include "number_test_support.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <clocale>
