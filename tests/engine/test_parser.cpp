@@ -6,8 +6,6 @@
 #include "expression_test_support.h"
 #include "number_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <random>

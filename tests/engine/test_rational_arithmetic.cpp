@@ -3,8 +3,6 @@
 #include "VYXRationalArithmetic.h"
 #include "number_test_support.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using number_tests::kTwo53;
@@ -25,7 +23,8 @@ TryRoutine RoutineFor(char op) {
     return routines[std::string("+-*/^").find(op)];
 }
 
-// The exact result, "" when not exact, or "!" and the message.
+// The exact result, "" when not exact, or "!" and the message. Refusals that the evaluator
+// passes on unchanged are checked in the expression table.
 // clang-format off
 struct TryCase { char op; VYXNumRational a, b; std::string expected; };
 // clang-format on
@@ -33,8 +32,6 @@ struct TryCase { char op; VYXNumRational a, b; std::string expected; };
 TEST(TryRoutines, StoreTheExactResultOrLeaveTheResultUntouched) {
     const std::string kNonInteger =
         "!ERROR!! CANNOT POWER A CMPLX NUMBER TO A NON-INTEGER-NUMBER!!";
-    const std::string kCmplxToZero =
-        "!ERROR!! CANNOT POWER A CMPLX NUMBER WITH ZERO!!.. ATLEAST NOT HERE..";
     const std::string kCmplxExponent = "!ERROR!! CANNOT POWER A NUMBER WITH A CMPLX NUMBER!!";
     const VYXNumRational kOnePlusI = Cmplx(1, 1, 1, 1);
     // clang-format off
@@ -62,13 +59,9 @@ TEST(TryRoutines, StoreTheExactResultOrLeaveTheResultUntouched) {
         {'^', Cmplx(0, 1, 1, 1), Real(kTwo53), "1"},       {'^', kOnePlusI, Real(2147483647), ""},
         {'^', Real(1, 2), Real(1e300), ""},                {'^', Real(-1), Real(1e300), "1"},
         {'^', Real(4), Real(1, 2), ""},
-        {'/', Real(1), Real(0), "!ERRROR!! DIVISION BY ZERO!!"},
         {'^', Real(0), Real(-1), "!ERRROR!! DIVISION BY ZERO!!"},
-        {'^', Real(2), Cmplx(0, 1, 1, 1), kCmplxExponent},
         {'^', kOnePlusI, Real(1, 2), kNonInteger},
-        {'^', kOnePlusI, Cmplx(0, 1, 1, 1), kCmplxExponent}, // the exponent is checked first
-        {'^', kOnePlusI, Real(0), kCmplxToZero},
-        {'^', Real(0), Real(0), "!ERROR!! CANNOT POWER ZERO WITH ZERO!!"}};
+        {'^', kOnePlusI, Cmplx(0, 1, 1, 1), kCmplxExponent}}; // the exponent is checked first
     // clang-format on
     for (const TryCase& c : rows) {
         VYXNumRational a = c.a; // GetValue updates the held text

@@ -58,7 +58,6 @@ TEST(VyxcalcOptions, AcceptedLinesGiveTheSettingsRefusedLinesSayWhy) {
         {{"--convert", "1", "miles"}, "--convert needs VALUE FROM TO, not 2 argument(s)"},
         {{"--convert", " ", "miles", "yard"}, "--convert needs a VALUE"},
         {{"--convert", "1", "a", "b", "--engine"}, "option --engine is not used with --convert"},
-        {{"--triangle", "--convert"}, "option --convert is not used with --triangle"},
         {{"--dump", "--triangle", "a=1"}, "option --dump is not used with --triangle"},
         {{"--triangle"}, "--triangle needs NAME=EXPR for some of A B C (angles) and a b c (sides)"},
         {{"--triangle", "d=3"}, "--triangle takes NAME=EXPR with NAME one of A B C (angles) and a b c (sides), not 'd=3'"},

@@ -51,11 +51,12 @@ public:
     bool Ok() const { return m_master >= 0 && m_slave >= 0; }
     int Slave() const { return m_slave; }
 
-    /// Reads until `text` has appeared `count` times in everything written so far (or a generous
-    /// deadline passes, so a broken editor fails the test instead of hanging it).
-    bool WaitFor(const std::string& text, int count) {
+    /// Reads until `text` appears after what the last wait found (or a generous deadline passes,
+    /// so a broken editor fails the test instead of hanging it).
+    bool WaitForNext(const std::string& text) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (Occurrences(text) < count) {
+        std::size_t at = 0;
+        while ((at = m_output.find(text, m_seen)) == std::string::npos) {
             if (std::chrono::steady_clock::now() > deadline)
                 return false;
             pollfd ready{m_master, POLLIN, 0};
@@ -67,6 +68,7 @@ public:
                 return false;
             m_output.append(buffer, std::size_t(got));
         }
+        m_seen = at + text.size();
         return true;
     }
     /// Types once the editor has put the terminal into its raw mode: libedit may show the
@@ -89,17 +91,10 @@ public:
     }
 
 private:
-    int Occurrences(const std::string& text) const {
-        int found = 0;
-        for (auto at = m_output.find(text); at != std::string::npos;
-             at = m_output.find(text, at + text.size()))
-            ++found;
-        return found;
-    }
-
     int m_master = -1;
     int m_slave = -1;
     std::string m_output;
+    std::size_t m_seen = 0; ///< where the text that the last wait found ends
 };
 
 TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
@@ -125,13 +120,12 @@ TEST(VyxcalcLineReader, EditorAtATerminalPromptsRecallsEditsAndEndsOnCtrlD) {
 
     // A line, a blank one (not worth recalling), Ctrl+P (the line before the blank one, entered
     // again), Ctrl+A to the start and Ctrl+E to the end: each brings the prompt back.
-    bool ok = terminal.WaitFor("calc> ", 1);
-    int prompts = 1;
+    bool ok = terminal.WaitForNext("calc> ");
     for (const char* keys : {"1+2\r", "  \r", "\x10\r", "12\x01-\x05*3\r"}) {
         if (!ok)
             break;
         terminal.Type(keys);
-        ok = terminal.WaitFor("calc> ", ++prompts);
+        ok = terminal.WaitForNext("calc> ");
     }
     if (ok) {
         terminal.Type("\x04"); // Ctrl+D on an empty line ends the session
