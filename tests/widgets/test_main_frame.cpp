@@ -34,7 +34,6 @@ private slots:
         for (int round = 1; round <= 2; ++round) {
             m_frame->Document().SetModifiedFlag(false);
             Trigger("actionFontSize16");
-            QCOMPARE(m_frame->Document().Settings().CalcText().fontChanged, 0);
             QCOMPARE(View()->AppliedFontSize(), 16);
             QCOMPARE(Checked({"actionFontSize8", "actionFontSize12", "actionFontSize16"}),
                      QStringList{"actionFontSize16"});
