@@ -4,8 +4,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-using Kind = C_VYXScriptedMessageBoxes::Kind;
-
 constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier;
 
 // The command, the answer to "Save changes", the name chosen in Save As ("" cancels, "-" no
@@ -46,7 +44,7 @@ private:
     }
 
 private slots:
-    void saveThenReopenRestoresTheWork() {
+    void saveThenReopenOrDropRestoresTheWork() {
         TypeLine(u"1/2+1/(2+3+1/7)"_s);
         Trigger("actionFontSize16");
         Trigger("actionShowRationalOnly");
@@ -73,6 +71,24 @@ private slots:
         QTRY_VERIFY(Action("actionShowRationalOnly")->isChecked());
         QVERIFY(!m_frame->isWindowModified());
 
+        // Dropped on the window, the document opens too: the first document among the files,
+        // whatever the case of its extension, and no remote file.
+        Trigger("actionFileNew");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
+        data.setUrls({QUrl("http://example.org/a.vyx")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window's event handler: the drag machinery needs a real drag.
+        static_cast<QObject*>(m_frame.get())->event(&drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(Area().Text(), expectedText);
+        QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
+        // A drop counts as File Open: the next load keeps the window where it is.
+        QVERIFY(m_frame->Document().IsSkippingNextPlacement());
+
         // A saved document is saved again without a dialog; Save As offers its path.
         QTest::keyClicks(View(), u"8"_s);
         Trigger("actionFileSave");
@@ -95,7 +111,7 @@ private slots:
             m_env->fileChooser.savePaths.enqueue(path);
         Trigger(command);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
-        QCOMPARE(int(box.kind), int(Kind::YesNoCancel));
+        QCOMPARE(int(box.kind), int(C_VYXScriptedMessageBoxes::Kind::YesNoCancel));
         QCOMPARE(box.text, u"Save changes to Untitled?"_s);
         QCOMPARE(Area().Text(), kept ? u"6*7"_s : QString());
         QCOMPARE(m_frame->isWindowModified(), kept);
@@ -159,27 +175,6 @@ private slots:
         Trigger("actionFileNew");
         QVERIFY(m_frame->OpenFromCommandLine(path));
         QCOMPARE(Area().Caret(), caret);
-    }
-
-    void droppedDocumentOpens() {
-        QTest::keyClicks(View(), u"2^10"_s);
-        const QString path = SaveUntitled(u"dropped.vyx"_s);
-        Trigger("actionFileNew");
-        QMimeData data;
-        // The first document among the files, whatever the case of its extension.
-        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
-        data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        // Straight to the window's event handler: the drag machinery needs a real drag.
-        static_cast<QObject*>(m_frame.get())->event(&drop);
-        QVERIFY(drop.isAccepted());
-        QCOMPARE(Area().Text(), u"2^10"_s);
-        QCOMPARE(Title(), u"dropped.vyx[*] - TobrikCalculator"_s);
-        // A drop counts as File Open: the next load keeps the window where it is.
-        QVERIFY(m_frame->Document().IsSkippingNextPlacement());
     }
 };
 

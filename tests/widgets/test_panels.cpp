@@ -98,28 +98,25 @@ private slots:
         Click(NumpadButton(1031)); // CLS empties at once without a question
         QCOMPARE(Area().Text(), QString());
 
-        // The slider sets the decimals, kept with the document and in range.
+        // The slider sets the decimals, kept with the document and in range; the number under
+        // it shows them, and the engine lays its results out with them (tested with the engine).
         auto* slider = numpad->findChild<QSlider*>();
+        const auto* shown = Control<QLabel>(
+            numpad, QString::fromLatin1(C_VYXCalcBasicButtonsView::kDecimalsLabelName));
+        QVERIFY(shown->isVisible());
+        const auto decimals = [&] {
+            return QList{slider->value(), shown->text().toInt(), Doc().Calculator().GetDecimals()};
+        };
         Doc().SetModifiedFlag(false);
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_Up);
         QVERIFY(Doc().IsModified());
-        // The number under the slider shows the decimals too.
-        const auto* shown = slider->parentWidget()->findChild<QLabel*>(
-            QString::fromLatin1(C_VYXCalcBasicButtonsView::kDecimalsLabelName));
-        QVERIFY(shown != nullptr && shown->isVisible());
-        // The engine lays its results out with them (tested with the engine).
-        const auto verifyDecimals = [&](int decimals) {
-            QCOMPARE(slider->value(), decimals);
-            QCOMPARE(shown->text(), QString::number(decimals));
-            QCOMPARE(Doc().Calculator().GetDecimals(), decimals);
-        };
-        verifyDecimals(7);
+        QCOMPARE(decimals(), QList<int>(3, 7));
         // As a damaged or a loaded document leaves the record: the engine stays in range.
-        for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{99, 10}}) {
+        for (const auto& [stored, inRange] : {std::pair{0, 1}, std::pair{99, 10}}) {
             Doc().Settings().BasicButtons().m_nDecimals = stored;
             m_frame->Panels().RefreshAll();
-            verifyDecimals(shown);
+            QCOMPARE(decimals(), QList<int>(3, inRange));
         }
     }
 
@@ -213,11 +210,8 @@ private slots:
                 Retype(field(i), texts.value(i));
         };
         // The radio follows the record's unit, the field the record's triangle.
-        const auto verifyShown = [&](const char* radio, double angleC) {
-            QVERIFY2(Control<QRadioButton>(panel, radio)->isChecked(), radio);
-            QCOMPARE(field(2)->text().toDouble(), angleC);
-        };
-        verifyShown("radioGradians", 100.0);
+        QVERIFY(Control<QRadioButton>(panel, "radioGradians")->isChecked());
+        QCOMPARE(field(2)->text().toDouble(), 100.0);
         // Values with ten decimals show in full.
         Click(Control(panel, "buttonClr"));
         Click(Control<QRadioButton>(panel, "radioDegrees"));
@@ -238,7 +232,8 @@ private slots:
         Doc().SetModifiedFlag();
         m_env->messageBoxes.QueueAnswer(Answer::No);
         Trigger("actionFileNew");
-        verifyShown("radioRadians", 0.0);
+        QVERIFY(Control<QRadioButton>(panel, "radioRadians")->isChecked());
+        QCOMPARE(field(2)->text().toDouble(), 0.0);
 
         // The new document's record, with its six decimals.
         for (const auto& [radio, unit] :

@@ -92,7 +92,6 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
         QCOMPARE(int(box.kind), int(Kind::Error));
-        QCOMPARE(box.caption, u"ERROR!!"_s);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
         // A cancelled dialog writes nothing and says nothing; a saved document's name is
         // offered beside it.
@@ -144,10 +143,7 @@ private slots:
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after) && after == before);
 
-        const QString expectedText =
-            QStringLiteral("The computer does not have a default printer installed\r\nThere has "
-                           "to be a printer installed if you want to print.\r\n\r\nSave the "
-                           "pages with \"Export as PDF...\" instead?");
+        // The question offers the export: No prints nothing, Yes exports.
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(!commands.Print());
         const QString exported = m_env->TempPath(u"instead.pdf"_s);
@@ -155,11 +151,8 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         QVERIFY(commands.Print() && QFileInfo::exists(exported));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
-        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
+        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes())
             QCOMPARE(int(box.kind), int(Kind::YesNo));
-            QCOMPARE(box.caption, u"Unable to print."_s);
-            QCOMPARE(box.text, expectedText);
-        }
         QCOMPARE(dialogs, 1); // no print dialog
 
         printer = true;
@@ -174,7 +167,7 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 3);
-        QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);
+        QCOMPARE(int(m_env->messageBoxes.LastBox().kind), int(Kind::YesNo));
     }
 };
 
