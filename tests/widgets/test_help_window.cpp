@@ -113,10 +113,9 @@ private slots:
     }
 
     void mainWindowHiddenWhileOpenAndBackAfterClose() {
-        C_VYXCalcTextView* area = &m_frame->TextView();
         m_frame->setGeometry(200, 150, 500, 300);
         m_frame->activateWindow();
-        area->setFocus();
+        View()->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         const QRect before = m_frame->geometry();
         C_VYXHelpWindow* window = OpenHelp();
@@ -134,9 +133,9 @@ private slots:
         QCOMPARE(m_frame->geometry(), before);
         // Typing goes on in the area.
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        QTRY_VERIFY(area->hasFocus());
+        QTRY_VERIFY(View()->hasFocus());
         QTest::keyClicks(QApplication::focusWidget(), u"7*6"_s);
-        QCOMPARE(area->Model().Text(), u"7*6"_s);
+        QCOMPARE(Area().Text(), u"7*6"_s);
     }
 };
 

@@ -3,7 +3,6 @@
 // calculation area, and the panels made of buttons never take it. Run offscreen, and again on
 // a real X server with a window manager, where only the window manager decides which window is
 // active.
-#include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCharPalette.h"
 #include "C_VYXInsertCommands.h"
@@ -39,10 +38,6 @@ class KeyboardFocusTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    template <typename T = QPushButton> T* NumpadControl(int id) {
-        return Control<T>(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
-    }
-
     /// Another window has the keyboard: the variables panel, with the cursor in its name field.
     /// Panels with fields must take it.
     bool FocusElsewhere() {

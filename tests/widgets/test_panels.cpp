@@ -2,7 +2,6 @@
 // Tests of the tool panels in a real main window: each kind of control reaches the document
 // once, the keys a panel takes, and the state kept with the document file. What the controls
 // compute and when they are enabled is tested with the panels' models.
-#include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcCMPLXView.h"
 #include "C_VYXCharPalette.h"
 #include "C_VYXToolbarVariables.h"
@@ -66,9 +65,6 @@ class PanelsTest : public MainFrameFixture {
 
 private:
     C_TOBRIK_CALCULATORDoc& Doc() const { return m_frame->Document(); }
-    QPushButton* NumpadButton(int id) const {
-        return Control(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
-    }
     /// Saves the document under `name`, starts a new one, checks `cleared`, opens it again.
     template <typename Check> void SaveNewOpen(const QString& name, Check cleared) {
         const QString path = SaveUntitled(name);
@@ -86,17 +82,17 @@ private slots:
     void numpadButtonsKeysAndDecimalsSlider() {
         C_VYXDlgFix* numpad = ShowPanel(Panel::Numpad);
         // Enter and Escape neither close the panel nor press the button that has the focus.
-        NumpadButton(1020)->setFocus();
+        NumpadControl(1020)->setFocus();
         PressKeys(numpad, {Qt::Key_Return, Qt::KeypadModifier | Qt::Key_Enter, Qt::Key_Escape});
         QVERIFY(numpad->isVisible());
         QCOMPARE(Area().Text(), QString());
         for (int id : {1020, 1034, 1028, 1034, 1030}) // 3, x², DEL takes the ² back, x², =
-            Click(NumpadButton(id));
+            Click(NumpadControl(id));
         QCOMPARE(Area().Text(), u"3²\r\n9\r\n"_s);
         Area().InsertText(u"1/3"_s);
-        Click(NumpadButton(1144)); // ≈
+        Click(NumpadControl(1144)); // ≈
         QCOMPARE(Area().LineText(3), u"0.333333"_s);
-        Click(NumpadButton(1031)); // CLS empties at once without a question
+        Click(NumpadControl(1031)); // CLS empties at once without a question
         QCOMPARE(Area().Text(), QString());
 
         // The slider sets the decimals, kept with the document and in range; the number under

@@ -83,11 +83,10 @@ private slots:
     // What the preview says and when is the preview's own test; here it covers the document's
     // text and gives it back, and a command's prompt covers both.
     void previewAndPromptsShowOverTheDocumentText() {
-        QWidget* view = View();
         // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48.
-        QTest::keyClicks(view, u"(5/6)^2"_s);
+        QTest::keyClicks(View(), u"(5/6)^2"_s);
         QTRY_COMPARE(Bar().StatusText(), u"= 25/36 //\u22480.694444"_s);
-        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClick(View(), Qt::Key_Return);
         QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
         QStatusTipEvent tip(Action("actionInsertSquare")->statusTip());
         QApplication::sendEvent(m_frame.get(), &tip);
@@ -96,11 +95,11 @@ private slots:
         QApplication::sendEvent(m_frame.get(), &leave);
         QVERIFY(Bar().currentMessage().isEmpty());
         QVERIFY(Bar().findChild<QLabel*>(u"statusMessagePane"_s)->isVisible());
-        QTest::keyClicks(view, u"3+45"_s);
+        QTest::keyClicks(View(), u"3+45"_s);
         QTRY_COMPARE(Bar().StatusText(), u"= 48"_s);
         // A comment shows nothing: the document's text is back at once.
-        QTest::keyClick(view, Qt::Key_Home);
-        QTest::keyClicks(view, u"//"_s);
+        QTest::keyClick(View(), Qt::Key_Home);
+        QTest::keyClicks(View(), u"//"_s);
         QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
     }
 };
