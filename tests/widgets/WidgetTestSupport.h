@@ -107,6 +107,7 @@ protected:
         return Control<QAction>(m_frame.get(), QString::fromLatin1(name));
     }
     void Trigger(const char* name) const { Action(name)->trigger(); }
+    C_TOBRIK_CALCULATORDoc& Doc() const { return m_frame->Document(); }
     C_VYXCalcAreaModel& Area() const { return m_frame->TextView().Model(); }
     C_VYXCalcTextView* View() const { return &m_frame->TextView(); }
     /// File > Save of an untitled document, its dialog answered with `name` in the temporary

@@ -34,7 +34,7 @@ class CalcTextViewTest : public MainFrameFixture {
 private:
     /// A text and selection as a loaded document brings them.
     void Load(const QString& text, int selStart, int selEnd) {
-        C_VYXCalcTextNFO& record = m_frame->Document().Settings().CalcText();
+        C_VYXCalcTextNFO& record = Doc().Settings().CalcText();
         record.text = text;
         record.textValid = record.selValid = 1;
         record.selStart = selStart;
@@ -95,7 +95,7 @@ private slots:
 
     void fontSizeIsTheCellHeight() {
         QCOMPARE(View()->AppliedFontSize(), 12);
-        C_VYXCalcTextNFO& record = m_frame->Document().Settings().CalcText();
+        C_VYXCalcTextNFO& record = Doc().Settings().CalcText();
         const int dpi = View()->logicalDpiY();
         // The menu's sizes, then out of range sizes from a file.
         const int rows[][2] = {{8, 8}, {10, 10}, {14, 14}, {16, 16}, {400, 16}, {-3, 8}};

@@ -34,14 +34,6 @@ class FileCommandsTest : public MainFrameFixture {
 
 private:
     QString Title() const { return m_frame->windowTitle(); }
-    /// A file under `name` that is no document.
-    QString Damaged(const QString& name) {
-        const QString path = m_env->TempPath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write("not a document") <= 0)
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
 
 private slots:
     void saveThenReopenOrDropRestoresTheWork() {
@@ -87,7 +79,7 @@ private slots:
         QCOMPARE(Area().Text(), expectedText);
         QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
         // A drop counts as File Open: the next load keeps the window where it is.
-        QVERIFY(m_frame->Document().IsSkippingNextPlacement());
+        QVERIFY(Doc().IsSkippingNextPlacement());
 
         // A saved document is saved again without a dialog; Save As offers its path.
         QTest::keyClicks(View(), u"8"_s);
@@ -122,14 +114,19 @@ private slots:
     }
 
     void failedOpenOrRecentFileKeepsTheWorkAndTheListAndClosingAsks() {
+        // A file that is no document.
+        const QString damaged = m_env->TempPath(u"damaged.vyx"_s);
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a document") > 0 &&
+                file.flush());
         QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
-        m_env->fileChooser.openPaths.enqueue(Damaged(u"damaged.vyx"_s));
+        m_env->fileChooser.openPaths.enqueue(damaged);
         Trigger("actionFileOpen");
         QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
         QCOMPARE(Area().Text(), u"6*7"_s);
         QCOMPARE(Title(), u"Untitled[*] - TobrikCalculator"_s);
-        QVERIFY(m_frame->isWindowModified() && m_frame->Document().IsModified());
+        QVERIFY(m_frame->isWindowModified() && Doc().IsModified());
         // Closing asks too (Cancel is the rows of titleMarkAndQuestionFollowOnlyChanges), and the
         // bars' layout is kept.
         m_env->messageBoxes.QueueAnswer(Answer::No);
@@ -137,7 +134,7 @@ private slots:
         QVERIFY(!m_env->profile->BarState().isEmpty());
 
         // A recent file that fails to open leaves the list, read when the window is made.
-        m_env->profile->AddRecentFile(Damaged(u"broken.vyx"_s));
+        m_env->profile->AddRecentFile(damaged);
         NewFrame();
         QTest::keyClicks(View(), u"3"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No);
@@ -157,7 +154,7 @@ private slots:
         QVERIFY(!m_frame->isWindowModified());
 
         PressKeys(View(), keys);
-        QCOMPARE(m_frame->Document().IsModified(), modified);
+        QCOMPARE(Doc().IsModified(), modified);
         QCOMPARE(m_frame->isWindowModified(), modified);
         // Closing asks exactly when the title shows the mark.
         if (modified)

@@ -114,8 +114,7 @@ private slots:
 
     void mainWindowHiddenWhileOpenAndBackAfterClose() {
         m_frame->setGeometry(200, 150, 500, 300);
-        m_frame->activateWindow();
-        View()->setFocus();
+        m_frame->activateWindow(); // the fixture gave the area the focus
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         const QRect before = m_frame->geometry();
         C_VYXHelpWindow* window = OpenHelp();

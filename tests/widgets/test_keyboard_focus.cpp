@@ -98,8 +98,7 @@ private:
 private slots:
     void init() {
         MainFrameFixture::init();
-        m_frame->activateWindow();
-        View()->setFocus();
+        m_frame->activateWindow(); // the fixture gave the area the focus
         QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == m_frame.get(); }));
     }
 

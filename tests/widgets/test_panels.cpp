@@ -64,7 +64,6 @@ class PanelsTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_TOBRIK_CALCULATORDoc& Doc() const { return m_frame->Document(); }
     /// Saves the document under `name`, starts a new one, checks `cleared`, opens it again.
     template <typename Check> void SaveNewOpen(const QString& name, Check cleared) {
         const QString path = SaveUntitled(name);

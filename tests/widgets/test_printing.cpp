@@ -45,8 +45,6 @@ class PrintingTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_TOBRIK_CALCULATORDoc& Document() { return m_frame->Document(); }
-
     /// Evaluates `count` lines and defines two variables, one depending on the other.
     void FillWithCalculations(int count) {
         // "fi" and "fl" stay letters in the PDF, not ligatures.
@@ -59,7 +57,7 @@ private:
     /// The lines a printout must show: the area's, then "VARIABLES:" and the variables. Empty
     /// lines leave no trace in the extracted text, so they are left out.
     QStringList ExpectedBody() {
-        const QStringList variables = NonEmptyLines(Document().VariablesPanel().ListText());
+        const QStringList variables = NonEmptyLines(Doc().VariablesPanel().ListText());
         return NonEmptyLines(Area().Text()) +
                (variables.isEmpty() ? variables : QStringList{"VARIABLES:"} + variables);
     }
@@ -95,7 +93,7 @@ private slots:
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
         // A cancelled dialog writes nothing and says nothing; a saved document's name is
         // offered beside it.
-        QVERIFY(Document().OnSaveDocument(m_env->TempPath(u"sheet.vyx"_s)));
+        QVERIFY(Doc().OnSaveDocument(m_env->TempPath(u"sheet.vyx"_s)));
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
@@ -107,7 +105,7 @@ private slots:
     // draws every page and offers no page range.
     void previewAndPrintWithoutAndWithAPrinter() {
         FillWithCalculations(70);
-        C_VYXPrintCommands commands(Document(), *m_frame, m_env->fileChooser, m_frame.get());
+        C_VYXPrintCommands commands(Doc(), *m_frame, m_env->fileChooser, m_frame.get());
         bool printer = false, accept = false, pageRangeOffered = true;
         commands.SetPrinterCheck([&] { return printer; });
         const QString previewed = m_env->TempPath(u"preview.pdf"_s);

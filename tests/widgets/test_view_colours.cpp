@@ -73,7 +73,6 @@ private slots:
 
         Trigger("actionViewSyntaxColours");
         QVERIFY(View()->document()->findBlockByNumber(0).layout()->formats().isEmpty());
-        QVERIFY(View()->document()->findBlockByNumber(5).layout()->formats().isEmpty());
     }
 
     void EveryKindReadsOnLightAndDarkPalettesAndDarkIconsTurnInkLight() {
