@@ -23,13 +23,13 @@ private:
     C_VYXStatusBar& Bar() { return m_frame->StatusBar(); }
     QString LedDir() { return m_env->TempPath(u"leds"_s); }
     /// No LEDs: the indicators go by the keys alone.
-    void WithoutLeds() { Bar().SetLedDirectory(LedDir()); }
+    void WithoutLeds() { Bar().SetLedDirectory(m_env->TempPath(u"no-leds"_s)); }
     QLabel* Indicator(const char* name) {
         return Control<QLabel>(&Bar(), u"statusIndicator"_s + name);
     }
 
 private slots:
-    void ledsAreReadAndLightTheIndicators() {
+    void locksFromTheLedsAndFromTheKeys() {
         // LED entries as "name=level" separated by ';'; caps, num, scroll: 1 lit, 0 dark, - unknown
         const char* const rows[][2] = {
             {"input3::numlock=0\n;input7::numlock=255\n;input7::scrolllock=0", "-10"}, // any lit
@@ -49,11 +49,10 @@ private slots:
         Bar().SetLedDirectory(LedDir());
         QVERIFY(Indicator("Caps")->isEnabled() && !Indicator("Num")->isEnabled());
         // A lower-case letter typed without Shift does not overrule the LED.
-        QTest::keyClick(&m_frame->TextView(), Qt::Key_A);
+        QTest::keyClick(View(), Qt::Key_A);
         QVERIFY(Bar().IsLockOn(LockKey::Caps));
-    }
 
-    void keysTellTheLocksAndLockKeysFlipOncePerPress() {
+        // Without LEDs the keys tell the locks, and a lock key flips its lock once a press.
         for (const auto& [key, modifiers, text, lock, on] :
              {std::tuple{Qt::Key_A, 0, u"A"_s, LockKey::Caps, true}, // capital without Shift
               {Qt::Key_A, Qt::ShiftModifier, "A", LockKey::Caps, false},
@@ -63,7 +62,7 @@ private slots:
             WithoutLeds(); // each row from a fresh reading: all off
             QVERIFY(!Bar().IsLockOn(lock));
             QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-            QApplication::sendEvent(&m_frame->TextView(), &press);
+            QApplication::sendEvent(View(), &press);
             QVERIFY2(Bar().IsLockOn(lock) == on,
                      qPrintable(u"key %1 text %2"_s.arg(key).arg(text)));
         }
