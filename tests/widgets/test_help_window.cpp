@@ -44,11 +44,10 @@ private slots:
     }
 
     void guideTextScrollArithmeticAndTheAboutBox() {
-        const QString text = C_VYXHelpWindow::LoadHelpText();
         // 8-bit text without backslashes or control characters (the window's measure stops
         // at them), every break a CR LF.
         const QRegularExpression bad(R"([^\x20-\x5B\x5D-\xFF\r\n]|\r(?!\n)|(?<!\r)\n)");
-        QCOMPARE(bad.match(text).capturedStart(), -1);
+        QCOMPARE(bad.match(C_VYXHelpWindow::LoadHelpText()).capturedStart(), -1);
         // No division by zero for a zero page, setting or step.
         QCOMPARE(C_VYXHelpWindow::ScrollMaximum(10, 0), 10);
         QCOMPARE(C_VYXHelpWindow::WheelDeltaPerLine(0), 0);

@@ -45,15 +45,6 @@ class PrintingTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    /// Evaluates `count` lines and defines two variables, one depending on the other.
-    void FillWithCalculations(int count) {
-        // "fi" and "fl" stay letters in the PDF, not ligatures.
-        QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
-        for (int i = 1; i <= count; ++i)
-            lines << u"%1*3+1/4"_s.arg(i);
-        for (const QString& line : lines)
-            Area().InsertText(line), Area().PressEnter(false);
-    }
     /// The lines a printout must show: the area's, then "VARIABLES:" and the variables. Empty
     /// lines leave no trace in the extracted text, so they are left out.
     QStringList ExpectedBody() {
@@ -104,7 +95,13 @@ private slots:
     // was; without a printer Print offers the PDF export instead, with one the print dialog
     // draws every page and offers no page range.
     void previewAndPrintWithoutAndWithAPrinter() {
-        FillWithCalculations(70);
+        // Seventy lines evaluated and two variables, one depending on the other; "fi" and "fl"
+        // stay letters in the PDF, not ligatures.
+        QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
+        for (int i = 1; i <= 70; ++i)
+            lines << u"%1*3+1/4"_s.arg(i);
+        for (const QString& line : lines)
+            Area().InsertText(line), Area().PressEnter(false);
         C_VYXPrintCommands commands(Doc(), *m_frame, m_env->fileChooser, m_frame.get());
         bool printer = false, accept = false, pageRangeOffered = true;
         commands.SetPrinterCheck([&] { return printer; });
