@@ -5,6 +5,7 @@
 
 #include "C_MainFrm.h"
 #include "C_TOBRIK_CALCULATORDoc.h"
+#include "C_VYXCalcBasicButtonsView.h"
 #include "C_VYXCalcTextView.h"
 #include "C_VYXDlgFix.h"
 #include "C_VYXFileChooser.h"
@@ -106,6 +107,7 @@ protected:
         return Control<QAction>(m_frame.get(), QString::fromLatin1(name));
     }
     void Trigger(const char* name) const { Action(name)->trigger(); }
+    C_TOBRIK_CALCULATORDoc& Doc() const { return m_frame->Document(); }
     C_VYXCalcAreaModel& Area() const { return m_frame->TextView().Model(); }
     C_VYXCalcTextView* View() const { return &m_frame->TextView(); }
     /// File > Save of an untitled document, its dialog answered with `name` in the temporary
@@ -124,6 +126,10 @@ protected:
     void TypeLine(const QString& line) const { QTest::keyClicks(View(), line + u'\r'); }
     /// Shows the panel as the View menu does, unless it is shown already.
     C_VYXDlgFix* ShowPanel(Panel panel) const;
+    /// A button (or the slider) of the numpad, shown as by ShowPanel.
+    template <typename T = QPushButton> T* NumpadControl(int id) const {
+        return Control<T>(ShowPanel(Panel::Numpad), C_VYXCalcBasicButtonsView::ControlName(id));
+    }
     /// The child of `parent` with this object name; the test stops when there is none.
     template <typename T = QPushButton>
     static T* Control(const QObject* parent, const QString& name) {

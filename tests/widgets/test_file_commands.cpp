@@ -4,8 +4,6 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-using Kind = C_VYXScriptedMessageBoxes::Kind;
-
 constexpr int kCtrl = Qt::ControlModifier, kShift = Qt::ShiftModifier;
 
 // The command, the answer to "Save changes", the name chosen in Save As ("" cancels, "-" no
@@ -18,7 +16,7 @@ const std::tuple<const char*, const char*, Answer, QString, bool> kSaveChanges[]
     {"Yes, no name", "actionFileNew", Answer::Yes, "", true}};
 // clang-format on
 
-// Keys pressed (none: a click on the trigonometry panel's radio), whether they change the document.
+// Keys pressed, whether they change the document.
 const std::tuple<const char*, QList<int>, bool> kChanges[] = {
     // clang-format off
     {"caret left", {Qt::Key_Left}, false},
@@ -27,8 +25,7 @@ const std::tuple<const char*, QList<int>, bool> kChanges[] = {
     {"Ctrl+A Ctrl+C", {kCtrl | Qt::Key_A, kCtrl | Qt::Key_C}, false},
     {"Delete at the end", {Qt::Key_Delete}, false},
     {"typing", {Qt::Key_X}, true},
-    {"Ctrl+Z", {kCtrl | Qt::Key_Z}, true},
-    {"angle unit", {}, true}};
+    {"Ctrl+Z", {kCtrl | Qt::Key_Z}, true}};
 // clang-format on
 } // namespace
 
@@ -37,17 +34,9 @@ class FileCommandsTest : public MainFrameFixture {
 
 private:
     QString Title() const { return m_frame->windowTitle(); }
-    /// A file under `name` that is no document.
-    QString Damaged(const QString& name) {
-        const QString path = m_env->TempPath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write("not a document") <= 0)
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
 
 private slots:
-    void saveThenReopenRestoresTheWork() {
+    void saveThenReopenOrDropRestoresTheWork() {
         TypeLine(u"1/2+1/(2+3+1/7)"_s);
         Trigger("actionFontSize16");
         Trigger("actionShowRationalOnly");
@@ -74,6 +63,24 @@ private slots:
         QTRY_VERIFY(Action("actionShowRationalOnly")->isChecked());
         QVERIFY(!m_frame->isWindowModified());
 
+        // Dropped on the window, the document opens too: the first document among the files,
+        // whatever the case of its extension, and no remote file.
+        Trigger("actionFileNew");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
+        data.setUrls({QUrl("http://example.org/a.vyx")});
+        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window's event handler: the drag machinery needs a real drag.
+        static_cast<QObject*>(m_frame.get())->event(&drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(Area().Text(), expectedText);
+        QCOMPARE(Title(), u"work.vyx[*] - TobrikCalculator"_s);
+        // A drop counts as File Open: the next load keeps the window where it is.
+        QVERIFY(Doc().IsSkippingNextPlacement());
+
         // A saved document is saved again without a dialog; Save As offers its path.
         QTest::keyClicks(View(), u"8"_s);
         Trigger("actionFileSave");
@@ -96,7 +103,7 @@ private slots:
             m_env->fileChooser.savePaths.enqueue(path);
         Trigger(command);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
-        QCOMPARE(int(box.kind), int(Kind::YesNoCancel));
+        QCOMPARE(int(box.kind), int(C_VYXScriptedMessageBoxes::Kind::YesNoCancel));
         QCOMPARE(box.text, u"Save changes to Untitled?"_s);
         QCOMPARE(Area().Text(), kept ? u"6*7"_s : QString());
         QCOMPARE(m_frame->isWindowModified(), kept);
@@ -107,14 +114,19 @@ private slots:
     }
 
     void failedOpenOrRecentFileKeepsTheWorkAndTheListAndClosingAsks() {
+        // A file that is no document.
+        const QString damaged = m_env->TempPath(u"damaged.vyx"_s);
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a document") > 0 &&
+                file.flush());
         QTest::keyClicks(View(), u"6*7"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No); // not saved before opening
-        m_env->fileChooser.openPaths.enqueue(Damaged(u"damaged.vyx"_s));
+        m_env->fileChooser.openPaths.enqueue(damaged);
         Trigger("actionFileOpen");
         QCOMPARE(m_env->messageBoxes.LastBox().caption, u"ERROR!!"_s);
         QCOMPARE(Area().Text(), u"6*7"_s);
         QCOMPARE(Title(), u"Untitled[*] - TobrikCalculator"_s);
-        QVERIFY(m_frame->isWindowModified() && m_frame->Document().IsModified());
+        QVERIFY(m_frame->isWindowModified() && Doc().IsModified());
         // Closing asks too (Cancel is the rows of titleMarkAndQuestionFollowOnlyChanges), and the
         // bars' layout is kept.
         m_env->messageBoxes.QueueAnswer(Answer::No);
@@ -122,7 +134,7 @@ private slots:
         QVERIFY(!m_env->profile->BarState().isEmpty());
 
         // A recent file that fails to open leaves the list, read when the window is made.
-        m_env->profile->AddRecentFile(Damaged(u"broken.vyx"_s));
+        m_env->profile->AddRecentFile(damaged);
         NewFrame();
         QTest::keyClicks(View(), u"3"_s);
         m_env->messageBoxes.QueueAnswer(Answer::No);
@@ -141,10 +153,8 @@ private slots:
         const QString path = SaveUntitled(u"saved.vyx"_s);
         QVERIFY(!m_frame->isWindowModified());
 
-        if (keys.isEmpty())
-            Click(Control<QAbstractButton>(ShowPanel(Panel::Trigonometry), u"radioDegrees"_s));
         PressKeys(View(), keys);
-        QCOMPARE(m_frame->Document().IsModified(), modified);
+        QCOMPARE(Doc().IsModified(), modified);
         QCOMPARE(m_frame->isWindowModified(), modified);
         // Closing asks exactly when the title shows the mark.
         if (modified)
@@ -162,27 +172,6 @@ private slots:
         Trigger("actionFileNew");
         QVERIFY(m_frame->OpenFromCommandLine(path));
         QCOMPARE(Area().Caret(), caret);
-    }
-
-    void droppedDocumentOpens() {
-        QTest::keyClicks(View(), u"2^10"_s);
-        const QString path = SaveUntitled(u"dropped.vyx"_s);
-        Trigger("actionFileNew");
-        QMimeData data;
-        // The first document among the files, whatever the case of its extension.
-        data.setUrls({QUrl::fromLocalFile("/tmp/n.txt"), QUrl::fromLocalFile("/tmp/C.VYX")});
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), u"/tmp/C.VYX"_s);
-        data.setUrls({QUrl("http://example.org/a.vyx")}); // a remote file is not opened
-        QCOMPARE(C_MainFrm::DroppedDocument(&data), QString());
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        // Straight to the window's event handler: the drag machinery needs a real drag.
-        static_cast<QObject*>(m_frame.get())->event(&drop);
-        QVERIFY(drop.isAccepted());
-        QCOMPARE(Area().Text(), u"2^10"_s);
-        QCOMPARE(Title(), u"dropped.vyx[*] - TobrikCalculator"_s);
-        // A drop counts as File Open: the next load keeps the window where it is.
-        QVERIFY(m_frame->Document().IsSkippingNextPlacement());
     }
 };
 

@@ -9,19 +9,18 @@ class KeyboardAidsTest : public MainFrameFixture {
 
 private slots:
     void tabEscapeAndEnterWithTheCompletionList() {
-        QWidget* area = &m_frame->TextView();
-        const auto& list = *area->findChild<C_VYXCompletionPopup*>();
-        const auto type = [area](const QString& keys) {
-            QTest::keyClicks(area, keys);
+        const auto& list = *View()->findChild<C_VYXCompletionPopup*>();
+        const auto type = [this](const QString& keys) {
+            QTest::keyClicks(View(), keys);
             QCoreApplication::processEvents(); // the list follows once the edit is done
         };
         type(u"2*si"_s);
         QCOMPARE(list.Offered(), QStringList({"sin", "sinh"}));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
-        QTest::keyClick(area, Qt::Key_Tab);
+        QTest::keyClick(View(), Qt::Key_Tab);
         QCOMPARE(Area().Text(), u"2*sinh"_s);
-        QVERIFY(area->hasFocus() && Area().Undo()); // one step back to "2*si"
-        QTest::keyClick(area, Qt::Key_Escape);
+        QVERIFY(View()->hasFocus() && Area().Undo()); // one step back to "2*si"
+        QTest::keyClick(View(), Qt::Key_Escape);
         QVERIFY(!list.IsShown());
         type(u"n"_s); // typing opens it again
         QCOMPARE(list.Offered(), QStringList({"sinh"}));
@@ -30,7 +29,7 @@ private slots:
         TypeLine(u"payment=1"_s);
         type(u"2*pay"_s);
         QCOMPARE(list.Offered(), QStringList({"payment"}));
-        QTest::keyClick(area, Qt::Key_Return); // evaluates the line as it stands
+        QTest::keyClick(View(), Qt::Key_Return); // evaluates the line as it stands
         QVERIFY2(Area().Text().endsWith(u"2*pay\r\n14\r\n"_s), qPrintable(Area().Text()));
     }
 

@@ -45,21 +45,10 @@ class PrintingTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    C_TOBRIK_CALCULATORDoc& Document() { return m_frame->Document(); }
-
-    /// Evaluates `count` lines and defines two variables, one depending on the other.
-    void FillWithCalculations(int count) {
-        // "fi" and "fl" stay letters in the PDF, not ligatures.
-        QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
-        for (int i = 1; i <= count; ++i)
-            lines << u"%1*3+1/4"_s.arg(i);
-        for (const QString& line : lines)
-            Area().InsertText(line), Area().PressEnter(false);
-    }
     /// The lines a printout must show: the area's, then "VARIABLES:" and the variables. Empty
     /// lines leave no trace in the extracted text, so they are left out.
     QStringList ExpectedBody() {
-        const QStringList variables = NonEmptyLines(Document().VariablesPanel().ListText());
+        const QStringList variables = NonEmptyLines(Doc().VariablesPanel().ListText());
         return NonEmptyLines(Area().Text()) +
                (variables.isEmpty() ? variables : QStringList{"VARIABLES:"} + variables);
     }
@@ -92,11 +81,10 @@ private slots:
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
         const C_VYXScriptedMessageBoxes::Box box = m_env->messageBoxes.LastBox();
         QCOMPARE(int(box.kind), int(Kind::Error));
-        QCOMPARE(box.caption, u"ERROR!!"_s);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(pdfPath)), qPrintable(box.text));
         // A cancelled dialog writes nothing and says nothing; a saved document's name is
         // offered beside it.
-        QVERIFY(Document().OnSaveDocument(m_env->TempPath(u"sheet.vyx"_s)));
+        QVERIFY(Doc().OnSaveDocument(m_env->TempPath(u"sheet.vyx"_s)));
         m_env->fileChooser.pdfPaths.enqueue(QString());
         Trigger("actionFileExportPdf");
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 1);
@@ -107,8 +95,14 @@ private slots:
     // was; without a printer Print offers the PDF export instead, with one the print dialog
     // draws every page and offers no page range.
     void previewAndPrintWithoutAndWithAPrinter() {
-        FillWithCalculations(70);
-        C_VYXPrintCommands commands(Document(), *m_frame, m_env->fileChooser, m_frame.get());
+        // Seventy lines evaluated and two variables, one depending on the other; "fi" and "fl"
+        // stay letters in the PDF, not ligatures.
+        QStringList lines{"//first flat fit", "rate=7", "bonus=rate*2"};
+        for (int i = 1; i <= 70; ++i)
+            lines << u"%1*3+1/4"_s.arg(i);
+        for (const QString& line : lines)
+            Area().InsertText(line), Area().PressEnter(false);
+        C_VYXPrintCommands commands(Doc(), *m_frame, m_env->fileChooser, m_frame.get());
         bool printer = false, accept = false, pageRangeOffered = true;
         commands.SetPrinterCheck([&] { return printer; });
         const QString previewed = m_env->TempPath(u"preview.pdf"_s);
@@ -144,10 +138,7 @@ private slots:
         QVERIFY(!(during == before));
         QVERIFY(m_frame->GetWindowPlacement(after) && after == before);
 
-        const QString expectedText =
-            QStringLiteral("The computer does not have a default printer installed\r\nThere has "
-                           "to be a printer installed if you want to print.\r\n\r\nSave the "
-                           "pages with \"Export as PDF...\" instead?");
+        // The question offers the export: No prints nothing, Yes exports.
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QVERIFY(!commands.Print());
         const QString exported = m_env->TempPath(u"instead.pdf"_s);
@@ -155,11 +146,8 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::Yes);
         QVERIFY(commands.Print() && QFileInfo::exists(exported));
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 2);
-        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes()) {
+        for (const C_VYXScriptedMessageBoxes::Box& box : m_env->messageBoxes.Boxes())
             QCOMPARE(int(box.kind), int(Kind::YesNo));
-            QCOMPARE(box.caption, u"Unable to print."_s);
-            QCOMPARE(box.text, expectedText);
-        }
         QCOMPARE(dialogs, 1); // no print dialog
 
         printer = true;
@@ -174,7 +162,7 @@ private slots:
         m_env->messageBoxes.QueueAnswer(Answer::No);
         QTest::keyClick(&m_frame->TextView(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_env->messageBoxes.Boxes().size(), 3);
-        QCOMPARE(m_env->messageBoxes.LastBox().text, expectedText);
+        QCOMPARE(int(m_env->messageBoxes.LastBox().kind), int(Kind::YesNo));
     }
 };
 

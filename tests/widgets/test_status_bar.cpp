@@ -23,13 +23,13 @@ private:
     C_VYXStatusBar& Bar() { return m_frame->StatusBar(); }
     QString LedDir() { return m_env->TempPath(u"leds"_s); }
     /// No LEDs: the indicators go by the keys alone.
-    void WithoutLeds() { Bar().SetLedDirectory(LedDir()); }
+    void WithoutLeds() { Bar().SetLedDirectory(m_env->TempPath(u"no-leds"_s)); }
     QLabel* Indicator(const char* name) {
         return Control<QLabel>(&Bar(), u"statusIndicator"_s + name);
     }
 
 private slots:
-    void ledsAreReadAndLightTheIndicators() {
+    void locksFromTheLedsAndFromTheKeys() {
         // LED entries as "name=level" separated by ';'; caps, num, scroll: 1 lit, 0 dark, - unknown
         const char* const rows[][2] = {
             {"input3::numlock=0\n;input7::numlock=255\n;input7::scrolllock=0", "-10"}, // any lit
@@ -49,11 +49,10 @@ private slots:
         Bar().SetLedDirectory(LedDir());
         QVERIFY(Indicator("Caps")->isEnabled() && !Indicator("Num")->isEnabled());
         // A lower-case letter typed without Shift does not overrule the LED.
-        QTest::keyClick(&m_frame->TextView(), Qt::Key_A);
+        QTest::keyClick(View(), Qt::Key_A);
         QVERIFY(Bar().IsLockOn(LockKey::Caps));
-    }
 
-    void keysTellTheLocksAndLockKeysFlipOncePerPress() {
+        // Without LEDs the keys tell the locks, and a lock key flips its lock once a press.
         for (const auto& [key, modifiers, text, lock, on] :
              {std::tuple{Qt::Key_A, 0, u"A"_s, LockKey::Caps, true}, // capital without Shift
               {Qt::Key_A, Qt::ShiftModifier, "A", LockKey::Caps, false},
@@ -63,7 +62,7 @@ private slots:
             WithoutLeds(); // each row from a fresh reading: all off
             QVERIFY(!Bar().IsLockOn(lock));
             QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-            QApplication::sendEvent(&m_frame->TextView(), &press);
+            QApplication::sendEvent(View(), &press);
             QVERIFY2(Bar().IsLockOn(lock) == on,
                      qPrintable(u"key %1 text %2"_s.arg(key).arg(text)));
         }
@@ -83,11 +82,10 @@ private slots:
     // What the preview says and when is the preview's own test; here it covers the document's
     // text and gives it back, and a command's prompt covers both.
     void previewAndPromptsShowOverTheDocumentText() {
-        QWidget* view = View();
         // (5/6)^2 = 25/36 = 0.694444; 3+45 = 48.
-        QTest::keyClicks(view, u"(5/6)^2"_s);
+        QTest::keyClicks(View(), u"(5/6)^2"_s);
         QTRY_COMPARE(Bar().StatusText(), u"= 25/36 //\u22480.694444"_s);
-        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClick(View(), Qt::Key_Return);
         QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
         QStatusTipEvent tip(Action("actionInsertSquare")->statusTip());
         QApplication::sendEvent(m_frame.get(), &tip);
@@ -96,11 +94,11 @@ private slots:
         QApplication::sendEvent(m_frame.get(), &leave);
         QVERIFY(Bar().currentMessage().isEmpty());
         QVERIFY(Bar().findChild<QLabel*>(u"statusMessagePane"_s)->isVisible());
-        QTest::keyClicks(view, u"3+45"_s);
+        QTest::keyClicks(View(), u"3+45"_s);
         QTRY_COMPARE(Bar().StatusText(), u"= 48"_s);
         // A comment shows nothing: the document's text is back at once.
-        QTest::keyClick(view, Qt::Key_Home);
-        QTest::keyClicks(view, u"//"_s);
+        QTest::keyClick(View(), Qt::Key_Home);
+        QTest::keyClicks(View(), u"//"_s);
         QCOMPARE(Bar().StatusText(), u"Number of calculations: 1"_s);
     }
 };

@@ -24,10 +24,7 @@ class ToolbarsTest : public MainFrameFixture {
     Q_OBJECT
 
 private:
-    QToolBar* Bar(int id) {
-        QToolBar* bar = m_frame->Toolbars().Toolbar(id);
-        return bar != nullptr ? bar : (qFatal("no toolbar %d", id), nullptr);
-    }
+    QToolBar* Bar(int id) { return m_frame->Toolbars().Toolbar(id); }
     QRect ClientArea() { return QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()); }
 
 private slots:
@@ -55,14 +52,14 @@ private slots:
               {"", "InsertSquare CalculateLine", ""}}) { // no operand: nothing
             View()->Model().ClearArea();
             QTest::keyClicks(View(), typed);
-            m_frame->Document().SetModifiedFlag(false);
+            Doc().SetModifiedFlag(false);
             for (const QString& command : commands.split(u' '))
                 Trigger(qPrintable(u"action"_s + command));
             QCOMPARE(View()->toPlainText(), QString(text).replace(u"\r\n"_s, "\n"));
-            QCOMPARE(m_frame->Document().IsModified(), !text.isEmpty() || !typed.isEmpty());
+            QCOMPARE(Doc().IsModified(), !text.isEmpty() || !typed.isEmpty());
         }
 
-        m_frame->Document().Settings().BasicButtons().m_nDecimals = 10;
+        Doc().Settings().BasicButtons().m_nDecimals = 10;
         const QString path = SaveUntitled(u"ten.vyx"_s);
         // Opened in a window whose numpad was never shown.
         NewFrame();
@@ -129,11 +126,10 @@ private slots:
         QAction* latin = Action("actionPanelLatin");
         QVERIFY(!latin->isEnabled());
 
-        InstallFake(Panel::Latin, Side::Left);
+        FakePanel* panel = InstallFake(Panel::Latin, Side::Left);
         emit dialogs->aboutToShow();
         QVERIFY(latin->isEnabled() && !latin->isChecked());
         latin->trigger();
-        C_VYXDlgFix* panel = m_frame->Panels().Get(Panel::Latin);
         QVERIFY(panel->isVisible() && latin->isChecked());
         // The close box only hides the panel; the check goes with it.
         panel->close();

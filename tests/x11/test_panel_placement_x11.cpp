@@ -4,8 +4,8 @@
 #include "WidgetTestSupport.h"
 
 namespace {
-// Left-side panels, then right-side ones, then the two partners of the stacked pairs.
-/// Each panel with the command that opens it.
+/// Each panel with the command that opens it: left-side panels, then right-side ones, then the
+/// two partners of the stacked pairs.
 constexpr std::pair<Panel, const char*> kOpeningOrder[] = {
     {Panel::Numpad, "actionPanelNumpad"},
     {Panel::Complex, "actionPanelComplex"},
@@ -14,8 +14,7 @@ constexpr std::pair<Panel, const char*> kOpeningOrder[] = {
     {Panel::Greek, "actionPanelGreek"},
     {Panel::Math, "actionPanelMath"},
     {Panel::Trigonometry, "actionPanelTrigonometry"},
-    {Panel::Conversion, "actionPanelConversion"},
-};
+    {Panel::Conversion, "actionPanelConversion"}};
 
 /// The actions the window manager offers for a window, as xprop reports them.
 QString AllowedActions(const QWidget& window) {
