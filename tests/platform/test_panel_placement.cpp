@@ -18,29 +18,29 @@ namespace {
 
 using Side = C_VYXPanelPlacement::Side;
 
-const QRect Screen(0, 0, 1000, 800);
+const QRect kScreen(0, 0, 1000, 800);
 
 TEST(PanelPlacement, BesideTheOwnerWithinTheScreenEvenFromExtremeCoordinates) {
     // clang-format off
     // name, side, owner, panel, top, available, expected
     const std::tuple<const char*, Side, QRect, QSize, int, QRect, QRect> cases[] = {
-        {"left with room", Side::Left, {300, 50, 400, 300}, {100, 90}, 50, Screen, {200, 50, 100, 90}},
-        {"left without room", Side::Left, {99, 50, 400, 300}, {100, 90}, 50, Screen, {0, 50, 100, 90}},
-        {"left touching the edge", Side::Left, {100, 50, 400, 300}, {100, 90}, 50, Screen, {0, 50, 100, 90}},
-        {"right with room", Side::Right, {300, 50, 400, 300}, {100, 90}, 50, Screen, {700, 50, 100, 90}},
-        {"right without room", Side::Right, {501, 50, 400, 300}, {100, 90}, 50, Screen, {900, 50, 100, 90}},
-        {"right exactly fitting", Side::Right, {500, 50, 400, 300}, {100, 90}, 50, Screen, {900, 50, 100, 90}},
+        {"left with room", Side::Left, {300, 50, 400, 300}, {100, 90}, 50, kScreen, {200, 50, 100, 90}},
+        {"left without room", Side::Left, {99, 50, 400, 300}, {100, 90}, 50, kScreen, {0, 50, 100, 90}},
+        {"left touching the edge", Side::Left, {100, 50, 400, 300}, {100, 90}, 50, kScreen, {0, 50, 100, 90}},
+        {"right with room", Side::Right, {300, 50, 400, 300}, {100, 90}, 50, kScreen, {700, 50, 100, 90}},
+        {"right without room", Side::Right, {501, 50, 400, 300}, {100, 90}, 50, kScreen, {900, 50, 100, 90}},
+        {"right exactly fitting", Side::Right, {500, 50, 400, 300}, {100, 90}, 50, kScreen, {900, 50, 100, 90}},
         // The main window on a second screen: its edges, not 0 and the first screen's width.
         {"left on a second screen", Side::Left, {1950, 100, 400, 300}, {100, 90}, 100,
          {1920, 0, 1280, 1024}, {1920, 100, 100, 90}},
         {"right on a second screen", Side::Right, {3000, 100, 190, 300}, {100, 90}, 100,
          {1920, 0, 1280, 1024}, {3100, 100, 100, 90}},
         // A stacked panel that would reach below the screen is lifted onto it.
-        {"below the bottom", Side::Left, {300, 600, 400, 150}, {100, 290}, 700, Screen, {200, 510, 100, 290}},
+        {"below the bottom", Side::Left, {300, 600, 400, 150}, {100, 290}, 700, kScreen, {200, 510, 100, 290}},
         // A panel bar at the top of the screen: the area starts below it.
         {"above the top", Side::Right, {300, 10, 400, 300}, {100, 90}, 10, {0, 30, 1000, 770}, {700, 30, 100, 90}},
         // Larger than the screen: the top left corner with the title bar stays on it.
-        {"larger than the screen", Side::Right, {300, 50, 400, 300}, {1200, 900}, 50, Screen, {0, 0, 1200, 900}},
+        {"larger than the screen", Side::Right, {300, 50, 400, 300}, {1200, 900}, 50, kScreen, {0, 0, 1200, 900}},
         // Without a screen nothing is corrected.
         {"no screen", Side::Left, {50, 50, 400, 300}, {100, 90}, -40, QRect(), {-50, -40, 100, 90}},
     };
@@ -50,9 +50,9 @@ TEST(PanelPlacement, BesideTheOwnerWithinTheScreenEvenFromExtremeCoordinates) {
             << name;
     // Extreme coordinates stay on the screen.
     const QRect owner(INT_MAX - 10, INT_MIN + 10, 5, 5);
-    EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Right, owner, {100, 90}, INT_MIN, Screen, {owner}),
+    EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Right, owner, {100, 90}, INT_MIN, kScreen, {owner}),
               QRect(900, 0, 100, 90));
-    EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Left, owner, {100, 90}, INT_MAX, Screen, {owner}),
+    EXPECT_EQ(C_VYXPanelPlacement::Place(Side::Left, owner, {100, 90}, INT_MAX, kScreen, {owner}),
               QRect(900, 710, 100, 90));
 }
 
@@ -62,14 +62,14 @@ TEST(PanelPlacement, NeverOpensOnTopOfAShownWindow) {
     // clang-format off
     // name, wanted, side, available, occupied, expected
     const std::tuple<const char*, QRect, Side, QRect, QList<QRect>, QRect> cases[] = {
-        {"nothing shown", numpad, Side::Left, Screen, {}, numpad},
-        {"empty frames are ignored", numpad, Side::Left, Screen, {QRect()}, numpad},
-        {"partner elsewhere", numpad, Side::Left, Screen, {{700, 50, 100, 90}}, numpad},
-        {"below a panel in the same place", numpad, Side::Left, Screen, {numpad}, {200, 140, 100, 90}},
-        {"below two stacked panels", numpad, Side::Left, Screen,
+        {"nothing shown", numpad, Side::Left, kScreen, {}, numpad},
+        {"empty frames are ignored", numpad, Side::Left, kScreen, {QRect()}, numpad},
+        {"partner elsewhere", numpad, Side::Left, kScreen, {{700, 50, 100, 90}}, numpad},
+        {"below a panel in the same place", numpad, Side::Left, kScreen, {numpad}, {200, 140, 100, 90}},
+        {"below two stacked panels", numpad, Side::Left, kScreen,
          {{200, 140, 100, 90}, numpad}, {200, 230, 100, 90}},
         // A taller panel above covers only part of the wanted place: still below it.
-        {"below a taller panel", numpad, Side::Left, Screen, {{180, 20, 150, 200}}, {200, 220, 100, 90}},
+        {"below a taller panel", numpad, Side::Left, kScreen, {{180, 20, 150, 200}}, {200, 220, 100, 90}},
         {"no room below: further left", numpad, Side::Left, low, {numpad}, {100, 50, 100, 90}},
         {"no room below: further right", {700, 50, 100, 90}, Side::Right, low,
          {{700, 50, 100, 90}}, {800, 50, 100, 90}},
